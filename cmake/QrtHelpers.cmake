@@ -1,0 +1,22 @@
+# Warnings and sanitizers, applied per target through this interface library.
+add_library(qrt_build_flags INTERFACE)
+target_compile_options(qrt_build_flags INTERFACE -Wall -Wextra -Wpedantic)
+target_compile_definitions(qrt_build_flags INTERFACE QT_NO_KEYWORDS QT_USE_QSTRINGBUILDER)
+if(QRT_SANITIZE)
+    target_compile_options(qrt_build_flags INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
+                                                     -fno-sanitize-recover=undefined)
+    target_link_options(qrt_build_flags INTERFACE -fsanitize=address,undefined)
+endif()
+
+# add_qrt_test(name SOURCES a.cpp b.cpp [LIBS extra...])
+# One test executable per subject, run by ctest with the application folder of the build.
+function(add_qrt_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    target_link_libraries(${name} PRIVATE qrt_core qrt_testsupport Qt6::Test qrt_build_flags ${ARG_LIBS})
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QRT_APP_DIR=${QRT_APP_DIR};QRT_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
+        TIMEOUT 120)
+endfunction()

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace qrt {
+
+class RadioImage;
+
+// The radio data file: "KW5182", radio addresses 0x006-0x00F, 16 filler bytes 0xFF,
+// then radio addresses 0x010-0x3FF (address a at file offset a + 16). 1040 bytes.
+namespace datafile {
+
+constexpr int FileSize = 1040;
+constexpr int HeaderSize = 16;
+inline const QByteArray HeaderText = QByteArrayLiteral("KW5182");
+
+// The result of a file operation: an error number of the description table and a reason.
+struct Status {
+    bool ok = true;
+    int errNumber = 0;
+    QString reason;
+};
+
+// Copies the file's bytes to the start of the image (as many as it holds; image bytes
+// beyond the end of the file keep their values), then moves file offsets 32..1039 down
+// by 16 so that radio addresses 0x010-0x3FF are in place. Bytes 1024..1039 stay too.
+void loadIntoImage(const QByteArray& fileBytes, RadioImage& image);
+
+// The 1040 bytes a save writes for the image. The image itself is not touched.
+QByteArray fileLayout(const RadioImage& image);
+
+// Radio address held at a file offset, or -1 for the header text and the filler.
+int addressOfOffset(int offset);
+
+// Reads at most maxBytes from the start of the file.
+Status readFile(const QString& path, int maxBytes, QByteArray* bytes);
+// Writes atomically: a failure leaves any earlier file as it was.
+Status writeFile(const QString& path, const QByteArray& bytes);
+
+} // namespace datafile
+} // namespace qrt

@@ -1,0 +1,89 @@
+#include "core/ProgramSettings.h"
+
+#include "core/SettingsFile.h"
+
+namespace qrt {
+
+namespace {
+
+bool parseInt(const QString& text, qint64* value) {
+    bool ok = false;
+    const qint64 v = text.trimmed().toLongLong(&ok, 10);
+    if (ok)
+        *value = v;
+    return ok;
+}
+
+QString readSetting(const SettingsFile& file, const QString& name, const QString& def, int width) {
+    return file.read(key::SettingSection, name, def, width);
+}
+
+void readAddress(const SettingsFile& file, const QString& name, const QString& def, QString* text, int* value) {
+    const QString t = readSetting(file, name, def, 15);
+    int v = 0;
+    if (ProgramSettings::parseHexAddress(t, &v)) {
+        *text = t;
+        *value = v;
+    } else {
+        *text = def;
+        ProgramSettings::parseHexAddress(def, value);
+    }
+}
+
+int readColor(const SettingsFile& file, const QString& name, int def) {
+    qint64 v = 0;
+    if (parseInt(readSetting(file, name, QString::number(def), 30), &v) && v >= 0 && v <= 0xFFFFFF)
+        return int(v);
+    return def;
+}
+
+} // namespace
+
+int ProgramSettings::normalizeLanguage(const QString& text) {
+    qint64 v = 0;
+    if (parseInt(text, &v) && v >= 1 && v <= 3)
+        return int(v);
+    return 3;
+}
+
+bool ProgramSettings::parseHexAddress(const QString& text, int* value) {
+    const QString t = text.trimmed();
+    if (t.isEmpty() || t.size() > 8)
+        return false;
+    bool ok = false;
+    const qint64 v = t.toLongLong(&ok, 16);
+    if (!ok || v < 0 || v > 0xFFFF)
+        return false;
+    *value = int(v);
+    return true;
+}
+
+ProgramSettings ProgramSettings::load(const SettingsFile& file) {
+    ProgramSettings s;
+    s.language = normalizeLanguage(readSetting(file, QStringLiteral("Language"), QStringLiteral("2"), 9));
+
+    qint64 v = 0;
+    if (parseInt(readSetting(file, QStringLiteral("COM"), QStringLiteral("1"), 9), &v) && v >= 1 && v <= 16)
+        s.portNumber = int(v);
+
+    s.datNum = MinDatNum;
+    if (parseInt(readSetting(file, QStringLiteral("DatNum"), QStringLiteral("0"), 9), &v))
+        s.datNum = int(qBound(qint64(MinDatNum), v, qint64(MaxDatNum)));
+
+    s.engFont = readSetting(file, QStringLiteral("EngFont"), QStringLiteral("Times New Roman"), 30);
+    s.chsFont = readSetting(file, QStringLiteral("ChsFont"), QStringLiteral("宋体"), 30);
+    s.outOfBandColor = readColor(file, QStringLiteral("OverColor"), DefaultOutOfBandColor);
+    s.inBandColor = readColor(file, QStringLiteral("DefColor"), DefaultInBandColor);
+
+    readAddress(file, QStringLiteral("TableMaxAddr"), QStringLiteral("1FFF"), &s.tableMaxAddrText, &s.tableMaxAddr);
+    readAddress(file, QStringLiteral("ReadStartAddr"), QStringLiteral("0000"), &s.readStartAddrText, &s.readStartAddr);
+    readAddress(file, QStringLiteral("ReadEndAddr"), QStringLiteral("1FFF"), &s.readEndAddrText, &s.readEndAddr);
+    readAddress(file, QStringLiteral("WriteStartAddr"), QStringLiteral("0000"), &s.writeStartAddrText,
+                &s.writeStartAddr);
+    readAddress(file, QStringLiteral("WriteEndAddr"), QStringLiteral("1FFF"), &s.writeEndAddrText, &s.writeEndAddr);
+
+    s.chLockState = readSetting(file, QStringLiteral("ChannelLock"), QStringLiteral("ShowNo"), 15);
+    return s;
+}
+
+} // namespace qrt

@@ -1,0 +1,32 @@
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace qrt::test {
+
+QString builtAppDir() { return qEnvironmentVariable("QRT_APP_DIR"); }
+
+QString sourceDir() { return qEnvironmentVariable("QRT_SOURCE_DIR"); }
+
+TempAppDir::TempAppDir() {
+    const QDir from(builtAppDir());
+    for (const QString& name : {QStringLiteral("holvard.def"), QStringLiteral("dhcpqec.def"),
+                                QStringLiteral("DefRadioSet.def")}) {
+        if (from.exists(name))
+            QFile::copy(from.filePath(name), m_dir.filePath(name));
+        QFile::setPermissions(m_dir.filePath(name), QFile::ReadOwner | QFile::WriteOwner);
+    }
+}
+
+bool TempAppDir::writeFile(const QString& name, const QByteArray& bytes) const {
+    QFile f(m_dir.filePath(name));
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray TempAppDir::readFile(const QString& name) const {
+    QFile f(m_dir.filePath(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace qrt::test

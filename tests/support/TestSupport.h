@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace qrt::test {
+
+// Folder of the built program with its shipped files (the application folder).
+QString builtAppDir();
+// Folder of the source tree.
+QString sourceDir();
+
+// A temporary copy of the application folder's shipped files, so a test may change them.
+class TempAppDir {
+public:
+    TempAppDir();
+    bool isValid() const { return m_dir.isValid(); }
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString& name) const { return m_dir.filePath(name); }
+    bool writeFile(const QString& name, const QByteArray& bytes) const;
+    QByteArray readFile(const QString& name) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+} // namespace qrt::test
