@@ -1,0 +1,167 @@
+#include "shell/InterfaceTexts.h"
+
+#include <QFile>
+
+#include <vector>
+
+// The text resources live in the static core library; registering them here makes sure
+// the linker keeps them in every program that looks up an interface text.
+static void initTextResources() {
+    Q_INIT_RESOURCE(texts);
+}
+
+namespace qrt {
+
+namespace {
+
+bool parseIndex(QStringView digits, int* index) {
+    if (digits.isEmpty() || digits.size() > 9)
+        return false;
+    int value = 0;
+    for (const QChar c : digits) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+        value = value * 10 + (c.unicode() - '0');
+    }
+    *index = value;
+    return true;
+}
+
+// Resolves \t, \n and \\ ; false for any other backslash sequence.
+bool unescape(QStringView raw, QString* text) {
+    text->clear();
+    text->reserve(raw.size());
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        const QChar c = raw[i];
+        if (c != QLatin1Char('\\')) {
+            text->append(c);
+            continue;
+        }
+        if (++i == raw.size())
+            return false;
+        switch (raw[i].unicode()) {
+        case 't':
+            text->append(QLatin1Char('\t'));
+            break;
+        case 'n':
+            text->append(QLatin1Char('\n'));
+            break;
+        case '\\':
+            text->append(QLatin1Char('\\'));
+            break;
+        default:
+            return false;
+        }
+    }
+    return true;
+}
+
+bool isBlank(QStringView line) {
+    for (const QChar c : line) {
+        if (!c.isSpace())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+InterfaceTexts::InterfaceTexts() {
+    for (int i = 0; i < Size; ++i)
+        m_texts.append(QString());
+}
+
+int InterfaceTexts::effectiveLanguage(int language) {
+    return language >= 1 && language <= 3 ? language : DefaultLanguage;
+}
+
+QString InterfaceTexts::resourcePath(int language) {
+    return QStringLiteral(":/texts/lang%1.txt").arg(effectiveLanguage(language));
+}
+
+bool InterfaceTexts::load(int language, QString* error) {
+    initTextResources();
+    m_language = effectiveLanguage(language);
+    const QString path = resourcePath(m_language);
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_texts.clear();
+        for (int i = 0; i < Size; ++i)
+            m_texts.append(QString());
+        if (error)
+            *error = QStringLiteral("cannot open the interface texts %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    QString reason;
+    const bool ok = parse(QString::fromUtf8(file.readAll()), &m_texts, &reason);
+    if (!ok && error)
+        *error = QStringLiteral("%1: %2").arg(path, reason);
+    return ok;
+}
+
+QString InterfaceTexts::text(int index) const {
+    if (index < 0 || index >= m_texts.size())
+        return QString();
+    return m_texts.at(index);
+}
+
+bool InterfaceTexts::parse(const QString& content, QStringList* table, QString* error) {
+    QStringList texts;
+    texts.reserve(Size);
+    for (int i = 0; i < Size; ++i)
+        texts.append(QString());
+    std::vector<int> firstLine(Size, 0);
+
+    QString firstError;
+    const auto fail = [&](int lineNumber, const QString& what) {
+        if (firstError.isEmpty())
+            firstError = QStringLiteral("line %1: %2").arg(lineNumber).arg(what);
+    };
+
+    QStringView rest(content);
+    if (rest.startsWith(QChar(0xFEFF)))
+        rest = rest.mid(1);
+    int lineNumber = 0;
+    for (QStringView line : rest.split(QLatin1Char('\n'))) {
+        ++lineNumber;
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.startsWith(QLatin1Char('#')) || isBlank(line))
+            continue;
+
+        const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+        if (tab < 0) {
+            fail(lineNumber, QStringLiteral("no tab between index and text"));
+            continue;
+        }
+        int index = 0;
+        if (!parseIndex(line.left(tab), &index)) {
+            fail(lineNumber, QStringLiteral("\"%1\" is not an index").arg(line.left(tab)));
+            continue;
+        }
+        if (index >= Size) {
+            fail(lineNumber, QStringLiteral("index %1 is above %2").arg(index).arg(Size - 1));
+            continue;
+        }
+        if (firstLine[index] != 0) {
+            fail(lineNumber, QStringLiteral("index %1 is already given on line %2").arg(index).arg(firstLine[index]));
+            continue;
+        }
+        QString text;
+        if (!unescape(line.mid(tab + 1), &text)) {
+            fail(lineNumber, QStringLiteral("bad escape in the text of index %1").arg(index));
+            continue;
+        }
+        firstLine[index] = lineNumber;
+        texts[index] = text;
+    }
+
+    if (table)
+        *table = texts;
+    if (!firstError.isEmpty() && error)
+        *error = firstError;
+    return firstError.isEmpty();
+}
+
+} // namespace qrt

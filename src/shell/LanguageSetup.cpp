@@ -1,0 +1,83 @@
+#include "shell/LanguageSetup.h"
+
+#include "core/ErrorLog.h"
+#include "core/ProgramSettings.h"
+#include "core/SettingsFile.h"
+
+namespace qrt {
+
+namespace {
+
+const QString FirstRunKey = QStringLiteral("FirRun");
+const QString LanguageKey = QStringLiteral("Language");
+constexpr int FirstRunWidth = 3;
+
+void logError(ErrorLog* log, const char* tag, int number) {
+    if (log)
+        log->logErr(QString::fromLatin1(tag), number);
+}
+
+} // namespace
+
+int languageForLocaleId(int localeId) {
+    switch (localeId) {
+    case lcid::ChineseTaiwan:
+        return 2;
+    case lcid::EnglishUnitedStates:
+        return 3;
+    case lcid::ChinesePrc:
+        return 1;
+    default:
+        return 3;
+    }
+}
+
+int localeIdOf(const QLocale& locale) {
+    const QLocale::Language language = locale.language();
+    const QLocale::Territory territory = locale.territory();
+    if (language == QLocale::Chinese && territory == QLocale::Taiwan)
+        return lcid::ChineseTaiwan;
+    if (language == QLocale::Chinese && territory == QLocale::China)
+        return lcid::ChinesePrc;
+    if (language == QLocale::English && territory == QLocale::UnitedStates)
+        return lcid::EnglishUnitedStates;
+    return lcid::Other;
+}
+
+int systemLocaleId() {
+    return localeIdOf(QLocale::system());
+}
+
+bool getSysLang(SettingsFile& settings, int localeId, ErrorLog* log) {
+    const char* tag = "mdifrmMain->GetSysLang";
+    bool isNumber = false;
+    const int firstRun =
+        settings.read(key::SettingSection, FirstRunKey, QStringLiteral("1"), FirstRunWidth).trimmed().toInt(&isNumber);
+    if (!isNumber) {
+        logError(log, tag, err::TypeMismatch);
+        return false;
+    }
+    if (firstRun == 0)
+        return false;
+
+    if (!settings.write(key::SettingSection, FirstRunKey, QStringLiteral("0"))) {
+        logError(log, tag, err::PathFileAccess);
+        return false;
+    }
+    const int language = languageForLocaleId(localeId);
+    if (!settings.write(key::SettingSection, LanguageKey, QString::number(language))) {
+        logError(log, tag, err::PathFileAccess);
+        return false;
+    }
+    return true;
+}
+
+bool storeLanguage(SettingsFile& settings, int language, ErrorLog* log) {
+    if (!settings.write(key::SettingSection, LanguageKey, QString::number(language))) {
+        logError(log, "mdifrmMain->SwiLangFace", err::PathFileAccess);
+        return false;
+    }
+    return true;
+}
+
+} // namespace qrt
