@@ -22,9 +22,13 @@ QString ChannelTableDef::item(int c, int k) const {
     return items.at(c).at(k);
 }
 
-int ChannelTableDef::optionCount(int c) const { return toInt(item(c, 1), 0); }
+int ChannelTableDef::optionCount(int c) const {
+    return toInt(item(c, 1), 0);
+}
 
-int ChannelTableDef::defaultValue(int c) const { return toInt(item(c, 2), 0); }
+int ChannelTableDef::defaultValue(int c) const {
+    return toInt(item(c, 2), 0);
+}
 
 bool ChannelTableDef::optionText(int c, int value, QString* text) const {
     if (c < 0 || c >= items.size() || value < 0 || value + 3 >= items.at(c).size())
@@ -34,8 +38,8 @@ bool ChannelTableDef::optionText(int c, int value, QString* text) const {
 }
 
 bool ChannelTableDef::isOptionColumn(int c) const {
-    static const QStringList fixedKeys = {QStringLiteral("RxFre"),  QStringLiteral("TxFre"),
-                                          QStringLiteral("OFFSET"), QStringLiteral("CHNAME"),
+    static const QStringList fixedKeys = {QStringLiteral("RxFre"),       QStringLiteral("TxFre"),
+                                          QStringLiteral("OFFSET"),      QStringLiteral("CHNAME"),
                                           QStringLiteral("CtcssDcsDec"), QStringLiteral("CtcssDcsEnc")};
     return !fixedKeys.contains(columnKey(c));
 }

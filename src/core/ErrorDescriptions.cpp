@@ -144,6 +144,8 @@ QString errorDescription(int number) {
     return QString::fromUtf8(it->text);
 }
 
-int errorDescriptionCount() { return int(std::size(kDescriptions)); }
+int errorDescriptionCount() {
+    return int(std::size(kDescriptions));
+}
 
 } // namespace qrt

@@ -7,7 +7,9 @@
 namespace qrt {
 
 // Round to the nearest integer, a half going to the even neighbour.
-inline double roundHalfEven(double x) { return std::nearbyint(x); }
+inline double roundHalfEven(double x) {
+    return std::nearbyint(x);
+}
 
 // Reads a plain decimal number as a user types it: optional blanks and sign, digits with
 // an optional decimal point, an optional exponent. Returns false for anything else,

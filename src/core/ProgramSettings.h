@@ -12,8 +12,12 @@ inline const QString ChInfoSection = QStringLiteral("ChInfo");
 } // namespace key
 
 // Fixed single-bit masks of a 16-bit word and their complements.
-constexpr int bitMask(int i) { return 1 << i; }
-constexpr int bitClearMask(int i) { return 0xFFFF & ~(1 << i); }
+constexpr int bitMask(int i) {
+    return 1 << i;
+}
+constexpr int bitClearMask(int i) {
+    return 0xFFFF & ~(1 << i);
+}
 
 // The values of the "Setting" section read once at start-up, with their repairs:
 // - Language: anything but 1, 2 or 3 (also empty or non-numeric) is 3.

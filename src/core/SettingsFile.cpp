@@ -19,7 +19,7 @@ void SettingsFile::ensureLoaded() const {
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     m_newline = text.contains(QStringLiteral("\r\n")) || !text.contains(QLatin1Char('\n')) ? QStringLiteral("\r\n")
-                                                                                             : QStringLiteral("\n");
+                                                                                           : QStringLiteral("\n");
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_lines = text.split(QLatin1Char('\n'));
     if (!m_lines.isEmpty() && m_lines.last().isEmpty())

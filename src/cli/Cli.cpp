@@ -1,0 +1,89 @@
+#include "cli/Cli.h"
+
+#include "cli/CommandContext.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+#include <functional>
+#include <map>
+
+namespace qrt::cli {
+
+namespace {
+
+struct Command {
+    std::function<int(CommandContext&)> run;
+    const char* synopsis;
+};
+
+const std::map<QString, Command>& commands() {
+    static const std::map<QString, Command> table = {
+        {QStringLiteral("dump"), {dumpCommand, "dump FILE [--json]   show the data the editor would show"}},
+        {QStringLiteral("normalize"),
+         {normalizeCommand, "normalize FILE -o OUT   open FILE and save it as the program would"}},
+        {QStringLiteral("hexdump"), {hexdumpCommand, "hexdump FILE   show the bytes of a data file"}},
+        {QStringLiteral("diff"), {diffCommand, "diff A B   list the addresses where two data files differ"}},
+    };
+    return table;
+}
+
+QString usage(const QCommandLineParser& parser) {
+    QString text = parser.helpText() + QStringLiteral("\nCommands:\n");
+    for (const auto& [name, command] : commands())
+        text += QStringLiteral("  ") + QString::fromLatin1(command.synopsis) + QLatin1Char('\n');
+    return text;
+}
+
+} // namespace
+
+int run(const QStringList& arguments, const QString& defaultAppDir, QTextStream& out, QTextStream& err) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("QRT506 programming software, command-line tool"));
+    parser.addHelpOption();
+    parser.addOption(
+        {QStringLiteral("app-dir"), QStringLiteral("Use DIR as the application folder."), QStringLiteral("DIR")});
+    parser.addOption({QStringLiteral("lang"),
+                      QStringLiteral("Run in language N (1 Simplified Chinese, 2 Traditional Chinese, 3 English)."),
+                      QStringLiteral("N")});
+    parser.addOption({QStringLiteral("json"), QStringLiteral("dump: print one JSON object.")});
+    parser.addOption(
+        {{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Write to OUT."), QStringLiteral("OUT")});
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("The command to run (see below)."));
+
+    if (!parser.parse(arguments)) {
+        err << parser.errorText() << '\n' << usage(parser);
+        return ExitUsage;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        out << usage(parser);
+        return ExitOk;
+    }
+    QStringList args = parser.positionalArguments();
+    if (args.isEmpty()) {
+        err << "No command given.\n" << usage(parser);
+        return ExitUsage;
+    }
+    const QString name = args.takeFirst();
+    const auto it = commands().find(name);
+    if (it == commands().end()) {
+        err << "Unknown command: " << name << '\n' << usage(parser);
+        return ExitUsage;
+    }
+
+    int language = 0;
+    if (parser.isSet(QStringLiteral("lang"))) {
+        bool ok = false;
+        language = parser.value(QStringLiteral("lang")).toInt(&ok);
+        if (!ok || language < 1 || language > 3) {
+            err << "--lang takes 1, 2 or 3.\n";
+            return ExitUsage;
+        }
+    }
+    const QString appDir =
+        parser.isSet(QStringLiteral("app-dir")) ? parser.value(QStringLiteral("app-dir")) : defaultAppDir;
+    CommandContext context{parser, args, appDir, language, out, err};
+    return it->second.run(context);
+}
+
+} // namespace qrt::cli

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "cli/Cli.h"
+
+class QCommandLineParser;
+class QTextStream;
+
+namespace qrt::cli {
+
+// What a subcommand gets: its positional arguments (without the command name), the
+// parsed options and the output streams.
+struct CommandContext {
+    const QCommandLineParser& parser;
+    QStringList args;
+    QString appDir;
+    int language = 0; // 0: the settings file's language
+    QTextStream& out;
+    QTextStream& err;
+};
+
+int dumpCommand(CommandContext& c);
+int normalizeCommand(CommandContext& c);
+int hexdumpCommand(CommandContext& c);
+int diffCommand(CommandContext& c);
+
+} // namespace qrt::cli

@@ -1,0 +1,96 @@
+#include "cli/DumpCommand.h"
+
+#include "cli/CommandContext.h"
+#include "cli/StartedProgram.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTextStream>
+
+namespace qrt::cli {
+
+namespace {
+
+QString mhz(qint32 value) {
+    return value == ChannelTable::Empty ? QString() : QString::number(value / 100000.0, 'f', 5);
+}
+
+void printText(EditorSession& session, QTextStream& out) {
+    AppContext& context = session.context();
+    const ChannelTableDef& def = context.channelDef();
+    const ChannelTable& table = session.channels();
+    const band::Limits limits = session.bandLimits();
+    out << "Model: " << session.modelList().value(session.modelPosition()) << '\n';
+    out << "Band: " << session.bandCaption() << " (" << mhz(limits.min) << " - " << mhz(limits.max) << " MHz)\n";
+    out << "File: " << QDir::toNativeSeparators(session.currentFilePath()) << '\n';
+
+    const QStringList captions = def.captions();
+    QStringList header;
+    for (int c = 0; c <= def.colCount; ++c)
+        header << captions.value(c, QString::number(c));
+    out << header.join(QLatin1Char('\t')) << '\n';
+    for (int n = 1; n <= def.chCount; ++n) {
+        QStringList cells{QString::number(n)};
+        const bool inUse = table.isInUse(n);
+        for (int c = 1; c <= def.colCount; ++c) {
+            QString cell;
+            if (!inUse) {
+                cell.clear();
+            } else if (c == ChannelTable::RxColumn || c == ChannelTable::TxColumn) {
+                cell = mhz(table.value(n, c));
+            } else if (c == 3) {
+                cell = table.decodeTone(n);
+            } else if (c == 4) {
+                cell = table.hasTransmit(n) ? table.encodeTone(n) : QString();
+            } else if (!def.optionText(c, table.value(n, c), &cell)) {
+                cell = QString::number(table.value(n, c));
+            }
+            cells << cell;
+        }
+        out << cells.join(QLatin1Char('\t')) << '\n';
+    }
+}
+
+} // namespace
+
+QJsonObject dumpJson(EditorSession& session) {
+    const ChannelTableDef& def = session.context().channelDef();
+    const ChannelTable& table = session.channels();
+    QJsonArray channels;
+    for (int n = 1; n <= def.chCount; ++n) {
+        QJsonObject options;
+        for (int c = ChannelTable::FirstOptionColumn; c <= def.colCount; ++c)
+            options.insert(QString::number(c), table.value(n, c));
+        channels.append(QJsonObject{{QStringLiteral("number"), n},
+                                    {QStringLiteral("rx"), table.value(n, ChannelTable::RxColumn)},
+                                    {QStringLiteral("tx"), table.value(n, ChannelTable::TxColumn)},
+                                    {QStringLiteral("decode"), table.decodeTone(n)},
+                                    {QStringLiteral("encode"), table.encodeTone(n)},
+                                    {QStringLiteral("options"), options}});
+    }
+    const band::Limits limits = session.bandLimits();
+    return QJsonObject{{QStringLiteral("model"), session.modelPosition()},
+                       {QStringLiteral("band"), QJsonObject{{QStringLiteral("position"), session.bandPosition()},
+                                                            {QStringLiteral("min"), limits.min},
+                                                            {QStringLiteral("max"), limits.max}}},
+                       {QStringLiteral("channels"), channels}};
+}
+
+int dumpCommand(CommandContext& c) {
+    if (c.args.size() > 1) {
+        c.err << "dump takes one data file.\n";
+        return ExitUsage;
+    }
+    StartedProgram program(c.appDir, c.language, c.err);
+    if (!c.args.isEmpty() && !program.open(c.args.first()))
+        return ExitIo;
+    if (c.parser.isSet(QStringLiteral("json")))
+        c.out << QJsonDocument(dumpJson(program.session())).toJson(QJsonDocument::Indented);
+    else
+        printText(program.session(), c.out);
+    return ExitOk;
+}
+
+} // namespace qrt::cli

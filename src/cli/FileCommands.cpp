@@ -1,0 +1,105 @@
+#include "cli/CommandContext.h"
+#include "cli/StartedProgram.h"
+#include "core/DataFile.h"
+#include "core/MemoryMap.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QTextStream>
+
+namespace qrt::cli {
+
+namespace {
+
+// More than any data file holds; a larger file is shown only up to here.
+constexpr int MaxShownBytes = 64 * 1024;
+
+bool readRaw(const QString& path, QByteArray* bytes, QTextStream& err) {
+    const datafile::Status status = datafile::readFile(path, MaxShownBytes, bytes);
+    if (!status.ok)
+        err << "Cannot read " << path << ": " << status.reason << '\n';
+    return status.ok;
+}
+
+QString hex2(int v) {
+    return QStringLiteral("%1").arg(v, 2, 16, QLatin1Char('0')).toUpper();
+}
+QString hex4(int v) {
+    return QStringLiteral("%1").arg(v, 4, 16, QLatin1Char('0')).toUpper();
+}
+
+QString offsetMeaning(int offset) {
+    if (offset < datafile::HeaderText.size())
+        return QStringLiteral("header text");
+    if (offset >= datafile::FileSize)
+        return QStringLiteral("beyond the data file layout");
+    const int address = datafile::addressOfOffset(offset);
+    if (address < 0)
+        return QStringLiteral("filler");
+    return QStringLiteral("address 0x") + hex4(address).mid(1) + QStringLiteral("  ") + describeAddress(address);
+}
+
+} // namespace
+
+int normalizeCommand(CommandContext& c) {
+    const QString output = c.parser.value(QStringLiteral("output"));
+    if (c.args.size() != 1 || output.isEmpty()) {
+        c.err << "normalize takes one data file and -o OUT.\n";
+        return ExitUsage;
+    }
+    StartedProgram program(c.appDir, c.language, c.err);
+    if (!program.open(c.args.first()) || !program.saveAs(output))
+        return ExitIo;
+    return ExitOk;
+}
+
+int hexdumpCommand(CommandContext& c) {
+    if (c.args.size() != 1) {
+        c.err << "hexdump takes one file.\n";
+        return ExitUsage;
+    }
+    QByteArray bytes;
+    if (!readRaw(c.args.first(), &bytes, c.err))
+        return ExitIo;
+    for (int line = 0; line < bytes.size(); line += 16) {
+        QString hex, ascii;
+        for (int i = line; i < line + 16; ++i) {
+            if (i < bytes.size()) {
+                const quint8 b = quint8(bytes.at(i));
+                hex += hex2(b) + QLatin1Char(' ');
+                ascii += (b >= 0x20 && b < 0x7F) ? QChar(b) : QLatin1Char('.');
+            } else {
+                hex += QStringLiteral("   ");
+            }
+        }
+        c.out << hex4(line) << "  " << hex << " |" << ascii << "|\n";
+    }
+    return ExitOk;
+}
+
+int diffCommand(CommandContext& c) {
+    if (c.args.size() != 2) {
+        c.err << "diff takes two files.\n";
+        return ExitUsage;
+    }
+    QByteArray a, b;
+    if (!readRaw(c.args.at(0), &a, c.err) || !readRaw(c.args.at(1), &b, c.err))
+        return ExitIo;
+    int differences = 0;
+    for (int offset = 0; offset < qMax(a.size(), b.size()); ++offset) {
+        const bool inA = offset < a.size(), inB = offset < b.size();
+        if (inA && inB && a.at(offset) == b.at(offset))
+            continue;
+        ++differences;
+        c.out << "offset 0x" << hex4(offset) << "  " << (inA ? hex2(quint8(a.at(offset))) : QStringLiteral("--"))
+              << " -> " << (inB ? hex2(quint8(b.at(offset))) : QStringLiteral("--")) << "  " << offsetMeaning(offset)
+              << '\n';
+    }
+    if (differences == 0)
+        c.out << "The files are identical.\n";
+    else
+        c.out << differences << " byte(s) differ.\n";
+    return ExitOk;
+}
+
+} // namespace qrt::cli

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/AppContext.h"
+#include "core/EditorSession.h"
+
+#include <QTextStream>
+
+#include <memory>
+
+namespace qrt::cli {
+
+// The program after its start-up, without windows: settings read, untitled data built
+// from the template with model 0 and the band 400 - 470 MHz. Logged errors go to err.
+class StartedProgram {
+public:
+    StartedProgram(const QString& appDir, int language, QTextStream& err);
+
+    AppContext& context() { return m_context; }
+    EditorSession& session() { return *m_session; }
+
+    // Opens a data file as the Open command does; prints the message on failure.
+    bool open(const QString& path);
+    // Saves as the Save As command does; prints the message on failure.
+    bool saveAs(const QString& path);
+
+private:
+    QTextStream& m_err;
+    AppContext m_context;
+    std::unique_ptr<EditorSession> m_session;
+};
+
+} // namespace qrt::cli

@@ -1,0 +1,26 @@
+#include "core/AppContext.h"
+
+#include <QDir>
+
+namespace qrt {
+
+AppContext::AppContext(const QString& appDir)
+    : m_appDir(QDir(appDir).absolutePath()), m_settings(QDir(m_appDir).filePath(SettingsFileName)),
+      m_tones(std::make_unique<ToneCodec>(3, &m_errorLog)) {}
+
+void AppContext::load(int languageOverride) {
+    m_program = ProgramSettings::load(m_settings);
+    if (languageOverride >= 1 && languageOverride <= 3)
+        m_program.language = languageOverride;
+    QString error;
+    if (!m_texts.load(m_program.language, &error))
+        m_errorLog.logErr(QStringLiteral("mdifrmMain->LoadSoftFaceText"), err::InvalidFileFormat);
+    m_tones = std::make_unique<ToneCodec>(m_program.language, &m_errorLog);
+    m_channelDef = ChannelTableDef::read(m_settings, m_program.language, &m_errorLog);
+}
+
+QString AppContext::appFile(const QString& name) const {
+    return QDir(m_appDir).filePath(name);
+}
+
+} // namespace qrt

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/ChannelTableDef.h"
+#include "core/ErrorLog.h"
+#include "core/ProgramSettings.h"
+#include "core/SettingsFile.h"
+#include "core/ToneCodec.h"
+#include "shell/InterfaceTexts.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace qrt {
+
+// The values the whole program shares for one run: the application folder, the settings
+// file and what start-up read from it, the interface texts of the language, the channel
+// table definition, the tone list and the error log.
+class AppContext {
+public:
+    static inline const QString SettingsFileName = QStringLiteral("holvard.def");
+    static inline const QString TemplateFileName = QStringLiteral("dhcpqec.def");
+    static inline const QString FactoryFileName = QStringLiteral("DefRadioSet.def");
+
+    explicit AppContext(const QString& appDir);
+    // Reads the settings file, the interface texts and the channel table definition.
+    // languageOverride 1..3 runs in that language without touching the settings file.
+    // Subscribe to the error log first to see what start-up logs.
+    void load(int languageOverride = 0);
+
+    const QString& appDir() const { return m_appDir; }
+    QString appFile(const QString& name) const;
+
+    SettingsFile& settings() { return m_settings; }
+    const ProgramSettings& program() const { return m_program; }
+    int language() const { return m_program.language; }
+
+    ErrorLog& errorLog() { return m_errorLog; }
+    const InterfaceTexts& texts() const { return m_texts; }
+    QString text(int index) const { return m_texts.text(index); }
+    const ChannelTableDef& channelDef() const { return m_channelDef; }
+    const ToneCodec& tones() const { return *m_tones; }
+
+private:
+    QString m_appDir;
+    SettingsFile m_settings;
+    ProgramSettings m_program;
+    ErrorLog m_errorLog;
+    InterfaceTexts m_texts;
+    ChannelTableDef m_channelDef;
+    std::unique_ptr<ToneCodec> m_tones;
+};
+
+} // namespace qrt

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "core/Band.h"
+#include "core/ChannelCodec.h"
+#include "core/RadioImage.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+namespace qrt {
+
+class AppContext;
+
+// What the settings subsystem contributes to a refresh of all views.
+class SettingsRefresh {
+public:
+    virtual ~SettingsRefresh() = default;
+    virtual void initOpt() = 0;
+    // Restores the VOX compare values when the shown ones are out of their range.
+    virtual void checkVoxCompare() = 0;
+};
+
+// The outcome of a file command: on failure the interface text to show and the reason.
+struct FileResult {
+    bool ok = true;
+    int messageIndex = 0; // interface text of the message box on failure
+    QString reason;
+};
+
+// The data being edited: the memory image and its template, the decoded channel table,
+// model and band, and the current file. Every view is a decoding of the image.
+class EditorSession : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int IdentAddress = 0x1B8;
+    static constexpr int MsgWrongFileType = 83;
+    static constexpr int MsgSaveFailed = 84;
+    static constexpr int MsgSaveAsFailed = 86;
+    static constexpr int TextFileName = 85;
+    static constexpr int TextModel = 356;
+    static constexpr int TextCustom = 373;
+
+    explicit EditorSession(AppContext& context, QObject* parent = nullptr);
+    ~EditorSession() override;
+
+    AppContext& context() { return m_context; }
+    void setSettingsRefresh(SettingsRefresh* refresh) { m_settingsRefresh = refresh; }
+
+    // Start-up: the data folder and untitled path, then the channel editor, which builds
+    // the untitled data from the template with model 0 and the band 400 - 470 MHz.
+    void startUp();
+    void generateDatFolder();
+    void initChMem();
+
+    RadioImage& image() { return m_image; }
+    const RadioImage& image() const { return m_image; }
+    const RadioImage& templateImage() const { return m_template; }
+    ChannelTable& channels() { return m_channels; }
+    const ChannelTable& channels() const { return m_channels; }
+    ChannelCodec& codec() { return *m_codec; }
+
+    // Model and band.
+    int modelPosition() const { return m_modelPosition; }
+    int bandPosition() const { return m_bandPosition; }
+    band::Limits bandLimits() const { return m_limits; }
+    band::Limits absoluteLimits() const { return {m_absMin, m_absMax}; }
+    QString bandCaption() const { return m_caption; }
+    QStringList modelList() const;
+    QStringList bandList() const;
+    void chooseModel(int position);
+    // Positions 0..13; the data is rebuilt from the template, keeping model and band.
+    void chooseBand(int position);
+    // The custom band dialog accepted with these texts.
+    void chooseCustomBand(const QString& minText, const QString& maxText);
+    QString customMinText() const { return m_customMinText; }
+    QString customMaxText() const { return m_customMaxText; }
+    void modelShow();
+    void freRangeShow();
+
+    // Files.
+    QString currentFilePath() const { return m_currentFilePath; }
+    QString untitledFilePath() const { return m_untitledFilePath; }
+    QString statusFileText() const;
+    bool initTempArray();
+    void newFile(); // after the user confirmed
+    void newFileSol();
+    FileResult openFile(const QString& path);
+    FileResult restoreDefaults();
+    // Save As with a chosen name; the current path changes only when the file was written.
+    FileResult saveAs(const QString& path, int failureMessage = MsgSaveAsFailed);
+    FileResult saveDatFile();
+
+    // Views.
+    void softDisplay();
+    void showChannels();
+    void encodeChannels();
+    void delOneChannel(int channel);
+    void delAllChannels();
+
+Q_SIGNALS:
+    void channelsChanged();
+    void modelChanged(int position);
+    void bandChanged(int position, const QString& caption);
+    void currentFileChanged(const QString& path);
+    void imageReplaced();
+    void toneListHideRequested();
+
+private:
+    void applyBand(int position);
+    void setCurrentFilePath(const QString& path);
+
+    AppContext& m_context;
+    SettingsRefresh* m_settingsRefresh = nullptr;
+    RadioImage m_image;
+    RadioImage m_template;
+    ChannelTable m_channels;
+    std::unique_ptr<ChannelCodec> m_codec;
+
+    int m_modelPosition = 0;
+    int m_bandPosition = band::DefaultPosition;
+    band::Limits m_limits = band::fixedLimits(band::DefaultPosition);
+    qint32 m_absMin = band::AbsMin;
+    qint32 m_absMax = band::AbsMax;
+    bool m_bandShowBusy = false;
+    QString m_caption;
+    QString m_customMinText;
+    QString m_customMaxText;
+
+    QString m_currentFilePath;
+    QString m_untitledFilePath;
+};
+
+} // namespace qrt
