@@ -1,0 +1,223 @@
+#include "shell/InterfaceTexts.h"
+
+#include "ExpectedEnglishTexts.h"
+
+#include <QTest>
+
+#include <climits>
+
+using qrt::InterfaceTexts;
+
+namespace {
+
+// Index -> English text, empty where the English table has no text.
+QStringList expectedEnglish() {
+    QStringList table;
+    for (int i = 0; i < InterfaceTexts::Size; ++i)
+        table.append(QString());
+    for (const ExpectedText& e : ExpectedEnglishTexts)
+        table[e.index] = QString::fromUtf8(e.text);
+    return table;
+}
+
+InterfaceTexts loaded(int language) {
+    InterfaceTexts texts;
+    QString error;
+    if (!texts.load(language, &error))
+        qWarning("%s", qPrintable(error));
+    return texts;
+}
+
+} // namespace
+
+class TestInterfaceTexts : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void englishEqualsTheDefinedList();
+    void everyLanguageFillsTheSameIndices_data();
+    void everyLanguageFillsTheSameIndices();
+    void wordingsThatMustSurvive_data();
+    void wordingsThatMustSurvive();
+    void languageFallback_data();
+    void languageFallback();
+    void indexOutsideTheTable();
+    void parse_data();
+    void parse();
+    void parseKeepsGoingAfterAnError();
+};
+
+void TestInterfaceTexts::englishEqualsTheDefinedList() {
+    const InterfaceTexts texts = loaded(3);
+    const QStringList expected = expectedEnglish();
+    for (int i = 0; i < InterfaceTexts::Size; ++i) {
+        if (texts.text(i) != expected.at(i))
+            QFAIL(qPrintable(
+                QStringLiteral("index %1: \"%2\", expected \"%3\"").arg(i).arg(texts.text(i), expected.at(i))));
+    }
+}
+
+void TestInterfaceTexts::everyLanguageFillsTheSameIndices_data() {
+    QTest::addColumn<int>("language");
+    QTest::newRow("Simplified Chinese") << 1;
+    QTest::newRow("Traditional Chinese") << 2;
+    QTest::newRow("English") << 3;
+}
+
+// An index filled in one language and empty in another shows a blank caption to some users.
+void TestInterfaceTexts::everyLanguageFillsTheSameIndices() {
+    QFETCH(int, language);
+    InterfaceTexts texts;
+    QString error;
+    QVERIFY2(texts.load(language, &error), qPrintable(error));
+    QCOMPARE(texts.language(), language);
+
+    const QStringList english = expectedEnglish();
+    for (int i = 0; i < InterfaceTexts::Size; ++i) {
+        const bool filled = !english.at(i).isEmpty() || (i == 402 && language != 3);
+        if (filled != !texts.text(i).isEmpty())
+            QFAIL(qPrintable(QStringLiteral("index %1 is \"%2\"").arg(i).arg(texts.text(i))));
+    }
+}
+
+void TestInterfaceTexts::wordingsThatMustSurvive_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("text");
+
+    const QString restart = QStringLiteral("Language has changed, you need to restart the software.");
+    QTest::newRow("restart notice, zh-CN") << 1 << 68 << restart;
+    QTest::newRow("restart notice, zh-TW") << 2 << 68 << restart;
+    QTest::newRow("restart notice, en") << 3 << 68 << restart;
+    QTest::newRow("level unit, zh-CN") << 1 << 402 << QStringLiteral("级");
+    QTest::newRow("level unit, zh-TW") << 2 << 402 << QStringLiteral("級");
+    QTest::newRow("level unit, en") << 3 << 402 << QString();
+    QTest::newRow("1750Hz, zh-CN") << 1 << 441 << QStringLiteral("31--1750Hz中继");
+    QTest::newRow("1750Hz, zh-TW") << 2 << 441 << QStringLiteral("31--1750Hz中繼");
+    QTest::newRow("1750Hz, en") << 3 << 441 << QStringLiteral("31--1750Hz");
+    QTest::newRow("title, zh-CN") << 1 << 16 << QStringLiteral("QRT506对讲机写频软件");
+    QTest::newRow("title, zh-TW") << 2 << 16 << QStringLiteral("QRT506對講機寫頻軟體");
+    QTest::newRow("help, zh-TW") << 2 << 6 << QStringLiteral("説明");
+    QTest::newRow("alarm key, trailing blanks, zh-CN") << 1 << 426 << QStringLiteral("16--紧急报警    ");
+    QTest::newRow("alarm key, trailing blanks, zh-TW") << 2 << 426 << QStringLiteral("16--緊急報警    ");
+    QTest::newRow("PTT ID key, trailing blanks, zh-CN") << 1 << 430 << QStringLiteral("20--切换:PTT ID  ");
+    QTest::newRow("inner blanks, en") << 3 << 208 << QStringLiteral("Model   Type:");
+    QTest::newRow("full-width comma, en") << 3 << 89 << QStringLiteral("Frequency range is not right，continue?");
+    QTest::newRow("no-data message, zh-CN") << 1 << 175 << QStringLiteral("Rx：没有收到数据，请检查串口及连线！");
+    QTest::newRow("custom band, zh-CN") << 1 << 374 << QStringLiteral("自定义频率范围");
+    QTest::newRow("seconds, zh-CN") << 1 << 261 << QStringLiteral("秒");
+    QTest::newRow("off, zh-TW") << 2 << 260 << QStringLiteral("關");
+    QTest::newRow("empty status text, zh-CN") << 1 << 168 << QString();
+    QTest::newRow("unused, zh-TW") << 2 << 445 << QString();
+}
+
+void TestInterfaceTexts::wordingsThatMustSurvive() {
+    QFETCH(int, language);
+    QFETCH(int, index);
+    QFETCH(QString, text);
+    QCOMPARE(loaded(language).text(index), text);
+}
+
+void TestInterfaceTexts::languageFallback_data() {
+    QTest::addColumn<int>("requested");
+    QTest::addColumn<int>("effective");
+    QTest::addColumn<QString>("title");
+
+    const QString english = QStringLiteral("QRT506 Radio Software");
+    QTest::newRow("0") << 0 << 3 << english;
+    QTest::newRow("4") << 4 << 3 << english;
+    QTest::newRow("7") << 7 << 3 << english;
+    QTest::newRow("-1") << -1 << 3 << english;
+    QTest::newRow("1") << 1 << 1 << QStringLiteral("QRT506对讲机写频软件");
+    QTest::newRow("2") << 2 << 2 << QStringLiteral("QRT506對講機寫頻軟體");
+}
+
+void TestInterfaceTexts::languageFallback() {
+    QFETCH(int, requested);
+    QFETCH(int, effective);
+    QFETCH(QString, title);
+
+    InterfaceTexts texts;
+    QVERIFY(texts.load(requested));
+    QCOMPARE(texts.language(), effective);
+    QCOMPARE(texts.text(16), title);
+}
+
+void TestInterfaceTexts::indexOutsideTheTable() {
+    const InterfaceTexts empty;
+    QCOMPARE(empty.language(), 0);
+    QCOMPARE(empty.text(16), QString());
+
+    const InterfaceTexts texts = loaded(3);
+    for (int index : {-1, InterfaceTexts::Size, 1000, INT_MIN, INT_MAX})
+        QCOMPARE(texts.text(index), QString());
+    QCOMPARE(texts.text(0), QStringLiteral("New"));
+}
+
+void TestInterfaceTexts::parse_data() {
+    QTest::addColumn<QString>("content");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("errorPart"); // part of the message, with its line number
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("escapes") << QStringLiteral("5\ta\\tb\\nc\\\\d\n") << true << QString() << 5
+                             << QStringLiteral("a\tb\nc\\d");
+    QTest::newRow("text kept as written")
+        << QStringLiteral("7\t# not a comment  \n") << true << QString() << 7 << QStringLiteral("# not a comment  ");
+    QTest::newRow("comments, blank lines, CRLF, BOM")
+        << QStringLiteral("\uFEFF# header\r\n\r\n   \r\n500\tlast\r\n0\tfirst\r\n") << true << QString() << 500
+        << QStringLiteral("last");
+    QTest::newRow("empty text") << QStringLiteral("3\t\n") << true << QString() << 3 << QString();
+    QTest::newRow("index not listed") << QStringLiteral("3\tthree\n") << true << QString() << 4 << QString();
+    QTest::newRow("duplicate index keeps the first") << QStringLiteral("9\tfirst\n# comment\n9\tsecond\n") << false
+                                                     << QStringLiteral("line 3") << 9 << QStringLiteral("first");
+    QTest::newRow("index with a letter") << QStringLiteral("1a\tx\n") << false << QStringLiteral("line 1") << 1
+                                         << QString();
+    QTest::newRow("negative index") << QStringLiteral("-1\tx\n") << false << QStringLiteral("line 1") << 1 << QString();
+    QTest::newRow("blank before index") << QStringLiteral(" 2\tx\n") << false << QStringLiteral("line 1") << 2
+                                        << QString();
+    QTest::newRow("index above 500") << QStringLiteral("0\tok\n501\tx\n") << false << QStringLiteral("line 2") << 0
+                                     << QStringLiteral("ok");
+    QTest::newRow("huge index") << QStringLiteral("99999999999999999999\tx\n") << false << QStringLiteral("line 1") << 0
+                                << QString();
+    QTest::newRow("missing tab") << QStringLiteral("12 twelve\n") << false << QStringLiteral("line 1") << 12
+                                 << QString();
+    QTest::newRow("unknown escape") << QStringLiteral("4\ta\\qb\n") << false << QStringLiteral("line 1") << 4
+                                    << QString();
+    QTest::newRow("backslash at the end")
+        << QStringLiteral("4\tab\\\n") << false << QStringLiteral("line 1") << 4 << QString();
+}
+
+void TestInterfaceTexts::parse() {
+    QFETCH(QString, content);
+    QFETCH(bool, ok);
+    QFETCH(QString, errorPart);
+    QFETCH(int, index);
+    QFETCH(QString, text);
+
+    QStringList table;
+    QString error;
+    QCOMPARE(InterfaceTexts::parse(content, &table, &error), ok);
+    QCOMPARE(table.size(), InterfaceTexts::Size);
+    QCOMPARE(table.at(index), text);
+    if (ok) {
+        QVERIFY(error.isEmpty());
+    } else {
+        QVERIFY2(error.contains(errorPart), qPrintable(error));
+    }
+}
+
+// A damaged line must not cost the user the other captions of the language.
+void TestInterfaceTexts::parseKeepsGoingAfterAnError() {
+    QStringList table;
+    QString error;
+    QVERIFY(!InterfaceTexts::parse(QStringLiteral("1\tone\nbroken line\n2\ttwo\n777\tx\n3\tthree\n"), &table, &error));
+    QVERIFY2(error.contains(QStringLiteral("line 2")), qPrintable(error)); // the first fault is reported
+    QCOMPARE(table.at(1), QStringLiteral("one"));
+    QCOMPARE(table.at(2), QStringLiteral("two"));
+    QCOMPARE(table.at(3), QStringLiteral("three"));
+}
+
+QTEST_GUILESS_MAIN(TestInterfaceTexts)
+#include "tst_interfacetexts.moc"

@@ -1,0 +1,195 @@
+#include "shell/LanguageSetup.h"
+
+#include "core/ErrorLog.h"
+#include "core/SettingsFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace qrt;
+
+namespace {
+
+const QString Section = QStringLiteral("Setting");
+
+// A settings file in a temporary folder, with its raw bytes at hand.
+struct TempSettings {
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("holvard.def"));
+
+    void write(const QByteArray& bytes) const {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray bytes() const {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QString value(const QString& key) const {
+        return SettingsFile(path).read(Section, key, QStringLiteral("<none>"), 30);
+    }
+};
+
+const QByteArray OtherSettings = "[Setting]\r\nCOM=3\r\nEngFont=Arial\r\n[ChInfo]\r\nChNum=16\r\n";
+
+} // namespace
+
+class TestLanguageSetup : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void languageForLocaleId_data();
+    void languageForLocaleId();
+    void localeIdOf_data();
+    void localeIdOf();
+    void firstStartWritesLanguage_data();
+    void firstStartWritesLanguage();
+    void laterStartChangesNothing_data();
+    void laterStartChangesNothing();
+    void firstStartRunsOnce();
+    void unwritableSettingsAreLogged();
+    void storeLanguageWritesTheKey();
+};
+
+void TestLanguageSetup::languageForLocaleId_data() {
+    QTest::addColumn<int>("localeId");
+    QTest::addColumn<int>("language");
+    QTest::newRow("Chinese, Taiwan") << 1028 << 2;
+    QTest::newRow("English, United States") << 1033 << 3;
+    QTest::newRow("Chinese, PRC") << 2052 << 1;
+    QTest::newRow("Japanese") << 1041 << 3;
+    QTest::newRow("Chinese, Hong Kong") << 3076 << 3;
+    QTest::newRow("unknown") << 0 << 3;
+    QTest::newRow("negative") << -1 << 3;
+}
+
+void TestLanguageSetup::languageForLocaleId() {
+    QFETCH(int, localeId);
+    QFETCH(int, language);
+    QCOMPARE(qrt::languageForLocaleId(localeId), language);
+}
+
+void TestLanguageSetup::localeIdOf_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("localeId");
+    QTest::newRow("zh_TW") << QStringLiteral("zh_TW") << 1028;
+    QTest::newRow("en_US") << QStringLiteral("en_US") << 1033;
+    QTest::newRow("zh_CN") << QStringLiteral("zh_CN") << 2052;
+    QTest::newRow("zh_HK") << QStringLiteral("zh_HK") << 0;
+    QTest::newRow("zh_SG") << QStringLiteral("zh_SG") << 0;
+    QTest::newRow("en_GB") << QStringLiteral("en_GB") << 0;
+    QTest::newRow("ja_JP") << QStringLiteral("ja_JP") << 0;
+    QTest::newRow("C") << QStringLiteral("C") << 0;
+}
+
+void TestLanguageSetup::localeIdOf() {
+    QFETCH(QString, name);
+    QFETCH(int, localeId);
+    QCOMPARE(qrt::localeIdOf(QLocale(name)), localeId);
+}
+
+void TestLanguageSetup::firstStartWritesLanguage_data() {
+    QTest::addColumn<QByteArray>("initial");
+    QTest::addColumn<int>("localeId");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("no FirRun, Taiwan") << OtherSettings << 1028 << QStringLiteral("2");
+    QTest::newRow("no FirRun, PRC") << OtherSettings << 2052 << QStringLiteral("1");
+    QTest::newRow("no FirRun, Japan") << OtherSettings << 1041 << QStringLiteral("3");
+    QTest::newRow("FirRun=1, United States")
+        << QByteArray(OtherSettings).replace("COM=3", "COM=3\r\nFirRun=1") << 1033 << QStringLiteral("3");
+    QTest::newRow("FirRun=7 replaces a stored language")
+        << QByteArray("[Setting]\r\nFirRun=7\r\nLanguage=3\r\nCOM=3\r\nEngFont=Arial\r\n[ChInfo]\r\nChNum=16\r\n")
+        << 2052 << QStringLiteral("1");
+    QTest::newRow("no settings file") << QByteArray() << 1028 << QStringLiteral("2");
+}
+
+void TestLanguageSetup::firstStartWritesLanguage() {
+    QFETCH(QByteArray, initial);
+    QFETCH(int, localeId);
+    QFETCH(QString, language);
+
+    TempSettings settings;
+    if (!initial.isEmpty())
+        settings.write(initial);
+    SettingsFile file(settings.path);
+    ErrorLog log;
+
+    QVERIFY(getSysLang(file, localeId, &log));
+    QCOMPARE(log.count(), 0);
+    QCOMPARE(settings.value(QStringLiteral("FirRun")), QStringLiteral("0"));
+    QCOMPARE(settings.value(QStringLiteral("Language")), language);
+    if (!initial.isEmpty()) {
+        // the rest of the file is untouched
+        QCOMPARE(settings.value(QStringLiteral("COM")), QStringLiteral("3"));
+        QCOMPARE(settings.value(QStringLiteral("EngFont")), QStringLiteral("Arial"));
+        QCOMPARE(SettingsFile(settings.path).read(QStringLiteral("ChInfo"), QStringLiteral("ChNum"), {}, 9),
+                 QStringLiteral("16"));
+    }
+}
+
+void TestLanguageSetup::laterStartChangesNothing_data() {
+    QTest::addColumn<QByteArray>("initial");
+    QTest::addColumn<int>("loggedErrors");
+    QTest::newRow("FirRun=0") << QByteArray("[Setting]\r\nFirRun=0\r\nLanguage=1\r\n") << 0;
+    QTest::newRow("FirRun=00") << QByteArray("[Setting]\r\nFirRun=00\r\nLanguage=1\r\n") << 0;
+    QTest::newRow("FirRun not a number") << QByteArray("[Setting]\r\nFirRun=ab\r\nLanguage=1\r\n") << 1;
+    QTest::newRow("FirRun empty") << QByteArray("[Setting]\r\nFirRun=\r\nLanguage=1\r\n") << 1;
+}
+
+void TestLanguageSetup::laterStartChangesNothing() {
+    QFETCH(QByteArray, initial);
+    QFETCH(int, loggedErrors);
+
+    TempSettings settings;
+    settings.write(initial);
+    SettingsFile file(settings.path);
+    ErrorLog log;
+
+    QVERIFY(!getSysLang(file, 1028, &log));
+    QCOMPARE(settings.bytes(), initial);
+    QCOMPARE(log.count(), loggedErrors);
+    if (loggedErrors)
+        QCOMPARE(log.lastTag(), QStringLiteral("mdifrmMain->GetSysLang"));
+}
+
+void TestLanguageSetup::firstStartRunsOnce() {
+    TempSettings settings;
+    settings.write(OtherSettings);
+    SettingsFile file(settings.path);
+
+    QVERIFY(getSysLang(file, 1028));
+    const QByteArray afterFirst = settings.bytes();
+    QVERIFY(!getSysLang(file, 2052));
+    QCOMPARE(settings.bytes(), afterFirst);
+    QCOMPARE(settings.value(QStringLiteral("Language")), QStringLiteral("2"));
+}
+
+void TestLanguageSetup::unwritableSettingsAreLogged() {
+    QTemporaryDir dir;
+    SettingsFile file(dir.filePath(QStringLiteral("missing-folder/holvard.def")));
+    ErrorLog log;
+
+    QVERIFY(!getSysLang(file, 1033, &log));
+    QCOMPARE(log.count(), 1);
+    QCOMPARE(log.lastTag(), QStringLiteral("mdifrmMain->GetSysLang"));
+
+    QVERIFY(!storeLanguage(file, 3, &log));
+    QCOMPARE(log.count(), 2);
+    QCOMPARE(log.lastTag(), QStringLiteral("mdifrmMain->SwiLangFace"));
+}
+
+void TestLanguageSetup::storeLanguageWritesTheKey() {
+    TempSettings settings;
+    settings.write("[Setting]\r\nFirRun=0\r\nLanguage=1\r\nCOM=3\r\n");
+    SettingsFile file(settings.path);
+
+    QVERIFY(storeLanguage(file, 3));
+    QCOMPARE(settings.bytes(), QByteArray("[Setting]\r\nFirRun=0\r\nLanguage=3\r\nCOM=3\r\n"));
+    QVERIFY(storeLanguage(file, 2));
+    QCOMPARE(settings.value(QStringLiteral("Language")), QStringLiteral("2"));
+}
+
+QTEST_GUILESS_MAIN(TestLanguageSetup)
+#include "tst_languagesetup.moc"
