@@ -103,7 +103,8 @@ void EditorSession::modelShow() {
 void EditorSession::freRangeShow() {
     m_bandShowBusy = true;
     band::Limits limits;
-    if (!band::readLimits(m_image, &limits)) {
+    const bool readable = band::readLimits(m_image, &limits);
+    if (!readable) {
         // Not decimal digits: the widest band, shown as a custom one; nothing is written.
         m_context.errorLog().logErr(QStringLiteral("frmChMem->FreRangeShow"), err::TypeMismatch);
         limits = {band::CustomMin, band::CustomMax};
@@ -113,7 +114,7 @@ void EditorSession::freRangeShow() {
         band::writeLimits(m_image, limits);
     }
     m_limits = limits;
-    m_bandPosition = band::positionOf(limits);
+    m_bandPosition = readable ? band::positionOf(limits) : band::CustomPosition;
     m_absMin = band::AbsMin;
     m_absMax = band::AbsMax;
     m_bandShowBusy = false;

@@ -1,0 +1,219 @@
+#include "core/ChannelTableDef.h"
+#include "core/ErrorLog.h"
+#include "core/ProgramSettings.h"
+#include "core/SettingsFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace qrt;
+
+namespace {
+
+QString writeIni(const QTemporaryDir& dir, const QByteArray& content) {
+    const QString path = dir.filePath(QStringLiteral("holvard.def"));
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(content);
+    return path;
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+} // namespace
+
+class TestSettingsFile : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void read_data();
+    void read();
+    void readMissingFileGivesDefaults();
+    void writeKeepsOtherLines();
+    void writeAddsKeysAndSections();
+    void writeFailureIsReported();
+    void programSettingsRepairs_data();
+    void programSettingsRepairs();
+    void programSettingsWithoutFile();
+    void channelTableDefinition();
+    void channelTableWithoutEndMarkerStopsAtThatList();
+    void channelTableDefaults();
+};
+
+void TestSettingsFile::read_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("plain") << "COM" << 9 << "3";
+    QTest::newRow("case-insensitive key and section") << "datnum" << 9 << "8191";
+    QTest::newRow("cut to width - 1") << "Long" << 5 << "abcd";
+    QTest::newRow("surrounding blanks dropped") << "Spaced" << 20 << "a b";
+    QTest::newRow("empty value is not the default") << "Empty" << 9 << "";
+    QTest::newRow("missing key gives the default") << "Nope" << 9 << "dflt";
+    QTest::newRow("default is cut too") << "Nope" << 3 << "df";
+    QTest::newRow("utf-8") << "ChsFont" << 30 << QStringLiteral("宋体");
+    QTest::newRow("first of a duplicated key") << "Dup" << 9 << "first";
+}
+
+void TestSettingsFile::read() {
+    QFETCH(QString, key);
+    QFETCH(int, width);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    const QString path = writeIni(dir, "; comment\r\n[Other]\r\nCOM=9\r\n[ setting ]\r\nCOM=3\r\nDATNUM=8191\r\n"
+                                       "Long=abcdefgh\r\nSpaced =   a b   \r\nEmpty=\r\nChsFont=宋体\r\nDup=first\r\n"
+                                       "Dup=second\r\n");
+    SettingsFile file(path);
+    QCOMPARE(file.read(QStringLiteral("Setting"), key, QStringLiteral("dflt"), width), expected);
+}
+
+void TestSettingsFile::readMissingFileGivesDefaults() {
+    SettingsFile file(QStringLiteral("/nonexistent/holvard.def"));
+    QCOMPARE(file.read(QStringLiteral("Setting"), QStringLiteral("COM"), QStringLiteral("1"), 9), QStringLiteral("1"));
+    QVERIFY(!file.contains(QStringLiteral("Setting"), QStringLiteral("COM")));
+}
+
+void TestSettingsFile::writeKeepsOtherLines() {
+    QTemporaryDir dir;
+    const QString path =
+        writeIni(dir, "; my notes\r\n[Setting]\r\ncom = 3\r\nLanguage=1\r\n\r\n[ChInfo]\r\n1000=16\r\n");
+    SettingsFile file(path);
+    QVERIFY(file.write(QStringLiteral("Setting"), QStringLiteral("COM"), QStringLiteral("12")));
+    QCOMPARE(readAll(path),
+             QByteArray("; my notes\r\n[Setting]\r\ncom=12\r\nLanguage=1\r\n\r\n[ChInfo]\r\n1000=16\r\n"));
+    QCOMPARE(SettingsFile(path).read(QStringLiteral("Setting"), QStringLiteral("COM"), QString(), 9),
+             QStringLiteral("12"));
+}
+
+void TestSettingsFile::writeAddsKeysAndSections() {
+    QTemporaryDir dir;
+    const QString path = writeIni(dir, "[Setting]\nLanguage=1\n\n[ChInfo]\n1000=16\n");
+    SettingsFile file(path);
+    QVERIFY(file.write(QStringLiteral("Setting"), QStringLiteral("FirRun"), QStringLiteral("0")));
+    QVERIFY(file.write(QStringLiteral("Ports"), QStringLiteral("COM1"), QStringLiteral("/dev/ttyUSB0")));
+    QCOMPARE(readAll(path),
+             QByteArray("[Setting]\nLanguage=1\nFirRun=0\n\n[ChInfo]\n1000=16\n[Ports]\nCOM1=/dev/ttyUSB0\n"));
+
+    // A file that does not exist yet is created with the one key.
+    SettingsFile fresh(dir.filePath(QStringLiteral("new.def")));
+    QVERIFY(fresh.write(QStringLiteral("Setting"), QStringLiteral("COM"), QStringLiteral("2")));
+    QCOMPARE(readAll(dir.filePath(QStringLiteral("new.def"))), QByteArray("[Setting]\r\nCOM=2\r\n"));
+}
+
+void TestSettingsFile::writeFailureIsReported() {
+    SettingsFile file(QStringLiteral("/nonexistent-folder/holvard.def"));
+    QString error;
+    QVERIFY(!file.write(QStringLiteral("Setting"), QStringLiteral("COM"), QStringLiteral("2"), &error));
+    QVERIFY(!error.isEmpty());
+}
+
+void TestSettingsFile::programSettingsRepairs_data() {
+    QTest::addColumn<QByteArray>("lines");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("port");
+    QTest::addColumn<int>("datNum");
+    QTest::addColumn<int>("tableMaxAddr");
+    QTest::addColumn<bool>("locked");
+    QTest::newRow("defaults") << QByteArray() << 2 << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("language 7 is English") << QByteArray("Language=7") << 3 << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("language text is English") << QByteArray("Language=zh") << 3 << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("empty language is English") << QByteArray("Language=") << 3 << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("port 16") << QByteArray("COM=16") << 2 << 16 << 8191 << 0x1FFF << false;
+    QTest::newRow("port 17 is 1") << QByteArray("COM=17") << 2 << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("port 0 is 1") << QByteArray("COM=0") << 2 << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("port text is 1") << QByteArray("COM=COM3") << 2 << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("datnum larger") << QByteArray("DatNum=9000") << 2 << 1 << 9000 << 0x1FFF << false;
+    QTest::newRow("datnum small") << QByteArray("DatNum=1039") << 2 << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("datnum negative") << QByteArray("DatNum=-5") << 2 << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("datnum huge") << QByteArray("DatNum=99999999") << 2 << 1 << 65535 << 0x1FFF << false;
+    QTest::newRow("datnum text") << QByteArray("DatNum=lots") << 2 << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("max addr 3FF") << QByteArray("TableMaxAddr=3FF") << 2 << 1 << 8191 << 0x3FF << false;
+    QTest::newRow("max addr lower case") << QByteArray("TableMaxAddr=3ff") << 2 << 1 << 8191 << 0x3FF << false;
+    QTest::newRow("max addr not hex") << QByteArray("TableMaxAddr=XYZ") << 2 << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("max addr too big") << QByteArray("TableMaxAddr=10000") << 2 << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("lock") << QByteArray("ChannelLock=ShowLock") << 2 << 1 << 8191 << 0x1FFF << true;
+    QTest::newRow("lock is case-sensitive") << QByteArray("ChannelLock=showlock") << 2 << 1 << 8191 << 0x1FFF << false;
+}
+
+void TestSettingsFile::programSettingsRepairs() {
+    QFETCH(QByteArray, lines);
+    QFETCH(int, language);
+    QFETCH(int, port);
+    QFETCH(int, datNum);
+    QFETCH(int, tableMaxAddr);
+    QFETCH(bool, locked);
+    QTemporaryDir dir;
+    const ProgramSettings s = ProgramSettings::load(SettingsFile(writeIni(dir, "[Setting]\r\n" + lines + "\r\n")));
+    QCOMPARE(s.language, language);
+    QCOMPARE(s.portNumber, port);
+    QCOMPARE(s.datNum, datNum);
+    QCOMPARE(s.tableMaxAddr, tableMaxAddr);
+    QCOMPARE(s.channelLocked(), locked);
+}
+
+void TestSettingsFile::programSettingsWithoutFile() {
+    ProgramSettings s = ProgramSettings::load(SettingsFile(QStringLiteral("/nonexistent/holvard.def")));
+    QCOMPARE(s.uiFontName(), QStringLiteral("Times New Roman"));
+    s.language = 1;
+    QCOMPARE(s.uiFontName(), QStringLiteral("宋体"));
+    QCOMPARE(s.readEndAddrText, QStringLiteral("1FFF"));
+    QCOMPARE(s.outOfBandColor, ProgramSettings::DefaultOutOfBandColor);
+}
+
+void TestSettingsFile::channelTableDefinition() {
+    QTemporaryDir dir;
+    const QString path = writeIni(dir, "[ChInfo]\n3000=16\n3002=5\n3003=No|Rx|Tx|Dec|Enc|Power\n3105=800\n"
+                                       "3200=RxFre\n3201=*EndOfThisItem*\n"
+                                       "3250=TxFre\n3251=*EndOfThisItem*\n"
+                                       "3300=CtcssDcsDec\n3301=*EndOfThisItem*\n"
+                                       "3350=CtcssDcsEnc\n3351=*EndOfThisItem*\n"
+                                       "3400=High|Low\n3401=2\n3402=1\n3403=High\n3404=Low\n3405=*EndOfThisItem*\n");
+    ErrorLog log;
+    const ChannelTableDef def = ChannelTableDef::read(SettingsFile(path), 3, &log);
+    QCOMPARE(log.count(), 0);
+    QCOMPARE(def.colCount, 5);
+    QCOMPARE(def.colWidths.value(5), 800);
+    QCOMPARE(def.colWidths.value(1), 1000);
+    QCOMPARE(def.columnKey(1), QStringLiteral("RxFre"));
+    QVERIFY(!def.isOptionColumn(4));
+    QVERIFY(def.isOptionColumn(5));
+    QCOMPARE(def.optionCount(5), 2);
+    QCOMPARE(def.defaultValue(5), 1);
+    QString text;
+    QVERIFY(def.optionText(5, 1, &text));
+    QCOMPARE(text, QStringLiteral("Low"));
+    QVERIFY(!def.optionText(5, 2, &text));
+    QCOMPARE(def.captions().value(5), QStringLiteral("Power"));
+}
+
+void TestSettingsFile::channelTableWithoutEndMarkerStopsAtThatList() {
+    QTemporaryDir dir;
+    const QString path = writeIni(dir, "[ChInfo]\n1002=3\n1200=RxFre\n1201=*EndOfThisItem*\n1250=TxFre\n"
+                                       "1300=CtcssDcsDec\n1301=*EndOfThisItem*\n");
+    ErrorLog log;
+    const ChannelTableDef def = ChannelTableDef::read(SettingsFile(path), 1, &log);
+    QCOMPARE(log.count(), 1);
+    QCOMPARE(log.lastTag(), QStringLiteral("modChMem->ReadChInfo"));
+    QCOMPARE(def.columnKey(1), QStringLiteral("RxFre"));
+    QCOMPARE(def.columnKey(2), QStringLiteral("TxFre"));
+    // Reading stopped at column 2: column 3 was never read.
+    QVERIFY(def.items.value(3).isEmpty());
+}
+
+void TestSettingsFile::channelTableDefaults() {
+    QTemporaryDir dir;
+    // Counts beyond the table's limits are clamped rather than trusted.
+    const QString path = writeIni(dir, "[ChInfo]\n2000=300\n2002=99\n");
+    ErrorLog log;
+    const ChannelTableDef def = ChannelTableDef::read(SettingsFile(path), 2, &log);
+    QCOMPARE(def.chCount, ChannelTableDef::MaxChannels);
+    QCOMPARE(def.colCount, ChannelTableDef::MaxColumn);
+    QCOMPARE(def.captions(), QStringList(10, QStringLiteral("0")));
+}
+
+QTEST_GUILESS_MAIN(TestSettingsFile)
+#include "tst_settingsfile.moc"
