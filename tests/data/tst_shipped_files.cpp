@@ -2,12 +2,14 @@
 // definitions, the template of new data and the factory settings.
 
 #include "TestSupport.h"
+#include "core/ChannelCodec.h"
 #include "core/ChannelTableDef.h"
 #include "core/DataFile.h"
 #include "core/ErrorLog.h"
 #include "core/ProgramSettings.h"
 #include "core/RadioImage.h"
 #include "core/SettingsFile.h"
+#include "core/ToneCodec.h"
 
 #include <QDir>
 #include <QFile>
@@ -83,6 +85,7 @@ private Q_SLOTS:
     void dataFileLayout();
     void templateChannelsAreEmptyAndAlike();
     void factoryChannelsLieInTheDefaultBand();
+    void factoryChannelsSurviveDecodeAndEncode();
 
     void settingKeys_data();
     void settingKeys();
@@ -168,6 +171,33 @@ void TstShippedFiles::factoryChannelsLieInTheDefaultBand() {
         }
     }
     QVERIFY(used > 0);
+}
+
+void TstShippedFiles::factoryChannelsSurviveDecodeAndEncode() {
+    // Opening the factory settings and saving them unchanged must keep the records of the
+    // channels in use byte for byte, with tones from the tone list.
+    ErrorLog log;
+    const ChannelTableDef def = ChannelTableDef::read(SettingsFile(appFile(QStringLiteral("holvard.def"))), 3, &log);
+    const ToneCodec tones(3, &log);
+    ChannelCodec codec(tones, &log);
+    const RadioImage original = loadImage(readAll(appFile(QStringLiteral("DefRadioSet.def"))));
+
+    ChannelTable table;
+    codec.decodeAll(original, def, table);
+    RadioImage encoded = original;
+    codec.encodeAll(table, def, encoded);
+    QCOMPARE(log.count(), 0);
+
+    for (int n = 1; n <= ChannelCount; ++n) {
+        if (!table.isInUse(n))
+            continue;
+        const QString where = QStringLiteral("channel %1").arg(n);
+        const int record = ChannelTable::recordAddress(n);
+        QVERIFY2(encoded.mid(record, 16) == original.mid(record, 16), qPrintable(where));
+        QVERIFY2(tones.toneList().contains(table.decodeTone(n)), qPrintable(where));
+        QVERIFY2(tones.toneList().contains(table.encodeTone(n)), qPrintable(where));
+    }
+    QCOMPARE(encoded.mid(ChannelTable::FlagBitmapAddress, 2), original.mid(ChannelTable::FlagBitmapAddress, 2));
 }
 
 void TstShippedFiles::settingKeys_data() {
