@@ -3,6 +3,7 @@
 #include "cli/CommandContext.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <functional>
@@ -82,6 +83,10 @@ int run(const QStringList& arguments, const QString& defaultAppDir, QTextStream&
     }
     const QString appDir =
         parser.isSet(QStringLiteral("app-dir")) ? parser.value(QStringLiteral("app-dir")) : defaultAppDir;
+    if (!QFileInfo(appDir).isDir()) {
+        err << "The application folder does not exist: " << appDir << '\n';
+        return ExitIo;
+    }
     CommandContext context{parser, args, appDir, language, out, err};
     return it->second.run(context);
 }

@@ -1,0 +1,215 @@
+#include "TestSupport.h"
+#include "cli/Cli.h"
+#include "core/DataFile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+#include <QTextStream>
+
+using namespace qrt;
+
+namespace {
+
+struct Run {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+// Runs the tool in-process with the application folder given.
+Run runCli(const test::TempAppDir& dir, QStringList args) {
+    Run r;
+    QTextStream out(&r.out), err(&r.err);
+    args.prepend(QStringLiteral("qrt506-cli"));
+    args << QStringLiteral("--app-dir") << dir.path();
+    r.code = cli::run(args, QStringLiteral("/nonexistent"), out, err);
+    out.flush();
+    err.flush();
+    return r;
+}
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void dumpJsonOfUntitledData();
+    void dumpJsonOfFactoryFile();
+    void dumpTextAndLanguage();
+    void normalizeIsWhatASaveWrites();
+    void hexdumpAndDiff();
+    void usageAndInputErrors_data();
+    void usageAndInputErrors();
+    void builtToolEndToEnd();
+};
+
+void TestCli::dumpJsonOfUntitledData() {
+    test::TempAppDir dir;
+    const Run r = runCli(dir, {QStringLiteral("dump"), QStringLiteral("--json")});
+    QCOMPARE(r.code, 0);
+    const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    QCOMPARE(o.value(QStringLiteral("model")).toInt(), 0);
+    const QJsonObject band = o.value(QStringLiteral("band")).toObject();
+    QCOMPARE(band.value(QStringLiteral("position")).toInt(), 7);
+    QCOMPARE(band.value(QStringLiteral("min")).toInt(), 40000000);
+    QCOMPARE(band.value(QStringLiteral("max")).toInt(), 47000000);
+    const QJsonArray channels = o.value(QStringLiteral("channels")).toArray();
+    QCOMPARE(channels.size(), 16);
+    for (const QJsonValue& v : channels) {
+        const QJsonObject ch = v.toObject();
+        QCOMPARE(ch.value(QStringLiteral("rx")).toInt(), -1);
+        QCOMPARE(ch.value(QStringLiteral("options")).toObject().keys(),
+                 (QStringList{"10", "11", "12", "13", "5", "6", "7", "8", "9"}));
+    }
+    QCOMPARE(channels.first().toObject().value(QStringLiteral("number")).toInt(), 1);
+}
+
+void TestCli::dumpJsonOfFactoryFile() {
+    test::TempAppDir dir;
+    const Run r = runCli(dir, {QStringLiteral("--json"), QStringLiteral("dump"), dir.filePath("DefRadioSet.def")});
+    QCOMPARE(r.code, 0);
+    const QJsonArray channels =
+        QJsonDocument::fromJson(r.out.toUtf8()).object().value(QStringLiteral("channels")).toArray();
+    // The factory data holds at least one channel in use, with its tones as texts.
+    bool anyInUse = false;
+    for (const QJsonValue& v : channels) {
+        const QJsonObject ch = v.toObject();
+        if (ch.value(QStringLiteral("rx")).toInt() == -1)
+            continue;
+        anyInUse = true;
+        QVERIFY(ch.value(QStringLiteral("rx")).toInt() >= 40000000);
+        QVERIFY(!ch.value(QStringLiteral("decode")).toString().isEmpty());
+    }
+    QVERIFY(anyInUse);
+    QCOMPARE(r.err, QString());
+}
+
+void TestCli::dumpTextAndLanguage() {
+    test::TempAppDir dir;
+    // One channel without tones: its decode tone reads as the language's none text.
+    QByteArray file = dir.readFile(QStringLiteral("dhcpqec.def"));
+    file.replace(32, 12,
+                 QByteArray::fromHex("00500144"
+                                     "00500144"
+                                     "FFFFFFFF"));
+    dir.writeFile(QStringLiteral("one.dat"), file);
+
+    Run r =
+        runCli(dir, {QStringLiteral("dump"), dir.filePath("one.dat"), QStringLiteral("--lang"), QStringLiteral("1")});
+    QCOMPARE(r.code, 0);
+    QVERIFY2(r.out.contains(QStringLiteral("Band: 400 - 470 MHz")), qPrintable(r.out));
+    QVERIFY2(r.out.contains(QStringLiteral("\n1\t440.15000\t440.15000\t无\t无")), qPrintable(r.out));
+
+    r = runCli(dir, {QStringLiteral("dump"), dir.filePath("one.dat"), QStringLiteral("--json"),
+                     QStringLiteral("--lang"), QStringLiteral("2")});
+    const QJsonObject first =
+        QJsonDocument::fromJson(r.out.toUtf8()).object().value(QStringLiteral("channels")).toArray().first().toObject();
+    QCOMPARE(first.value(QStringLiteral("rx")).toInt(), 44015000);
+    QCOMPARE(first.value(QStringLiteral("decode")).toString(), QStringLiteral("無"));
+}
+
+void TestCli::normalizeIsWhatASaveWrites() {
+    test::TempAppDir dir;
+    // Upper memory and the filler of the input do not survive; the layout does.
+    QByteArray file = dir.readFile(QStringLiteral("DefRadioSet.def"));
+    file.replace(16, 16, QByteArray(16, '\0'));
+    file.replace(0, 6, "XXXXXX");
+    dir.writeFile(QStringLiteral("in.dat"), file);
+    Run r = runCli(
+        dir, {QStringLiteral("normalize"), dir.filePath("in.dat"), QStringLiteral("-o"), dir.filePath("out.dat")});
+    QCOMPARE(r.code, 0);
+    const QByteArray out = dir.readFile(QStringLiteral("out.dat"));
+    QCOMPARE(out.size(), datafile::FileSize);
+    QCOMPARE(out.left(6), QByteArray("KW5182"));
+    QCOMPARE(out.mid(16, 16), QByteArray(16, '\xFF'));
+
+    // Normalising again changes nothing.
+    r = runCli(dir,
+               {QStringLiteral("normalize"), dir.filePath("out.dat"), QStringLiteral("-o"), dir.filePath("again.dat")});
+    QCOMPARE(r.code, 0);
+    QCOMPARE(dir.readFile(QStringLiteral("again.dat")), out);
+}
+
+void TestCli::hexdumpAndDiff() {
+    test::TempAppDir dir;
+    QByteArray file = dir.readFile(QStringLiteral("dhcpqec.def"));
+    Run r = runCli(dir, {QStringLiteral("hexdump"), dir.filePath("dhcpqec.def")});
+    QCOMPARE(r.code, 0);
+    QVERIFY(r.out.startsWith(QStringLiteral("0000  4B 57 35 31 38 32 ")));
+    QCOMPARE(r.out.count(QLatin1Char('\n')), 65);
+
+    r = runCli(dir, {QStringLiteral("diff"), dir.filePath("dhcpqec.def"), dir.filePath("dhcpqec.def")});
+    QCOMPARE(r.code, 0);
+    QVERIFY(r.out.contains(QStringLiteral("identical")));
+
+    file[32 + 3] = char(0x44);     // channel 1, receive frequency
+    file[0x37C + 16] = char(0x48); // band upper limit
+    file.append('\x01');
+    dir.writeFile(QStringLiteral("b.dat"), file);
+    r = runCli(dir, {QStringLiteral("diff"), dir.filePath("dhcpqec.def"), dir.filePath("b.dat")});
+    QCOMPARE(r.code, 0);
+    QVERIFY2(r.out.contains(QStringLiteral("offset 0x0023")) &&
+                 r.out.contains(QStringLiteral("address 0x013  channel 1 receive frequency")),
+             qPrintable(r.out));
+    QVERIFY2(r.out.contains(QStringLiteral("address 0x37C  band upper limit")), qPrintable(r.out));
+    QVERIFY2(r.out.contains(QStringLiteral("-- -> 01  beyond the data file layout")), qPrintable(r.out));
+    QVERIFY(r.out.contains(QStringLiteral("3 byte(s) differ.")));
+}
+
+void TestCli::usageAndInputErrors_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no command") << QStringList{} << 1 << "No command given.";
+    QTest::newRow("unknown command") << QStringList{"fly"} << 1 << "Unknown command: fly";
+    QTest::newRow("unknown option") << QStringList{"dump", "--speed"} << 1 << "Unknown option";
+    QTest::newRow("bad language") << QStringList{"dump", "--lang", "4"} << 1 << "--lang takes 1, 2 or 3.";
+    QTest::newRow("normalize without output") << QStringList{"normalize", "x.dat"} << 1 << "-o OUT";
+    QTest::newRow("diff with one file") << QStringList{"diff", "x.dat"} << 1 << "two files";
+    QTest::newRow("missing file") << QStringList{"dump", "missing.dat", "--lang", "3"} << 2 << "Wrong file type!";
+    QTest::newRow("unwritable output") << QStringList{"normalize",         "DefRadioSet.def", "-o",
+                                                      "no/such/dir/x.dat", "--lang",          "3"}
+                                       << 2 << "Save file failed!";
+    QTest::newRow("hexdump of a missing file") << QStringList{"hexdump", "missing.dat"} << 2 << "Cannot read";
+}
+
+void TestCli::usageAndInputErrors() {
+    QFETCH(QStringList, args);
+    QFETCH(int, code);
+    QFETCH(QString, message);
+    test::TempAppDir dir;
+    for (QString& a : args) {
+        if (a.endsWith(QLatin1String(".dat")) || a.endsWith(QLatin1String(".def")))
+            a = dir.filePath(a);
+    }
+    const Run r = runCli(dir, args);
+    QCOMPARE(r.code, code);
+    QVERIFY2(r.err.contains(message), qPrintable(r.err));
+}
+
+void TestCli::builtToolEndToEnd() {
+    test::TempAppDir dir;
+    const QString tool = test::builtAppDir() + QStringLiteral("/qrt506-cli");
+    QProcess p;
+    p.start(tool, {QStringLiteral("normalize"), dir.filePath("DefRadioSet.def"), QStringLiteral("-o"),
+                   dir.filePath("n.dat"), QStringLiteral("--app-dir"), dir.path()});
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), 0);
+    QCOMPARE(dir.readFile(QStringLiteral("n.dat")).size(), datafile::FileSize);
+
+    p.start(tool, {QStringLiteral("--app-dir"), dir.path(), QStringLiteral("dump"), dir.filePath("none.dat"),
+                   QStringLiteral("--lang"), QStringLiteral("3")});
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), 2);
+    QVERIFY(p.readAllStandardError().contains("Wrong file type!"));
+
+    p.start(tool, {QStringLiteral("--app-dir"), dir.filePath("nowhere"), QStringLiteral("dump")});
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), 2);
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
