@@ -143,14 +143,15 @@ void TstShippedFiles::dataFileLayout() {
 }
 
 void TstShippedFiles::templateChannelsAreEmptyAndAlike() {
-    // Deleting channel n copies the template file's bytes at offset 0x10 * n: the filler for
-    // channel 1, the record of channel n - 1 for the others. So every record must be the
-    // empty record FF x 16 that the filler also is, or deleted channels would differ.
+    // A deleted channel gets its record back from the template, and an empty channel's option
+    // columns show their defaults: every record is empty (no frequency, no tone) with option
+    // bytes that the defaults encode to, so no PTT ID pause flag is set.
     const QByteArray bytes = readAll(appFile(QStringLiteral("dhcpqec.def")));
     QCOMPARE(bytes.size(), datafile::FileSize);
+    const QByteArray empty = QByteArray(12, '\xFF') + QByteArray(4, '\0');
     for (int n = 1; n <= ChannelCount; ++n) {
         const int offset = 0x10 * n + 16; // radio address 0x10 * n
-        QVERIFY2(bytes.mid(offset, 16) == QByteArray(16, '\xFF'), qPrintable(QStringLiteral("channel %1").arg(n)));
+        QVERIFY2(bytes.mid(offset, 16) == empty, qPrintable(QStringLiteral("channel %1").arg(n)));
     }
 }
 
