@@ -76,7 +76,9 @@ QStringList tot(const InterfaceTexts& t, int) {
 QStringList preTot(const InterfaceTexts& t, int) {
     return withUnit({t.text(PreTotOff)}, 1, 10, 1, t.text(Seconds));
 }
-QStringList anVoice(const InterfaceTexts& t, int) { return run(t, AnVoiceFirst, 3); }
+QStringList anVoice(const InterfaceTexts& t, int) {
+    return run(t, AnVoiceFirst, 3);
+}
 QStringList pwrOnTone(const InterfaceTexts& t, int value) {
     QStringList items{t.text(PwrOnToneOff)};
     const int last = value >= 5 ? 7 : 5;
@@ -84,24 +86,42 @@ QStringList pwrOnTone(const InterfaceTexts& t, int value) {
         items << t.text(PwrOnTone) + QString::number(n);
     return items;
 }
-QStringList sql(const InterfaceTexts&, int) { return numbers(0, 9); }
+QStringList sql(const InterfaceTexts&, int) {
+    return numbers(0, 9);
+}
 QStringList alarmCh(const InterfaceTexts& t, int) {
     QStringList items{t.text(SelectedCh)};
     for (int n = 1; n <= 16; ++n)
         items << t.text(FixedCh) + QLatin1Char(' ') + QString::number(n);
     return items;
 }
-QStringList radioSql(const InterfaceTexts&, int) { return numbers(0, 32); }
-QStringList radioVolume(const InterfaceTexts&, int) { return numbers(0, 15); }
-QStringList saveMode(const InterfaceTexts& t, int) { return run(t, SaveModeFirst, 9); }
-QStringList tailDel(const InterfaceTexts& t, int) { return run(t, TailDelFirst, 8); }
-QStringList alarmSort(const InterfaceTexts& t, int) { return run(t, AlarmSortFirst, 2); }
-QStringList offAndTen(const InterfaceTexts& t, int) { return QStringList{t.text(TotOff)} + numbers(1, 10); }
+QStringList radioSql(const InterfaceTexts&, int) {
+    return numbers(0, 32);
+}
+QStringList radioVolume(const InterfaceTexts&, int) {
+    return numbers(0, 15);
+}
+QStringList saveMode(const InterfaceTexts& t, int) {
+    return run(t, SaveModeFirst, 9);
+}
+QStringList tailDel(const InterfaceTexts& t, int) {
+    return run(t, TailDelFirst, 8);
+}
+QStringList alarmSort(const InterfaceTexts& t, int) {
+    return run(t, AlarmSortFirst, 2);
+}
+QStringList offAndTen(const InterfaceTexts& t, int) {
+    return QStringList{t.text(TotOff)} + numbers(1, 10);
+}
 QStringList lowBatAlarmTimer(const InterfaceTexts& t, int) {
     return withUnit({t.text(LowBatOff)}, 1, 255, 2, t.text(LowBatSeconds));
 }
-QStringList lowPwrToneSort(const InterfaceTexts& t, int) { return run(t, LowPwrToneFirst, 2); }
-QStringList saveChNo(const InterfaceTexts&, int) { return numbers(1, 16); }
+QStringList lowPwrToneSort(const InterfaceTexts& t, int) {
+    return run(t, LowPwrToneFirst, 2);
+}
+QStringList saveChNo(const InterfaceTexts&, int) {
+    return numbers(1, 16);
+}
 
 static QStringList keyList(const InterfaceTexts& t, bool longPress) {
     QStringList items;
@@ -109,8 +129,12 @@ static QStringList keyList(const InterfaceTexts& t, bool longPress) {
         items << t.text(KeyFunctionFirst + code);
     return items;
 }
-QStringList keyShort(const InterfaceTexts& t, int) { return keyList(t, false); }
-QStringList keyLong(const InterfaceTexts& t, int) { return keyList(t, true); }
+QStringList keyShort(const InterfaceTexts& t, int) {
+    return keyList(t, false);
+}
+QStringList keyLong(const InterfaceTexts& t, int) {
+    return keyList(t, true);
+}
 
 QStringList holdTime(const InterfaceTexts& t, int) {
     QStringList items;
@@ -121,20 +145,44 @@ QStringList holdTime(const InterfaceTexts& t, int) {
     }
     return items;
 }
-QStringList voxLevel(const InterfaceTexts& t, int) { return QStringList{t.text(VoxOff)} + numbers(1, 10); }
-QStringList voxDly(const InterfaceTexts& t, int) { return run(t, VoxDlyFirst, 6); }
-QStringList voxRxForbid(const InterfaceTexts& t, int) { return run(t, VoxRxForbidFirst, 2); }
-QStringList voxCompare(const InterfaceTexts&, int) { return numbers(0, 180); }
-QStringList scanPriChSort(const InterfaceTexts& t, int) { return run(t, ScanPriFirst, 3); }
-QStringList priCh(const InterfaceTexts& t, int) { return QStringList{t.text(PriChOff)} + numbers(1, 16); }
-QStringList scanTxMode(const InterfaceTexts& t, int) { return run(t, ScanTxModeFirst, 4); }
-QStringList scanDelay(const InterfaceTexts& t, int) { return withUnit({}, 0, 250, 1, t.text(DtmfSeconds)); }
-QStringList preCarTime(const InterfaceTexts&, int) { return numbers(0, 5100, 20); }
+QStringList voxLevel(const InterfaceTexts& t, int) {
+    return QStringList{t.text(VoxOff)} + numbers(1, 10);
+}
+QStringList voxDly(const InterfaceTexts& t, int) {
+    return run(t, VoxDlyFirst, 6);
+}
+QStringList voxRxForbid(const InterfaceTexts& t, int) {
+    return run(t, VoxRxForbidFirst, 2);
+}
+QStringList voxCompare(const InterfaceTexts&, int) {
+    return numbers(0, 180);
+}
+QStringList scanPriChSort(const InterfaceTexts& t, int) {
+    return run(t, ScanPriFirst, 3);
+}
+QStringList priCh(const InterfaceTexts& t, int) {
+    return QStringList{t.text(PriChOff)} + numbers(1, 16);
+}
+QStringList scanTxMode(const InterfaceTexts& t, int) {
+    return run(t, ScanTxModeFirst, 4);
+}
+QStringList scanDelay(const InterfaceTexts& t, int) {
+    return withUnit({}, 0, 250, 1, t.text(DtmfSeconds));
+}
+QStringList preCarTime(const InterfaceTexts&, int) {
+    return numbers(0, 5100, 20);
+}
 // The "40" item (byte 3) is not offered: a refresh would not accept it and would replace
 // it by 50, so the radio would never keep that choice.
-QStringList digitTime(const InterfaceTexts&, int) { return numbers(50, 2540, 10); }
-QStringList groupCode(const InterfaceTexts& t, int) { return run(t, GroupCodeFirst, 7); }
-QStringList pttIdPauseTime(const InterfaceTexts& t, int) { return withUnit({}, 0, 255, 1, t.text(DtmfSeconds)); }
+QStringList digitTime(const InterfaceTexts&, int) {
+    return numbers(50, 2540, 10);
+}
+QStringList groupCode(const InterfaceTexts& t, int) {
+    return run(t, GroupCodeFirst, 7);
+}
+QStringList pttIdPauseTime(const InterfaceTexts& t, int) {
+    return withUnit({}, 0, 255, 1, t.text(DtmfSeconds));
+}
 QStringList autoRstTimer(const InterfaceTexts& t, int) {
     return withUnit({t.text(CallAlarmOff)}, 1, 255, 1, t.text(CallAlarmSeconds));
 }
@@ -144,8 +192,14 @@ QStringList callAlarm(const InterfaceTexts& t, int) {
         items << t.text(Glint) + QString::number(10 * n - 10) + t.text(CallAlarmSeconds);
     return items;
 }
-QStringList closeSort(const InterfaceTexts& t, int) { return run(t, CloseSortFirst, 2); }
-QStringList volumeSteps(const InterfaceTexts&, int) { return numbers(0, 255); }
-QStringList radioIdDigit(const InterfaceTexts& t, int) { return QStringList{t.text(RadioIdOff)} + numbers(1, 9); }
+QStringList closeSort(const InterfaceTexts& t, int) {
+    return run(t, CloseSortFirst, 2);
+}
+QStringList volumeSteps(const InterfaceTexts&, int) {
+    return numbers(0, 255);
+}
+QStringList radioIdDigit(const InterfaceTexts& t, int) {
+    return QStringList{t.text(RadioIdOff)} + numbers(1, 9);
+}
 
 } // namespace qrt::options::lists

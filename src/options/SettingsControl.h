@@ -19,7 +19,7 @@ struct Control {
     QString name{};
     ControlKind kind = ControlKind::List;
     QStringList items{}; // lists
-    int item = -1;     // selected (or marked) item of a list; -1 = no selection
+    int item = -1;       // selected (or marked) item of a list; -1 = no selection
     bool checked = false;
     QString text{};
     QString toolTip{};

@@ -20,7 +20,9 @@ constexpr int MaxSerialNumbers = 10000;
 constexpr int SerialValueWidth = 100;
 constexpr int NewCodePositions[6] = {5, 6, 7, 11, 12, 13};
 
-QString voxName(int level) { return QStringLiteral("cboVoxCmpDat") + QString::number(level); }
+QString voxName(int level) {
+    return QStringLiteral("cboVoxCmpDat") + QString::number(level);
+}
 
 } // namespace
 
@@ -91,7 +93,9 @@ QStringList SettingsModel::names() const {
     return names;
 }
 
-void SettingsModel::changed(Control& c) { Q_EMIT controlChanged(c.name); }
+void SettingsModel::changed(Control& c) {
+    Q_EMIT controlChanged(c.name);
+}
 
 QString SettingsModel::voxCompareToolTip(int value) {
     return QString::number(std::lround(value / 255.0 * 3300)) + QStringLiteral("mv");
@@ -183,7 +187,8 @@ void SettingsModel::setVisible(const QString& name, bool on) {
 }
 
 void SettingsModel::applyDependentStates() {
-    setEnabled(QStringLiteral("cboDtmfCloseSort"), ctl(QStringLiteral("txtDtmfCloseCode")).text.size() >= StunTypeMinLength);
+    setEnabled(QStringLiteral("cboDtmfCloseSort"),
+               ctl(QStringLiteral("txtDtmfCloseCode")).text.size() >= StunTypeMinLength);
     setEnabled(QStringLiteral("cboSaveMode"), ctl(QStringLiteral("chkBatSave")).checked);
     const bool lowBatAlarm = ctl(QStringLiteral("cboLowBatAlarmTimer")).item != 0;
     for (const char* name : {"cboLowPwrToneSort", "chkLowBatAn", "chkLowBatTone"})

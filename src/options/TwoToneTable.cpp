@@ -13,11 +13,17 @@ constexpr int RecordSize = 8;
 constexpr int MaxTime = 100;    // 10.0 s
 constexpr int MaxInterval = 20; // 2.0 s
 
-int recordAddress(int code) { return addr::TwoToneFirst + RecordSize * code; }
+int recordAddress(int code) {
+    return addr::TwoToneFirst + RecordSize * code;
+}
 
-QString tenths(int v) { return QString::number(v / 10.0, 'f', 1); }
+QString tenths(int v) {
+    return QString::number(v / 10.0, 'f', 1);
+}
 
-int roundedTenths(const QString& text) { return int(std::lround(text.toDouble() * 10)); }
+int roundedTenths(const QString& text) {
+    return int(std::lround(text.toDouble() * 10));
+}
 
 // Frequency cell: bytes of the stored value, correcting the cell as the grid does.
 int validFrequency(QString& cell) {
