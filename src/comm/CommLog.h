@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace qrt {
+
+// The data log of the communication window: the bytes sent and received in hexadecimal,
+// the timeout lines and the step lines of a write.
+class CommLog {
+public:
+    static constexpr int MaxLines = 3000;
+    enum Direction { Transmit = 0, Receive = -1 };
+
+    // Whether byte lines are logged ("Not Show Course" unticked); off by default.
+    bool showBytes = false;
+
+    const QStringList& lines() const { return m_lines; }
+    // The index of the next line.
+    int lineCount() const { return m_lineCount; }
+
+    void clear();
+    // Adds a line at the end and selects it.
+    void addLine(const QString& line);
+    // The lines of one transmitted or received byte array, when byte lines are shown.
+    void comDataShow(int direction, const QByteArray& bytes);
+
+    // The lines comDataShow adds for these bytes: the prefix line with the first four bytes,
+    // then 7 blanks and 16 bytes per line, then 4 blanks and any bytes left over.
+    static QStringList formatLines(int direction, const QByteArray& bytes);
+
+    // Called for every line added and when the log is emptied.
+    std::function<void(int index, const QString& line)> lineAdded;
+    std::function<void()> cleared;
+
+private:
+    QStringList m_lines;
+    int m_lineCount = 0;
+};
+
+} // namespace qrt

@@ -1,0 +1,114 @@
+#include "comm/PortControl.h"
+
+#include "comm/PortMap.h"
+#include "core/ErrorLog.h"
+#include "core/ProgramSettings.h"
+#include "core/SettingsFile.h"
+
+namespace qrt {
+
+namespace {
+
+int errNumberOf(PortError kind) {
+    switch (kind) {
+    case PortError::PermissionDenied:
+        return err::PermissionDenied;
+    case PortError::NotFound:
+    case PortError::Busy:
+        return err::DeviceUnavailable;
+    default:
+        return err::IoDeviceError;
+    }
+}
+
+} // namespace
+
+PortControl::PortControl(SettingsFile& settings, ErrorLog& log, PortFactory factory, QString devDir)
+    : m_settings(settings), m_log(log), m_factory(std::move(factory)), m_devDir(std::move(devDir)) {}
+
+PortControl::~PortControl() {
+    if (m_port)
+        m_port->close();
+}
+
+void PortControl::setPortNumber(int number) {
+    if (number >= 1 && number <= PortCount)
+        m_portNumber = number;
+}
+
+QString PortControl::deviceOf(int number) const {
+    return portmap::deviceForPort(number, m_settings, m_devDir);
+}
+
+QString PortControl::currentDevice() const {
+    return m_deviceOverride.isEmpty() ? deviceOf(m_portNumber) : m_deviceOverride;
+}
+
+bool PortControl::verdictCom(int p) {
+    if (p < 1 || p > PortCount)
+        return false;
+    m_status[size_t(p - 1)] = 1;
+    const QString device = deviceOf(p);
+    bool ok = !device.isEmpty();
+    if (ok) {
+        std::unique_ptr<SerialPort> probe = m_factory(device);
+        ok = probe->open() && probe->close();
+    }
+    if (!ok)
+        m_status[size_t(p - 1)] = -1;
+    return ok;
+}
+
+void PortControl::enableCom() {
+    for (int p = 1; p <= PortCount; ++p)
+        verdictCom(p);
+}
+
+void PortControl::autoSetPort() {
+    enableCom();
+    for (int p = 1; p <= PortCount; ++p) {
+        if (m_status[size_t(p - 1)] != 1)
+            continue;
+        if (!m_settings.write(key::SettingSection, QStringLiteral("COM"), QString::number(p)))
+            m_log.logErr(QStringLiteral("mdifrmMain->AutoSetPort"), err::PathFileAccess);
+        m_portNumber = p;
+        return;
+    }
+}
+
+bool PortControl::openCom() {
+    if (m_port)
+        m_port->close();
+    const QString device = currentDevice();
+    m_lastError.clear();
+    m_lastErrorKind = PortError::None;
+    bool ok = false;
+    if (device.isEmpty()) {
+        m_lastErrorKind = PortError::NotFound;
+        m_lastError = portmap::portKey(m_portNumber) + QStringLiteral(" stands for no serial device on this computer");
+        m_port.reset();
+    } else {
+        m_port = m_factory(device);
+        ok = m_port->open();
+        if (!ok) {
+            m_lastErrorKind = m_port->error();
+            m_lastError = m_port->errorText();
+        }
+    }
+    m_openFailed = !ok;
+    if (!ok) {
+        if (showPortDialog)
+            showPortDialog();
+        m_log.logErr(QStringLiteral("modCommun->OpenCom"), errNumberOf(m_lastErrorKind));
+    }
+    return ok;
+}
+
+void PortControl::closeCom() {
+    if (!m_port)
+        return;
+    if (!m_port->close())
+        m_log.logErr(QStringLiteral("modCommun->CloseCom"), err::IoDeviceError);
+}
+
+} // namespace qrt

@@ -1,0 +1,138 @@
+#include "comm/PortMap.h"
+
+#include "comm/PosixTtyPort.h"
+#include "comm/QtSerialPortDevice.h"
+#include "core/SettingsFile.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace qrt {
+
+namespace portmap {
+
+namespace {
+
+constexpr int KeyWidth = 256;
+
+const QStringList& groupPatterns() {
+    static const QStringList patterns = {
+        QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*"), QStringLiteral("ttyS*"),
+        QStringLiteral("ttyAMA*"), QStringLiteral("ttymxc*"), QStringLiteral("rfcomm*"),
+    };
+    return patterns;
+}
+
+QString groupOwning(const QString& device) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(device).constData(), &st) != 0)
+        return {};
+    if (const group* g = ::getgrgid(st.st_gid))
+        return QString::fromLocal8Bit(g->gr_name);
+    return QString::number(st.st_gid);
+}
+
+} // namespace
+
+QString portKey(int number) {
+    return QStringLiteral("COM") + QString::number(number);
+}
+
+QStringList candidateDevices(const QString& devDir) {
+    const QDir dir(devDir);
+    QCollator collator;
+    collator.setNumericMode(true);
+    QStringList result;
+    for (const QString& pattern : groupPatterns()) {
+        QStringList names = dir.entryList({pattern}, QDir::System | QDir::Files | QDir::NoDotAndDotDot);
+        std::sort(names.begin(), names.end(),
+                  [&](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
+        for (const QString& name : names)
+            result << dir.filePath(name);
+    }
+    return result;
+}
+
+QString deviceForPort(int number, const SettingsFile& settings, const QString& devDir) {
+    if (number < 1 || number > PortCount)
+        return {};
+    const QString overridden = settings.read(Section, portKey(number), QString(), KeyWidth);
+    if (!overridden.isEmpty())
+        return overridden;
+#ifdef Q_OS_WIN
+    Q_UNUSED(devDir);
+    return portKey(number);
+#else
+    const QStringList devices = candidateDevices(devDir);
+    return number <= devices.size() ? devices.at(number - 1) : QString();
+#endif
+}
+
+QString describePort(int number, const SettingsFile& settings, const QString& devDir) {
+    const QString device = deviceForPort(number, settings, devDir);
+    if (device.isEmpty())
+        return portKey(number) + QStringLiteral(" (no device)");
+    return portKey(number) + QStringLiteral(" = ") + device;
+}
+
+bool parsePortArgument(const QString& text, int* number, QString* device) {
+    *number = 0;
+    device->clear();
+    const QString t = text.trimmed();
+    static const QRegularExpression numberForm(QStringLiteral("^(?:[Cc][Oo][Mm])?(\\d{1,2})$"));
+    const QRegularExpressionMatch m = numberForm.match(t);
+    if (m.hasMatch()) {
+        const int n = m.captured(1).toInt();
+        if (n < 1 || n > PortCount)
+            return false;
+        *number = n;
+        return true;
+    }
+    if (t.isEmpty())
+        return false;
+    *device = t;
+    return true;
+}
+
+bool lacksAccess(const QString& device) {
+    const QByteArray path = QFile::encodeName(device);
+    return ::access(path.constData(), F_OK) == 0 && ::access(path.constData(), R_OK | W_OK) != 0;
+}
+
+QString openFailureText(const QString& device, PortError kind, const QString& detail) {
+    switch (kind) {
+    case PortError::PermissionDenied: {
+        const QString group = groupOwning(device);
+        return QStringLiteral("No permission to open %1: the user must be a member of the group \"%2\" that owns "
+                              "the device (for instance: sudo usermod -aG %2 $USER, then log in again).")
+            .arg(device, group.isEmpty() ? QStringLiteral("dialout") : group);
+    }
+    case PortError::NotFound:
+        return QStringLiteral("%1 does not exist (is the programming cable plugged in?)").arg(device);
+    case PortError::Busy:
+        return QStringLiteral("%1 is in use by another program").arg(device);
+    default:
+        return QStringLiteral("Cannot open %1: %2").arg(device, detail);
+    }
+}
+
+} // namespace portmap
+
+std::unique_ptr<SerialPort> createSerialPort(const QString& device) {
+#ifndef Q_OS_WIN
+    const QString target = QFileInfo(device).canonicalFilePath();
+    if (target.startsWith(QLatin1String("/dev/pts/")))
+        return std::make_unique<PosixTtyPort>(device);
+#endif
+    return std::make_unique<QtSerialPortDevice>(device);
+}
+
+} // namespace qrt

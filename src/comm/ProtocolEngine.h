@@ -1,0 +1,112 @@
+#pragma once
+
+#include "comm/ProtocolTable.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+
+namespace qrt {
+
+class CommClock;
+class CommLog;
+class ErrorLog;
+class SerialPort;
+
+// The script interpreter and its values: the tokens of the running script, the variable
+// bytes, the reply check with its timeouts, and the command-code sets with the script
+// table they select. One object lives for the whole run of the program, so that the slow
+// mode, once entered, stays.
+class ProtocolEngine {
+public:
+    static constexpr int MaxTokens = 200;
+    static constexpr int MaxSectionBytes = 101;
+    static constexpr int VaSize = 100;
+    static constexpr int RejectedRadio = 255;
+    static constexpr int TextNotSupported = 69;
+    static constexpr int TextNoReceiveData = 175;
+    static constexpr quint8 StdRead = 0x52, StdWrite = 0x57, AltRead = 0x24, AltWrite = 0x29;
+
+    ProtocolEngine(ErrorLog& log, CommClock& clock, CommLog& commLog);
+
+    void setPort(SerialPort* port) { m_port = port; }
+
+    // Hooks of the window: the stop box, the message boxes, the interface texts.
+    std::function<bool()> stopRequested;
+    std::function<void(int textIndex)> showMessage;
+    std::function<QString(int textIndex)> text;
+
+    // What the script table is built from (ranges, program-code fields, the image).
+    void setTableInputs(const TableInputs& in) { m_inputs = in; }
+    TableInputs& tableInputs() { return m_inputs; }
+
+    // The command-code sets; each rebuilds the script table.
+    bool initProtocol(const QString& rd, const QString& wr);
+    bool setCommandCodes(const QString& rdText, const QString& wrText, quint8 rdByte, quint8 wrByte);
+    bool selectStdCodes();
+    bool selectAltCodes();
+    const ProtocolTable& table() const { return m_table; }
+
+    // Splits a script into two-character tokens from index 1. A script of more than
+    // MaxTokens tokens is logged and will not run.
+    bool convComCode(const QString& script);
+    // Runs the tokens; comStop() tells whether a reply failed.
+    void protocolCom();
+    void delayNms(int n);
+
+    bool comStop() const { return m_comStop; }
+    bool comSlow() const { return m_comSlow; }
+    int maxWaitCount() const { return m_maxWaitCount; }
+    static int maxWaitCountFor(int retryCount);
+
+    int currentStep = 0;
+    int retryCount = 0;
+    int pollDelayMs = 1;
+
+    quint8 va(int j) const { return (j >= 1 && j <= VaSize) ? m_vaDat[size_t(j)] : 0; }
+    void setVa(int j, quint8 b) {
+        if (j >= 1 && j <= VaSize)
+            m_vaDat[size_t(j)] = b;
+    }
+    int vaPos() const { return m_vaPos; }
+    const QByteArray& rxDat() const { return m_rxDat; }
+
+    quint8 rdCodeByte() const { return m_rdByte; }
+    quint8 wrCodeByte() const { return m_wrByte; }
+    QString rdCodeText() const { return m_rdText; }
+    QString wrCodeText() const { return m_wrText; }
+
+private:
+    void rxComDat(int n);
+    void checkCommandSet();
+    void replyFailed(bool timeout);
+    void trap(const char* tag, int number);
+
+    ErrorLog& m_log;
+    CommClock& m_clock;
+    CommLog& m_commLog;
+    SerialPort* m_port = nullptr;
+
+    std::array<QString, MaxTokens + 1> m_comCodes{};
+    bool m_scriptOk = true;
+    QByteArray m_txDat;
+    QStringList m_rxExpect;
+    QByteArray m_rxDat;
+    std::array<quint8, VaSize + 1> m_vaDat{};
+    int m_vaPos = 1;
+    bool m_comStop = false;
+    bool m_comSlow = false;
+    int m_maxWaitCount = 5;
+
+    QString m_rdText = QStringLiteral("24"), m_wrText = QStringLiteral("29");
+    quint8 m_rdByte = AltRead, m_wrByte = AltWrite;
+    quint8 m_stdRdByte = StdRead, m_stdWrByte = StdWrite;
+
+    TableInputs m_inputs;
+    ProtocolTable m_table;
+};
+
+} // namespace qrt

@@ -1,0 +1,136 @@
+#include "comm/ProtocolTable.h"
+
+#include "core/ErrorLog.h"
+#include "core/RadioImage.h"
+
+#include <cmath>
+
+namespace qrt {
+
+namespace {
+
+const QString ReadStep1 = QStringLiteral("TX50524F4752414DRX06TX52038803RXVA038803VAVAVAEN");
+const QString ReadStep2 = QStringLiteral("TX52038509RXVA038509VAVAVAVAVAVAVAVAVAEN");
+const QString WriteStep1Start = QStringLiteral("TX50524F4752414DRX06TX50524F4752414DRX06TX52038803RXVA038803VAVAVA");
+const QString WriteStep2 =
+    QStringLiteral("TX50524F4752414DRX06TX50524F4752414DRX06TX52038509RXVA038509VAVAVAVAVAVAVAVAVAEN");
+
+// Halves go to the even neighbour.
+int roundEven(double v) {
+    return int(std::nearbyint(v));
+}
+
+int blockPercent(int i, int steps) {
+    return qMin(98, roundEven(double(i - 1) * 94.0 / double(steps) + 3.0));
+}
+
+int percentSteps(int start, int end) {
+    const int steps = roundEven(double(end - start) / 16.0);
+    return steps == 0 ? 1 : steps;
+}
+
+bool rangeFits(int start, int end) {
+    if (end < start)
+        return true; // no blocks at all
+    return start >= 0 && end <= ProtocolTable::MaxAddress &&
+           ProtocolTable::blockCount(start, end) + 4 <= ProtocolTable::MaxSteps;
+}
+
+} // namespace
+
+QString ProtocolTable::hex2(int value) {
+    return QStringLiteral("%1").arg(value & 0xFF, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+QString ProtocolTable::addressText(int a) {
+    const int digits[4] = {a / 1024, (a % 1024) / 256, (a % 256) / 16, a % 16};
+    QString text;
+    for (int d : digits)
+        text += QString::number(d, 16).toUpper();
+    return text;
+}
+
+int ProtocolTable::blockCount(int start, int end) {
+    return end < start ? 0 : (end - start) / 16 + 1;
+}
+
+QString ProtocolTable::codeCheckScript(const TableInputs& in) {
+    if (!in.codeFieldShown || in.radioCodeBlank)
+        return Acknowledge;
+    if (in.newCodeShown && in.reservedCodes.contains(in.newCodeText))
+        return Acknowledge;
+    static constexpr int ImagePositions[6] = {0x385, 0x386, 0x387, 0x38B, 0x38C, 0x38D};
+    static constexpr int BlockPositions[6] = {5, 6, 7, 11, 12, 13};
+    const bool useNew = in.useNewCode && in.newCodeShown;
+    QString k[6];
+    for (int i = 0; i < 6; ++i) {
+        int byte = 0xFF;
+        if (useNew)
+            byte = BlockPositions[i] < in.newCodeBlock.size() ? quint8(in.newCodeBlock.at(BlockPositions[i])) : 0xFF;
+        else if (in.image)
+            byte = in.image->at(ImagePositions[i]);
+        k[i] = hex2(byte);
+    }
+    return QStringLiteral("TX52038010RXVA038010VAVAVAVAVA") + k[0] + k[1] + k[2] + QStringLiteral("VAVAVA") + k[3] +
+           k[4] + k[5] + QStringLiteral("VAVAEN");
+}
+
+const ProtocolStep& ProtocolTable::step(int direction, int index) const {
+    static const ProtocolStep empty;
+    if ((direction != Read && direction != Write) || index < 1 || index > MaxSteps)
+        return empty;
+    return m_steps[size_t(direction)][size_t(index)];
+}
+
+bool ProtocolTable::build(const QString& rd, const QString& wr, const TableInputs& in, ErrorLog* log) {
+    if (!rangeFits(in.readStart, in.readEnd) || !rangeFits(in.writeStart, in.writeEnd)) {
+        if (log)
+            log->logErr(QStringLiteral("modCommun->InitProtocol"), err::IndexOutOfRange);
+        m_valid = false;
+        return false;
+    }
+    m_codeFieldShown = in.codeFieldShown;
+    const QString codeCheck = codeCheckScript(in);
+
+    auto& r = m_steps[Read];
+    r[1] = {ReadStep1, 0, 0, 0};
+    r[2] = {ReadStep2, 0, 0, 0};
+    r[3] = {codeCheck, 0, 0, 3};
+    int i = 4;
+    int steps = percentSteps(in.readStart, in.readEnd);
+    for (int a = in.readStart; a <= in.readEnd; ++i) {
+        const int length = in.readEnd - a >= 16 ? 16 : in.readEnd - a + 1;
+        const QString head = addressText(a) + hex2(length);
+        r[size_t(i)] = {QStringLiteral("TX") + rd + head + QStringLiteral("RX") + wr + head +
+                            QStringLiteral("VA").repeated(length) + QStringLiteral("EN"),
+                        a, length, blockPercent(i, steps)};
+        a += length;
+    }
+    r[size_t(i)] = {Acknowledge, 0, 0, 100};
+    m_count[Read] = i;
+
+    auto& w = m_steps[Write];
+    QString step1 = WriteStep1Start + QStringLiteral("TX7501940B");
+    for (int a = 0x194; a <= 0x19E; ++a)
+        step1 += hex2(in.image ? in.image->at(a) : 0);
+    w[1] = {step1 + QStringLiteral("RX06EN"), 0, 0, 0};
+    w[2] = {WriteStep2, 0, 0, 0};
+    w[3] = {codeCheck, 0, 0, 3};
+    i = 4;
+    steps = percentSteps(in.writeStart, in.writeEnd);
+    for (int a = in.writeStart; a <= in.writeEnd; ++i) {
+        const int length = in.writeEnd - a >= 16 ? 16 : in.writeEnd - a + 1;
+        const QString command = (a >= 0x280 && a <= 0x2FF) ? QStringLiteral("75") : wr;
+        w[size_t(i)] = {QStringLiteral("TX") + command + addressText(a) + hex2(length) +
+                            QStringLiteral("VA").repeated(length) + QStringLiteral("RX06EN"),
+                        a, length, blockPercent(i, steps)};
+        a += length;
+    }
+    // The closing acknowledge, also when the program-code box is shown.
+    w[size_t(i)] = {Acknowledge, 0, 0, 100};
+    m_count[Write] = i;
+    m_valid = true;
+    return true;
+}
+
+} // namespace qrt
