@@ -1,0 +1,54 @@
+#pragma once
+
+#include "options/SettingsControl.h"
+
+#include <QObject>
+
+#include <array>
+
+namespace qrt {
+class RadioImage;
+}
+
+namespace qrt::options {
+
+// The "PTT ID Pause In Channel Set" dialog: one flag per channel, bit 6 of byte 13 of the
+// channel's record, with the "All" and "None" options. Changes go into the image at once.
+class PttIdPauseDialogModel : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int Channels = 16;
+    static constexpr int FlagBit = 6;
+    static int flagAddress(int channel) { return 16 * channel + 13; } // channel 1..16
+
+    explicit PttIdPauseDialogModel(RadioImage& image, QObject* parent = nullptr);
+
+    // Opening: the boxes from the image.
+    void open();
+    // chkPttIdPauseChSet0..15 (channels 1..16).
+    const Control* control(const QString& name) const;
+    const Control& box(int index) const { return m_boxes[size_t(index)]; }
+    bool allSelected() const { return m_all; }
+    bool noneSelected() const { return m_none; }
+
+    // A box changed by the user: every channel's flag is written from its box.
+    bool setChecked(int index, bool on);
+    void selectAll() { selectOption(true); }
+    void selectNone() { selectOption(false); }
+
+Q_SIGNALS:
+    void controlChanged(const QString& name);
+    void optionsChanged();
+
+private:
+    void selectOption(bool all);
+    void setBox(int index, bool on);
+
+    RadioImage& m_image;
+    std::array<Control, Channels> m_boxes;
+    bool m_all = false;
+    bool m_none = false;
+    bool m_pauseSetBusy = false;
+};
+
+} // namespace qrt::options
