@@ -25,8 +25,17 @@ struct CommRig {
         callbacks.message = [this](int i) { messages << i; };
         callbacks.status = [this](const QString& s) { statuses << s; };
         callbacks.progress = [this](int p) { percents << p; };
-        callbacks.stopBoxShown = [this](bool shown) { stopBoxShown = shown; };
-        callbacks.stopRequested = [this] { return stopWhenBoxShown && stopBoxShown; };
+        callbacks.stopBoxShown = [this](bool shown) {
+            stopBoxShown = shown;
+            if (!shown)
+                stopTicked = false;
+        };
+        callbacks.stopRequested = [this] { return stopTicked; };
+        // The user ticks the stop box while a wait lets the window handle events.
+        clock.processEvents = [this] {
+            if (stopWhenBoxShown && stopBoxShown)
+                stopTicked = true;
+        };
         log.showBytes = true;
     }
 
@@ -47,6 +56,7 @@ struct CommRig {
     QList<int> percents;
     bool stopBoxShown = false;
     bool stopWhenBoxShown = false;
+    bool stopTicked = false;
 
     void setRange(int start, int end) {
         inputs.readStart = inputs.writeStart = start;

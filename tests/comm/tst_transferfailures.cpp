@@ -1,0 +1,192 @@
+// How reads end when the radio is silent, refuses, or holds another program code.
+#include "CommRig.h"
+#include "SimProcess.h"
+#include "TransferFixtures.h"
+#include "comm/ReservedCodes.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+using namespace qrt;
+using namespace qrt::test::fixtures;
+using qrt::test::CommRig;
+using qrt::test::SimProcess;
+
+Q_DECLARE_METATYPE(qrt::TransferResult)
+
+namespace {
+
+const QString Handshake = QStringLiteral("50 52 4F 47 52 41 4D");
+
+QStringList options(const QStringList& extra) {
+    return FullSpeed + extra;
+}
+
+} // namespace
+
+class TestTransferFailures : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void silentRadioGivesUpAfterTwentyFailures();
+    void stopEndsTheReadWithoutMessage();
+    void failedReadLeavesTheImageAsItWas();
+    void commandSetOfTheRadio_data();
+    void commandSetOfTheRadio();
+    void programCode_data();
+    void programCode();
+    void slowLineTimesOutOnceThenRunsSlow();
+};
+
+void TestTransferFailures::silentRadioGivesUpAfterTwentyFailures() {
+    SimProcess sim;
+    QVERIFY(sim.start(options({QStringLiteral("--silent")})));
+    CommRig rig(sim.device());
+    rig.setRange(0, 0x0F);
+    RadioImage image = imageOf(patternMemory(4));
+    const RadioImage before = image;
+    QCOMPARE(rig.read(image), TransferResult::CommFailed);
+    QCOMPARE(rig.messages, QList<int>{RadioTransfer::TextCommFailed});
+    QVERIFY(image == before);
+    const QString reading = rig.texts.text(RadioTransfer::TextReading);
+    QVERIFY(!rig.statuses.contains(reading + QStringLiteral(" 8")));
+    QVERIFY(rig.statuses.contains(reading + QStringLiteral(" 9")));
+    QVERIFY(rig.statuses.contains(reading + QStringLiteral(" 19")));
+    QVERIFY(rig.statuses.contains(rig.texts.text(RadioTransfer::TextReadFailed)));
+    QVERIFY(rig.engine.comSlow());
+    QVERIFY(rig.log.lines().contains(rig.texts.text(ProtocolEngine::TextNoReceiveData)));
+    QVERIFY(sim.stop());
+    QCOMPARE(sim.commandsStartingWith(Handshake).size(), 20);
+}
+
+void TestTransferFailures::stopEndsTheReadWithoutMessage() {
+    SimProcess sim;
+    QVERIFY(sim.start(options({QStringLiteral("--silent")})));
+    CommRig rig(sim.device());
+    rig.setRange(0, 0x0F);
+    rig.stopWhenBoxShown = true;
+    RadioImage image(MemorySize);
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(rig.read(image), TransferResult::Stopped);
+    QVERIFY(rig.messages.isEmpty());
+    QVERIFY(rig.statuses.contains(rig.texts.text(RadioTransfer::TextReadFailed)));
+    QVERIFY(!rig.stopBoxShown);
+    QVERIFY(!rig.stopTicked);
+    QVERIFY(sim.stop());
+    // The stop box appears after the 6th failure and is ticked during the next wait, which ends
+    // that attempt at once.
+    QCOMPARE(sim.commandsStartingWith(Handshake).size(), 7);
+    QVERIFY(timer.elapsed() < 5000);
+}
+
+void TestTransferFailures::failedReadLeavesTheImageAsItWas() {
+    SimProcess sim;
+    // Answers the header steps and a few blocks, then falls silent.
+    QVERIFY(sim.start(options({QStringLiteral("--silent-after"), QStringLiteral("9")}), patternMemory(1)));
+    CommRig rig(sim.device());
+    rig.setRange(0, 0xFF);
+    rig.stopWhenBoxShown = true;
+    RadioImage image = imageOf(patternMemory(5));
+    const RadioImage before = image;
+    QCOMPARE(rig.read(image), TransferResult::Stopped);
+    QVERIFY(image == before);
+    QVERIFY(sim.stop());
+    QVERIFY(!sim.commandsStartingWith(QStringLiteral("52 00 10 10")).isEmpty());
+}
+
+void TestTransferFailures::commandSetOfTheRadio_data() {
+    QTest::addColumn<QByteArray>("declared"); // radio bytes 0x388..0x38A
+    QTest::addColumn<TransferResult>("result");
+    QTest::addColumn<QList<int>>("messages");
+    QTest::addColumn<QString>("blockRead"); // first bytes of the block read sent
+    QTest::newRow("standard set") << QByteArray::fromHex("5A5257") << TransferResult::Ok << QList<int>()
+                                  << QStringLiteral("52 00 00 10");
+    QTest::newRow("alternative set") << QByteArray::fromHex("5A2429") << TransferResult::Ok << QList<int>()
+                                     << QStringLiteral("24 00 00 10");
+    QTest::newRow("no mark") << QByteArray::fromHex("002429") << TransferResult::Ok << QList<int>()
+                             << QStringLiteral("52 00 00 10");
+    // No mark and 0xFF where the codes would be: an erased radio still speaks the standard set.
+    QTest::newRow("erased radio") << QByteArray::fromHex("FFFFFF") << TransferResult::Ok << QList<int>()
+                                  << QStringLiteral("52 00 00 10");
+    QTest::newRow("unknown set") << QByteArray::fromHex("5A4142") << TransferResult::Rejected
+                                 << QList<int>{ProtocolEngine::TextNotSupported} << QString();
+}
+
+void TestTransferFailures::commandSetOfTheRadio() {
+    QFETCH(QByteArray, declared);
+    QFETCH(TransferResult, result);
+    QFETCH(QList<int>, messages);
+    QFETCH(QString, blockRead);
+    QByteArray radio = patternMemory(1);
+    radio.replace(0x388, 3, declared);
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed, radio));
+    CommRig rig(sim.device());
+    rig.setRange(0, 0x0F);
+    RadioImage image(MemorySize);
+    QCOMPARE(rig.read(image), result);
+    QCOMPARE(rig.messages, messages);
+    if (result == TransferResult::Ok)
+        QCOMPARE(image.mid(0, 16), radio.mid(0, 16));
+    QVERIFY(sim.stop());
+    if (!blockRead.isEmpty())
+        QCOMPARE(sim.commandsStartingWith(blockRead).size(), 1);
+    else
+        QCOMPARE(sim.commandsStartingWith(Handshake).size(), 1);
+}
+
+void TestTransferFailures::programCode_data() {
+    QTest::addColumn<QString>("imageCode");
+    QTest::addColumn<bool>("codeShown");
+    QTest::addColumn<bool>("newTicked");
+    QTest::addColumn<QString>("newCode");
+    QTest::addColumn<TransferResult>("result");
+    QTest::addColumn<int>("handshakes");
+    const QString radioCode = QStringLiteral("A1中");
+    QTest::newRow("same code") << radioCode << true << false << QString() << TransferResult::Ok << 1;
+    QTest::newRow("other code") << "XYZ" << true << false << QString() << TransferResult::CodeError << 20;
+    QTest::newRow("other code, new code matches") << "XYZ" << true << true << radioCode << TransferResult::Ok << 21;
+    QTest::newRow("other code, new code wrong too")
+        << "XYZ" << true << true << "QQQ" << TransferResult::CodeError << 21;
+    QTest::newRow("code box hidden") << "XYZ" << false << false << QString() << TransferResult::Ok << 1;
+    QTest::newRow("reserved new code") << "XYZ" << true << true << "888" << TransferResult::Ok << 1;
+}
+
+void TestTransferFailures::programCode() {
+    QFETCH(QString, imageCode);
+    QFETCH(bool, codeShown);
+    QFETCH(bool, newTicked);
+    QFETCH(QString, newCode);
+    QFETCH(TransferResult, result);
+    QFETCH(int, handshakes);
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed + QStringList{QStringLiteral("--code"), QStringLiteral("A1中")}, patternMemory(1)));
+    CommRig rig(sim.device());
+    rig.setRange(0, 0x0F);
+    rig.inputs.codeFieldShown = codeShown;
+    rig.inputs.newCodeTicked = newTicked;
+    rig.inputs.newCodeText = newCode;
+    rig.inputs.newCodeBlock = newCodeBlock(newCode);
+    rig.inputs.reservedCodes = reservedProgramCodes();
+    RadioImage image = imageOf(patternMemory(5));
+    setImageCode(image, imageCode);
+    QCOMPARE(rig.read(image), result);
+    QCOMPARE(rig.messages, result == TransferResult::Ok ? QList<int>() : QList<int>{RadioTransfer::TextCodeError});
+    QVERIFY(sim.stop());
+    QCOMPARE(sim.commandsStartingWith(Handshake).size(), handshakes);
+}
+
+void TestTransferFailures::slowLineTimesOutOnceThenRunsSlow() {
+    SimProcess sim;
+    QVERIFY(sim.start({QStringLiteral("--baud"), QStringLiteral("9600")}, patternMemory(1)));
+    CommRig rig(sim.device());
+    rig.setRange(0, 0x3F);
+    RadioImage image(MemorySize);
+    QCOMPARE(rig.read(image), TransferResult::Ok);
+    QVERIFY(rig.engine.comSlow());
+    QCOMPARE(image.mid(0, 0x40), patternMemory(1).mid(0, 0x40));
+    QVERIFY(rig.log.lines().count(rig.texts.text(ProtocolEngine::TextNoReceiveData)) >= 1);
+}
+
+QTEST_GUILESS_MAIN(TestTransferFailures)
+#include "tst_transferfailures.moc"

@@ -1,0 +1,194 @@
+// The fixed exchanges a write adds after its blocks, which depend on the radio's parameters.
+#include "CommRig.h"
+#include "SimProcess.h"
+#include "TransferFixtures.h"
+
+#include <QTest>
+
+using namespace qrt;
+using namespace qrt::test::fixtures;
+using qrt::test::CommRig;
+using qrt::test::SimProcess;
+
+namespace {
+
+const QString EndSequence = QStringLiteral("45 5A A5 32 23 45 F2");
+const QString RadioParams = QStringLiteral("57 03 F0 10");
+const QString Options = QStringLiteral("75 03 60 10");
+const QString Timing1 = QStringLiteral("75 03 D9 07");
+const QString Timing2 = QStringLiteral("75 03 E0 0C");
+const QString NewCode1 = QStringLiteral("75 03 85 03");
+const QString NewCode2 = QStringLiteral("75 03 8B 03");
+
+// Hex bytes of a trace line's command, from the first one.
+QByteArray commandBytes(const QString& traceLine) {
+    return QByteArray::fromHex(traceLine.section(QLatin1Char(' '), 1).section(QStringLiteral(" ->"), 0, 0).toLatin1());
+}
+
+} // namespace
+
+class TestWriteExchanges : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void extraWritesFollowTheRadioParameters_data();
+    void extraWritesFollowTheRadioParameters();
+    void radioParameterPacketKeepsTheRadiosBytes();
+    void forcedBytesModelAndBand();
+    void probeMarksChannel16();
+    void failedWriteEndsWithMessage79_data();
+    void failedWriteEndsWithMessage79();
+};
+
+void TestWriteExchanges::extraWritesFollowTheRadioParameters_data() {
+    QTest::addColumn<int>("level");   // radio byte 0x3D4
+    QTest::addColumn<int>("variant"); // radio byte 0x3D3
+    QTest::addColumn<bool>("newCode");
+    QTest::addColumn<QStringList>("sent");
+    QTest::addColumn<QStringList>("notSent");
+    const QStringList all = {RadioParams, Options, Timing1, Timing2, NewCode1, NewCode2};
+    auto without = [&all](const QStringList& sent) {
+        QStringList rest = all;
+        for (const QString& s : sent)
+            rest.removeAll(s);
+        return rest;
+    };
+    QTest::newRow("20: nothing") << 0x14 << 0x28 << true << QStringList() << all;
+    QTest::newRow("22: radio parameters") << 22 << 0x28 << true << QStringList{RadioParams} << without({RadioParams});
+    QTest::newRow("31: nothing") << 31 << 0x28 << true << QStringList() << all;
+    QTest::newRow("99: radio parameters") << 99 << 0x00 << false << QStringList{RadioParams} << without({RadioParams});
+    QTest::newRow("100, variant 28") << 100 << 0x28 << false << QStringList{Options, Timing1, Timing2}
+                                     << without({Options, Timing1, Timing2});
+    QTest::newRow("149, variant 2F, new code")
+        << 149 << 0x2F << true << QStringList{NewCode1, NewCode2, Options, Timing1, Timing2}
+        << without({NewCode1, NewCode2, Options, Timing1, Timing2});
+    QTest::newRow("100, variant 18") << 100 << 0x18 << true << QStringList() << all;
+    QTest::newRow("150: nothing") << 150 << 0x28 << true << QStringList() << all;
+}
+
+void TestWriteExchanges::extraWritesFollowTheRadioParameters() {
+    QFETCH(int, level);
+    QFETCH(int, variant);
+    QFETCH(bool, newCode);
+    QFETCH(QStringList, sent);
+    QFETCH(QStringList, notSent);
+    QByteArray radio = patternMemory(1);
+    radio[0x3D3] = char(variant);
+    radio[0x3D4] = char(level);
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed, radio));
+    CommRig rig(sim.device());
+    rig.setRange(0, 0x0F);
+    rig.inputs.newCodeTicked = newCode;
+    rig.inputs.newCodeBlock = newCodeBlock(QStringLiteral("9A"));
+    RadioImage image = imageOf(patternMemory(2));
+    QCOMPARE(rig.write(image), TransferResult::Ok);
+    QVERIFY(rig.messages.isEmpty());
+    QVERIFY(sim.stop());
+    for (const QString& prefix : sent)
+        QVERIFY2(sim.commandsStartingWith(prefix).size() == 1, qPrintable(prefix));
+    for (const QString& prefix : notSent)
+        QVERIFY2(sim.commandsStartingWith(prefix).isEmpty(), qPrintable(prefix));
+    if (sent.contains(NewCode1)) {
+        QCOMPARE(sim.memory().mid(0x385, 3), newCodeBlock(QStringLiteral("9A")).mid(5, 3));
+        QCOMPARE(sim.memory().mid(0x38B, 3), newCodeBlock(QStringLiteral("9A")).mid(11, 3));
+    }
+    QCOMPARE(sim.commandsStartingWith(EndSequence).size(), 6);
+    QVERIFY(sim.trace().last().contains(EndSequence));
+}
+
+void TestWriteExchanges::radioParameterPacketKeepsTheRadiosBytes() {
+    QByteArray radio = patternMemory(1);
+    radio[0x3D4] = char(50);
+    radio[0x3FC] = char(0x80 | 0x11); // F1 in the radio set, the editor's clear
+    radio[0x3FE] = char(0x00);        // F2 in the radio clear, the editor's set
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed, radio));
+    CommRig rig(sim.device());
+    rig.setRange(0, 0x0F);
+    RadioImage image = imageOf(patternMemory(2));
+    image.set(0x3F6, 0xA6);
+    image.set(0x3F7, 0xA7);
+    image.set(0x3FC, 0x00);
+    image.set(0x3FE, 0x04);
+    QCOMPARE(rig.write(image), TransferResult::Ok);
+    QVERIFY(sim.stop());
+    const QStringList lines = sim.commandsStartingWith(RadioParams);
+    QCOMPARE(lines.size(), 1);
+    QByteArray expected = QByteArray::fromHex("5703F010") + radio.mid(0x3F0, 16);
+    expected[10] = char(0xA6);
+    expected[11] = char(0xA7);
+    expected[16] = char(0x11);
+    expected[18] = char(0x04);
+    QCOMPARE(commandBytes(lines.first()), expected);
+}
+
+void TestWriteExchanges::forcedBytesModelAndBand() {
+    QByteArray radio = patternMemory(1);
+    radio[0x3D3] = char(0x28);
+    radio[0x3D4] = char(100);
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed, radio));
+    CommRig rig(sim.device());
+    rig.setRange(0x360, 0x36F);
+    rig.inputs.bandLimits = {13600000, 17400000};
+    RadioImage image = imageOf(patternMemory(2));
+    image.set(0x360, 0x0E);
+    image.set(0x361, 0x00);
+    image.set(0x362, 0x00);
+    image.set(0x363, 0x0E);
+    image.set(0x367, 0x00);
+    image.set(0x379, 0x00);
+    QCOMPARE(rig.write(image), TransferResult::Ok);
+    QCOMPARE(image.mid(0x360, 4), QByteArray::fromHex("0E0E0E0E"));
+    QCOMPARE(image.at(0x367), quint8(0x21));
+    QVERIFY(sim.stop());
+    QCOMPARE(sim.memory().mid(0x360, 16), image.mid(0x360, 16));
+    QCOMPARE(sim.memory().mid(0x379, 5), QByteArray::fromHex("0013601740"));
+    const QStringList options = sim.commandsStartingWith(Options);
+    QCOMPARE(options.size(), 1);
+    QCOMPARE(commandBytes(options.first()).mid(4), image.mid(0x360, 16));
+}
+
+void TestWriteExchanges::probeMarksChannel16() {
+    QByteArray radio = patternMemory(1);
+    radio[0x3D0] = char(0x10);
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed, radio));
+    CommRig rig(sim.device());
+    rig.setRange(0x100, 0x10F);
+    RadioImage image = imageOf(patternMemory(2));
+    image.set(0x10D, 0x00);
+    QCOMPARE(rig.write(image), TransferResult::Ok);
+    QCOMPARE(image.at(0x10D), quint8(0x80));
+    QVERIFY(sim.stop());
+    QCOMPARE(quint8(sim.memory().at(0x10D)), quint8(0x80));
+}
+
+void TestWriteExchanges::failedWriteEndsWithMessage79_data() {
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<QString>("repeated"); // the command tried again and again
+    QTest::addColumn<int>("attempts");
+    QTest::newRow("probe") << QStringList{QStringLiteral("--silent")} << QStringLiteral("50 52 4F 47 52 41 4D") << 3;
+    // Probe 2, step 1 4, step 2 3, step 3 1, one block, the closing acknowledge: 12 commands.
+    QTest::newRow("model and band") << QStringList{QStringLiteral("--silent-after"), QStringLiteral("12")}
+                                    << QStringLiteral("57 03 79 05") << 16;
+}
+
+void TestWriteExchanges::failedWriteEndsWithMessage79() {
+    QFETCH(QStringList, faults);
+    QFETCH(QString, repeated);
+    QFETCH(int, attempts);
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed + faults, patternMemory(1)));
+    CommRig rig(sim.device());
+    rig.setRange(0, 0x0F);
+    RadioImage image = imageOf(patternMemory(2));
+    QCOMPARE(rig.write(image), TransferResult::CommFailed);
+    QCOMPARE(rig.messages, QList<int>{RadioTransfer::TextCommFailed});
+    QVERIFY(sim.stop());
+    QCOMPARE(sim.commandsStartingWith(repeated).size(), attempts);
+    QVERIFY(sim.commandsStartingWith(EndSequence).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestWriteExchanges)
+#include "tst_writeexchanges.moc"
