@@ -25,6 +25,9 @@ const std::map<QString, Command>& commands() {
          {normalizeCommand, "normalize FILE -o OUT   open FILE and save it as the program would"}},
         {QStringLiteral("hexdump"), {hexdumpCommand, "hexdump FILE   show the bytes of a data file"}},
         {QStringLiteral("diff"), {diffCommand, "diff A B   list the addresses where two data files differ"}},
+        {QStringLiteral("set"),
+         {setCommand, "set FILE NAME=VALUE... -o OUT   change options as a user would (a list by item text, "
+                      "#n or n; a check box by 0/1; a text box by its text) and save to OUT"}},
     };
     return table;
 }

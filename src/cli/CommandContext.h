@@ -25,5 +25,6 @@ int dumpCommand(CommandContext& c);
 int normalizeCommand(CommandContext& c);
 int hexdumpCommand(CommandContext& c);
 int diffCommand(CommandContext& c);
+int setCommand(CommandContext& c);
 
 } // namespace qrt::cli

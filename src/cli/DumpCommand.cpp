@@ -55,6 +55,29 @@ void printText(EditorSession& session, QTextStream& out) {
 
 } // namespace
 
+QJsonObject settingsJson(const options::SettingsModel& settings) {
+    QJsonObject json;
+    for (const QString& name : settings.refreshedNames()) {
+        const options::Control* c = settings.control(name);
+        QJsonObject entry;
+        switch (c->kind) {
+        case options::ControlKind::Check:
+            entry.insert(QStringLiteral("checked"), c->checked);
+            break;
+        case options::ControlKind::Text:
+            entry.insert(QStringLiteral("text"), c->text);
+            break;
+        default:
+            entry.insert(QStringLiteral("item"), c->item);
+            entry.insert(QStringLiteral("text"), c->itemText());
+            break;
+        }
+        entry.insert(QStringLiteral("enabled"), c->enabled);
+        json.insert(name, entry);
+    }
+    return json;
+}
+
 QJsonObject dumpJson(EditorSession& session) {
     const ChannelTableDef& def = session.context().channelDef();
     const ChannelTable& table = session.channels();
@@ -86,9 +109,11 @@ int dumpCommand(CommandContext& c) {
     StartedProgram program(c.appDir, c.language, c.err);
     if (!c.args.isEmpty() && !program.open(c.args.first()))
         return ExitIo;
-    if (c.parser.isSet(QStringLiteral("json")))
-        c.out << QJsonDocument(dumpJson(program.session())).toJson(QJsonDocument::Indented);
-    else
+    if (c.parser.isSet(QStringLiteral("json"))) {
+        QJsonObject json = dumpJson(program.session());
+        json.insert(QStringLiteral("settings"), settingsJson(program.settings()));
+        c.out << QJsonDocument(json).toJson(QJsonDocument::Indented);
+    } else
         printText(program.session(), c.out);
     return ExitOk;
 }

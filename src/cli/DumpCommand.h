@@ -4,11 +4,17 @@
 
 namespace qrt {
 class EditorSession;
+namespace options {
+class SettingsModel;
 }
+} // namespace qrt
 
 namespace qrt::cli {
 
 // The editor's view of the data as one JSON object: model, band and the channels.
 QJsonObject dumpJson(EditorSession& session);
+// Every control of the settings refresh by name: its item and item text, check state or text,
+// and whether it is enabled.
+QJsonObject settingsJson(const options::SettingsModel& settings);
 
 } // namespace qrt::cli

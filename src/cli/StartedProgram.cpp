@@ -9,6 +9,8 @@ StartedProgram::StartedProgram(const QString& appDir, int language, QTextStream&
     });
     m_context.load(language);
     m_session = std::make_unique<EditorSession>(m_context);
+    m_settings = std::make_unique<options::SettingsModel>(m_session->image(), m_context.texts(), &m_context.errorLog());
+    m_session->setSettingsRefresh(m_settings.get());
     m_session->startUp();
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/AppContext.h"
 #include "core/EditorSession.h"
+#include "options/SettingsModel.h"
 
 #include <QTextStream>
 
@@ -10,13 +11,15 @@
 namespace qrt::cli {
 
 // The program after its start-up, without windows: settings read, untitled data built
-// from the template with model 0 and the band 400 - 470 MHz. Logged errors go to err.
+// from the template with model 0 and the band 400 - 470 MHz, the radio-wide settings
+// refreshed from it. Logged errors go to err.
 class StartedProgram {
 public:
     StartedProgram(const QString& appDir, int language, QTextStream& err);
 
     AppContext& context() { return m_context; }
     EditorSession& session() { return *m_session; }
+    options::SettingsModel& settings() { return *m_settings; }
 
     // Opens a data file as the Open command does; prints the message on failure.
     bool open(const QString& path);
@@ -27,6 +30,7 @@ private:
     QTextStream& m_err;
     AppContext m_context;
     std::unique_ptr<EditorSession> m_session;
+    std::unique_ptr<options::SettingsModel> m_settings;
 };
 
 } // namespace qrt::cli
