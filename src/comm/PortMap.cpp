@@ -4,7 +4,6 @@
 #include "comm/QtSerialPortDevice.h"
 #include "core/SettingsFile.h"
 
-#include <QCollator>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,6 +30,15 @@ const QStringList& groupPatterns() {
     return patterns;
 }
 
+// Name order with the trailing number compared by value: ttyUSB2 before ttyUSB10.
+bool nameLess(const QString& a, const QString& b) {
+    static const QRegularExpression tail(QStringLiteral("^(.*?)(\\d*)$"));
+    const QRegularExpressionMatch ma = tail.match(a), mb = tail.match(b);
+    if (ma.captured(1) != mb.captured(1))
+        return ma.captured(1) < mb.captured(1);
+    return ma.captured(2).toLongLong() < mb.captured(2).toLongLong();
+}
+
 QString groupOwning(const QString& device) {
     struct stat st {};
     if (::stat(QFile::encodeName(device).constData(), &st) != 0)
@@ -48,13 +56,10 @@ QString portKey(int number) {
 
 QStringList candidateDevices(const QString& devDir) {
     const QDir dir(devDir);
-    QCollator collator;
-    collator.setNumericMode(true);
     QStringList result;
     for (const QString& pattern : groupPatterns()) {
         QStringList names = dir.entryList({pattern}, QDir::System | QDir::Files | QDir::NoDotAndDotDot);
-        std::sort(names.begin(), names.end(),
-                  [&](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
+        std::sort(names.begin(), names.end(), nameLess);
         for (const QString& name : names)
             result << dir.filePath(name);
     }

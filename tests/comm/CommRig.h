@@ -18,7 +18,8 @@ namespace qrt::test {
 // The communication objects of the program wired to one device, with a record of what the
 // operation showed: messages, status texts, percents.
 struct CommRig {
-    explicit CommRig(const QString& device) {
+    explicit CommRig(const QString& device, PortControl::PortFactory factory = createSerialPort)
+        : port(settings, errors, std::move(factory)) {
         texts.load(3);
         port.setDeviceOverride(device);
         callbacks.text = [this](int i) { return texts.text(i); };
@@ -45,7 +46,7 @@ struct CommRig {
     CommClock clock;
     CommLog log;
     InterfaceTexts texts;
-    PortControl port{settings, errors};
+    PortControl port;
     ProtocolEngine engine{errors, clock, log};
     RadioTransfer transfer{engine, port, log, clock, errors};
     TransferInputs inputs;

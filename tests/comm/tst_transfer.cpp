@@ -3,6 +3,8 @@
 #include "SimProcess.h"
 #include "TransferFixtures.h"
 
+#include "comm/QtSerialPortDevice.h"
+
 #include <QTest>
 
 using namespace qrt;
@@ -17,6 +19,7 @@ private Q_SLOTS:
     void readCopiesTheRangeOnly();
     void writeThenReadBackIsIdentical_data();
     void writeThenReadBackIsIdentical();
+    void serialPortLibraryOnAPseudoTerminal();
 };
 
 void TestTransfer::readCopiesTheRangeOnly_data() {
@@ -76,6 +79,17 @@ void TestTransfer::writeThenReadBackIsIdentical() {
     QVERIFY(sim.stop());
     QCOMPARE(sim.memory().mid(start, end - start + 1), image.mid(start, end - start + 1));
     QCOMPARE(sim.commandsStartingWith(QStringLiteral("45 5A A5 32 23 45 F2")).size(), 6);
+}
+
+void TestTransfer::serialPortLibraryOnAPseudoTerminal() {
+    const QByteArray radio = patternMemory(3);
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed, radio));
+    CommRig rig(sim.device(), [](const QString& device) { return std::make_unique<QtSerialPortDevice>(device); });
+    rig.setRange(0, 0xFF);
+    RadioImage image(MemorySize);
+    QCOMPARE(rig.read(image), TransferResult::Ok);
+    QCOMPARE(image.mid(0, 0x100), radio.mid(0, 0x100));
 }
 
 QTEST_GUILESS_MAIN(TestTransfer)

@@ -1,0 +1,109 @@
+#include "comm/CommAddresses.h"
+#include "comm/CommLog.h"
+#include "core/ErrorLog.h"
+#include "core/ProgramSettings.h"
+#include "core/SettingsFile.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace qrt;
+
+namespace {
+
+QByteArray counting(int n) {
+    QByteArray b;
+    for (int i = 0; i < n; ++i)
+        b.append(char(i));
+    return b;
+}
+
+} // namespace
+
+class TestCommLog : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void byteLines_data();
+    void byteLines();
+    void notShownByDefault();
+    void emptiedPastTheLimit();
+    void addressBoxes_data();
+    void addressBoxes();
+};
+
+void TestCommLog::byteLines_data() {
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("command header") << 0 << QByteArray::fromHex("52038803") << QStringList{"Tx: 52 03 88 03 "};
+    QTest::newRow("one byte") << -1 << QByteArray::fromHex("06") << QStringList{"Rx: 06 "};
+    QTest::newRow("20 bytes") << -1 << counting(20)
+                              << QStringList{"Rx: 00 01 02 03 ",
+                                             "       04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 10 11 12 13 "};
+    QTest::newRow("22 bytes") << -1 << counting(22)
+                              << QStringList{"Rx: 00 01 02 03 ",
+                                             "       04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 10 11 12 13 ", "    14 15 "};
+    QTest::newRow("5 bytes") << 0 << QByteArray::fromHex("5A5A5A5AFF") << QStringList{"Tx: 5A 5A 5A 5A ", "    FF "};
+}
+
+void TestCommLog::byteLines() {
+    QFETCH(int, direction);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    CommLog log;
+    log.showBytes = true;
+    QList<int> indexes;
+    log.lineAdded = [&indexes](int index, const QString&) { indexes << index; };
+    log.comDataShow(direction, bytes);
+    QCOMPARE(log.lines(), lines);
+    QCOMPARE(log.lineCount(), lines.size());
+    QCOMPARE(indexes.size(), lines.size());
+}
+
+void TestCommLog::notShownByDefault() {
+    CommLog log;
+    log.comDataShow(CommLog::Transmit, counting(8));
+    log.addLine(QStringLiteral("timeout"));
+    QCOMPARE(log.lines(), QStringList{QStringLiteral("timeout")});
+}
+
+void TestCommLog::emptiedPastTheLimit() {
+    CommLog log;
+    log.showBytes = true;
+    for (int i = 0; i <= CommLog::MaxLines; ++i)
+        log.addLine(QStringLiteral("x"));
+    QCOMPARE(log.lineCount(), CommLog::MaxLines + 1);
+    log.comDataShow(CommLog::Receive, QByteArray::fromHex("06"));
+    QCOMPARE(log.lines(), QStringList{QStringLiteral("Rx: 06 ")});
+}
+
+void TestCommLog::addressBoxes_data() {
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("loggedTag");
+    QTest::newRow("read end 3FF") << int(CommAddresses::ReadEnd) << "3FF" << 0x3FF << QString();
+    QTest::newRow("write start not hex") << int(CommAddresses::WriteStart) << "12G4" << 0
+                                         << "frmCommun->txtWriteStartAddr_Change";
+    QTest::newRow("grid max not hex") << int(CommAddresses::MaxAddr) << "zz" << 0x1FFF << QString();
+}
+
+void TestCommLog::addressBoxes() {
+    QFETCH(int, box);
+    QFETCH(QString, text);
+    QFETCH(int, value);
+    QFETCH(QString, loggedTag);
+    QTemporaryDir dir;
+    SettingsFile settings(dir.filePath(QStringLiteral("holvard.def")));
+    ErrorLog log;
+    CommAddresses boxes(settings, log, ProgramSettings{});
+    const auto b = CommAddresses::Box(box);
+    boxes.setText(b, text);
+    QCOMPARE(boxes.value(b), value);
+    QCOMPARE(boxes.text(b), text);
+    QCOMPARE(SettingsFile(settings.path()).read(QStringLiteral("Setting"), CommAddresses::keyOf(b), {}, 14), text);
+    QCOMPARE(log.lastTag(), loggedTag);
+}
+
+QTEST_GUILESS_MAIN(TestCommLog)
+#include "tst_commlog.moc"

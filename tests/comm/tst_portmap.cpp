@@ -1,0 +1,167 @@
+#include "comm/PortControl.h"
+#include "comm/PortMap.h"
+#include "core/ErrorLog.h"
+#include "core/SettingsFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace qrt;
+
+namespace {
+
+// A port that opens when its device is in the set of usable ones.
+class TestPort : public SerialPort {
+public:
+    TestPort(const QString& device, bool usable) : m_device(device), m_usable(usable) {}
+    bool open() override {
+        if (!m_usable)
+            setError(PortError::Busy, QStringLiteral("busy"));
+        return m_open = m_usable;
+    }
+    bool close() override {
+        m_open = false;
+        return true;
+    }
+    bool isOpen() const override { return m_open; }
+    void clearOutput() override {}
+    void clearInput() override {}
+    bool send(const QByteArray&) override { return true; }
+    int bytesWaiting() override { return 0; }
+    QByteArray readWaiting() override { return {}; }
+    QString device() const override { return m_device; }
+
+private:
+    QString m_device;
+    bool m_usable;
+    bool m_open = false;
+};
+
+struct Ports {
+    QTemporaryDir dir;
+    QString dev = dir.filePath(QStringLiteral("dev"));
+    SettingsFile settings{dir.filePath(QStringLiteral("holvard.def"))};
+    ErrorLog log;
+    QStringList usable;
+
+    explicit Ports(const QStringList& devices) {
+        QDir().mkpath(dev);
+        for (const QString& d : devices) {
+            QFile f(QDir(dev).filePath(d));
+            f.open(QIODevice::WriteOnly);
+        }
+    }
+    PortControl control() {
+        return PortControl(
+            settings, log, [this](const QString& d) { return std::make_unique<TestPort>(d, usable.contains(d)); }, dev);
+    }
+    QString path(const QString& name) const { return QDir(dev).filePath(name); }
+};
+
+} // namespace
+
+class TestPortMap : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void usbAdaptersFirstInNameOrder();
+    void settingsOverrideANumber();
+    void portArgument_data();
+    void portArgument();
+    void autoSetPortTakesTheLowestUsable();
+    void autoSetPortWithoutUsablePortChangesNothing();
+    void failedOpenShowsTheDialogThenLogs();
+    void permissionMessageNamesTheGroup();
+};
+
+void TestPortMap::usbAdaptersFirstInNameOrder() {
+    Ports p({"ttyS10", "ttyS2", "ttyUSB10", "ttyUSB2", "ttyACM0", "tty0", "null"});
+    const QStringList expected = {p.path("ttyUSB2"), p.path("ttyUSB10"), p.path("ttyACM0"), p.path("ttyS2"),
+                                  p.path("ttyS10")};
+    QCOMPARE(portmap::candidateDevices(p.dev), expected);
+    QCOMPARE(portmap::deviceForPort(1, p.settings, p.dev), p.path("ttyUSB2"));
+    QCOMPARE(portmap::deviceForPort(5, p.settings, p.dev), p.path("ttyS10"));
+    QCOMPARE(portmap::deviceForPort(6, p.settings, p.dev), QString());
+    QCOMPARE(portmap::describePort(6, p.settings, p.dev), QStringLiteral("COM6 (no device)"));
+}
+
+void TestPortMap::settingsOverrideANumber() {
+    Ports p({"ttyUSB0", "ttyS0"});
+    QVERIFY(p.settings.write(portmap::Section, QStringLiteral("COM2"), QStringLiteral("/dev/serial/by-id/cable")));
+    QCOMPARE(portmap::deviceForPort(1, p.settings, p.dev), p.path("ttyUSB0"));
+    QCOMPARE(portmap::deviceForPort(2, p.settings, p.dev), QStringLiteral("/dev/serial/by-id/cable"));
+    QCOMPARE(portmap::describePort(2, p.settings, p.dev), QStringLiteral("COM2 = /dev/serial/by-id/cable"));
+}
+
+void TestPortMap::portArgument_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("device");
+    QTest::newRow("number") << "3" << true << 3 << "";
+    QTest::newRow("COMn") << "com16" << true << 16 << "";
+    QTest::newRow("17") << "17" << false << 0 << "";
+    QTest::newRow("COM0") << "COM0" << false << 0 << "";
+    QTest::newRow("path") << "/dev/pts/4" << true << 0 << "/dev/pts/4";
+    QTest::newRow("empty") << "" << false << 0 << "";
+}
+
+void TestPortMap::portArgument() {
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(int, number);
+    QFETCH(QString, device);
+    int n = -1;
+    QString d;
+    QCOMPARE(portmap::parsePortArgument(text, &n, &d), ok);
+    QCOMPARE(n, number);
+    QCOMPARE(d, device);
+}
+
+void TestPortMap::autoSetPortTakesTheLowestUsable() {
+    Ports p({"ttyS0", "ttyS1", "ttyS2", "ttyS3", "ttyS4"});
+    p.usable = {p.path("ttyS0"), p.path("ttyS4")};
+    PortControl c = p.control();
+    c.setPortNumber(3);
+    QVERIFY(!c.verdictCom(3));
+    QCOMPARE(c.portStatus(3), -1);
+    c.autoSetPort();
+    QCOMPARE(c.portNumber(), 1);
+    QCOMPARE(c.portStatus(5), 1);
+    QCOMPARE(c.portStatus(16), -1);
+    QCOMPARE(SettingsFile(p.settings.path()).read(QStringLiteral("Setting"), QStringLiteral("COM"), {}, 8),
+             QStringLiteral("1"));
+}
+
+void TestPortMap::autoSetPortWithoutUsablePortChangesNothing() {
+    Ports p({"ttyS0", "ttyS1"});
+    PortControl c = p.control();
+    c.setPortNumber(7);
+    c.autoSetPort();
+    QCOMPARE(c.portNumber(), 7);
+    QVERIFY(!QFile::exists(p.settings.path()));
+}
+
+void TestPortMap::failedOpenShowsTheDialogThenLogs() {
+    Ports p({"ttyS0"});
+    PortControl c = p.control();
+    QStringList order;
+    c.showPortDialog = [&] { order << QStringLiteral("dialog:%1").arg(p.log.count()); };
+    QVERIFY(!c.openCom());
+    QVERIFY(c.openFailed());
+    QCOMPARE(order, QStringList{QStringLiteral("dialog:0")});
+    QCOMPARE(p.log.lastTag(), QStringLiteral("modCommun->OpenCom"));
+    p.usable = {p.path("ttyS0")};
+    QVERIFY(c.openCom());
+    QVERIFY(!c.openFailed());
+}
+
+void TestPortMap::permissionMessageNamesTheGroup() {
+    const QString text = portmap::openFailureText(QStringLiteral("/dev/null"), PortError::PermissionDenied, {});
+    QVERIFY(text.contains(QStringLiteral("/dev/null")));
+    QVERIFY(text.contains(QStringLiteral("group \"root\"")));
+}
+
+QTEST_GUILESS_MAIN(TestPortMap)
+#include "tst_portmap.moc"
