@@ -25,6 +25,12 @@ const std::map<QString, Command>& commands() {
          {normalizeCommand, "normalize FILE -o OUT   open FILE and save it as the program would"}},
         {QStringLiteral("hexdump"), {hexdumpCommand, "hexdump FILE   show the bytes of a data file"}},
         {QStringLiteral("diff"), {diffCommand, "diff A B   list the addresses where two data files differ"}},
+        {QStringLiteral("read"),
+         {readCommand, "read [--port PORT] -o OUT.dat [--range START-END] [--code TEXT] [--new-code TEXT]   "
+                       "read the radio and save the data"}},
+        {QStringLiteral("write"),
+         {writeCommand, "write [--port PORT] FILE.dat [--range START-END] [--code TEXT] [--new-code TEXT]   "
+                        "write a data file into the radio"}},
         {QStringLiteral("set"),
          {setCommand, "set FILE NAME=VALUE... -o OUT   change options as a user would (a list by item text, "
                       "#n or n; a check box by 0/1; a text box by its text) and save to OUT"}},
@@ -53,6 +59,17 @@ int run(const QStringList& arguments, const QString& defaultAppDir, QTextStream&
     parser.addOption({QStringLiteral("json"), QStringLiteral("dump: print one JSON object.")});
     parser.addOption(
         {{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Write to OUT."), QStringLiteral("OUT")});
+    parser.addOption({QStringLiteral("port"),
+                      QStringLiteral("read/write: the serial port, a number 1..16, COMn or a device path."),
+                      QStringLiteral("PORT")});
+    parser.addOption({QStringLiteral("range"),
+                      QStringLiteral("read/write: the address range in hexadecimal, e.g. 0000-03FF."),
+                      QStringLiteral("START-END")});
+    parser.addOption({QStringLiteral("code"), QStringLiteral("read/write: the program code, as if typed into its box."),
+                      QStringLiteral("TEXT")});
+    parser.addOption({QStringLiteral("new-code"),
+                      QStringLiteral("read/write: \"Set New Program Code\" ticked with this code."),
+                      QStringLiteral("TEXT")});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("The command to run (see below)."));
 
     if (!parser.parse(arguments)) {

@@ -25,6 +25,8 @@ int dumpCommand(CommandContext& c);
 int normalizeCommand(CommandContext& c);
 int hexdumpCommand(CommandContext& c);
 int diffCommand(CommandContext& c);
+int readCommand(CommandContext& c);
+int writeCommand(CommandContext& c);
 int setCommand(CommandContext& c);
 
 } // namespace qrt::cli

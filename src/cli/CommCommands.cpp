@@ -1,0 +1,219 @@
+#include "cli/CommandContext.h"
+#include "cli/StartedProgram.h"
+#include "comm/CommClock.h"
+#include "comm/CommLog.h"
+#include "comm/PortControl.h"
+#include "comm/PortMap.h"
+#include "comm/ProtocolEngine.h"
+#include "comm/RadioTransfer.h"
+#include "comm/ReservedCodes.h"
+#include "options/SettingsModel.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+namespace qrt::cli {
+
+namespace {
+
+const QStringList SideKeyLists = {QStringLiteral("listSk1Short"), QStringLiteral("listSk1Long"),
+                                  QStringLiteral("listSk2Short"), QStringLiteral("listSk2Long")};
+
+bool parseRange(const QString& text, int* start, int* end) {
+    const QStringList parts = text.split(QLatin1Char('-'));
+    return parts.size() == 2 && ProgramSettings::parseHexAddress(parts.at(0).trimmed(), start) &&
+           ProgramSettings::parseHexAddress(parts.at(1).trimmed(), end) && *start <= *end;
+}
+
+// One read or write from the command line: the program started without windows, its
+// settings pages as the model behind them, and the communication objects.
+class CommRun {
+public:
+    CommRun(CommandContext& c, bool reading)
+        : m_c(c), m_reading(reading), m_program(c.appDir, c.language, c.err),
+          m_model(m_program.session().image(), m_program.context().texts(), &m_program.context().errorLog()),
+          m_port(m_program.context().settings(), m_program.context().errorLog()),
+          m_engine(m_program.context().errorLog(), m_clock, m_log),
+          m_transfer(m_engine, m_port, m_log, m_clock, m_program.context().errorLog()) {
+        m_program.session().setSettingsRefresh(&m_model);
+        m_model.initOpt();
+        m_engine.selectStdCodes();
+        m_engine.selectAltCodes();
+    }
+
+    StartedProgram& program() { return m_program; }
+
+    // --port, --range, --code and --new-code; false (with a message) when one is wrong.
+    bool applyOptions() {
+        const ProgramSettings& s = m_program.context().program();
+        m_inputs.readStart = s.readStartAddr;
+        m_inputs.readEnd = s.readEndAddr;
+        m_inputs.writeStart = s.writeStartAddr;
+        m_inputs.writeEnd = s.writeEndAddr;
+        const QCommandLineParser& p = m_c.parser;
+        if (p.isSet(QStringLiteral("range"))) {
+            int start = 0, end = 0;
+            if (!parseRange(p.value(QStringLiteral("range")), &start, &end)) {
+                m_c.err << "--range takes START-END in hexadecimal, e.g. 0000-03FF.\n";
+                return false;
+            }
+            (m_reading ? m_inputs.readStart : m_inputs.writeStart) = start;
+            (m_reading ? m_inputs.readEnd : m_inputs.writeEnd) = end;
+        }
+        const int end = m_reading ? m_inputs.readEnd : m_inputs.writeEnd;
+        if (end >= m_program.session().image().size()) {
+            m_c.err << "The range ends beyond the memory image (highest address "
+                    << QString::number(m_program.session().image().size() - 1, 16).toUpper() << ").\n";
+            return false;
+        }
+        m_port.setPortNumber(s.portNumber);
+        if (p.isSet(QStringLiteral("port"))) {
+            int number = 0;
+            QString device;
+            if (!portmap::parsePortArgument(p.value(QStringLiteral("port")), &number, &device)) {
+                m_c.err << "--port takes a number 1..16, COMn or a device path.\n";
+                return false;
+            }
+            if (number > 0)
+                m_port.setPortNumber(number);
+            else
+                m_port.setDeviceOverride(device);
+        }
+        if (p.isSet(QStringLiteral("code")))
+            m_model.setText(QStringLiteral("txtRdWrCode"), p.value(QStringLiteral("code")));
+        if (p.isSet(QStringLiteral("new-code"))) {
+            m_model.setChecked(QStringLiteral("chkNewRdWrCode"), true);
+            m_model.setText(QStringLiteral("txtNewRdWrCode"), p.value(QStringLiteral("new-code")));
+        }
+        return true;
+    }
+
+    TransferResult run() {
+        EditorSession& session = m_program.session();
+        const options::Control* codeBox = m_model.control(QStringLiteral("txtRdWrCode"));
+        const options::Control* newTicked = m_model.control(QStringLiteral("chkNewRdWrCode"));
+        const options::Control* newCode = m_model.control(QStringLiteral("txtNewRdWrCode"));
+        const options::Control* serials = m_model.control(QStringLiteral("cboImportSeq"));
+        const options::Control* autoNext = m_model.control(QStringLiteral("chkAutoNextSn"));
+        m_inputs.codeFieldShown = codeBox && codeBox->visible;
+        m_inputs.newCodeTicked = newTicked && newTicked->checked;
+        m_inputs.newCodeText = newCode ? newCode->text : QString();
+        m_inputs.newCodeBlock = m_model.newCodeBlock();
+        m_inputs.reservedCodes = reservedProgramCodes();
+        m_inputs.bandLimits = session.bandLimits();
+        m_inputs.autoNextSerial = serials && serials->visible && !serials->items.isEmpty() && autoNext &&
+                                  autoNext->visible && autoNext->checked;
+
+        TransferCallbacks cb;
+        cb.text = [this](int i) { return m_program.context().text(i); };
+        cb.status = [this](const QString& s) { showStatus(s); };
+        cb.message = [this](int i) {
+            m_messages << i;
+            m_c.err << m_program.context().text(i) << '\n';
+            m_c.err.flush();
+        };
+        cb.encodeChannels = [&session] { session.encodeChannels(); };
+        cb.storeSideKeys = [this] {
+            for (const QString& name : SideKeyLists) {
+                if (const options::Control* list = m_model.control(name); list && list->item >= 0)
+                    m_model.selectItem(name, list->item);
+            }
+        };
+        cb.advanceSerial = [this] { m_model.seqSwitch(1); };
+        cb.softDisplay = [&session] { session.softDisplay(); };
+        m_port.showPortDialog = [this] {
+            m_c.err << m_port.lastError() << '\n';
+            for (int n = 1; n <= PortControl::PortCount; ++n) {
+                const QString device = m_port.deviceOf(n);
+                if (!device.isEmpty())
+                    m_c.err << "  " << portmap::describePort(n, m_program.context().settings()) << '\n';
+            }
+            m_c.err.flush();
+        };
+        m_c.err << "Port: "
+                << (m_port.currentDevice().isEmpty() ? portmap::portKey(m_port.portNumber()) : m_port.currentDevice())
+                << '\n';
+        return m_reading ? m_transfer.read(session.image(), m_inputs, cb)
+                         : m_transfer.write(session.image(), m_inputs, cb);
+    }
+
+    int exitCode(TransferResult result) {
+        switch (result) {
+        case TransferResult::Ok:
+            return ExitOk;
+        case TransferResult::BadRange:
+            m_c.err << "The range cannot be sent to the radio: at most 516 blocks of 16 bytes below 4000.\n";
+            return ExitUsage;
+        case TransferResult::Stopped:
+            m_c.err << "Stopped.\n";
+            return ExitIo;
+        default:
+            return ExitIo;
+        }
+    }
+
+private:
+    void showStatus(const QString& s) {
+        if (s.isEmpty() || s == m_lastStatus)
+            return;
+        // Percents in steps of ten, every other status as it comes.
+        if (s.endsWith(QLatin1String(" %"))) {
+            const int percent = s.chopped(2).toInt();
+            if (percent / 10 == m_lastTen)
+                return;
+            m_lastTen = percent / 10;
+        }
+        m_lastStatus = s;
+        m_c.err << s << '\n';
+        m_c.err.flush();
+    }
+
+    CommandContext& m_c;
+    bool m_reading;
+    StartedProgram m_program;
+    options::SettingsModel m_model;
+    CommClock m_clock;
+    CommLog m_log;
+    PortControl m_port;
+    ProtocolEngine m_engine;
+    RadioTransfer m_transfer;
+    TransferInputs m_inputs;
+    QList<int> m_messages;
+    QString m_lastStatus;
+    int m_lastTen = -1;
+};
+
+} // namespace
+
+int readCommand(CommandContext& c) {
+    const QString output = c.parser.value(QStringLiteral("output"));
+    if (!c.args.isEmpty() || output.isEmpty()) {
+        c.err << "read takes -o OUT.dat and no file.\n";
+        return ExitUsage;
+    }
+    CommRun run(c, true);
+    if (!run.applyOptions())
+        return ExitUsage;
+    const TransferResult result = run.run();
+    if (result != TransferResult::Ok)
+        return run.exitCode(result);
+    return run.program().saveAs(output) ? ExitOk : ExitIo;
+}
+
+int writeCommand(CommandContext& c) {
+    if (c.args.size() != 1) {
+        c.err << "write takes one data file.\n";
+        return ExitUsage;
+    }
+    CommRun run(c, false);
+    if (!run.program().open(c.args.first()))
+        return ExitIo;
+    if (!run.applyOptions())
+        return ExitUsage;
+    const TransferResult result = run.run();
+    if (result == TransferResult::Ok)
+        c.err << "Written.\n";
+    return run.exitCode(result);
+}
+
+} // namespace qrt::cli

@@ -1,0 +1,159 @@
+// The command-line read and write against the radio emulator.
+#include "SimProcess.h"
+#include "TestSupport.h"
+#include "TransferFixtures.h"
+
+#include "cli/Cli.h"
+#include "core/DataFile.h"
+#include "core/RadioImage.h"
+
+#include <QFile>
+#include <QTest>
+#include <QTextStream>
+
+using namespace qrt;
+using namespace qrt::test::fixtures;
+using qrt::test::SimProcess;
+using qrt::test::TempAppDir;
+
+namespace {
+
+struct CliRun {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+CliRun runCli(const TempAppDir& app, const QStringList& args) {
+    CliRun r;
+    QTextStream out(&r.out), err(&r.err);
+    r.code = cli::run(QStringList{QStringLiteral("qrt506-cli"), QStringLiteral("--lang"), QStringLiteral("3")} + args,
+                      app.path(), out, err);
+    out.flush();
+    err.flush();
+    return r;
+}
+
+// A radio whose memory holds valid band limits (400 - 470 MHz), so the editor shows its data.
+QByteArray radioMemory(int seed) {
+    QByteArray m = patternMemory(seed);
+    m.replace(0x379, 5, QByteArray::fromHex("0040004700"));
+    return m;
+}
+
+} // namespace
+
+class TestCommCli : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void readSavesTheRadioData();
+    void writeSendsTheFile();
+    void programCodeOptions_data();
+    void programCodeOptions();
+    void rejectedRadio();
+    void badArguments_data();
+    void badArguments();
+};
+
+void TestCommCli::readSavesTheRadioData() {
+    TempAppDir app;
+    // The factory settings as the radio holds them: a normalized file reads back unchanged.
+    const QString factory = app.filePath(QStringLiteral("DefRadioSet.def"));
+    const QString normalized = app.filePath(QStringLiteral("factory.dat"));
+    QCOMPARE(runCli(app, {QStringLiteral("normalize"), factory, QStringLiteral("-o"), normalized}).code, 0);
+    const QByteArray file = app.readFile(QStringLiteral("factory.dat"));
+    RadioImage image(MemorySize);
+    image.fill(0xFF);
+    datafile::loadIntoImage(file, image);
+    const QByteArray radio = image.bytes();
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed, radio));
+    const QString out = app.filePath(QStringLiteral("read.dat"));
+    const CliRun r = runCli(app, {QStringLiteral("read"), QStringLiteral("--port"), sim.device(), QStringLiteral("-o"),
+                                  out, QStringLiteral("--range"), QStringLiteral("0000-03FF")});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    QVERIFY(r.err.contains(QStringLiteral("Read Successful")));
+    QVERIFY(r.err.contains(QStringLiteral("100 %")));
+    const QByteArray saved = app.readFile(QStringLiteral("read.dat"));
+    QCOMPARE(saved.size(), datafile::FileSize);
+    QCOMPARE(saved, file);
+}
+
+void TestCommCli::writeSendsTheFile() {
+    TempAppDir app;
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed, radioMemory(1)));
+    const QString file = app.filePath(QStringLiteral("dhcpqec.def"));
+    const CliRun r = runCli(app, {QStringLiteral("write"), QStringLiteral("--port"), sim.device(), file,
+                                  QStringLiteral("--range"), QStringLiteral("0100-01FF")});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    QVERIFY(sim.stop());
+    const QByteArray bytes = app.readFile(QStringLiteral("dhcpqec.def"));
+    QCOMPARE(sim.memory().mid(0x100, 0xE0), bytes.mid(0x100 + 16, 0xE0));
+    QCOMPARE(sim.commandsStartingWith(QStringLiteral("45 5A A5 32 23 45 F2")).size(), 6);
+}
+
+void TestCommCli::programCodeOptions_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("code");
+    QTest::newRow("right code") << QStringList{QStringLiteral("--code"), QStringLiteral("K9")} << 0;
+    QTest::newRow("wrong code") << QStringList{QStringLiteral("--code"), QStringLiteral("K8")} << 2;
+    QTest::newRow("wrong code, right new code") << QStringList{QStringLiteral("--code"), QStringLiteral("K8"),
+                                                               QStringLiteral("--new-code"), QStringLiteral("K9")}
+                                                << 0;
+}
+
+void TestCommCli::programCodeOptions() {
+    QFETCH(QStringList, options);
+    QFETCH(int, code);
+    TempAppDir app;
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed + QStringList{QStringLiteral("--code"), QStringLiteral("K9")}, radioMemory(1)));
+    const CliRun r = runCli(app, QStringList{QStringLiteral("read"), QStringLiteral("--port"), sim.device(),
+                                             QStringLiteral("-o"), app.filePath(QStringLiteral("r.dat")),
+                                             QStringLiteral("--range"), QStringLiteral("0000-000F")} +
+                                     options);
+    QCOMPARE(r.code, code);
+    QCOMPARE(r.err.contains(QStringLiteral("Program Code Error")), code != 0);
+    QCOMPARE(QFile::exists(app.filePath(QStringLiteral("r.dat"))), code == 0);
+}
+
+void TestCommCli::rejectedRadio() {
+    TempAppDir app;
+    QByteArray radio = radioMemory(1);
+    radio.replace(0x388, 3, QByteArray::fromHex("5A4142"));
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed, radio));
+    const CliRun r = runCli(app, {QStringLiteral("read"), QStringLiteral("--port"), sim.device(), QStringLiteral("-o"),
+                                  app.filePath(QStringLiteral("r.dat"))});
+    QCOMPARE(r.code, 2);
+    QVERIFY(r.err.contains(QStringLiteral("This software Can't support this radio")));
+}
+
+void TestCommCli::badArguments_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("range backwards") << QStringList{QStringLiteral("--range"), QStringLiteral("03FF-0000")} << 1
+                                     << "--range";
+    QTest::newRow("range not hex") << QStringList{QStringLiteral("--range"), QStringLiteral("0-XYZ")} << 1 << "--range";
+    QTest::newRow("range past the image")
+        << QStringList{QStringLiteral("--range"), QStringLiteral("0000-FFFF")} << 1 << "beyond the memory image";
+    QTest::newRow("port 17") << QStringList{QStringLiteral("--port"), QStringLiteral("17")} << 1 << "--port";
+    QTest::newRow("missing device") << QStringList{QStringLiteral("--port"), QStringLiteral("/nonexistent/ttyQ0")} << 2
+                                    << "does not exist";
+}
+
+void TestCommCli::badArguments() {
+    QFETCH(QStringList, args);
+    QFETCH(int, code);
+    QFETCH(QString, message);
+    TempAppDir app;
+    const CliRun r = runCli(
+        app, QStringList{QStringLiteral("read"), QStringLiteral("-o"), app.filePath(QStringLiteral("r.dat"))} + args);
+    QCOMPARE(r.code, code);
+    QVERIFY2(r.err.contains(message), qPrintable(r.err));
+}
+
+QTEST_GUILESS_MAIN(TestCommCli)
+#include "tst_commcli.moc"
