@@ -25,6 +25,8 @@ const std::map<QString, Command>& commands() {
          {normalizeCommand, "normalize FILE -o OUT   open FILE and save it as the program would"}},
         {QStringLiteral("hexdump"), {hexdumpCommand, "hexdump FILE   show the bytes of a data file"}},
         {QStringLiteral("diff"), {diffCommand, "diff A B   list the addresses where two data files differ"}},
+        {QStringLiteral("ports"),
+         {portsCommand, "ports   list the device each port number 1..16 stands for (* the current one)"}},
         {QStringLiteral("read"),
          {readCommand, "read [--port PORT] -o OUT.dat [--range START-END] [--code TEXT] [--new-code TEXT]   "
                        "read the radio and save the data"}},

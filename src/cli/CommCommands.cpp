@@ -131,7 +131,9 @@ public:
             m_c.err.flush();
         };
         m_c.err << "Port: "
-                << (m_port.currentDevice().isEmpty() ? portmap::portKey(m_port.portNumber()) : m_port.currentDevice())
+                << (m_port.currentDevice() == m_port.deviceOf(m_port.portNumber())
+                        ? portmap::describePort(m_port.portNumber(), m_program.context().settings())
+                        : m_port.currentDevice())
                 << '\n';
         return m_reading ? m_transfer.read(session.image(), m_inputs, cb)
                          : m_transfer.write(session.image(), m_inputs, cb);
@@ -184,6 +186,18 @@ private:
 };
 
 } // namespace
+
+int portsCommand(CommandContext& c) {
+    if (!c.args.isEmpty()) {
+        c.err << "ports takes no arguments.\n";
+        return ExitUsage;
+    }
+    StartedProgram program(c.appDir, c.language, c.err);
+    const int current = program.context().program().portNumber;
+    for (int n = 1; n <= PortControl::PortCount; ++n)
+        c.out << (n == current ? "* " : "  ") << portmap::describePort(n, program.context().settings()) << '\n';
+    return ExitOk;
+}
 
 int readCommand(CommandContext& c) {
     const QString output = c.parser.value(QStringLiteral("output"));

@@ -25,6 +25,7 @@ int dumpCommand(CommandContext& c);
 int normalizeCommand(CommandContext& c);
 int hexdumpCommand(CommandContext& c);
 int diffCommand(CommandContext& c);
+int portsCommand(CommandContext& c);
 int readCommand(CommandContext& c);
 int writeCommand(CommandContext& c);
 int setCommand(CommandContext& c);

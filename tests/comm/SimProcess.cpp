@@ -27,8 +27,8 @@ bool SimProcess::start(const QStringList& options, const QByteArray& memory) {
             return false;
         args << QStringLiteral("--load") << f.fileName();
     }
-    args << QStringLiteral("--save") << m_dir.filePath(QStringLiteral("save.bin")) << QStringLiteral("--trace")
-         << m_dir.filePath(QStringLiteral("trace.txt"));
+    args << QStringLiteral("--quiet") << QStringLiteral("--save") << m_dir.filePath(QStringLiteral("save.bin"))
+         << QStringLiteral("--trace") << m_dir.filePath(QStringLiteral("trace.txt"));
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.start(program(), args);
     if (!m_process.waitForStarted(5000))

@@ -6,6 +6,7 @@
 #include "cli/Cli.h"
 #include "core/DataFile.h"
 #include "core/RadioImage.h"
+#include "core/SettingsFile.h"
 
 #include <QFile>
 #include <QTest>
@@ -53,6 +54,7 @@ private Q_SLOTS:
     void rejectedRadio();
     void badArguments_data();
     void badArguments();
+    void portsShowsTheOverride();
 };
 
 void TestCommCli::readSavesTheRadioData() {
@@ -153,6 +155,17 @@ void TestCommCli::badArguments() {
         app, QStringList{QStringLiteral("read"), QStringLiteral("-o"), app.filePath(QStringLiteral("r.dat"))} + args);
     QCOMPARE(r.code, code);
     QVERIFY2(r.err.contains(message), qPrintable(r.err));
+}
+
+void TestCommCli::portsShowsTheOverride() {
+    TempAppDir app;
+    SettingsFile settings(app.filePath(QStringLiteral("holvard.def")));
+    QVERIFY(settings.write(QStringLiteral("Ports"), QStringLiteral("COM2"), QStringLiteral("/dev/serial/by-id/cable")));
+    QVERIFY(settings.write(QStringLiteral("Setting"), QStringLiteral("COM"), QStringLiteral("2")));
+    const CliRun r = runCli(app, {QStringLiteral("ports")});
+    QCOMPARE(r.code, 0);
+    QVERIFY2(r.out.contains(QStringLiteral("* COM2 = /dev/serial/by-id/cable\n")), qPrintable(r.out));
+    QCOMPARE(r.out.count(QLatin1Char('\n')), 16);
 }
 
 QTEST_GUILESS_MAIN(TestCommCli)

@@ -99,6 +99,7 @@ int main(int argc, char** argv) {
     opt("delay", "Delay the reply to command N by MS milliseconds; N = 0 delays every reply.", "N:MS");
     opt("trace", "Append every command and reply to FILE.", "FILE");
     opt("no-stdin", "Do not watch stdin; run until a signal arrives.");
+    opt("quiet", "Do not print the command count on exit.");
     p.process(app);
 
     sim::SimRadio radio;
@@ -190,6 +191,7 @@ int main(int argc, char** argv) {
         err << "Cannot save the memory to " << p.value(QStringLiteral("save")) << '\n';
         return 2;
     }
-    err << "commands " << radio.commandCount() << ", end sequences " << radio.endSequences() << '\n';
+    if (!p.isSet(QStringLiteral("quiet")))
+        err << "commands " << radio.commandCount() << ", end sequences " << radio.endSequences() << '\n';
     return 0;
 }
