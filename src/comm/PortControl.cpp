@@ -44,18 +44,21 @@ QString PortControl::currentDevice() const {
     return m_deviceOverride.isEmpty() ? deviceOf(m_portNumber) : m_deviceOverride;
 }
 
+bool PortControl::testPort(int p) const {
+    if (p < 1 || p > PortCount)
+        return false;
+    const QString device = deviceOf(p);
+    if (device.isEmpty())
+        return false;
+    std::unique_ptr<SerialPort> probe = m_factory(device);
+    return probe->open() && probe->close();
+}
+
 bool PortControl::verdictCom(int p) {
     if (p < 1 || p > PortCount)
         return false;
-    m_status[size_t(p - 1)] = 1;
-    const QString device = deviceOf(p);
-    bool ok = !device.isEmpty();
-    if (ok) {
-        std::unique_ptr<SerialPort> probe = m_factory(device);
-        ok = probe->open() && probe->close();
-    }
-    if (!ok)
-        m_status[size_t(p - 1)] = -1;
+    const bool ok = testPort(p);
+    m_status[size_t(p - 1)] = ok ? 1 : -1;
     return ok;
 }
 

@@ -36,6 +36,8 @@ public:
     int portStatus(int p) const { return (p >= 1 && p <= PortCount) ? m_status[size_t(p - 1)] : 0; }
     // Opens and closes port p; records and returns the result. Nothing is logged.
     bool verdictCom(int p);
+    // The same test without recording it (the port dialog's own test).
+    bool testPort(int p) const;
     void enableCom();
     // Tests every port and makes the lowest that passed current, writing it under "COM".
     // Nothing changes when no port passes.

@@ -1,4 +1,5 @@
 #include "comm/PortControl.h"
+#include "comm/PortDialogModel.h"
 #include "comm/PortMap.h"
 #include "core/ErrorLog.h"
 #include "core/SettingsFile.h"
@@ -73,6 +74,8 @@ private Q_SLOTS:
     void autoSetPortWithoutUsablePortChangesNothing();
     void failedOpenShowsTheDialogThenLogs();
     void permissionMessageNamesTheGroup();
+    void dialogCancelKeepsAGreyedOutPort();
+    void dialogOkStoresTheChoice();
 };
 
 void TestPortMap::usbAdaptersFirstInNameOrder() {
@@ -161,6 +164,38 @@ void TestPortMap::permissionMessageNamesTheGroup() {
     const QString text = portmap::openFailureText(QStringLiteral("/dev/null"), PortError::PermissionDenied, {});
     QVERIFY(text.contains(QStringLiteral("/dev/null")));
     QVERIFY(text.contains(QStringLiteral("group \"root\"")));
+}
+
+void TestPortMap::dialogCancelKeepsAGreyedOutPort() {
+    Ports p({"ttyS0", "ttyS1", "ttyS2", "ttyS3", "ttyS4", "ttyS5", "ttyS6"});
+    p.usable = {p.path("ttyS0")};
+    PortControl c = p.control();
+    c.setPortNumber(7);
+    PortDialogModel dialog(c, p.settings, p.log);
+    dialog.load();
+    QVERIFY(dialog.optionEnabled(0));
+    QVERIFY(!dialog.optionEnabled(6));
+    QCOMPARE(dialog.selected(), 6);
+    dialog.select(0);
+    dialog.cancel();
+    QCOMPARE(c.portNumber(), 7);
+    QVERIFY(!QFile::exists(p.settings.path()));
+    QCOMPARE(c.portStatus(1), 0); // the dialog's test records nothing
+}
+
+void TestPortMap::dialogOkStoresTheChoice() {
+    Ports p({});
+    QVERIFY(p.settings.write(portmap::Section, QStringLiteral("COM12"), p.path("ttyUSB7")));
+    p.usable = {p.path("ttyUSB7")};
+    PortControl c = p.control();
+    PortDialogModel dialog(c, p.settings, p.log);
+    dialog.load();
+    QCOMPARE(dialog.optionDevice(11), p.path("ttyUSB7"));
+    dialog.select(11);
+    dialog.ok();
+    QCOMPARE(c.portNumber(), 12);
+    QCOMPARE(SettingsFile(p.settings.path()).read(QStringLiteral("Setting"), QStringLiteral("COM"), {}, 8),
+             QStringLiteral("12"));
 }
 
 QTEST_GUILESS_MAIN(TestPortMap)
