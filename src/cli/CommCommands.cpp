@@ -30,13 +30,10 @@ bool parseRange(const QString& text, int* start, int* end) {
 class CommRun {
 public:
     CommRun(CommandContext& c, bool reading)
-        : m_c(c), m_reading(reading), m_program(c.appDir, c.language, c.err),
-          m_model(m_program.session().image(), m_program.context().texts(), &m_program.context().errorLog()),
+        : m_c(c), m_reading(reading), m_program(c.appDir, c.language, c.err), m_model(m_program.settings()),
           m_port(m_program.context().settings(), m_program.context().errorLog()),
           m_engine(m_program.context().errorLog(), m_clock, m_log),
           m_transfer(m_engine, m_port, m_log, m_clock, m_program.context().errorLog()) {
-        m_program.session().setSettingsRefresh(&m_model);
-        m_model.initOpt();
         m_engine.selectStdCodes();
         m_engine.selectAltCodes();
     }
@@ -173,7 +170,7 @@ private:
     CommandContext& m_c;
     bool m_reading;
     StartedProgram m_program;
-    options::SettingsModel m_model;
+    options::SettingsModel& m_model;
     CommClock m_clock;
     CommLog m_log;
     PortControl m_port;
