@@ -232,6 +232,10 @@ void TestEditorSession::deleteChannelRestoresTemplateRecord() {
     s.session->delAllChannels();
     for (int n = 1; n <= 16; ++n)
         QCOMPARE(image.mid(0x10 * n, 16), file.mid(0x10 * n + 16, 16));
+
+    // The next encoding writes a deleted channel as empty: no frequencies, no tones.
+    s.session->encodeChannels();
+    QCOMPARE(image.mid(0x050, 12), QByteArray(12, '\xFF'));
 }
 
 void TestEditorSession::newDataKeepsModelAndBand() {
