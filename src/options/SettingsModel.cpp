@@ -213,6 +213,9 @@ void SettingsModel::restoreVoxCompareDefaults() {
         if (c.items.isEmpty())
             c.items = f->list(m_texts, 0);
         selectListItem(*f, c, VoxDefaults[k - 1]);
+        // A list already showing its default runs no handler, but the image may hold
+        // another value (a new file opened since): the defaults are always stored.
+        codec::writeItem(*f, VoxDefaults[k - 1], m_image);
     }
     m_image.set(addr::VoxCompareMark, ValidMark);
 }

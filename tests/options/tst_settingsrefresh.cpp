@@ -337,40 +337,52 @@ void TestSettingsRefresh::voxCompare_data() {
     QTest::addColumn<QByteArray>("stored"); // 0x194..0x19E
     QTest::addColumn<bool>("checkAfterwards");
     QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QByteArray>("shownBefore"); // refreshed first; empty: a new model
     const QByteArray defaults = QByteArray::fromHex("aa9b8c7d6e5f504132235a");
-    QTest::newRow("no mark") << QByteArray::fromHex("0102030405060708090aff") << false << defaults;
+    QTest::newRow("no mark") << QByteArray::fromHex("0102030405060708090aff") << false << defaults << QByteArray();
+    QTest::newRow("no mark, the lists already showing the defaults")
+        << QByteArray::fromHex("64646464646464646464ff") << true << defaults << defaults;
     QTest::newRow("level 1 above 180") << QByteArray::fromHex("c8646464646464646464"
                                                               "5a")
                                        << false
                                        << QByteArray::fromHex("b4646464646464646464"
-                                                              "5a");
+                                                              "5a")
+                                       << QByteArray();
     QTest::newRow("level 1 of 15, refresh only") << QByteArray::fromHex("0f646464646464646464"
                                                                         "5a")
                                                  << false
                                                  << QByteArray::fromHex("0f646464646464646464"
-                                                                        "5a");
+                                                                        "5a")
+                                                 << QByteArray();
     QTest::newRow("level 1 of 15, then the check") << QByteArray::fromHex("0f646464646464646464"
                                                                           "5a")
-                                                   << true << defaults;
+                                                   << true << defaults << QByteArray();
     QTest::newRow("level 1 of 20 kept") << QByteArray::fromHex("14646464646464646464"
                                                                "5a")
                                         << true
                                         << QByteArray::fromHex("14646464646464646464"
-                                                               "5a");
+                                                               "5a")
+                                        << QByteArray();
     QTest::newRow("level 10 of 200 repaired, kept") << QByteArray::fromHex("6464646464646464"
                                                                            "64c8"
                                                                            "5a")
                                                     << true
                                                     << QByteArray::fromHex("6464646464646464"
                                                                            "64b4"
-                                                                           "5a");
+                                                                           "5a")
+                                                    << QByteArray();
 }
 
 void TestSettingsRefresh::voxCompare() {
     QFETCH(QByteArray, stored);
     QFETCH(bool, checkAfterwards);
     QFETCH(QByteArray, after);
+    QFETCH(QByteArray, shownBefore);
     SettingsFixture f;
+    if (!shownBefore.isEmpty()) {
+        f.image.write(0x194, shownBefore);
+        f.refresh();
+    }
     f.image.write(0x194, stored);
     f.model.initOpt();
     if (checkAfterwards)
