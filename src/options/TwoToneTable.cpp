@@ -31,16 +31,17 @@ int validFrequency(QString& cell) {
     const double value = cell.toDouble(&ok);
     if (!ok || !std::isfinite(value))
         cell = QStringLiteral("1500.0");
-    const double tenthsValue = cell.toDouble() * 10;
-    if (tenthsValue < TwoToneTable::MinFreq) {
+    // The range is checked on the rounded value, so 288.46 is kept as typed and stored as 2885.
+    const double v = std::round(cell.toDouble() * 10);
+    if (v < TwoToneTable::MinFreq) {
         cell = QStringLiteral("288.5");
         return TwoToneTable::MinFreq;
     }
-    if (tenthsValue > TwoToneTable::MaxFreq) {
+    if (v > TwoToneTable::MaxFreq) {
         cell = QStringLiteral("3106");
         return TwoToneTable::MaxFreq;
     }
-    return int(std::lround(tenthsValue));
+    return int(v);
 }
 
 void storeWord(RadioImage& image, int address, int value) {

@@ -83,6 +83,14 @@ void TestSettingsDialogs::twoToneEdit_data() {
                                   << "1000" << QByteArray::fromHex("4c1d0a10270a0a5a");
     QTest::newRow("A cleared, B stays") << QByteArray::fromHex("4c1d0a102714055a") << 1 << ""
                                         << "" << QByteArray::fromHex("ffffff102714ff5a");
+    QTest::newRow("A 288.46 Hz rounds into the range") << empty << 1 << "288.46"
+                                                       << "288.46" << QByteArray::fromHex("450b0affffffff5a");
+    QTest::newRow("A 3106.04 Hz rounds into the range") << empty << 1 << "3106.04"
+                                                        << "3106.04" << QByteArray::fromHex("54790affffffff5a");
+    QTest::newRow("A far above the range") << empty << 1 << "1e300"
+                                           << "3106" << QByteArray::fromHex("54790affffffff5a");
+    QTest::newRow("both frequencies cleared, interval byte kept") << QByteArray::fromHex("4c1d0affffff075a") << 1 << ""
+                                                                  << "" << QByteArray::fromHex("ffffffffffff07ff");
     QTest::newRow("time 9.7") << QByteArray::fromHex("4c1d0affffffff5a") << 2 << "9.7"
                               << "9.7" << QByteArray::fromHex("4c1d61ffffffff5a");
 }
