@@ -92,11 +92,14 @@ bool parsePortArgument(const QString& text, int* number, QString* device) {
     *number = 0;
     device->clear();
     const QString t = text.trimmed();
-    static const QRegularExpression numberForm(QStringLiteral("^(?:[Cc][Oo][Mm])?(\\d{1,2})$"));
+    // Any run of digits, with or without "COM", is a port number; one out of range is a
+    // mistake, not a device name.
+    static const QRegularExpression numberForm(QStringLiteral("^(?:[Cc][Oo][Mm])?(\\d+)$"));
     const QRegularExpressionMatch m = numberForm.match(t);
     if (m.hasMatch()) {
-        const int n = m.captured(1).toInt();
-        if (n < 1 || n > PortCount)
+        bool ok = false;
+        const int n = m.captured(1).toInt(&ok);
+        if (!ok || n < 1 || n > PortCount)
             return false;
         *number = n;
         return true;

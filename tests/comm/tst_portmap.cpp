@@ -106,6 +106,10 @@ void TestPortMap::portArgument_data() {
     QTest::newRow("COMn") << "com16" << true << 16 << "";
     QTest::newRow("17") << "17" << false << 0 << "";
     QTest::newRow("COM0") << "COM0" << false << 0 << "";
+    // A number out of range is a wrong number, not the name of a device.
+    QTest::newRow("123") << "123" << false << 0 << "";
+    QTest::newRow("COM123") << "COM123" << false << 0 << "";
+    QTest::newRow("padded number") << " 007 " << true << 7 << "";
     QTest::newRow("path") << "/dev/pts/4" << true << 0 << "/dev/pts/4";
     QTest::newRow("empty") << "" << false << 0 << "";
 }
