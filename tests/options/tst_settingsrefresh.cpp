@@ -55,6 +55,7 @@ void TestSettingsRefresh::listRepairAndCanonicalRewrite_data() {
     QTest::newRow("pre-alert 10") << "cboPreTot" << 0x131 << 10 << 10 << "10s" << 10;
     QTest::newRow("voice 3") << "cboAnVoice" << 0x12F << 3 << 0 << "Off" << 0;
     QTest::newRow("voice English") << "cboAnVoice" << 0x12F << 2 << 2 << "English" << 2;
+    QTest::newRow("power-on tone 7") << "cboPwrOnTone" << 0x368 << 0x07 << 7 << "Tone-7" << 0x07;
     QTest::newRow("squelch 10") << "cboSql" << 0x134 << 10 << 5 << "5" << 5;
     QTest::newRow("radio squelch 0") << "cboRadioSql" << 0x36E << 0x00 << 19 << "19" << 153;
     QTest::newRow("radio squelch 166") << "cboRadioSql" << 0x36E << 166 << 32 << "32" << 166;
@@ -295,7 +296,8 @@ void TestSettingsRefresh::enabledStatesFollowStoredValues_data() {
     QTest::newRow("stun code of 3") << 0x1E2 << 0x33 << QStringList{"cboDtmfCloseSort"} << true;
 }
 
-// Each case starts from the opposite state so that a missing update would show.
+// Each case starts from the opposite state so that a missing update would show. A disabled
+// control still shows its stored value, and disabling changes no stored bit.
 void TestSettingsRefresh::enabledStatesFollowStoredValues() {
     QFETCH(int, address);
     QFETCH(int, value);
@@ -309,7 +311,9 @@ void TestSettingsRefresh::enabledStatesFollowStoredValues() {
            {0x36D, enabled ? 0 : 1},
            {0x1E0, '1'},
            {0x1E1, '2'},
-           {0x1E2, enabled ? 0xFF : '3'}});
+           {0x1E2, enabled ? 0xFF : '3'},
+           {0x161, 7},
+           {0x369, 152}});
     f.refresh();
     for (const QString& name : controls)
         QCOMPARE(f.c(name).enabled, !enabled);
@@ -317,6 +321,11 @@ void TestSettingsRefresh::enabledStatesFollowStoredValues() {
     f.refresh();
     for (const QString& name : controls)
         QVERIFY2(f.c(name).enabled == enabled, qPrintable(name));
+    QCOMPARE(f.c("cboPriCh").itemText(), QStringLiteral("7"));
+    QCOMPARE(f.c("cboSaveMode").itemText(), QStringLiteral("1 - 5"));
+    QCOMPARE(int(f.image.at(0x161)), 7);
+    QCOMPARE(int(f.image.at(0x36A)), 0xFF);
+    QCOMPARE(int(f.image.at(0x36C)), 0xFF);
 }
 
 // A refresh copies nothing between controls: the monitor tail tone keeps its bit while
