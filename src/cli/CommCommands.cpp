@@ -141,7 +141,9 @@ public:
         case TransferResult::Ok:
             return ExitOk;
         case TransferResult::BadRange:
-            m_c.err << "The range cannot be sent to the radio: at most 516 blocks of 16 bytes below 4000.\n";
+            m_c.err << "The read or write range cannot be sent to the radio: a range must lie inside the memory "
+                       "image and take at most 516 blocks of 16 bytes (see ReadStartAddr ... WriteEndAddr in the "
+                       "settings file).\n";
             return ExitUsage;
         case TransferResult::Stopped:
             m_c.err << "Stopped.\n";

@@ -83,12 +83,15 @@ const ProtocolStep& ProtocolTable::step(int direction, int index) const {
 }
 
 bool ProtocolTable::build(const QString& rd, const QString& wr, const TableInputs& in, ErrorLog* log) {
-    if (!rangeFits(in.readStart, in.readEnd) || !rangeFits(in.writeStart, in.writeEnd)) {
+    auto refuse = [this, log](int direction) {
         if (log)
             log->logErr(QStringLiteral("modCommun->InitProtocol"), err::IndexOutOfRange);
-        m_valid = false;
+        for (int d = direction; d <= Write; ++d)
+            m_valid[size_t(d)] = false;
         return false;
-    }
+    };
+    if (!rangeFits(in.readStart, in.readEnd))
+        return refuse(Read);
     m_codeFieldShown = in.codeFieldShown;
     const QString codeCheck = codeCheckScript(in);
 
@@ -108,6 +111,9 @@ bool ProtocolTable::build(const QString& rd, const QString& wr, const TableInput
     }
     r[size_t(i)] = {Acknowledge, 0, 0, 100};
     m_count[Read] = i;
+    m_valid[Read] = true;
+    if (!rangeFits(in.writeStart, in.writeEnd))
+        return refuse(Write);
 
     auto& w = m_steps[Write];
     QString step1 = WriteStep1Start + QStringLiteral("TX7501940B");
@@ -129,7 +135,7 @@ bool ProtocolTable::build(const QString& rd, const QString& wr, const TableInput
     // The closing acknowledge, also when the program-code box is shown.
     w[size_t(i)] = {Acknowledge, 0, 0, 100};
     m_count[Write] = i;
-    m_valid = true;
+    m_valid[Write] = true;
     return true;
 }
 

@@ -43,12 +43,15 @@ public:
     // Block addresses are sent as four hexadecimal digits, a 1 KB page per leading digit.
     static constexpr int MaxAddress = 0x3FFF;
 
-    // Builds both directions with the read and write codes as two-digit texts ("52", "57").
-    // A range that needs more than MaxSteps steps or reaches past MaxAddress is logged
-    // ("modCommun->InitProtocol") and leaves the table as it was, marked not valid.
+    // Builds both directions with the read and write codes as two-digit texts ("52", "57"),
+    // the read steps first. A range that needs more than MaxSteps steps or reaches past
+    // MaxAddress is logged ("modCommun->InitProtocol") and stops the build there: a bad read
+    // range leaves both directions as they were, a bad write range only the write steps;
+    // what was left as it was is marked not valid.
     bool build(const QString& rd, const QString& wr, const TableInputs& in, ErrorLog* log);
 
-    bool isValid() const { return m_valid; }
+    bool isValid() const { return m_valid[Read] && m_valid[Write]; }
+    bool isValid(int direction) const { return (direction == Read || direction == Write) && m_valid[direction]; }
     int count(int direction) const { return (direction == Read || direction == Write) ? m_count[direction] : 0; }
     // Step 1..count of a direction; an empty step outside.
     const ProtocolStep& step(int direction, int index) const;
@@ -66,7 +69,7 @@ public:
 private:
     std::array<std::array<ProtocolStep, MaxSteps + 1>, 3> m_steps{};
     std::array<int, 3> m_count{};
-    bool m_valid = false;
+    std::array<bool, 3> m_valid{};
     bool m_codeFieldShown = false;
 };
 

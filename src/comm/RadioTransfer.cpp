@@ -31,7 +31,8 @@ void RadioTransfer::showComPercent(int percent, const TransferCallbacks& cb) {
     call(cb.status, QString::number(percent) + QStringLiteral(" %"));
 }
 
-bool RadioTransfer::commonStart(RadioImage& image, const TransferInputs& in, const TransferCallbacks& cb) {
+TransferResult RadioTransfer::commonStart(int direction, RadioImage& image, const TransferInputs& in,
+                                          const TransferCallbacks& cb) {
     m_engine.retryCount = 0;
     m_engine.pollDelayMs = 1;
     m_engine.currentStep = 0;
@@ -57,17 +58,30 @@ bool RadioTransfer::commonStart(RadioImage& image, const TransferInputs& in, con
     m_engine.showMessage = cb.message;
     m_engine.text = cb.text;
 
-    if (!m_engine.selectAltCodes()) {
+    // A range the scripts cannot express, or one reaching past the image, would read radio
+    // bytes into nowhere or send bytes the image does not hold: nothing is sent at all.
+    m_engine.selectAltCodes();
+    const bool reading = direction == ProtocolTable::Read;
+    const int start = reading ? in.readStart : in.writeStart;
+    const int end = reading ? in.readEnd : in.writeEnd;
+    if (!m_engine.table().isValid(direction)) {
         call(cb.lamp, false);
-        return false;
+        return TransferResult::BadRange;
+    }
+    if (end >= start && !image.contains(start, end - start + 1)) {
+        m_errors.logErr(reading ? QStringLiteral("frmCommun->cmdRead_Click")
+                                : QStringLiteral("frmCommun->cmdWrite_Click"),
+                        err::IndexOutOfRange);
+        call(cb.lamp, false);
+        return TransferResult::BadRange;
     }
     if (!m_port.openCom()) {
         call(cb.lamp, false);
-        return false;
+        return TransferResult::PortFailed;
     }
     m_engine.setPort(m_port.port());
     call(cb.operationActive, true);
-    return true;
+    return TransferResult::Ok;
 }
 
 TransferResult RadioTransfer::stepLoop(int d, RadioImage& target, const TransferInputs& in,
@@ -123,12 +137,10 @@ TransferResult RadioTransfer::stepLoop(int d, RadioImage& target, const Transfer
 }
 
 TransferResult RadioTransfer::read(RadioImage& image, const TransferInputs& in, const TransferCallbacks& cb) {
-    if (!commonStart(image, in, cb)) {
-        if (!m_engine.table().isValid()) {
+    if (const TransferResult started = commonStart(ProtocolTable::Read, image, in, cb); started != TransferResult::Ok) {
+        if (started == TransferResult::BadRange)
             call(cb.status, text(TextReadFailed, cb));
-            return TransferResult::BadRange;
-        }
-        return TransferResult::PortFailed;
+        return started;
     }
     call(cb.status, text(TextReading, cb));
 

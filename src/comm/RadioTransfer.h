@@ -52,7 +52,7 @@ struct TransferCallbacks {
 enum class TransferResult {
     Ok,
     PortFailed, // the port did not open; nothing was sent
-    BadRange,   // the ranges cannot be expressed as scripts; nothing was sent
+    BadRange,   // the range cannot be sent as scripts or lies outside the image; nothing was sent
     Rejected,   // the radio does not speak a command set of this program (message 69)
     Stopped,    // the user stopped the operation
     CommFailed, // the radio did not answer (message 79)
@@ -84,7 +84,8 @@ public:
     const QByteArray& paramBlock() const { return m_paramBlock; }
 
 private:
-    bool commonStart(RadioImage& image, const TransferInputs& in, const TransferCallbacks& cb);
+    // Ok when the port is open and the operation may talk to the radio.
+    TransferResult commonStart(int direction, RadioImage& image, const TransferInputs& in, const TransferCallbacks& cb);
     TransferResult stepLoop(int direction, RadioImage& target, const TransferInputs& in, const TransferCallbacks& cb);
     void showComPercent(int percent, const TransferCallbacks& cb);
     QString text(int index, const TransferCallbacks& cb) const;

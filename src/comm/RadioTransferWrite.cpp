@@ -99,8 +99,8 @@ void RadioTransfer::writeCloseDown(const TransferCallbacks& cb) {
 }
 
 TransferResult RadioTransfer::write(RadioImage& image, const TransferInputs& in, const TransferCallbacks& cb) {
-    if (!commonStart(image, in, cb))
-        return m_engine.table().isValid() ? TransferResult::PortFailed : TransferResult::BadRange;
+    if (const TransferResult started = commonStart(ProtocolTable::Write, image, in, cb); started != TransferResult::Ok)
+        return started;
 
     // Bring the image up to date from the editors, then the bytes the radio needs.
     call(cb.encodeChannels);

@@ -35,6 +35,8 @@ private Q_SLOTS:
     void programCode_data();
     void programCode();
     void slowLineTimesOutOnceThenRunsSlow();
+    void rangesThatCannotBeSent_data();
+    void rangesThatCannotBeSent();
 };
 
 void TestTransferFailures::silentRadioGivesUpAfterTwentyFailures() {
@@ -186,6 +188,55 @@ void TestTransferFailures::slowLineTimesOutOnceThenRunsSlow() {
     QVERIFY(rig.engine.comSlow());
     QCOMPARE(image.mid(0, 0x40), patternMemory(1).mid(0, 0x40));
     QVERIFY(rig.log.lines().count(rig.texts.text(ProtocolEngine::TextNoReceiveData)) >= 1);
+}
+
+void TestTransferFailures::rangesThatCannotBeSent_data() {
+    QTest::addColumn<bool>("reading");
+    QTest::addColumn<QList<int>>("ranges"); // read start, read end, write start, write end
+    QTest::addColumn<TransferResult>("result");
+    QTest::addColumn<QString>("tag"); // last error logged
+    const QString table = QStringLiteral("modCommun->InitProtocol");
+    // The image holds 0000-1FFF: nothing beyond it may be read into it or sent from it.
+    QTest::newRow("read past the image") << true << QList<int>{0x1F00, 0x20FF, 0, 0x0F} << TransferResult::BadRange
+                                         << "frmCommun->cmdRead_Click";
+    QTest::newRow("write past the image")
+        << false << QList<int>{0, 0x0F, 0x1FF0, 0x200F} << TransferResult::BadRange << "frmCommun->cmdWrite_Click";
+    // The write steps are built after the read steps: a write range that cannot be built
+    // leaves the read usable, a read range that cannot be built stops both.
+    QTest::newRow("read, write range too long")
+        << true << QList<int>{0, 0x0F, 0, 0xFFFF} << TransferResult::Ok << table;
+    QTest::newRow("write, read range too long")
+        << false << QList<int>{0, 0xFFFF, 0, 0x0F} << TransferResult::BadRange << table;
+    QTest::newRow("write, own range too long")
+        << false << QList<int>{0, 0x0F, 0, 0x2100} << TransferResult::BadRange << table;
+}
+
+void TestTransferFailures::rangesThatCannotBeSent() {
+    QFETCH(bool, reading);
+    QFETCH(QList<int>, ranges);
+    QFETCH(TransferResult, result);
+    QFETCH(QString, tag);
+    const QByteArray radio = patternMemory(1);
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed, radio));
+    CommRig rig(sim.device());
+    rig.inputs.readStart = ranges.at(0);
+    rig.inputs.readEnd = ranges.at(1);
+    rig.inputs.writeStart = ranges.at(2);
+    rig.inputs.writeEnd = ranges.at(3);
+    RadioImage image = imageOf(patternMemory(2));
+    const RadioImage before = image;
+    QCOMPARE(reading ? rig.read(image) : rig.write(image), result);
+    QCOMPARE(rig.errors.lastTag(), tag);
+    QVERIFY(sim.stop());
+    if (result == TransferResult::Ok) {
+        QCOMPARE(image.mid(0, 16), radio.mid(0, 16));
+        return;
+    }
+    QVERIFY(image == before);
+    QVERIFY(rig.messages.isEmpty());
+    QVERIFY(sim.trace().isEmpty());
+    QCOMPARE(sim.memory(), radio);
 }
 
 QTEST_GUILESS_MAIN(TestTransferFailures)
