@@ -41,6 +41,17 @@ int tailDelItem(quint8 v) {
     return v == 0 ? TailDelOff : 4; // only bit 7 set
 }
 
+// The characters that have a character code. The message and program-code boxes show the
+// decoded text again after each change, and that text is what the field keeps, so a
+// character the radio cannot show never stays behind in the image unseen.
+QString withCharacterCodes(const QString& text) {
+    QString kept;
+    for (const QChar c : text)
+        if (hanzi::codeOf(c) != hanzi::UnknownCode)
+            kept += c;
+    return kept;
+}
+
 QByteArray dtmfFieldBytes(const FieldDesc& f, const RadioImage& image) {
     QByteArray bytes(dtmf::BufferSize, char(0xFF));
     if (f.encoding == Encoding::StunCode) {
@@ -197,7 +208,7 @@ void writeText(const FieldDesc& f, const QString& text, RadioImage& image, Error
         break;
     }
     case Encoding::Message:
-        image.write(f.address, hanzi::encodeBytes(text, f.count));
+        image.write(f.address, hanzi::encodeBytes(withCharacterCodes(text), f.count));
         break;
     case Encoding::ProgramCode: {
         const QByteArray six = programCodeBytes(text);
@@ -213,10 +224,7 @@ void writeText(const FieldDesc& f, const QString& text, RadioImage& image, Error
 }
 
 QByteArray programCodeBytes(const QString& text) {
-    QString typable;
-    for (const QChar c : text)
-        if (hanzi::codeOf(c) != hanzi::UnknownCode)
-            typable += c;
+    const QString typable = withCharacterCodes(text);
     if (typable.trimmed().isEmpty())
         return QByteArray(6, char(0xFF));
     return hanzi::encodeBytes(typable, 3);

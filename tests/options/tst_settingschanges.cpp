@@ -280,6 +280,8 @@ void TestSettingsChanges::programCodeAndMessages_data() {
         << "txtInfo1"
         << "Hello"
         << "Hello" << QByteArray::fromHex("480065006c006c006f00") + QByteArray(22, '\0');
+    QTest::newRow("message with characters without a code")
+        << "txtInfo1" << QString::fromUtf8("A\"é1") << "A1" << QByteArray::fromHex("41003100") + QByteArray(28, '\0');
     QTest::newRow("message cut to 16") << "txtInfo2"
                                        << "0123456789abcdefXYZ"
                                        << "0123456789abcdef"
