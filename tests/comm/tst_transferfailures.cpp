@@ -35,6 +35,7 @@ private Q_SLOTS:
     void programCode_data();
     void programCode();
     void slowLineTimesOutOnceThenRunsSlow();
+    void radioUnpluggedDuringTheRead();
     void rangesThatCannotBeSent_data();
     void rangesThatCannotBeSent();
 };
@@ -188,6 +189,26 @@ void TestTransferFailures::slowLineTimesOutOnceThenRunsSlow() {
     QVERIFY(rig.engine.comSlow());
     QCOMPARE(image.mid(0, 0x40), patternMemory(1).mid(0, 0x40));
     QVERIFY(rig.log.lines().count(rig.texts.text(ProtocolEngine::TextNoReceiveData)) >= 1);
+}
+
+void TestTransferFailures::radioUnpluggedDuringTheRead() {
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed, patternMemory(1)));
+    CommRig rig(sim.device());
+    rig.setRange(0, 0xFF);
+    // The far end of the line goes away after the first blocks.
+    bool unplugged = false;
+    rig.callbacks.progress = [&](int percent) {
+        if (percent > 10 && !unplugged)
+            unplugged = sim.stop();
+    };
+    RadioImage image = imageOf(patternMemory(5));
+    const RadioImage before = image;
+    QCOMPARE(rig.read(image), TransferResult::CommFailed);
+    QCOMPARE(rig.messages, QList<int>{RadioTransfer::TextCommFailed});
+    QVERIFY(unplugged);
+    QVERIFY(image == before);
+    QVERIFY(!rig.port.port()->isOpen());
 }
 
 void TestTransferFailures::rangesThatCannotBeSent_data() {
