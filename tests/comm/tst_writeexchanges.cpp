@@ -35,6 +35,8 @@ private Q_SLOTS:
     void radioParameterPacketKeepsTheRadiosBytes();
     void forcedBytesModelAndBand();
     void probeMarksChannel16();
+    void logWithoutBytesHoldsTheStepLines_data();
+    void logWithoutBytesHoldsTheStepLines();
     void failedWriteEndsWithMessage79_data();
     void failedWriteEndsWithMessage79();
 };
@@ -162,6 +164,44 @@ void TestWriteExchanges::probeMarksChannel16() {
     QCOMPARE(image.at(0x10D), quint8(0x80));
     QVERIFY(sim.stop());
     QCOMPARE(quint8(sim.memory().at(0x10D)), quint8(0x80));
+}
+
+void TestWriteExchanges::logWithoutBytesHoldsTheStepLines_data() {
+    QTest::addColumn<int>("level"); // radio byte 0x3D4, with 0x3D3 = 0x28
+    QTest::addColumn<QStringList>("lines");
+    const QStringList common = {QStringLiteral("写入:频率"), QStringLiteral("写入:机型和频段"),
+                                QStringLiteral("读取:对讲机的机型和参数")};
+    QTest::newRow("radio parameters") << 50
+                                      << common + QStringList{QStringLiteral("写入:收音机的SQL和音量及对讲机的参数")};
+    QTest::newRow("code and setting areas")
+        << 100
+        << common +
+               QStringList{QStringLiteral("写入:0x0385 -- 0x0387的数据"), QStringLiteral("写入:0x038B -- 0x038D的数据"),
+                           QStringLiteral("写入:0x0360 -- 0x036F的数据"), QStringLiteral("写入:0x03D9 -- 0x03DF的数据"),
+                           QStringLiteral("写入:0x03E0 -- 0x03EB的数据")};
+}
+
+void TestWriteExchanges::logWithoutBytesHoldsTheStepLines() {
+    QFETCH(int, level);
+    QFETCH(QStringList, lines);
+    QByteArray radio = patternMemory(1);
+    radio[0x3D3] = char(0x28);
+    radio[0x3D4] = char(level);
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed, radio));
+    CommRig rig(sim.device());
+    rig.log.showBytes = false; // "Not Show Course" ticked
+    rig.setRange(0, 0x0F);
+    rig.inputs.newCodeTicked = true;
+    rig.inputs.newCodeBlock = newCodeBlock(QStringLiteral("9A"));
+    RadioImage image = imageOf(patternMemory(2));
+    QCOMPARE(rig.write(image), TransferResult::Ok);
+    // A busy machine may cost a reply its window; its timeout line is the only other line allowed.
+    QStringList logged = rig.log.lines();
+    logged.removeAll(rig.texts.text(ProtocolEngine::TextNoReceiveData));
+    logged.removeAll(QStringLiteral("Rx: 未收到数据   第 串数据未收到"));
+    logged.removeAll(QStringLiteral("Rx: 未收到数据"));
+    QCOMPARE(logged, lines);
 }
 
 void TestWriteExchanges::failedWriteEndsWithMessage79_data() {
