@@ -222,6 +222,15 @@ void TestSettingsDialogs::serialNumberImport() {
     f.model.seqSwitch(0);
     f.model.seqSwitch(0);
     QCOMPARE(f.c("cboImportSeq").item, 0);
+
+    // A later import that finds nothing hides the switches; with a serial number selected
+    // before, the example stays hidden and the message keeps its text.
+    QCOMPARE(f.model.importSerialNumbers(dir.filePath("missing.ini")), 0);
+    QVERIFY(f.c("cboImportSeq").items.isEmpty());
+    QVERIFY(!f.c("cmdSeqSwitch0").visible);
+    QVERIFY(!f.c("chkAutoNextSn").visible);
+    QVERIFY(!f.c("txtSeqExample").visible);
+    QCOMPARE(f.c("txtInfo1").text, QStringLiteral("SN-0001"));
 }
 
 void TestSettingsDialogs::serialNumberImportOfNothing() {
