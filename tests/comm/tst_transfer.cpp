@@ -5,6 +5,7 @@
 
 #include "comm/QtSerialPortDevice.h"
 
+#include <QProcess>
 #include <QTest>
 
 using namespace qrt;
@@ -20,6 +21,8 @@ private Q_SLOTS:
     void writeThenReadBackIsIdentical_data();
     void writeThenReadBackIsIdentical();
     void serialPortLibraryOnAPseudoTerminal();
+    void emulatorRefusesBadOptions_data();
+    void emulatorRefusesBadOptions();
 };
 
 void TestTransfer::readCopiesTheRangeOnly_data() {
@@ -90,6 +93,30 @@ void TestTransfer::serialPortLibraryOnAPseudoTerminal() {
     RadioImage image(MemorySize);
     QCOMPARE(rig.read(image), TransferResult::Ok);
     QCOMPARE(image.mid(0, 0x100), radio.mid(0, 0x100));
+}
+
+void TestTransfer::emulatorRefusesBadOptions_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("baud not a number") << QStringList{QStringLiteral("--baud"), QStringLiteral("fast")};
+    QTest::newRow("negative turnaround") << QStringList{QStringLiteral("--turnaround"), QStringLiteral("-3")};
+    QTest::newRow("silent after nothing") << QStringList{QStringLiteral("--silent-after"), QStringLiteral("x")};
+    QTest::newRow("negative delay") << QStringList{QStringLiteral("--delay"), QStringLiteral("0:-5")};
+    QTest::newRow("short command set") << QStringList{QStringLiteral("--command-set"), QStringLiteral("5A52")};
+}
+
+// A mistyped option must not leave a radio running with settings nobody asked for.
+void TestTransfer::emulatorRefusesBadOptions() {
+    QFETCH(QStringList, args);
+    QProcess sim;
+    sim.start(SimProcess::program(), args + QStringList{QStringLiteral("--no-stdin")});
+    QVERIFY(sim.waitForStarted(5000));
+    if (!sim.waitForFinished(3000)) {
+        sim.kill();
+        sim.waitForFinished(1000);
+        QFAIL("the emulator started");
+    }
+    QCOMPARE(sim.exitCode(), 1);
+    QVERIFY(sim.readAllStandardOutput().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestTransfer)

@@ -69,6 +69,18 @@ bool parseNumberList(const QStringList& values, QSet<int>* out) {
     return true;
 }
 
+// A whole number from 0 up; the default when the option is not given.
+bool countOption(const QCommandLineParser& p, const char* name, int def, int* value) {
+    const QString key = QString::fromLatin1(name);
+    if (!p.isSet(key)) {
+        *value = def;
+        return true;
+    }
+    bool ok = false;
+    *value = p.value(key).trimmed().toInt(&ok);
+    return ok && *value >= 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -145,9 +157,14 @@ int main(int argc, char** argv) {
         }
     }
 
+    int baud = 0, turnaround = 0;
     sim::Faults faults;
+    if (!countOption(p, "baud", 9600, &baud) || !countOption(p, "turnaround", 2, &turnaround) ||
+        !countOption(p, "silent-after", 0, &faults.silentAfter)) {
+        err << "--baud, --turnaround and --silent-after take a whole number from 0 up.\n";
+        return 1;
+    }
     faults.silent = p.isSet(QStringLiteral("silent"));
-    faults.silentAfter = p.value(QStringLiteral("silent-after")).toInt();
     if (!parseNumberList(p.values(QStringLiteral("no-reply")), &faults.noReply) ||
         !parseNumberList(p.values(QStringLiteral("wrong-byte")), &faults.wrongByte)) {
         err << "--no-reply and --wrong-byte take command numbers from 1.\n";
@@ -158,15 +175,15 @@ int main(int argc, char** argv) {
         bool ok1 = false, ok2 = false;
         if (parts.size() == 2)
             faults.delays.append({parts.at(0).toInt(&ok1), parts.at(1).toInt(&ok2)});
-        if (!ok1 || !ok2) {
+        if (!ok1 || !ok2 || faults.delays.last().first < 0 || faults.delays.last().second < 0) {
             err << "--delay takes N:MS.\n";
             return 1;
         }
     }
 
     sim::SimLine line(radio, faults);
-    line.setBaud(p.isSet(QStringLiteral("baud")) ? p.value(QStringLiteral("baud")).toInt() : 9600);
-    line.setTurnaroundMs(p.isSet(QStringLiteral("turnaround")) ? p.value(QStringLiteral("turnaround")).toInt() : 2);
+    line.setBaud(baud);
+    line.setTurnaroundMs(turnaround);
     QFile trace;
     if (p.isSet(QStringLiteral("trace"))) {
         trace.setFileName(p.value(QStringLiteral("trace")));
