@@ -58,15 +58,23 @@ void TestTransfer::readCopiesTheRangeOnly() {
 void TestTransfer::writeThenReadBackIsIdentical_data() {
     QTest::addColumn<int>("start");
     QTest::addColumn<int>("end");
-    QTest::newRow("settings area") << 0x0000 << 0x03FF;
-    QTest::newRow("above the editor") << 0x0400 << 0x07FF;
+    QTest::addColumn<QByteArray>("declared"); // radio bytes 0x388..0x38A
+    QTest::addColumn<QString>("firstBlock");  // the write of the first block on the wire
+    QTest::newRow("settings area") << 0x0000 << 0x03FF << QByteArray::fromHex("5A5257") << "57 00 00 10";
+    QTest::newRow("above the editor") << 0x0400 << 0x07FF << QByteArray::fromHex("5A5257") << "57 10 00 10";
+    // Block writes, the model and band write and the parameter read all in the radio's own codes.
+    QTest::newRow("alternative set") << 0x0400 << 0x041F << QByteArray::fromHex("5A2429") << "29 10 00 10";
 }
 
 void TestTransfer::writeThenReadBackIsIdentical() {
     QFETCH(int, start);
     QFETCH(int, end);
+    QFETCH(QByteArray, declared);
+    QFETCH(QString, firstBlock);
+    QByteArray radio = patternMemory(1);
+    radio.replace(0x388, 3, declared);
     SimProcess sim;
-    QVERIFY(sim.start(FullSpeed, patternMemory(1)));
+    QVERIFY(sim.start(FullSpeed, radio));
     CommRig rig(sim.device());
     rig.setRange(start, end);
     RadioImage image = imageOf(patternMemory(2));
@@ -82,6 +90,7 @@ void TestTransfer::writeThenReadBackIsIdentical() {
     QVERIFY(sim.stop());
     QCOMPARE(sim.memory().mid(start, end - start + 1), image.mid(start, end - start + 1));
     QCOMPARE(sim.commandsStartingWith(QStringLiteral("45 5A A5 32 23 45 F2")).size(), 6);
+    QCOMPARE(sim.commandsStartingWith(firstBlock).size(), 1);
 }
 
 void TestTransfer::serialPortLibraryOnAPseudoTerminal() {
