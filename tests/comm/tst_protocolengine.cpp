@@ -97,23 +97,32 @@ private Q_SLOTS:
 };
 
 void TestProtocolEngine::replyCheck_data() {
+    QTest::addColumn<QString>("script");
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<bool>("stop");
     QTest::addColumn<bool>("slow");
-    QTest::newRow("exact") << QByteArray::fromHex("06") << false << false;
-    QTest::newRow("more bytes than expected") << QByteArray::fromHex("060715") << false << false;
-    QTest::newRow("wrong byte") << QByteArray::fromHex("15") << true << false;
-    QTest::newRow("nothing") << QByteArray() << true << true;
+    const QString ack = QStringLiteral("TX06RX06EN");
+    QTest::newRow("exact") << ack << QByteArray::fromHex("06") << false << false;
+    QTest::newRow("more bytes than expected") << ack << QByteArray::fromHex("060715") << false << false;
+    QTest::newRow("wrong byte") << ack << QByteArray::fromHex("15") << true << false;
+    QTest::newRow("nothing") << ack << QByteArray() << true << true;
+    const QString block = QStringLiteral("TX52001004RX57001004VAVAVAVAEN");
+    QTest::newRow("block") << block << QByteArray::fromHex("5700100411223344") << false << false;
+    // A reply cut short is waited for to the end of its window, then counts as missing.
+    QTest::newRow("block cut short") << block << QByteArray::fromHex("57001004112233") << true << true;
+    QTest::newRow("block at another address") << block << QByteArray::fromHex("5700200411223344") << true << false;
 }
 
 void TestProtocolEngine::replyCheck() {
+    QFETCH(QString, script);
     QFETCH(QByteArray, reply);
     QFETCH(bool, stop);
     QFETCH(bool, slow);
     Engine e;
     e.port.answer = [&reply](const QByteArray&) { return reply; };
-    e.run(QStringLiteral("TX06RX06EN"));
-    QCOMPARE(e.port.sent, QList<QByteArray>{QByteArray::fromHex("06")});
+    e.run(script);
+    const QByteArray command = QByteArray::fromHex(script.mid(2, script.indexOf(QLatin1String("RX")) - 2).toLatin1());
+    QCOMPARE(e.port.sent, QList<QByteArray>{command});
     QCOMPARE(e.engine.comStop(), stop);
     QCOMPARE(e.engine.comSlow(), slow);
     QCOMPARE(e.log.lines().contains(QStringLiteral("text 175")), stop);
