@@ -10,8 +10,10 @@
 namespace qrt::test::fixtures {
 
 inline constexpr int MemorySize = 0x2000;
+// No line speed, but a short turnaround as a radio has: the fixed exchanges of a write empty
+// the input buffer right after sending, and an instant reply could be lost to that on a loaded machine.
 inline const QStringList FullSpeed = {QStringLiteral("--baud"), QStringLiteral("0"), QStringLiteral("--turnaround"),
-                                      QStringLiteral("0")};
+                                      QStringLiteral("3")};
 
 // Radio memory with a different byte at every address of a block, a standard command set
 // and no program code.

@@ -90,7 +90,7 @@ void TestTransfer::writeThenReadBackIsIdentical() {
     QVERIFY(sim.stop());
     QCOMPARE(sim.memory().mid(start, end - start + 1), image.mid(start, end - start + 1));
     QCOMPARE(sim.commandsStartingWith(QStringLiteral("45 5A A5 32 23 45 F2")).size(), 6);
-    QCOMPARE(sim.commandsStartingWith(firstBlock).size(), 1);
+    QVERIFY(!sim.commandsStartingWith(firstBlock).isEmpty()); // more than once only after a retry
 }
 
 void TestTransfer::serialPortLibraryOnAPseudoTerminal() {

@@ -133,7 +133,7 @@ void TestTransferFailures::commandSetOfTheRadio() {
         QCOMPARE(image.mid(0, 16), radio.mid(0, 16));
     QVERIFY(sim.stop());
     if (!blockRead.isEmpty())
-        QCOMPARE(sim.commandsStartingWith(blockRead).size(), 1);
+        QVERIFY(!sim.commandsStartingWith(blockRead).isEmpty()); // more than once only after a retry
     else
         QCOMPARE(sim.commandsStartingWith(Handshake).size(), 1);
 }

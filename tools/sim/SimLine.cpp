@@ -203,6 +203,10 @@ void SimLine::run() {
         if (stdinOpen && (fds[1].revents & POLLNVAL))
             stdinOpen = false;
     }
+    // What the line delivered before the end still counts: it is traced and stored.
+    const qint64 now = monotonicNs();
+    readIncoming(now);
+    handleCommands(now);
 }
 
 } // namespace qrt::sim
