@@ -57,23 +57,40 @@ void printText(EditorSession& session, QTextStream& out) {
 
 QJsonObject settingsJson(const options::SettingsModel& settings) {
     QJsonObject json;
-    for (const QString& name : settings.refreshedNames()) {
+    for (const QString& name : settings.names()) {
         const options::Control* c = settings.control(name);
         QJsonObject entry;
         switch (c->kind) {
+        case options::ControlKind::Button:
+        case options::ControlKind::Grid:
+            continue;
         case options::ControlKind::Check:
             entry.insert(QStringLiteral("checked"), c->checked);
             break;
         case options::ControlKind::Text:
             entry.insert(QStringLiteral("text"), c->text);
             break;
-        default:
+        case options::ControlKind::List:
+        case options::ControlKind::KeyList:
             entry.insert(QStringLiteral("item"), c->item);
             entry.insert(QStringLiteral("text"), c->itemText());
             break;
         }
         entry.insert(QStringLiteral("enabled"), c->enabled);
         json.insert(name, entry);
+    }
+    // The two-tone grids: eight codes each, the cells of a row in column order.
+    const options::TwoToneTable& twoTone = settings.twoTone();
+    for (int grid = 0; grid < 2; ++grid) {
+        QJsonArray rows;
+        for (int row = 1; row <= options::TwoToneTable::RowsPerGrid; ++row) {
+            QJsonArray cells;
+            for (int column = options::TwoToneTable::FreqA; column <= options::TwoToneTable::Interval; ++column)
+                cells.append(twoTone.cell(options::TwoToneTable::codeOf(grid, row), column));
+            rows.append(cells);
+        }
+        json.insert(QStringLiteral("vsfgGridTwoTone%1").arg(grid),
+                    QJsonObject{{QStringLiteral("rows"), rows}, {QStringLiteral("enabled"), true}});
     }
     return json;
 }

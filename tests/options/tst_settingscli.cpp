@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -81,9 +82,16 @@ void TestSettingsCli::dumpShowsEverySetting() {
     QCOMPARE(settings.value("cboRadioSql").toObject().value("text").toString(), QStringLiteral("19"));
     QCOMPARE(settings.value("listSk2Long").toObject().keys(), (QStringList{"enabled", "item", "text"}));
     QCOMPARE(settings.value("txtDtmfCloseCode").toObject().value("text").toString(), QStringLiteral("1"));
-    for (const char* name : {"cboVoxCmpDat10", "txtAutoMem7", "cboRadioId5", "txtInfo2", "txtRdWrCode", "chkTtBeep",
-                             "cboAlarmCh", "cboSaveChNo"})
+    for (const char* name :
+         {"cboVoxCmpDat10", "txtAutoMem7", "cboRadioId5", "txtInfo2", "txtRdWrCode", "chkTtBeep", "cboAlarmCh",
+          "cboSaveChNo", "chkNewRdWrCode", "txtNewRdWrCode", "cboImportSeq", "chkAutoNextSn"})
         QVERIFY2(settings.contains(QLatin1String(name)), name);
+    // The two-tone grids: eight codes each, five cells per code.
+    for (const char* grid : {"vsfgGridTwoTone0", "vsfgGridTwoTone1"}) {
+        const QJsonArray rows = settings.value(QLatin1String(grid)).toObject().value("rows").toArray();
+        QCOMPARE(rows.size(), 8);
+        QCOMPARE(rows.first().toArray().size(), 5);
+    }
 }
 
 void TestSettingsCli::normalizeIncludesTheRefresh() {
