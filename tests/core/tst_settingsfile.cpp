@@ -4,6 +4,7 @@
 #include "core/SettingsFile.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -42,6 +43,7 @@ private Q_SLOTS:
     void channelTableDefinition();
     void channelTableWithoutEndMarkerStopsAtThatList();
     void channelTableDefaults();
+    void anyContentReadsSafely();
 };
 
 void TestSettingsFile::read_data() {
@@ -213,6 +215,38 @@ void TestSettingsFile::channelTableDefaults() {
     QCOMPARE(def.chCount, ChannelTableDef::MaxChannels);
     QCOMPARE(def.colCount, ChannelTableDef::MaxColumn);
     QCOMPARE(def.captions(), QStringList(10, QStringLiteral("0")));
+}
+
+void TestSettingsFile::anyContentReadsSafely() {
+    // Random bytes and random INI-like lines: reading never fails, values stay in range.
+    QRandomGenerator rng(7);
+    const QByteArray pieces[] = {"[Setting]", "[ChInfo]",    "=",    "\r\n", "\n",      "DatNum",
+                                 "COM",       "Language",    "3002", "3003", "3200",    "*EndOfThisItem*",
+                                 "-1",        "99999999999", "|",    " ",    "\xE5\xAE"};
+    for (int round = 0; round < 60; ++round) {
+        QByteArray content;
+        for (int i = 0; i < 300; ++i) {
+            content += round % 3 == 0 ? QByteArray(1, char(rng.generate() & 0xFF))
+                                      : pieces[rng.bounded(int(std::size(pieces)))];
+        }
+        QTemporaryDir dir;
+        const QString path = writeIni(dir, content);
+        const ProgramSettings s = ProgramSettings::load(SettingsFile(path));
+        QVERIFY(s.language >= 1 && s.language <= 3);
+        QVERIFY(s.portNumber >= 1 && s.portNumber <= 16);
+        QVERIFY(s.datNum >= ProgramSettings::MinDatNum && s.datNum <= ProgramSettings::MaxDatNum);
+        ErrorLog log;
+        const ChannelTableDef def = ChannelTableDef::read(SettingsFile(path), 3, &log);
+        QVERIFY(def.chCount >= 0 && def.chCount <= ChannelTableDef::MaxChannels);
+        QVERIFY(def.colCount >= 0 && def.colCount <= ChannelTableDef::MaxColumn);
+        QString text;
+        for (int c = 0; c <= def.colCount + 1; ++c)
+            def.optionText(c, def.defaultValue(c), &text);
+        SettingsFile file(path);
+        QVERIFY(file.write(QStringLiteral("Setting"), QStringLiteral("COM"), QStringLiteral("5")));
+        QCOMPARE(SettingsFile(path).read(QStringLiteral("Setting"), QStringLiteral("COM"), QString(), 9),
+                 QStringLiteral("5"));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)
