@@ -74,8 +74,11 @@ bool readLimits(const RadioImage& image, Limits* limits) {
 QString caption(int position, Limits limits, const QString& customText) {
     if (position != CustomPosition)
         return fixedText(position);
-    return customText + QStringLiteral("  ") + QString::number(limits.min / 100000) + QStringLiteral(" - ") +
-           QString::number(limits.max / 100000) + QStringLiteral(" MHz");
+    // Whole megahertz of the limits as stored: the tenths first, then truncated.
+    const int lo = int(roundHalfEven(limits.min / 10000.0));
+    const int hi = int(roundHalfEven(limits.max / 10000.0));
+    return customText + QStringLiteral("  ") + QString::number(lo / 10) + QStringLiteral(" - ") +
+           QString::number(hi / 10) + QStringLiteral(" MHz");
 }
 
 CustomBand customBand(const QString& minText, const QString& maxText) {

@@ -41,7 +41,7 @@ void writeLimits(RadioImage& image, Limits limits);
 bool readLimits(const RadioImage& image, Limits* limits);
 
 // The caption the editor shows for a band: the list text, and for the custom position
-// two blanks and the whole-megahertz limits ("Custom  300 - 350 MHz").
+// two blanks and the whole megahertz of the limits as stored ("Custom  300 - 350 MHz").
 QString caption(int position, Limits limits, const QString& customText);
 
 // The custom band dialog's rule: both texts numbers with 120 <= min <= max <= 520 (MHz)

@@ -15,6 +15,8 @@ private Q_SLOTS:
     void raster_data();
     void raster();
     void captions();
+    void customCaptionFollowsStoredLimits_data();
+    void customCaptionFollowsStoredLimits();
     void viewerGesture();
 };
 
@@ -103,6 +105,37 @@ void TestBand::captions() {
              QStringLiteral("Custom  130 - 140 MHz"));
     QCOMPARE(band::positionOf({40000000, 48000000}), 8);
     QCOMPARE(band::positionOf({13500000, 17400000}), band::CustomPosition);
+}
+
+void TestBand::customCaptionFollowsStoredLimits_data() {
+    QTest::addColumn<QString>("minText");
+    QTest::addColumn<QString>("maxText");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("halves go to even") << "130.5"
+                                       << "140.25" << QByteArray::fromHex("13051402") << "Custom  130 - 140 MHz";
+    // 139.96 MHz is stored as 140.0 MHz: the caption shows what the radio will hold.
+    QTest::newRow("rounds up to the next megahertz")
+        << "139.96"
+        << "149.99" << QByteArray::fromHex("14001500") << "Custom  140 - 150 MHz";
+    QTest::newRow("just below a tenth") << "300.04"
+                                        << "349.94" << QByteArray::fromHex("30003499") << "Custom  300 - 349 MHz";
+}
+
+void TestBand::customCaptionFollowsStoredLimits() {
+    QFETCH(QString, minText);
+    QFETCH(QString, maxText);
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, caption);
+    const band::CustomBand custom = band::customBand(minText, maxText);
+    RadioImage image(8192);
+    band::writeLimits(image, custom.limits);
+    QCOMPARE(image.mid(band::LimitsAddress, 4), stored);
+    QCOMPARE(band::caption(band::CustomPosition, custom.limits, QStringLiteral("Custom")), caption);
+    // Reading the stored limits back gives the same caption.
+    band::Limits read;
+    QVERIFY(band::readLimits(image, &read));
+    QCOMPARE(band::caption(band::CustomPosition, read, QStringLiteral("Custom")), caption);
 }
 
 void TestBand::viewerGesture() {
