@@ -14,11 +14,20 @@ namespace {
 // More than any data file holds; a larger file is shown only up to here.
 constexpr int MaxShownBytes = 64 * 1024;
 
-bool readRaw(const QString& path, QByteArray* bytes, QTextStream& err) {
-    const datafile::Status status = datafile::readFile(path, MaxShownBytes, bytes);
-    if (!status.ok)
+// Reads at most MaxShownBytes; *cut tells whether the file holds more, which is said on err.
+bool readRaw(const QString& path, QByteArray* bytes, bool* cut, QTextStream& err) {
+    const datafile::Status status = datafile::readFile(path, MaxShownBytes + 1, bytes);
+    if (!status.ok) {
         err << "Cannot read " << path << ": " << status.reason << '\n';
-    return status.ok;
+        return false;
+    }
+    *cut = bytes->size() > MaxShownBytes;
+    if (*cut) {
+        bytes->truncate(MaxShownBytes);
+        err << path << " is larger than " << MaxShownBytes << " bytes; only the first " << MaxShownBytes
+            << " bytes are used.\n";
+    }
+    return true;
 }
 
 QString hex2(int v) {
@@ -59,7 +68,8 @@ int hexdumpCommand(CommandContext& c) {
         return ExitUsage;
     }
     QByteArray bytes;
-    if (!readRaw(c.args.first(), &bytes, c.err))
+    bool cut = false;
+    if (!readRaw(c.args.first(), &bytes, &cut, c.err))
         return ExitIo;
     for (int line = 0; line < bytes.size(); line += 16) {
         QString hex, ascii;
@@ -83,7 +93,8 @@ int diffCommand(CommandContext& c) {
         return ExitUsage;
     }
     QByteArray a, b;
-    if (!readRaw(c.args.at(0), &a, c.err) || !readRaw(c.args.at(1), &b, c.err))
+    bool cutA = false, cutB = false;
+    if (!readRaw(c.args.at(0), &a, &cutA, c.err) || !readRaw(c.args.at(1), &b, &cutB, c.err))
         return ExitIo;
     int differences = 0;
     for (int offset = 0; offset < qMax(a.size(), b.size()); ++offset) {
@@ -95,7 +106,9 @@ int diffCommand(CommandContext& c) {
               << " -> " << (inB ? hex2(quint8(b.at(offset))) : QStringLiteral("--")) << "  " << offsetMeaning(offset)
               << '\n';
     }
-    if (differences == 0)
+    if (differences == 0 && (cutA || cutB))
+        c.out << "The first " << MaxShownBytes << " bytes are identical; the rest was not compared.\n";
+    else if (differences == 0)
         c.out << "The files are identical.\n";
     else
         c.out << differences << " byte(s) differ.\n";

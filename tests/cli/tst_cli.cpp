@@ -41,6 +41,7 @@ private Q_SLOTS:
     void dumpTextAndLanguage();
     void normalizeIsWhatASaveWrites();
     void hexdumpAndDiff();
+    void largeFilesAreNotCalledIdentical();
     void usageAndInputErrors_data();
     void usageAndInputErrors();
     void builtToolEndToEnd();
@@ -157,6 +158,25 @@ void TestCli::hexdumpAndDiff() {
     QVERIFY2(r.out.contains(QStringLiteral("address 0x37C  band upper limit")), qPrintable(r.out));
     QVERIFY2(r.out.contains(QStringLiteral("-- -> 01  beyond the data file layout")), qPrintable(r.out));
     QVERIFY(r.out.contains(QStringLiteral("3 byte(s) differ.")));
+}
+
+void TestCli::largeFilesAreNotCalledIdentical() {
+    test::TempAppDir dir;
+    // Two files that differ only far beyond anything a data file holds.
+    QByteArray a(70000, '\x11');
+    QByteArray b = a;
+    b[68000] = '\x22';
+    dir.writeFile(QStringLiteral("a.bin"), a);
+    dir.writeFile(QStringLiteral("b.bin"), b);
+    Run r = runCli(dir, {QStringLiteral("diff"), dir.filePath("a.bin"), dir.filePath("b.bin")});
+    QCOMPARE(r.code, 0);
+    QVERIFY2(!r.out.contains(QStringLiteral("The files are identical.")), qPrintable(r.out));
+    QVERIFY2(r.err.contains(QStringLiteral("first 65536 bytes")), qPrintable(r.err));
+
+    r = runCli(dir, {QStringLiteral("hexdump"), dir.filePath("a.bin")});
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.out.count(QLatin1Char('\n')), 4096);
+    QVERIFY2(r.err.contains(QStringLiteral("first 65536 bytes")), qPrintable(r.err));
 }
 
 void TestCli::usageAndInputErrors_data() {
