@@ -12,18 +12,26 @@ void SettingsFile::ensureLoaded() const {
         return;
     m_loaded = true;
     m_lines.clear();
+    m_raw.clear();
+    m_bom.clear();
     QFile file(m_path);
     if (m_path.isEmpty() || !file.open(QIODevice::ReadOnly))
         return;
-    QString text = QString::fromUtf8(file.readAll());
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    m_newline = text.contains(QStringLiteral("\r\n")) || !text.contains(QLatin1Char('\n')) ? QStringLiteral("\r\n")
-                                                                                           : QStringLiteral("\n");
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    m_lines = text.split(QLatin1Char('\n'));
-    if (!m_lines.isEmpty() && m_lines.last().isEmpty())
-        m_lines.removeLast();
+    QByteArray bytes = file.readAll();
+    static const QByteArray utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
+    if (bytes.startsWith(utf8Bom)) {
+        m_bom = utf8Bom;
+        bytes.remove(0, utf8Bom.size());
+    }
+    m_newline = bytes.contains("\r\n") || !bytes.contains('\n') ? QStringLiteral("\r\n") : QStringLiteral("\n");
+    m_raw = bytes.split('\n');
+    if (!m_raw.isEmpty() && m_raw.last().isEmpty())
+        m_raw.removeLast();
+    for (QByteArray& line : m_raw) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        m_lines << QString::fromUtf8(line);
+    }
 }
 
 bool SettingsFile::isSectionLine(const QString& line, QString* name) {
@@ -94,14 +102,25 @@ bool SettingsFile::contains(const QString& section, const QString& key) const {
 bool SettingsFile::write(const QString& section, const QString& key, const QString& value, QString* error) {
     const Lookup at = find(section, key);
     QStringList lines = m_lines;
+    QList<QByteArray> raw = m_raw;
+    auto put = [&](int index, const QString& line, bool replace) {
+        if (replace) {
+            lines[index] = line;
+            raw[index] = line.toUtf8();
+        } else {
+            lines.insert(index, line);
+            raw.insert(index, line.toUtf8());
+        }
+    };
     if (at.keyLine >= 0) {
         QString k, old;
         splitKeyLine(lines.at(at.keyLine), &k, &old);
-        lines[at.keyLine] = k + QLatin1Char('=') + value;
+        put(at.keyLine, k + QLatin1Char('=') + value, true);
     } else if (at.sectionLine >= 0) {
-        lines.insert(at.lastLine + 1, key + QLatin1Char('=') + value);
+        put(at.lastLine + 1, key + QLatin1Char('=') + value, false);
     } else {
-        lines << QLatin1Char('[') + section + QLatin1Char(']') << key + QLatin1Char('=') + value;
+        put(int(lines.size()), QLatin1Char('[') + section + QLatin1Char(']'), false);
+        put(int(lines.size()), key + QLatin1Char('=') + value, false);
     }
 
     QSaveFile file(m_path);
@@ -110,13 +129,18 @@ bool SettingsFile::write(const QString& section, const QString& key, const QStri
             *error = file.errorString();
         return false;
     }
-    file.write((lines.join(m_newline) + m_newline).toUtf8());
+    const QByteArray newline = m_newline.toUtf8();
+    QByteArray bytes = m_bom;
+    for (const QByteArray& line : raw)
+        bytes += line + newline;
+    file.write(bytes);
     if (!file.commit()) {
         if (error)
             *error = file.errorString();
         return false;
     }
     m_lines = lines;
+    m_raw = raw;
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -8,7 +10,9 @@ namespace qrt {
 // The program's INI settings file. Reading follows the fixed-width buffer rule:
 // a missing file or key gives the default, and a value keeps at most width - 1
 // characters. Writing changes one key and keeps every other line as it was.
-// Section and key names are compared without regard to case. The file is UTF-8.
+// Section and key names are compared without regard to case. The file is UTF-8; lines
+// that are not (a legacy code page) are read as well as they decode and written back as
+// they were.
 class SettingsFile {
 public:
     explicit SettingsFile(QString path = {});
@@ -34,7 +38,9 @@ private:
 
     QString m_path;
     mutable bool m_loaded = false;
-    mutable QStringList m_lines;
+    mutable QStringList m_lines;     // decoded, for lookups
+    mutable QList<QByteArray> m_raw; // the bytes of each line, written back unchanged
+    mutable QByteArray m_bom;        // the byte order mark the file started with, if any
     mutable QString m_newline = QStringLiteral("\r\n");
 };
 

@@ -36,6 +36,8 @@ private Q_SLOTS:
     void readMissingFileGivesDefaults();
     void writeKeepsOtherLines();
     void writeAddsKeysAndSections();
+    void writeKeepsOtherLinesByteForByte_data();
+    void writeKeepsOtherLinesByteForByte();
     void writeFailureIsReported();
     void programSettingsRepairs_data();
     void programSettingsRepairs();
@@ -104,6 +106,31 @@ void TestSettingsFile::writeAddsKeysAndSections() {
     SettingsFile fresh(dir.filePath(QStringLiteral("new.def")));
     QVERIFY(fresh.write(QStringLiteral("Setting"), QStringLiteral("COM"), QStringLiteral("2")));
     QCOMPARE(readAll(dir.filePath(QStringLiteral("new.def"))), QByteArray("[Setting]\r\nCOM=2\r\n"));
+}
+
+void TestSettingsFile::writeKeepsOtherLinesByteForByte_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    // A font name saved in a legacy Chinese code page is not UTF-8; it must survive as it was.
+    QTest::newRow("legacy code page line") << QByteArray("[Setting]\r\nChsFont=\xCB\xCE\xCC\xE5\r\nCOM=3\r\n")
+                                           << QByteArray("[Setting]\r\nChsFont=\xCB\xCE\xCC\xE5\r\nCOM=5\r\n");
+    QTest::newRow("byte order mark kept")
+        << QByteArray("\xEF\xBB\xBF[Setting]\nCOM=3\n") << QByteArray("\xEF\xBB\xBF[Setting]\nCOM=5\n");
+    QTest::newRow("stray bytes in another section")
+        << QByteArray("[Notes]\r\nx=\xFF\xFE\x80\r\n[Setting]\r\n")
+        << QByteArray("[Notes]\r\nx=\xFF\xFE\x80\r\n[Setting]\r\nCOM=5\r\n");
+}
+
+void TestSettingsFile::writeKeepsOtherLinesByteForByte() {
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QTemporaryDir dir;
+    const QString path = writeIni(dir, before);
+    SettingsFile file(path);
+    QVERIFY(file.write(QStringLiteral("Setting"), QStringLiteral("COM"), QStringLiteral("5")));
+    QCOMPARE(readAll(path), after);
+    QCOMPARE(SettingsFile(path).read(QStringLiteral("Setting"), QStringLiteral("COM"), QString(), 9),
+             QStringLiteral("5"));
 }
 
 void TestSettingsFile::writeFailureIsReported() {
