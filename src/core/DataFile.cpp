@@ -60,7 +60,17 @@ int addressOfOffset(int offset) {
     return offset - HeaderSize;
 }
 
+namespace {
+
+Status noFileName() {
+    return Status{false, err::BadFileName, QStringLiteral("No file name given")};
+}
+
+} // namespace
+
 Status readFile(const QString& path, int maxBytes, QByteArray* bytes) {
+    if (path.isEmpty())
+        return noFileName();
     QFile file(path);
     if (QFileInfo(path).isDir())
         return Status{false, err::PathFileAccess, QStringLiteral("Is a folder")};
@@ -74,6 +84,8 @@ Status readFile(const QString& path, int maxBytes, QByteArray* bytes) {
 }
 
 Status writeFile(const QString& path, const QByteArray& bytes) {
+    if (path.isEmpty())
+        return noFileName();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return failure(file, path);

@@ -14,6 +14,7 @@ constexpr int Overflow = 6;
 constexpr int OutOfMemory = 7;
 constexpr int IndexOutOfRange = 9;
 constexpr int TypeMismatch = 13;
+constexpr int BadFileName = 52;
 constexpr int FileNotFound = 53;
 constexpr int IoDeviceError = 57;
 constexpr int DiskFull = 61;

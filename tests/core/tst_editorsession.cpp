@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -58,6 +59,7 @@ private Q_SLOTS:
     void openAcceptsAnyFile_data();
     void openAcceptsAnyFile();
     void openFailureChangesNothing();
+    void emptyFileNameFailsCleanly();
     void largeFileFillsOnlyTheImage();
     void deleteChannelRestoresTemplateRecord();
     void newDataKeepsModelAndBand();
@@ -205,6 +207,25 @@ void TestEditorSession::openFailureChangesNothing() {
     QVERIFY(s.logged.last().contains(QStringLiteral("出错号:  53")));
 
     QVERIFY(!s.session->openFile(s.dir.path()).ok); // a folder
+}
+
+void TestEditorSession::emptyFileNameFailsCleanly() {
+    Started s;
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+    const RadioImage before = s.session->image();
+    const QString path = s.session->currentFilePath();
+    FileResult result = s.session->openFile(QString());
+    QVERIFY(!result.ok);
+    QCOMPARE(result.messageIndex, int(EditorSession::MsgWrongFileType));
+    QVERIFY(!result.reason.isEmpty());
+    result = s.session->saveAs(QString());
+    QVERIFY(!result.ok);
+    QCOMPARE(result.messageIndex, int(EditorSession::MsgSaveAsFailed));
+    QVERIFY(!result.reason.isEmpty());
+    QCOMPARE(s.session->currentFilePath(), path);
+    RadioImage expected = before;
+    expected.write(0, "KW5182");
+    QVERIFY(s.session->image() == expected);
 }
 
 void TestEditorSession::largeFileFillsOnlyTheImage() {
