@@ -98,6 +98,7 @@ void TestCli::dumpTextAndLanguage() {
                                      "FFFFFFFF"));
     dir.writeFile(QStringLiteral("one.dat"), file);
 
+    const QByteArray settingsBefore = dir.readFile(QStringLiteral("holvard.def"));
     Run r =
         runCli(dir, {QStringLiteral("dump"), dir.filePath("one.dat"), QStringLiteral("--lang"), QStringLiteral("1")});
     QCOMPARE(r.code, 0);
@@ -110,6 +111,8 @@ void TestCli::dumpTextAndLanguage() {
         QJsonDocument::fromJson(r.out.toUtf8()).object().value(QStringLiteral("channels")).toArray().first().toObject();
     QCOMPARE(first.value(QStringLiteral("rx")).toInt(), 44015000);
     QCOMPARE(first.value(QStringLiteral("decode")).toString(), QStringLiteral("無"));
+    // The language of a call is not stored.
+    QCOMPARE(dir.readFile(QStringLiteral("holvard.def")), settingsBefore);
 }
 
 void TestCli::normalizeIsWhatASaveWrites() {

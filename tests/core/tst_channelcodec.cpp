@@ -47,6 +47,8 @@ private Q_SLOTS:
     void column12IsClamped();
     void hexDigitInFrequency();
     void lowFrequencyKeepsItsDigits();
+    void unencodableFrequencyKeepsBytes_data();
+    void unencodableFrequencyKeepsBytes();
     void emptyChannelKeepsToneTexts();
     void roundTripKeepsEveryByte();
 };
@@ -212,6 +214,37 @@ void TestChannelCodec::lowFrequencyKeepsItsDigits() {
     QCOMPARE(f.table.value(1, 2), 9000050);
     f.codec.encodeAll(f.table, f.def, f.image);
     QCOMPARE(f.record(1).left(8), record.left(8));
+}
+
+void TestChannelCodec::unencodableFrequencyKeepsBytes_data() {
+    QTest::addColumn<int>("rx");
+    QTest::addColumn<int>("tx");
+    QTest::newRow("nine digits receive") << 100000000 << 44600000;
+    QTest::newRow("nine digits transmit") << 44600000 << 123456789;
+    QTest::newRow("negative receive") << -5 << 44600000;
+}
+
+void TestChannelCodec::unencodableFrequencyKeepsBytes() {
+    QFETCH(int, rx);
+    QFETCH(int, tx);
+    Fixture f;
+    const QByteArray record = QByteArray::fromHex("12345678"
+                                                  "12345678"
+                                                  "9E029E0200000000");
+    f.setRecord(1, record);
+    f.table.setValue(1, 1, rx);
+    f.table.setValue(1, 2, tx);
+    f.table.setDecodeTone(1, QStringLiteral("67.0"));
+    f.table.setEncodeTone(1, QStringLiteral("67.0"));
+    f.codec.encodeAll(f.table, f.def, f.image);
+    // The frequency that does not fit into eight BCD digits leaves its bytes as they were;
+    // the other one is written.
+    const int bad = rx == 44600000 ? 4 : 0;
+    const int good = bad == 0 ? 4 : 0;
+    QCOMPARE(f.record(1).mid(bad, 4), record.mid(bad, 4));
+    QCOMPARE(f.record(1).mid(good, 4), QByteArray::fromHex("00006044"));
+    QCOMPARE(f.log.count(), 1);
+    QCOMPARE(f.log.lastTag(), QStringLiteral("modChMem->SeparateFreChar"));
 }
 
 void TestChannelCodec::emptyChannelKeepsToneTexts() {

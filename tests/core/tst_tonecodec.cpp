@@ -15,6 +15,8 @@ private Q_SLOTS:
     void listOrderAndRoundTrip();
     void noneTextFollowsLanguage();
     void unreadableTextKeepsFallback();
+    void textsTheListNeverGivesKeepFallback_data();
+    void textsTheListNeverGivesKeepFallback();
 };
 
 void TestToneCodec::wordToText_data() {
@@ -93,6 +95,28 @@ void TestToneCodec::unreadableTextKeepsFallback() {
     const ToneCodec::Bytes b = codec.textToWord(QStringLiteral("D0231N"), {0x12, 0x34});
     QCOMPARE(b.low, quint8(0x12));
     QCOMPARE(b.high, quint8(0x34));
+    QCOMPARE(log.lastTag(), QStringLiteral("modChMem->QtDqtCharToIic"));
+}
+
+void TestToneCodec::textsTheListNeverGivesKeepFallback_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("digit 8 is not octal") << "D089N";
+    QTest::newRow("letters for digits") << "DABCN";
+    QTest::newRow("four characters") << "D23N";
+    QTest::newRow("another language's none text") << QStringLiteral("无");
+    QTest::newRow("negative frequency") << "-67.0";
+    QTest::newRow("frequency beyond a word") << "7000.0";
+}
+
+void TestToneCodec::textsTheListNeverGivesKeepFallback() {
+    // A text the list never produces must not be stored as some other tone.
+    QFETCH(QString, text);
+    ErrorLog log;
+    const ToneCodec codec(3, &log);
+    const ToneCodec::Bytes b = codec.textToWord(text, {0x56, 0x78});
+    QCOMPARE(b.low, quint8(0x56));
+    QCOMPARE(b.high, quint8(0x78));
+    QCOMPARE(log.count(), 1);
     QCOMPARE(log.lastTag(), QStringLiteral("modChMem->QtDqtCharToIic"));
 }
 
