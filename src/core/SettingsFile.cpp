@@ -1,6 +1,7 @@
 #include "core/SettingsFile.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace qrt {
@@ -100,6 +101,13 @@ bool SettingsFile::contains(const QString& section, const QString& key) const {
 }
 
 bool SettingsFile::write(const QString& section, const QString& key, const QString& value, QString* error) {
+    // A line break would end the line early and put the rest of the value into the file as lines of its own.
+    static const QRegularExpression lineBreak(QStringLiteral("[\r\n]"));
+    if (section.contains(lineBreak) || key.contains(lineBreak) || value.contains(lineBreak)) {
+        if (error)
+            *error = QStringLiteral("A setting cannot hold a line break");
+        return false;
+    }
     const Lookup at = find(section, key);
     QStringList lines = m_lines;
     QList<QByteArray> raw = m_raw;

@@ -138,6 +138,16 @@ void TestSettingsFile::writeFailureIsReported() {
     QString error;
     QVERIFY(!file.write(QStringLiteral("Setting"), QStringLiteral("COM"), QStringLiteral("2"), &error));
     QVERIFY(!error.isEmpty());
+
+    // A value with a line break would add lines of its own; it is refused and nothing changes.
+    QTemporaryDir dir;
+    const QString path = writeIni(dir, "[Setting]\r\nReadStartAddr=0000\r\n");
+    SettingsFile settings(path);
+    error.clear();
+    QVERIFY(!settings.write(QStringLiteral("Setting"), QStringLiteral("ReadStartAddr"),
+                            QStringLiteral("0000\r\n[Setting]\r\nDatNum=99"), &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(readAll(path), QByteArray("[Setting]\r\nReadStartAddr=0000\r\n"));
 }
 
 void TestSettingsFile::programSettingsRepairs_data() {
