@@ -7,7 +7,6 @@
 #include "core/ErrorLog.h"
 #include "core/RadioImage.h"
 
-#include <cmath>
 
 namespace qrt {
 
@@ -29,20 +28,6 @@ const QString LogParams = QStringLiteral("读取:对讲机的机型和参数");
 const QString LogRadioParams = QStringLiteral("写入:收音机的SQL和音量及对讲机的参数");
 const QString TimeoutLine = QStringLiteral("Rx: 未收到数据   第 串数据未收到");
 const QString ShortTimeoutLine = QStringLiteral("Rx: 未收到数据");
-
-// Four BCD digits of a band limit in tenths of a megahertz.
-void appendBandLimit(QByteArray& packet, qint32 limit10Hz) {
-    const int v = int(std::nearbyint(double(limit10Hz) / 10000.0));
-    packet.append(char((v / 1000) * 16 + (v % 1000) / 100));
-    packet.append(char(((v % 100) / 10) * 16 + v % 10));
-}
-
-QByteArray imageBytes(const RadioImage& image, int address, int count) {
-    QByteArray out;
-    for (int a = address; a < address + count; ++a)
-        out.append(char(image.at(a)));
-    return out;
-}
 
 } // namespace
 
@@ -162,8 +147,7 @@ bool RadioTransfer::writeExtras(RadioImage& image, const TransferInputs& in, con
     QByteArray packet;
     packet.append(char(wr)).append(char(0x03)).append(char(0x79)).append(char(0x05));
     packet.append(char(image.at(0x379)));
-    appendBandLimit(packet, in.bandLimits.min);
-    appendBandLimit(packet, in.bandLimits.max);
+    packet.append(band::limitsBytes(in.bandLimits));
     if (!fixedExchange(packet, 1, 0x06, false, TimeoutLine, cb))
         return false;
 
@@ -201,9 +185,9 @@ bool RadioTransfer::writeExtras(RadioImage& image, const TransferInputs& in, con
             extras.append({0x385, QByteArray().append(at(5)).append(at(6)).append(at(7))});
             extras.append({0x38B, QByteArray().append(at(11)).append(at(12)).append(at(13))});
         }
-        extras.append({0x360, imageBytes(image, 0x360, 16)});
-        extras.append({0x3D9, imageBytes(image, 0x3D9, 7)});
-        extras.append({0x3E0, imageBytes(image, 0x3E0, 12)});
+        extras.append({0x360, image.mid(0x360, 16)});
+        extras.append({0x3D9, image.mid(0x3D9, 7)});
+        extras.append({0x3E0, image.mid(0x3E0, 12)});
         for (const Extra& e : extras) {
             CommClock::pause(2);
             m_clock.delayNms(2);

@@ -24,9 +24,9 @@ constexpr Entry kBands[CustomPosition] = {
     {"400 - 520 MHz", {40000000, 52000000}}, {"120 - 520 MHz", {12000000, 52000000}},
 };
 
-void writeTenths(RadioImage& image, int address, int tenths) {
-    image.set(address, quint8((tenths / 1000) % 10 * 16 + (tenths % 1000) / 100));
-    image.set(address + 1, quint8(((tenths % 100) / 10) * 16 + tenths % 10));
+void appendTenths(QByteArray& bytes, int tenths) {
+    bytes.append(char((tenths / 1000) % 10 * 16 + (tenths % 1000) / 100));
+    bytes.append(char(((tenths % 100) / 10) * 16 + tenths % 10));
 }
 
 bool readTenths(const RadioImage& image, int address, int* tenths) {
@@ -58,9 +58,15 @@ int positionOf(Limits limits) {
     return CustomPosition;
 }
 
+QByteArray limitsBytes(Limits limits) {
+    QByteArray bytes;
+    appendTenths(bytes, int(roundHalfEven(limits.min / 10000.0)));
+    appendTenths(bytes, int(roundHalfEven(limits.max / 10000.0)));
+    return bytes;
+}
+
 void writeLimits(RadioImage& image, Limits limits) {
-    writeTenths(image, LimitsAddress, int(roundHalfEven(limits.min / 10000.0)));
-    writeTenths(image, LimitsAddress + 2, int(roundHalfEven(limits.max / 10000.0)));
+    image.write(LimitsAddress, limitsBytes(limits));
 }
 
 bool readLimits(const RadioImage& image, Limits* limits) {

@@ -35,7 +35,9 @@ Limits fixedLimits(int position);
 // Position whose limits equal these exactly, or CustomPosition.
 int positionOf(Limits limits);
 
-// Writes both limits into 0x37A-0x37D (tenths of a megahertz, halves to even).
+// The four bytes of both limits as stored at 0x37A-0x37D and sent to the radio
+// (tenths of a megahertz, halves to even).
+QByteArray limitsBytes(Limits limits);
 void writeLimits(RadioImage& image, Limits limits);
 // Reads both limits; false when a nibble is not a decimal digit.
 bool readLimits(const RadioImage& image, Limits* limits);
