@@ -7,7 +7,6 @@
 #include "core/ErrorLog.h"
 #include "core/RadioImage.h"
 
-
 namespace qrt {
 
 namespace {
