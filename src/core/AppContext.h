@@ -5,7 +5,7 @@
 #include "core/ProgramSettings.h"
 #include "core/SettingsFile.h"
 #include "core/ToneCodec.h"
-#include "shell/InterfaceTexts.h"
+#include "core/InterfaceTexts.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "options/OptionLists.h"
 
-#include "shell/InterfaceTexts.h"
+#include "core/InterfaceTexts.h"
 
 namespace qrt::options::lists {
 

@@ -4,7 +4,7 @@
 #include "core/RadioImage.h"
 #include "core/SettingsFile.h"
 #include "options/FieldCodec.h"
-#include "shell/InterfaceTexts.h"
+#include "core/InterfaceTexts.h"
 
 #include <cmath>
 

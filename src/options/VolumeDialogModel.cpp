@@ -4,7 +4,7 @@
 #include "options/OptionLists.h"
 #include "options/SettingsMap.h"
 #include "options/VoiceSeq.h"
-#include "shell/InterfaceTexts.h"
+#include "core/InterfaceTexts.h"
 
 namespace qrt::options {
 

@@ -8,7 +8,7 @@
 #include "core/ErrorLog.h"
 #include "core/RadioImage.h"
 #include "core/SettingsFile.h"
-#include "shell/InterfaceTexts.h"
+#include "core/InterfaceTexts.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

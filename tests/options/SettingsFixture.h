@@ -3,7 +3,7 @@
 #include "core/ErrorLog.h"
 #include "core/RadioImage.h"
 #include "options/SettingsModel.h"
-#include "shell/InterfaceTexts.h"
+#include "core/InterfaceTexts.h"
 
 #include <QTest>
 

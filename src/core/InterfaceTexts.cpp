@@ -1,4 +1,4 @@
-#include "shell/InterfaceTexts.h"
+#include "core/InterfaceTexts.h"
 
 #include <QFile>
 

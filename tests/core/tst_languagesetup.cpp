@@ -1,4 +1,4 @@
-#include "shell/LanguageSetup.h"
+#include "core/LanguageSetup.h"
 
 #include "core/ErrorLog.h"
 #include "core/SettingsFile.h"
