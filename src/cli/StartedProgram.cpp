@@ -1,5 +1,7 @@
 #include "cli/StartedProgram.h"
 
+#include "document/ProgramStartup.h"
+
 namespace qrt::cli {
 
 StartedProgram::StartedProgram(const QString& appDir, int language, QTextStream& err) : m_err(err), m_context(appDir) {
@@ -7,22 +9,18 @@ StartedProgram::StartedProgram(const QString& appDir, int language, QTextStream&
         m_err << header << '\n' << detail << '\n';
         m_err.flush();
     });
-    m_context.load(language);
-    m_session = std::make_unique<EditorSession>(m_context);
-    m_settings = std::make_unique<options::SettingsModel>(m_session->image(), m_context.texts(), &m_context.errorLog());
-    m_session->setSettingsRefresh(m_settings.get());
-    m_session->startUp();
+    m_document = startProgram(m_context, language);
 }
 
 bool StartedProgram::open(const QString& path) {
-    const FileResult result = m_session->openFile(path);
-    if (!result.ok)
-        m_err << m_context.text(result.messageIndex) << " (" << path << ": " << result.reason << ")\n";
-    return result.ok;
+    return report(m_document->openFile(path), path);
 }
 
 bool StartedProgram::saveAs(const QString& path) {
-    const FileResult result = m_session->saveAs(path);
+    return report(m_document->saveAs(path), path);
+}
+
+bool StartedProgram::report(const FileResult& result, const QString& path) {
     if (!result.ok)
         m_err << m_context.text(result.messageIndex) << " (" << path << ": " << result.reason << ")\n";
     return result.ok;

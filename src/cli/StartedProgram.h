@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/AppContext.h"
-#include "core/EditorSession.h"
+#include "document/Document.h"
 #include "options/SettingsModel.h"
 
 #include <QTextStream>
@@ -18,8 +18,9 @@ public:
     StartedProgram(const QString& appDir, int language, QTextStream& err);
 
     AppContext& context() { return m_context; }
-    EditorSession& session() { return *m_session; }
-    options::SettingsModel& settings() { return *m_settings; }
+    Document& document() { return *m_document; }
+    EditorSession& session() { return m_document->session(); }
+    options::SettingsModel& settings() { return m_document->settings(); }
 
     // Opens a data file as the Open command does; prints the message on failure.
     bool open(const QString& path);
@@ -27,10 +28,11 @@ public:
     bool saveAs(const QString& path);
 
 private:
+    bool report(const FileResult& result, const QString& path);
+
     QTextStream& m_err;
     AppContext m_context;
-    std::unique_ptr<EditorSession> m_session;
-    std::unique_ptr<options::SettingsModel> m_settings;
+    std::unique_ptr<Document> m_document;
 };
 
 } // namespace qrt::cli

@@ -6,7 +6,7 @@ namespace qrt {
 
 AppContext::AppContext(const QString& appDir)
     : m_appDir(QDir(appDir).absolutePath()), m_settings(QDir(m_appDir).filePath(SettingsFileName)),
-      m_tones(std::make_unique<ToneCodec>(3, &m_errorLog)) {}
+      m_tones(3, &m_errorLog) {}
 
 void AppContext::load(int languageOverride) {
     m_program = ProgramSettings::load(m_settings);
@@ -15,7 +15,7 @@ void AppContext::load(int languageOverride) {
     QString error;
     if (!m_texts.load(m_program.language, &error))
         m_errorLog.logErr(QStringLiteral("mdifrmMain->LoadSoftFaceText"), err::InvalidFileFormat);
-    m_tones = std::make_unique<ToneCodec>(m_program.language, &m_errorLog);
+    m_tones = ToneCodec(m_program.language, &m_errorLog); // assigned in place: references stay valid
     m_channelDef = ChannelTableDef::read(m_settings, m_program.language, &m_errorLog);
 }
 

@@ -2,14 +2,12 @@
 
 #include "core/ChannelTableDef.h"
 #include "core/ErrorLog.h"
+#include "core/InterfaceTexts.h"
 #include "core/ProgramSettings.h"
 #include "core/SettingsFile.h"
 #include "core/ToneCodec.h"
-#include "core/InterfaceTexts.h"
 
 #include <QString>
-
-#include <memory>
 
 namespace qrt {
 
@@ -39,7 +37,8 @@ public:
     const InterfaceTexts& texts() const { return m_texts; }
     QString text(int index) const { return m_texts.text(index); }
     const ChannelTableDef& channelDef() const { return m_channelDef; }
-    const ToneCodec& tones() const { return *m_tones; }
+    // The same object for the whole run: the channel codec keeps a reference to it.
+    const ToneCodec& tones() const { return m_tones; }
 
 private:
     QString m_appDir;
@@ -48,7 +47,7 @@ private:
     ErrorLog m_errorLog;
     InterfaceTexts m_texts;
     ChannelTableDef m_channelDef;
-    std::unique_ptr<ToneCodec> m_tones;
+    ToneCodec m_tones;
 };
 
 } // namespace qrt

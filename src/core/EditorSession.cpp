@@ -122,6 +122,21 @@ void EditorSession::freRangeShow() {
     Q_EMIT bandChanged(m_bandPosition, m_caption);
 }
 
+BandState EditorSession::bandState() const {
+    return {m_modelPosition, m_bandPosition, m_limits, m_caption, m_customMinText, m_customMaxText};
+}
+
+void EditorSession::restoreBandState(const BandState& state) {
+    m_modelPosition = state.modelPosition;
+    m_bandPosition = state.bandPosition;
+    m_limits = state.limits;
+    m_caption = state.caption;
+    m_customMinText = state.customMinText;
+    m_customMaxText = state.customMaxText;
+    Q_EMIT modelChanged(m_modelPosition);
+    Q_EMIT bandChanged(m_bandPosition, m_caption);
+}
+
 QString EditorSession::statusFileText() const {
     return m_context.text(TextFileName) + m_currentFilePath;
 }
@@ -222,6 +237,11 @@ void EditorSession::showChannels() {
 
 void EditorSession::encodeChannels() {
     m_codec->encodeAll(m_channels, m_context.channelDef(), m_image);
+}
+
+void EditorSession::restoreChannels(const ChannelTable& table) {
+    m_channels = table;
+    Q_EMIT channelsChanged();
 }
 
 void EditorSession::delOneChannel(int channel) {

@@ -29,6 +29,17 @@ struct FileResult {
     QString reason;
 };
 
+// Model and band as the editor shows them, kept with each undo step.
+struct BandState {
+    int modelPosition = 0;
+    int bandPosition = band::DefaultPosition;
+    band::Limits limits;
+    QString caption;
+    QString customMinText;
+    QString customMaxText;
+    bool operator==(const BandState&) const = default;
+};
+
 // The data being edited: the memory image and its template, the decoded channel table,
 // model and band, and the current file. Every view is a decoding of the image.
 class EditorSession : public QObject {
@@ -78,11 +89,16 @@ public:
     QString customMaxText() const { return m_customMaxText; }
     void modelShow();
     void freRangeShow();
+    BandState bandState() const;
+    // Shows a band state taken earlier; the image is not touched.
+    void restoreBandState(const BandState& state);
 
     // Files.
     QString currentFilePath() const { return m_currentFilePath; }
     QString untitledFilePath() const { return m_untitledFilePath; }
     QString statusFileText() const;
+    // Puts back a current file path taken earlier (undo).
+    void restoreFilePath(const QString& path) { setCurrentFilePath(path); }
     bool initTempArray();
     void newFile(); // after the user confirmed
     void newFileSol();
@@ -96,6 +112,8 @@ public:
     void softDisplay();
     void showChannels();
     void encodeChannels();
+    // Puts back a channel table taken earlier (undo); the image is not touched.
+    void restoreChannels(const ChannelTable& table);
     void delOneChannel(int channel);
     void delAllChannels();
 

@@ -4,7 +4,7 @@
 
 namespace qrt::options {
 
-PttIdPauseDialogModel::PttIdPauseDialogModel(RadioImage& image, QObject* parent) : QObject(parent), m_image(image) {
+PttIdPauseDialogModel::PttIdPauseDialogModel(RadioImage& image, QObject* parent) : UserEditNotifier(parent), m_image(image) {
     for (int i = 0; i < Channels; ++i) {
         m_boxes[size_t(i)].name = QStringLiteral("chkPttIdPauseChSet") + QString::number(i);
         m_boxes[size_t(i)].kind = ControlKind::Check;
@@ -31,6 +31,7 @@ void PttIdPauseDialogModel::open() {
 }
 
 bool PttIdPauseDialogModel::setChecked(int index, bool on) {
+    const UserEditScope edit(this, QStringLiteral("chkPttIdPauseChSet%1").arg(index));
     if (index < 0 || index >= Channels)
         return false;
     setBox(index, on);
@@ -52,6 +53,7 @@ bool PttIdPauseDialogModel::setChecked(int index, bool on) {
 }
 
 void PttIdPauseDialogModel::selectOption(bool all) {
+    const UserEditScope edit(this, QString());
     m_all = all;
     m_none = !all;
     m_pauseSetBusy = true;

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "options/SettingsControl.h"
-
-#include <QObject>
+#include "options/UserEditNotifier.h"
 
 #include <array>
 
@@ -14,7 +13,7 @@ namespace qrt::options {
 
 // The "PTT ID Pause In Channel Set" dialog: one flag per channel, bit 6 of byte 13 of the
 // channel's record, with the "All" and "None" options. Changes go into the image at once.
-class PttIdPauseDialogModel : public QObject {
+class PttIdPauseDialogModel : public UserEditNotifier {
     Q_OBJECT
 public:
     static constexpr int Channels = 16;

@@ -27,7 +27,7 @@ QString voxName(int level) {
 } // namespace
 
 SettingsModel::SettingsModel(RadioImage& image, const InterfaceTexts& texts, ErrorLog* log, QObject* parent)
-    : QObject(parent), m_image(image), m_texts(texts), m_log(log), m_newCodeBlock(NewCodeSize, '\0') {
+    : UserEditNotifier(parent), m_image(image), m_texts(texts), m_log(log), m_newCodeBlock(NewCodeSize, '\0') {
     for (int p : NewCodePositions)
         m_newCodeBlock[p] = char(0xFF);
     for (const FieldDesc& f : settingsFields()) {
@@ -206,6 +206,11 @@ void SettingsModel::checkVoxCompare() {
         restoreVoxCompareDefaults();
 }
 
+void SettingsModel::pressVoxCompareDefault() {
+    const UserEditScope edit(this, QStringLiteral("cmdVoxCmpDefault"));
+    restoreVoxCompareDefaults();
+}
+
 void SettingsModel::restoreVoxCompareDefaults() {
     for (int k = 1; k <= 10; ++k) {
         const FieldDesc* f = findField(voxName(k));
@@ -223,6 +228,7 @@ void SettingsModel::restoreVoxCompareDefaults() {
 // ---- user changes ----
 
 bool SettingsModel::selectItem(const QString& name, int item) {
+    const UserEditScope edit(this, name);
     Control* c = find(name);
     if (!c || (c->kind != ControlKind::List && c->kind != ControlKind::KeyList) || item < 0 || item >= c->items.size())
         return false;
@@ -256,6 +262,7 @@ bool SettingsModel::selectItem(const QString& name, int item) {
 }
 
 bool SettingsModel::setChecked(const QString& name, bool on) {
+    const UserEditScope edit(this, name);
     Control* c = find(name);
     if (!c || c->kind != ControlKind::Check)
         return false;
@@ -270,6 +277,7 @@ bool SettingsModel::setChecked(const QString& name, bool on) {
 }
 
 bool SettingsModel::setText(const QString& name, const QString& text) {
+    const UserEditScope edit(this, name);
     Control* c = find(name);
     if (!c || c->kind != ControlKind::Text || c->readOnly)
         return false;
@@ -328,6 +336,7 @@ void SettingsModel::showInfoTexts() {
 }
 
 bool SettingsModel::editTwoTone(int code, int column, const QString& text) {
+    const UserEditScope edit(this, QStringLiteral("vsfgTwoTone%1.%2").arg(code).arg(column));
     if (!m_twoTone.edit(m_image, code, column, text))
         return false;
     Q_EMIT twoToneChanged();
@@ -337,6 +346,7 @@ bool SettingsModel::editTwoTone(int code, int column, const QString& text) {
 // ---- serial numbers ----
 
 int SettingsModel::importSerialNumbers(const QString& path) {
+    const UserEditScope edit(this, QString());
     Control& list = ctl(QStringLiteral("cboImportSeq"));
     const bool hadSelection = list.item >= 0;
     list.items.clear();
@@ -366,6 +376,7 @@ int SettingsModel::importSerialNumbers(const QString& path) {
 }
 
 void SettingsModel::seqSwitch(int direction) {
+    const UserEditScope edit(this, QStringLiteral("cboImportSeq"));
     const Control& list = ctl(QStringLiteral("cboImportSeq"));
     const int count = int(list.items.size());
     if (count == 0)

@@ -4,9 +4,9 @@
 #include "options/SettingsControl.h"
 #include "options/SettingsMap.h"
 #include "options/TwoToneTable.h"
+#include "options/UserEditNotifier.h"
 
 #include <QHash>
-#include <QObject>
 
 #include <vector>
 
@@ -22,7 +22,7 @@ namespace qrt::options {
 // state: a user change writes its field at once, and the refresh rebuilds every list and
 // sets every control from the image, repairing out-of-range values. Views bind to the
 // controls by name and follow controlChanged().
-class SettingsModel : public QObject, public SettingsRefresh {
+class SettingsModel : public UserEditNotifier, public SettingsRefresh {
     Q_OBJECT
 public:
     static constexpr int NewCodeSize = 16;
@@ -47,7 +47,7 @@ public:
     bool setText(const QString& name, const QString& text);
 
     // The VOX compare "Default" button.
-    void restoreVoxCompareDefaults();
+    void pressVoxCompareDefault();
     static QString voxCompareToolTip(int value);
 
     // Two-tone grids (hidden container).
@@ -88,6 +88,7 @@ private:
     void afterUserChange(const QString& name);
     void showInfoTexts();
     void selectListItem(const FieldDesc& f, Control& c, int item);
+    void restoreVoxCompareDefaults();
 
     RadioImage& m_image;
     const InterfaceTexts& m_texts;

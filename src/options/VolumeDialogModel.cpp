@@ -16,7 +16,7 @@ constexpr int TextLevel = 336;
 } // namespace
 
 VolumeDialogModel::VolumeDialogModel(RadioImage& image, const InterfaceTexts& texts, QObject* parent)
-    : QObject(parent), m_image(image), m_texts(texts) {
+    : UserEditNotifier(parent), m_image(image), m_texts(texts) {
     for (int s = 1; s <= Steps; ++s) {
         Control& c = m_steps[size_t(s - 1)];
         c.name = QStringLiteral("cboVolumeDat") + QString::number(s);
@@ -49,6 +49,7 @@ void VolumeDialogModel::open() {
 }
 
 bool VolumeDialogModel::selectStep(int step, int item) {
+    const UserEditScope edit(this, QStringLiteral("cboVolumeDat%1").arg(step));
     if (step < 1 || step > Steps || item < 0 || item >= voiceseq::Size)
         return false;
     Control& c = m_steps[size_t(step - 1)];
@@ -59,12 +60,14 @@ bool VolumeDialogModel::selectStep(int step, int item) {
 }
 
 void VolumeDialogModel::setUseThisSet(bool on) {
+    const UserEditScope edit(this, QStringLiteral("chkVolumeIic"));
     m_useThisSet.checked = on;
     m_image.set(addr::VolumeMark, on ? ValidMark : 0xFF);
     Q_EMIT controlChanged(m_useThisSet.name);
 }
 
 void VolumeDialogModel::restoreDefaults() {
+    const UserEditScope edit(this, QString());
     for (int s = 0; s <= Steps; ++s)
         m_image.set(addr::VolumeFirst + s, Defaults[s]);
     open();

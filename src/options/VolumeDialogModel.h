@@ -1,8 +1,7 @@
 #pragma once
 
 #include "options/SettingsControl.h"
-
-#include <QObject>
+#include "options/UserEditNotifier.h"
 
 #include <array>
 
@@ -16,7 +15,7 @@ namespace qrt::options {
 // The "Set Volume" dialog: the level code of each of the ten volume steps, chosen by its
 // position in the volume sequence, and whether the radio uses this table. Every change is
 // written into the image at once; the dialog keeps nothing between openings.
-class VolumeDialogModel : public QObject {
+class VolumeDialogModel : public UserEditNotifier {
     Q_OBJECT
 public:
     static constexpr int Steps = 10;

@@ -204,7 +204,7 @@ void TestSettingsChanges::voxCompareToolTipsAndDefaults() {
     QCOMPARE(f.c("cboVoxCmpDat3").toolTip, QStringLiteral("2329mv"));
     QCOMPARE(f.c("cboVoxCmpDat1").toolTip, QStringLiteral("2200mv"));
     f.set({{0x19E, 0x00}});
-    f.model.restoreVoxCompareDefaults();
+    f.model.pressVoxCompareDefault();
     QCOMPARE(f.bytes(0x194, 11), QByteArray::fromHex("aa9b8c7d6e5f504132235a"));
     QCOMPARE(f.c("cboVoxCmpDat3").itemText(), QStringLiteral("140"));
 }
