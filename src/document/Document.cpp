@@ -43,7 +43,7 @@ void Document::recordEditsOf(UserEditNotifier* model) {
 void Document::startUp() {
     m_session.startUp();
     startNewHistory(false);
-    Q_EMIT imageChanged(0, image().size());
+    announceReplacement();
 }
 
 // ---- recording ----
@@ -99,6 +99,10 @@ void Document::applyState(const DocumentState& state) {
     announceChanges(before);
 }
 
+void Document::announceReplacement() {
+    Q_EMIT imageChanged(0, image().size());
+}
+
 void Document::announceChanges(const QByteArray& before) {
     const QByteArray& now = image().bytes();
     const int size = int(qMin(before.size(), now.size()));
@@ -137,18 +141,17 @@ void Document::updateModified() {
 // ---- file commands ----
 
 void Document::newFile() {
-    const QByteArray before = image().bytes();
     m_session.newFile();
     startNewHistory(false);
-    announceChanges(before);
+    announceReplacement();
 }
 
 FileResult Document::openFile(const QString& path) {
-    const QByteArray before = image().bytes();
     const FileResult result = m_session.openFile(path);
-    if (result.ok)
+    if (result.ok) {
         startNewHistory(false);
-    announceChanges(before);
+        announceReplacement();
+    }
     return result;
 }
 
@@ -191,11 +194,10 @@ void Document::chooseCustomBand(const QString& minText, const QString& maxText) 
 }
 
 void Document::applyRadioRead(const QByteArray& newImage) {
-    const QByteArray before = image().bytes();
     m_session.image().write(0, newImage);
     m_session.softDisplay();
     startNewHistory(true);
-    announceChanges(before);
+    announceReplacement();
 }
 
 } // namespace qrt

@@ -77,6 +77,7 @@ private:
     DocumentState captureState() const;
     void applyState(const DocumentState& state);
     void announceChanges(const QByteArray& before);
+    void announceReplacement();
     void startNewHistory(bool unsavedRead);
     void markSaved();
     void updateModified();

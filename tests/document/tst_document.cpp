@@ -1,0 +1,267 @@
+#include "TestSupport.h"
+#include "core/AppContext.h"
+#include "core/DataFile.h"
+#include "document/Document.h"
+#include "document/ProgramStartup.h"
+#include "options/PttIdPauseDialogModel.h"
+#include "options/SettingsModel.h"
+#include "options/TwoToneTable.h"
+#include "options/VolumeDialogModel.h"
+
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <functional>
+
+using namespace qrt;
+
+namespace {
+
+// The program started in English in a temporary copy of the application folder, with the
+// factory data opened so that channels and options hold values.
+struct Started {
+    Started() {
+        context = std::make_unique<AppContext>(dir.path());
+        context->errorLog().subscribe([this](const QString&, const QString& detail) { logged << detail; });
+        document = startProgram(*context, 3);
+        document->openFile(dir.filePath(AppContext::FactoryFileName));
+    }
+    QByteArray bytes() const { return document->image().bytes(); }
+    options::SettingsModel& settings() { return document->settings(); }
+    // Selects another item than the list shows.
+    bool selectOther(const QString& name) {
+        const options::Control* c = settings().control(name);
+        return c && settings().selectItem(name, (c->item + 1) % int(c->items.size()));
+    }
+
+    test::TempAppDir dir;
+    std::unique_ptr<AppContext> context;
+    std::unique_ptr<Document> document;
+    QStringList logged;
+};
+
+using Edit = std::function<void(Started&)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Edit)
+
+class TestDocument : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void everyEditUndoesToTheSameBytes_data();
+    void everyEditUndoesToTheSameBytes();
+    void editsOfOneControlMerge();
+    void editBackToTheStartLeavesNoStep();
+    void noChangeIsNoEdit();
+    void refreshRepairsAreNotEdits();
+    void modifiedFlagFollowsEditsAndSaves();
+    void readStartsHistoryAndCountsAsModified();
+    void imageChangesAreAnnounced();
+    void reloadingTheContextKeepsTheToneCodec();
+};
+
+void TestDocument::everyEditUndoesToTheSameBytes_data() {
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<QString>("changedFile"); // expected current file after the edit; empty: unchanged
+    auto row = [](const char* name, Edit edit, const QString& file = {}) { QTest::newRow(name) << edit << file; };
+    row("list", [](Started& s) { QVERIFY(s.selectOther("cboTot")); });
+    row("check box",
+        [](Started& s) { QVERIFY(s.settings().setChecked("chkBeep", !s.settings().control("chkBeep")->checked)); });
+    row("check box with dependent", [](Started& s) {
+        QVERIFY(s.settings().setChecked("chkTxEndTone", !s.settings().control("chkTxEndTone")->checked));
+    });
+    row("message text", [](Started& s) { QVERIFY(s.settings().setText("txtInfo1", "HELLO")); });
+    row("key list", [](Started& s) { QVERIFY(s.selectOther("listSk1Short")); });
+    row("vox compare default", [](Started& s) {
+        QVERIFY(s.settings().selectItem("cboVoxCmpDat1", 30));
+        s.document->undoStack().clear();
+        s.settings().pressVoxCompareDefault();
+    });
+    row("two-tone cell", [](Started& s) {
+        QVERIFY(s.settings().editTwoTone(options::TwoToneTable::codeOf(0, 2), options::TwoToneTable::FreqA, "1000"));
+    });
+    row("volume step", [](Started& s) { QVERIFY(s.document->volumeDialog().selectStep(4, 17)); });
+    row("volume defaults", [](Started& s) {
+        QVERIFY(s.document->volumeDialog().selectStep(4, 17));
+        s.document->undoStack().clear();
+        s.document->volumeDialog().restoreDefaults();
+    });
+    row("ptt id pause box", [](Started& s) { QVERIFY(s.document->pttIdPauseDialog().setChecked(5, true)); });
+    row("ptt id pause all", [](Started& s) { s.document->pttIdPauseDialog().selectAll(); });
+    row("band", [](Started& s) { s.document->chooseBand(2); });
+    row(
+        "custom band", [](Started& s) { s.document->chooseCustomBand("300", "350"); }, "untitled");
+    row(
+        "restore defaults",
+        [](Started& s) {
+            QVERIFY(s.selectOther("cboTot"));
+            QVERIFY(s.document->saveAs(s.dir.filePath("mine.dat")).ok);
+            s.document->undoStack().clear();
+            QVERIFY(s.document->restoreDefaults().ok);
+        },
+        "factory");
+}
+
+void TestDocument::everyEditUndoesToTheSameBytes() {
+    QFETCH(Edit, edit);
+    QFETCH(QString, changedFile);
+    Started s;
+    s.document->undoStack().clear();
+    edit(s);
+    QUndoStack& undo = s.document->undoStack();
+    QCOMPARE(undo.count(), 1);
+    const QByteArray before = [&] {
+        undo.undo();
+        return s.bytes();
+    }();
+    const QString fileBefore = s.document->currentFilePath();
+    undo.redo();
+    const QByteArray after = s.bytes();
+    const QString fileAfter = s.document->currentFilePath();
+    QVERIFY(before != after);
+    if (changedFile == "untitled")
+        QCOMPARE(fileAfter, s.document->session().untitledFilePath());
+    else if (changedFile == "factory")
+        QCOMPARE(fileAfter, s.dir.filePath(AppContext::FactoryFileName));
+    if (!changedFile.isEmpty())
+        QVERIFY(fileBefore != fileAfter);
+
+    // Undo and redo again, as often as a user might: the same bytes each time.
+    for (int round = 0; round < 2; ++round) {
+        undo.undo();
+        QCOMPARE(s.bytes(), before);
+        QCOMPARE(s.document->currentFilePath(), fileBefore);
+        undo.redo();
+        QCOMPARE(s.bytes(), after);
+        QCOMPARE(s.document->currentFilePath(), fileAfter);
+    }
+    QCOMPARE(undo.count(), 1);
+    QVERIFY(s.logged.isEmpty());
+}
+
+void TestDocument::editsOfOneControlMerge() {
+    Started s;
+    const QByteArray start = s.bytes();
+    QVERIFY(s.settings().setText("txtInfo1", "H"));
+    QVERIFY(s.settings().setText("txtInfo1", "HE"));
+    QVERIFY(s.settings().setText("txtInfo1", "HEY"));
+    QCOMPARE(s.document->undoStack().count(), 1);
+    QVERIFY(s.selectOther("cboTot"));
+    QVERIFY(s.settings().setText("txtInfo1", "HEYO"));
+    QCOMPARE(s.document->undoStack().count(), 3);
+    s.document->undoStack().undo();
+    QCOMPARE(s.settings().control("txtInfo1")->text, QStringLiteral("HEY"));
+    s.document->undoStack().undo();
+    s.document->undoStack().undo();
+    QCOMPARE(s.bytes(), start);
+    QCOMPARE(s.settings().control("txtInfo1")->text, QString());
+}
+
+void TestDocument::editBackToTheStartLeavesNoStep() {
+    Started s;
+    const int shown = s.settings().control("cboTot")->item;
+    QVERIFY(s.settings().selectItem("cboTot", shown + 1));
+    QVERIFY(s.settings().selectItem("cboTot", shown));
+    QCOMPARE(s.document->undoStack().count(), 0);
+    QVERIFY(!s.document->isModified());
+}
+
+void TestDocument::noChangeIsNoEdit() {
+    Started s;
+    QSignalSpy changes(s.document.get(), &Document::imageChanged);
+    const bool on = s.settings().control("chkBeep")->checked;
+    QVERIFY(s.settings().setChecked("chkBeep", on));
+    QVERIFY(s.settings().selectItem("cboTot", s.settings().control("cboTot")->item));
+    QCOMPARE(s.document->undoStack().count(), 0);
+    QVERIFY(!s.document->isModified());
+    QCOMPARE(changes.count(), 0);
+}
+
+void TestDocument::refreshRepairsAreNotEdits() {
+    Started s;
+    // Random data: the refresh repairs many values while the file opens.
+    QByteArray file(datafile::FileSize, '\0');
+    QRandomGenerator random(506);
+    for (auto& b : file)
+        b = char(random.bounded(256));
+    QVERIFY(s.dir.writeFile("random.dat", file));
+    QVERIFY(s.document->openFile(s.dir.filePath("random.dat")).ok);
+    QCOMPARE(s.document->undoStack().count(), 0);
+    QVERIFY(!s.document->isModified());
+    QVERIFY(datafile::fileLayout(s.document->image()) != file);
+}
+
+void TestDocument::modifiedFlagFollowsEditsAndSaves() {
+    Started s;
+    QSignalSpy modified(s.document.get(), &Document::modifiedChanged);
+    QVERIFY(!s.document->isModified());
+    QVERIFY(s.selectOther("cboTot"));
+    QVERIFY(s.document->isModified());
+    QVERIFY(s.document->saveAs(s.dir.filePath("a.dat")).ok);
+    QVERIFY(!s.document->isModified());
+    QCOMPARE(s.document->undoStack().count(), 1); // a save keeps the history
+    QVERIFY(s.selectOther("cboTot"));
+    QVERIFY(s.document->isModified());
+    s.document->undoStack().undo(); // back where it was saved
+    QVERIFY(!s.document->isModified());
+    s.document->undoStack().undo();
+    QVERIFY(s.document->isModified());
+    s.document->newFile();
+    QVERIFY(!s.document->isModified());
+    QCOMPARE(s.document->undoStack().count(), 0);
+    QVERIFY(s.selectOther("cboTot"));
+    QVERIFY(s.document->openFile(s.dir.filePath("a.dat")).ok);
+    QVERIFY(!s.document->isModified());
+    QCOMPARE(s.document->undoStack().count(), 0);
+    // A failed save leaves the flag set.
+    QVERIFY(s.selectOther("cboTot"));
+    QVERIFY(!s.document->saveAs(s.dir.filePath("missing/folder/b.dat")).ok);
+    QVERIFY(s.document->isModified());
+    QList<bool> flags;
+    for (const auto& args : modified)
+        flags << args.at(0).toBool();
+    QCOMPARE(flags, (QList<bool>{true, false, true, false, true, false, true, false, true}));
+}
+
+void TestDocument::readStartsHistoryAndCountsAsModified() {
+    Started s;
+    QVERIFY(s.selectOther("cboTot"));
+    QByteArray radio = s.bytes();
+    radio[0x130] = char(radio.at(0x130) ^ 0x01);
+    s.document->applyRadioRead(radio);
+    QCOMPARE(s.document->undoStack().count(), 0);
+    QVERIFY(s.document->isModified());
+    QVERIFY(s.document->save().ok);
+    QVERIFY(!s.document->isModified());
+}
+
+void TestDocument::imageChangesAreAnnounced() {
+    Started s;
+    QSignalSpy changes(s.document.get(), &Document::imageChanged);
+    QVERIFY(s.selectOther("cboTot"));
+    QCOMPARE(changes.count(), 1);
+    const int first = changes.at(0).at(0).toInt(), count = changes.at(0).at(1).toInt();
+    // cboTot lives in one byte.
+    QCOMPARE(count, 1);
+    const QByteArray after = s.bytes();
+    s.document->undoStack().undo();
+    QCOMPARE(changes.count(), 2);
+    QCOMPARE(changes.at(1).at(0).toInt(), first);
+    QVERIFY(s.bytes().at(first) != after.at(first));
+    QVERIFY(s.document->openFile(s.dir.filePath(AppContext::FactoryFileName)).ok);
+    QCOMPARE(changes.count(), 3);
+}
+
+void TestDocument::reloadingTheContextKeepsTheToneCodec() {
+    Started s;
+    // The channel codec keeps the tone list of the context; loading the settings again
+    // (in another language) must leave it valid.
+    s.context->load(1);
+    s.document->session().showChannels();
+    QCOMPARE(s.document->channels().decodeTone(7), QStringLiteral("无"));
+}
+
+QTEST_GUILESS_MAIN(TestDocument)
+#include "tst_document.moc"
