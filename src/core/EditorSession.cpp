@@ -171,7 +171,7 @@ void EditorSession::newFileSol() {
     m_image.write(band::ModelAddress, kept);
     showChannels();
     if (m_settingsRefresh)
-        m_settingsRefresh->initOpt();
+        m_settingsRefresh->refreshFromImage();
     Q_EMIT toneListHideRequested();
     Q_EMIT imageReplaced();
 }
@@ -222,11 +222,11 @@ void EditorSession::softDisplay() {
     freRangeShow();
     showChannels();
     if (m_settingsRefresh)
-        m_settingsRefresh->initOpt();
+        m_settingsRefresh->refreshFromImage();
     if (m_image.at(IdentAddress) != quint8('T'))
         m_image.write(IdentAddress, kIdentText);
     if (m_settingsRefresh)
-        m_settingsRefresh->checkVoxCompare();
+        m_settingsRefresh->repairVoxCompare();
     Q_EMIT imageReplaced();
 }
 

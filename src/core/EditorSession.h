@@ -17,9 +17,9 @@ class AppContext;
 class SettingsRefresh {
 public:
     virtual ~SettingsRefresh() = default;
-    virtual void initOpt() = 0;
+    virtual void refreshFromImage() = 0;
     // Restores the VOX compare values when the shown ones are out of their range.
-    virtual void checkVoxCompare() = 0;
+    virtual void repairVoxCompare() = 0;
 };
 
 // The outcome of a file command: on failure the interface text to show and the reason.

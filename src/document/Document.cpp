@@ -92,7 +92,7 @@ void Document::applyState(const DocumentState& state) {
     m_session.restoreChannels(state.channels);
     // The pages and dialogs show the image again; the bytes are those of a refreshed
     // image, so this repairs nothing.
-    m_settings->initOpt();
+    m_settings->refreshFromImage();
     m_volume->open();
     m_pttIdPause->open();
     m_applyingState = false;

@@ -103,7 +103,7 @@ QString SettingsModel::voxCompareToolTip(int value) {
 
 // ---- refresh ----
 
-void SettingsModel::initOpt() {
+void SettingsModel::refreshFromImage() {
     for (const FieldDesc& f : settingsFields())
         refreshField(f);
     applyDependentStates();
@@ -200,7 +200,7 @@ void SettingsModel::applyDependentStates() {
     setEnabled(QStringLiteral("chkMoniTxEndTone"), ctl(QStringLiteral("chkTxEndTone")).checked);
 }
 
-void SettingsModel::checkVoxCompare() {
+void SettingsModel::repairVoxCompare() {
     const int first = ctl(voxName(1)).item, last = ctl(voxName(10)).item;
     if (first < 20 || last > 180)
         restoreVoxCompareDefaults();

@@ -30,9 +30,9 @@ public:
     SettingsModel(RadioImage& image, const InterfaceTexts& texts, ErrorLog* log, QObject* parent = nullptr);
 
     // The refresh after the image was replaced.
-    void initOpt() override;
+    void refreshFromImage() override;
     // Restores the VOX compare defaults when level 1 shows below 20 or level 10 above 180.
-    void checkVoxCompare() override;
+    void repairVoxCompare() override;
 
     // Names of the controls the refresh sets, in its order (the two-tone grid excluded).
     QStringList refreshedNames() const;

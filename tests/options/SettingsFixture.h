@@ -27,8 +27,8 @@ struct SettingsFixture {
     }
     // The refresh as the display routine runs it after a file was opened.
     void refresh() {
-        model.initOpt();
-        model.checkVoxCompare();
+        model.refreshFromImage();
+        model.repairVoxCompare();
     }
     const qrt::options::Control& c(const QString& name) const {
         const qrt::options::Control* control = model.control(name);

@@ -395,9 +395,9 @@ void TestSettingsRefresh::voxCompare() {
         f.refresh();
     }
     f.image.write(0x194, stored);
-    f.model.initOpt();
+    f.model.refreshFromImage();
     if (checkAfterwards)
-        f.model.checkVoxCompare();
+        f.model.repairVoxCompare();
     QCOMPARE(f.bytes(0x194, 11).toHex(), after.toHex());
     QCOMPARE(f.c("cboVoxCmpDat1").item, int(quint8(after.at(0))));
     QCOMPARE(f.c("cboVoxCmpDat1").toolTip, SettingsModel::voxCompareToolTip(quint8(after.at(0))));
@@ -430,9 +430,9 @@ void TestSettingsRefresh::dtmfTexts() {
     QFETCH(QByteArray, after);
     SettingsFixture f;
     f.set({{0x150, '7'}}); // what follows a 10-byte field never shows in it
-    f.model.initOpt();     // the boxes now show something else than the case
+    f.model.refreshFromImage();     // the boxes now show something else than the case
     f.image.write(address, stored);
-    f.model.initOpt();
+    f.model.refreshFromImage();
     QCOMPARE(f.c(name).text, shown);
     QCOMPARE(f.bytes(address, stored.size()).toHex(), after.toHex());
 }
