@@ -185,12 +185,12 @@ void ChannelTableModel::setHighlighted(int channel) {
 
 ChannelTableModel::ClickResult ChannelTableModel::click(const QModelIndex& index) {
     setHighlighted(0);
-    const int channel = channelOf(index), column = columnOf(index);
-    if (m_locked || !index.isValid() || !isCell(channel, column)) {
-        m_pending = {};
-        return {};
-    }
+    // The tone list loses the focus to the click, wherever it lands: its tone is stored.
     storePendingTone();
+    m_pending = {};
+    const int channel = channelOf(index), column = columnOf(index);
+    if (m_locked || !index.isValid() || !isCell(channel, column))
+        return {};
     setHighlighted(channel);
     if (!m_table.isInUse(channel))
         return {ClickResult::EditCell, cell(channel, ChannelTable::RxColumn), QString()};

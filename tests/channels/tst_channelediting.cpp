@@ -375,6 +375,12 @@ void TestChannelEditing::pendingToneIsNeverLost() {
     QCOMPARE(next.action, Click::OpenToneList);
     QCOMPARE(f.model->pendingToneCell(), f.at(Row + 1, 4));
 
+    // So does a click outside the cells.
+    f.model->setPendingToneText(QStringLiteral("D031N"));
+    QCOMPARE(int(f.model->click(QModelIndex()).action), int(Click::Nothing));
+    QCOMPARE(f.text(Row + 1, 4), QStringLiteral("D031N"));
+    f.model->click(f.at(Row + 1, 4));
+
     // Locking stores it too, as the list loses the focus to the menu.
     f.model->setPendingToneText(QStringLiteral("71.9"));
     f.model->setLocked(true);
