@@ -34,8 +34,11 @@ const std::map<QString, Command>& commands() {
          {writeCommand, "write [--port PORT] FILE.dat [--range START-END] [--code TEXT] [--new-code TEXT]   "
                         "write a data file into the radio"}},
         {QStringLiteral("set"),
-         {setCommand, "set FILE NAME=VALUE... -o OUT   change options as a user would (a list by item text, "
-                      "#n or n; a check box by 0/1; a text box by its text) and save to OUT"}},
+         {setCommand, "set FILE ASSIGNMENT... -o OUT   change options and channels as a user would, in order, and "
+                      "save to OUT. Options: NAME=VALUE (a list by item text, #n or n; a check box by 0/1; a text "
+                      "box by its text). Channels: chN.rx=TEXT, chN.tx=TEXT (type into the cell; empty clears it), "
+                      "chN.decode=TEXT, chN.encode=TEXT (choose in the tone list), chN.C=VALUE (option column C by "
+                      "text, #n or n), chN.C! (double-click), chN.delete, channels.delete-all, defaults"}},
     };
     return table;
 }

@@ -1,3 +1,4 @@
+#include "cli/ChannelAssignment.h"
 #include "cli/CommandContext.h"
 #include "cli/StartedProgram.h"
 #include "options/PttIdPauseDialogModel.h"
@@ -36,6 +37,12 @@ public:
     Changer(StartedProgram& program, QTextStream& err)
         : m_program(program), m_err(err), m_volume(program.session().image(), program.context().texts()),
           m_pause(program.session().image()) {
+        reopenDialogs();
+    }
+
+    // The dialogs show the image as it is when they open; a channel command or other
+    // data may have changed it since.
+    void reopenDialogs() {
         m_volume.open();
         m_pause.open();
     }
@@ -132,28 +139,58 @@ private:
 
 } // namespace
 
+// One argument of set: a channel assignment, or an option's NAME=VALUE.
+struct Assignment {
+    std::optional<ChannelAssignment> channel;
+    QString name;
+    QString value;
+};
+
 int setCommand(CommandContext& c) {
     const QString output = c.parser.value(QStringLiteral("output"));
     if (c.args.size() < 2 || output.isEmpty()) {
-        c.err << "set takes one data file, one or more NAME=VALUE and -o OUT.\n";
+        c.err << "set takes one data file, one or more assignments and -o OUT.\n";
         return ExitUsage;
     }
-    QList<std::pair<QString, QString>> changes;
+    QList<Assignment> assignments;
     for (const QString& arg : c.args.mid(1)) {
-        const qsizetype eq = arg.indexOf(QLatin1Char('='));
-        if (eq <= 0) {
-            c.err << "Not a NAME=VALUE change: " << arg << '\n';
+        QString error;
+        if (std::optional<ChannelAssignment> channel = parseChannelAssignment(arg, &error)) {
+            assignments.append({channel, QString(), QString()});
+            continue;
+        }
+        if (!error.isEmpty()) {
+            c.err << error << '\n';
             return ExitUsage;
         }
-        changes.append({arg.left(eq), arg.mid(eq + 1)});
+        const qsizetype eq = arg.indexOf(QLatin1Char('='));
+        if (eq <= 0) {
+            c.err << "Not a NAME=VALUE change or a channel assignment: " << arg << '\n';
+            return ExitUsage;
+        }
+        assignments.append({std::nullopt, arg.left(eq), arg.mid(eq + 1)});
     }
     StartedProgram program(c.appDir, c.language, c.err);
     if (!program.open(c.args.first()))
         return ExitIo;
     Changer changer(program, c.err);
-    for (const auto& [name, value] : changes)
-        if (!changer.apply(name, value))
+    ChannelAssigner channels(program, c.err);
+    for (const Assignment& a : assignments) {
+        if (!a.channel) {
+            if (!changer.apply(a.name, a.value))
+                return ExitUsage;
+            continue;
+        }
+        switch (channels.apply(*a.channel)) {
+        case ChannelAssigner::Applied:
+            changer.reopenDialogs();
+            break;
+        case ChannelAssigner::Refused:
             return ExitUsage;
+        case ChannelAssigner::FileFailed:
+            return ExitIo;
+        }
+    }
     return program.saveAs(output) ? ExitOk : ExitIo;
 }
 

@@ -1,6 +1,7 @@
 #include "core/ChannelCodec.h"
 
 #include "core/ChannelTableDef.h"
+#include "core/DataFile.h"
 #include "core/ErrorLog.h"
 #include "core/ProgramSettings.h"
 #include "core/RadioImage.h"
@@ -134,6 +135,22 @@ void ChannelCodec::encodeChannel(ChannelTable& table, int n, RadioImage& image) 
     encodeFrequency(table.value(n, ChannelTable::TxColumn), a + 4, image);
     encodeTone(table.decodeTone(n), a + 8, image);
     encodeTone(table.encodeTone(n), a + 10, image);
+}
+
+bool ChannelCodec::emptyChannel(ChannelTable& table, int n, RadioImage& image, const RadioImage& templateFile) {
+    if (!ChannelTable::isChannel(n)) {
+        if (m_log)
+            m_log->logErr(QStringLiteral("modChMem->DelOneChannel"), err::IndexOutOfRange);
+        return false;
+    }
+    table.setValue(n, ChannelTable::RxColumn, ChannelTable::Empty);
+    table.setValue(n, ChannelTable::TxColumn, ChannelTable::Empty);
+    // In file layout the record of channel n sits 16 bytes further on.
+    const int address = ChannelTable::recordAddress(n);
+    image.write(address, templateFile.mid(address + datafile::HeaderSize, ChannelTable::RecordSize));
+    table.setDecodeTone(n, QString());
+    table.setEncodeTone(n, QString());
+    return true;
 }
 
 void ChannelCodec::encodeOptions(ChannelTable& table, int n, RadioImage& image) {

@@ -56,6 +56,10 @@ public:
     // Encodes channels 1..chCount. Option column 12 is clamped to 0..7 in the table too.
     void encodeAll(ChannelTable& table, const ChannelTableDef& def, RadioImage& image);
     void encodeChannel(ChannelTable& table, int channel, RadioImage& image);
+    // The delete command's rule: no frequencies and no tones in the table (the option
+    // columns keep their values), and the channel's record bytes back from the template,
+    // which is in data file layout. False (and logged) for a channel that does not exist.
+    bool emptyChannel(ChannelTable& table, int channel, RadioImage& image, const RadioImage& templateFile);
 
     // A frequency in 10 Hz units from four BCD bytes, most significant first; false when
     // a byte holds a digit above 9.

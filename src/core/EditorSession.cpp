@@ -245,17 +245,8 @@ void EditorSession::restoreChannels(const ChannelTable& table) {
 }
 
 void EditorSession::delOneChannel(int channel) {
-    if (!ChannelTable::isChannel(channel)) {
-        m_context.errorLog().logErr(QStringLiteral("modChMem->DelOneChannel"), err::IndexOutOfRange);
+    if (!m_codec->emptyChannel(m_channels, channel, m_image, m_template))
         return;
-    }
-    m_channels.setValue(channel, ChannelTable::RxColumn, ChannelTable::Empty);
-    m_channels.setValue(channel, ChannelTable::TxColumn, ChannelTable::Empty);
-    // The template is in file layout: the record of channel n sits 16 bytes further on.
-    const int address = ChannelTable::recordAddress(channel);
-    m_image.write(address, m_template.mid(address + datafile::HeaderSize, ChannelTable::RecordSize));
-    m_channels.setDecodeTone(channel, QString());
-    m_channels.setEncodeTone(channel, QString());
     Q_EMIT toneListHideRequested();
     Q_EMIT channelsChanged();
 }

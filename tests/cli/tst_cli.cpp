@@ -1,7 +1,10 @@
 #include "TestSupport.h"
+#include "channels/ChannelTableModel.h"
 #include "cli/Cli.h"
+#include "cli/StartedProgram.h"
 #include "core/DataFile.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -31,6 +34,36 @@ Run runCli(const test::TempAppDir& dir, QStringList args) {
     return r;
 }
 
+// The program opened on a file, with a channel table model over its table: the reference
+// the set command's channel assignments are compared with.
+struct ModelReference {
+    ModelReference(const test::TempAppDir& dir, const QString& input)
+        : program(dir.path(), 3, errStream), model(channels::sourcesOf(program.session())) {
+        opened = program.open(input);
+    }
+    QModelIndex cell(int channel, int column) const { return model.cell(channel, column); }
+    void chooseTone(int channel, int column, const QString& typed) {
+        QCOMPARE(model.click(cell(channel, column)).action, channels::ChannelTableModel::ClickResult::OpenToneList);
+        QVERIFY(model.storePendingTone(typed));
+    }
+    QByteArray saved(const test::TempAppDir& dir) {
+        const QString path = dir.filePath(QStringLiteral("reference.dat"));
+        return program.saveAs(path) ? dir.readFile(QStringLiteral("reference.dat")) : QByteArray();
+    }
+
+    QString errors;
+    QTextStream errStream{&errors};
+    cli::StartedProgram program;
+    channels::ChannelTableModel model;
+    bool opened = false;
+};
+
+Run runSet(const test::TempAppDir& dir, const QString& input, const QStringList& assignments) {
+    return runCli(dir, QStringList{QStringLiteral("set"), input} + assignments +
+                           QStringList{QStringLiteral("-o"), dir.filePath(QStringLiteral("out.dat")),
+                                       QStringLiteral("--lang"), QStringLiteral("3")});
+}
+
 } // namespace
 
 class TestCli : public QObject {
@@ -42,6 +75,12 @@ private Q_SLOTS:
     void normalizeIsWhatASaveWrites();
     void hexdumpAndDiff();
     void largeFilesAreNotCalledIdentical();
+    void setChannelsAsTheGridDoes();
+    void setDefaultsReplacesTheDataInOrder();
+    void setDeleteAllChannels();
+    void setRefusesChannelAssignments_data();
+    void setRefusesChannelAssignments();
+    void helpNamesChannelAssignments();
     void usageAndInputErrors_data();
     void usageAndInputErrors();
     void builtToolEndToEnd();
@@ -180,6 +219,139 @@ void TestCli::largeFilesAreNotCalledIdentical() {
     QCOMPARE(r.code, 0);
     QCOMPARE(r.out.count(QLatin1Char('\n')), 4096);
     QVERIFY2(r.err.contains(QStringLiteral("first 65536 bytes")), qPrintable(r.err));
+}
+
+void TestCli::setChannelsAsTheGridDoes() {
+    test::TempAppDir dir;
+    const QString input = dir.filePath(QStringLiteral("dhcpqec.def")); // every channel empty
+    const Run r =
+        runSet(dir, input,
+               {"ch1.rx=146.52", "ch1.decode=88.52", "ch1.encode=D023i", "ch1.5=Narrow", "ch1.6=#1", "ch1.12=3",
+                "ch1.8!", "ch1.tx=", "ch1.2!", "ch2.rx=435.0031", "ch2.tx=436", "ch2.tx!", "ch3.rx=440",
+                "ch3.decode=023", "ch3.delete", "ch4.rx=441", "ch4.decode=D025N", "ch4.tx=abc", "cboTot=60s"});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    QCOMPARE(r.err, QStringLiteral("ch2.tx!: the double-click changes nothing.\n"));
+
+    ModelReference ref(dir, input);
+    QVERIFY(ref.opened);
+    channels::ChannelTableModel& m = ref.model;
+    QVERIFY(m.setData(ref.cell(1, 1), QStringLiteral("146.52")));
+    ref.chooseTone(1, 3, QStringLiteral("88.52"));
+    ref.chooseTone(1, 4, QStringLiteral("D023i"));
+    QVERIFY(m.setData(ref.cell(1, 5), 1));
+    QVERIFY(m.setData(ref.cell(1, 6), 1));
+    QVERIFY(m.setData(ref.cell(1, 12), 3));
+    QVERIFY(m.doubleClick(ref.cell(1, 8)));
+    QVERIFY(m.setData(ref.cell(1, 2), QString()));
+    QVERIFY(m.doubleClick(ref.cell(1, 2)));
+    QVERIFY(m.setData(ref.cell(2, 1), QStringLiteral("435.0031")));
+    QVERIFY(m.setData(ref.cell(2, 2), QStringLiteral("436")));
+    QVERIFY(m.setData(ref.cell(3, 1), QStringLiteral("440")));
+    ref.chooseTone(3, 3, QStringLiteral("023"));
+    QVERIFY(m.deleteChannel(3));
+    QVERIFY(m.setData(ref.cell(4, 1), QStringLiteral("441")));
+    ref.chooseTone(4, 3, QStringLiteral("D025N"));
+    QVERIFY(m.setData(ref.cell(4, 2), QStringLiteral("abc")));
+    QVERIFY(ref.program.settings().selectItem(QStringLiteral("cboTot"), 4));
+
+    const QByteArray out = dir.readFile(QStringLiteral("out.dat"));
+    QCOMPARE(out, ref.saved(dir));
+    // What the grid shows of it.
+    QCOMPARE(m.cellText(1, 1), QStringLiteral("400"));
+    QCOMPARE(m.cellText(1, 2), QStringLiteral("400"));
+    QCOMPARE(m.cellText(1, 3), QStringLiteral("88.5"));
+    QCOMPARE(m.cellText(1, 4), QStringLiteral("88.5"));
+    QCOMPARE(m.cellText(1, 8), QStringLiteral("Carrier"));
+    QCOMPARE(m.cellText(1, 12), QStringLiteral("3"));
+    QCOMPARE(m.cellText(2, 1), QStringLiteral("435.005"));
+    QCOMPARE(m.cellText(4, 3), QStringLiteral("D025N"));
+    QCOMPARE(m.cellText(4, 2), QString());
+    // Channel 1 as the codec writes it: 400 MHz both ways, 88.5 Hz both ways, the options.
+    QCOMPARE(out.mid(0x10 + 16, 12), QByteArray::fromHex("00000040000000407503"
+                                                         "7503"));
+    QCOMPARE(out.mid(0x20 + 16, 4), QByteArray::fromHex("00055043"));
+    QCOMPARE(out.mid(0x30 + 16, 12), QByteArray(12, '\xFF'));
+}
+
+void TestCli::setDefaultsReplacesTheDataInOrder() {
+    test::TempAppDir dir;
+    const Run r = runSet(dir, dir.filePath(QStringLiteral("dhcpqec.def")),
+                         {"ch1.rx=440", "cboTot=60s", "defaults", "ch1.delete", "ch2.rx=445"});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+
+    ModelReference ref(dir, dir.filePath(QStringLiteral("DefRadioSet.def")));
+    QVERIFY(ref.model.deleteChannel(1));
+    QVERIFY(ref.model.setData(ref.cell(2, 1), QStringLiteral("445")));
+    QCOMPARE(dir.readFile(QStringLiteral("out.dat")), ref.saved(dir));
+
+    // Without the factory file the command fails as Open does, and writes nothing.
+    QFile::remove(dir.filePath(QStringLiteral("DefRadioSet.def")));
+    QFile::remove(dir.filePath(QStringLiteral("out.dat")));
+    const Run failed = runSet(dir, dir.filePath(QStringLiteral("dhcpqec.def")), {"ch1.rx=440", "defaults"});
+    QCOMPARE(failed.code, 2);
+    QVERIFY2(failed.err.contains(QStringLiteral("Wrong file type!")), qPrintable(failed.err));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("out.dat"))));
+}
+
+void TestCli::setDeleteAllChannels() {
+    test::TempAppDir dir;
+    const QString input = dir.filePath(QStringLiteral("DefRadioSet.def"));
+    const Run r = runSet(dir, input, {"ch2.5!", "channels.delete-all", "ch3.rx=450"});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    ModelReference ref(dir, input);
+    QVERIFY(ref.model.doubleClick(ref.cell(2, 5)));
+    QVERIFY(ref.model.deleteAllChannels());
+    QVERIFY(ref.model.setData(ref.cell(3, 1), QStringLiteral("450")));
+    const QByteArray out = dir.readFile(QStringLiteral("out.dat"));
+    QCOMPARE(out, ref.saved(dir));
+    for (int n = 1; n <= 16; ++n) {
+        if (n != 3)
+            QCOMPARE(out.mid(0x10 * n + 16, 12), QByteArray(12, '\xFF'));
+    }
+}
+
+void TestCli::setRefusesChannelAssignments_data() {
+    QTest::addColumn<QStringList>("assignments");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("transmit of an empty channel")
+        << QStringList{"ch2.tx=440"} << "ch2.tx=440: channel 2 is empty; the grid edits only its receive frequency.";
+    QTest::newRow("no such channel") << QStringList{"ch17.rx=440"} << "there is no channel 17 (channels 1 to 16)";
+    QTest::newRow("channel 0") << QStringList{"ch0.delete"} << "there is no channel 0";
+    QTest::newRow("no such column") << QStringList{"ch1.rx=440", "ch1.14=1"} << "there is no column 14";
+    QTest::newRow("double-click on the number column") << QStringList{"ch1.0!"} << "there is no column 0";
+    QTest::newRow("tone of an empty channel") << QStringList{"ch1.decode=67"} << "opens no tone list";
+    QTest::newRow("encode tone without transmit")
+        << QStringList{"ch1.rx=440", "ch1.tx=", "ch1.encode=67"} << "channel 1 has no transmit frequency";
+    QTest::newRow("option of an empty channel") << QStringList{"ch1.5=Wide"} << "channel 1 is empty";
+    QTest::newRow("no such option") << QStringList{"ch1.rx=440", "ch1.5=wide"}
+                                    << "column 5 has no option \"wide\" (options 0 to 1: Wide, Narrow)";
+    QTest::newRow("option number past the list") << QStringList{"ch1.rx=440", "ch1.5=#2"} << "has no option";
+    QTest::newRow("tone column as a number") << QStringList{"ch1.3=67"} << "set as rx, tx, decode and encode";
+    QTest::newRow("delete an empty channel") << QStringList{"ch4.delete"} << "\"Delete channel 4\" is disabled";
+    QTest::newRow("unknown channel word") << QStringList{"ch1.name=x"} << "Not a channel assignment: ch1.name=x";
+    QTest::newRow("frequency without value") << QStringList{"ch1.rx"} << "Not a channel assignment: ch1.rx";
+    QTest::newRow("unknown channels command") << QStringList{"channels.delete"} << "Not a channel assignment";
+    QTest::newRow("later refusal writes nothing")
+        << QStringList{"ch1.rx=440", "cboTot=60s", "ch9.tx=1"} << "channel 9 is empty";
+}
+
+void TestCli::setRefusesChannelAssignments() {
+    QFETCH(QStringList, assignments);
+    QFETCH(QString, message);
+    test::TempAppDir dir;
+    const Run r = runSet(dir, dir.filePath(QStringLiteral("dhcpqec.def")), assignments);
+    QCOMPARE(r.code, 1);
+    QVERIFY2(r.err.contains(message), qPrintable(r.err));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("out.dat"))));
+}
+
+void TestCli::helpNamesChannelAssignments() {
+    test::TempAppDir dir;
+    const Run r = runCli(dir, {QStringLiteral("--help")});
+    QCOMPARE(r.code, 0);
+    for (const char* word : {"set FILE ASSIGNMENT... -o OUT", "chN.rx=TEXT", "chN.decode=TEXT", "chN.C=VALUE", "chN.C!",
+                             "chN.delete", "channels.delete-all", "defaults"})
+        QVERIFY2(r.out.contains(QLatin1String(word)), word);
 }
 
 void TestCli::usageAndInputErrors_data() {

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/Band.h"
+#include "core/ProgramSettings.h"
+
+#include <functional>
+
+namespace qrt {
+class ChannelCodec;
+class ChannelTable;
+class EditorSession;
+class ErrorLog;
+class InterfaceTexts;
+class RadioImage;
+class ToneCodec;
+struct ChannelTableDef;
+} // namespace qrt
+
+namespace qrt::channels {
+
+// What the channel table model works on. The table, the image and the codec are shared
+// with their owner, which outlives the model.
+struct ChannelTableSources {
+    ChannelTable& table;
+    RadioImage& image;
+    const RadioImage& templateFile; // the template as stored in its file
+    const ChannelTableDef& def;
+    ChannelCodec& codec;
+    const ToneCodec& tones;
+    const InterfaceTexts& texts;
+    ErrorLog* log = nullptr;
+    std::function<band::Limits()> bandLimits;
+    int outOfBandColor = ProgramSettings::DefaultOutOfBandColor; // colour numbers 0xBBGGRR
+    int inBandColor = ProgramSettings::DefaultInBandColor;
+};
+
+// The sources an editor session holds: its table, image, template and band.
+ChannelTableSources sourcesOf(EditorSession& session);
+
+} // namespace qrt::channels

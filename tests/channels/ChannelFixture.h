@@ -1,0 +1,79 @@
+#pragma once
+
+#include "TestSupport.h"
+#include "channels/ChannelTableModel.h"
+#include "core/AppContext.h"
+#include "core/EditorSession.h"
+
+#include <QStringList>
+
+#include <memory>
+
+namespace qrt::test {
+
+// The program after its start-up (untitled data from the template: every channel empty,
+// the band 400 - 470 MHz) with a channel table model over the session's table.
+struct ChannelFixture {
+    explicit ChannelFixture(int language = 3) {
+        context = std::make_unique<AppContext>(dir.path());
+        context->errorLog().subscribe([this](const QString&, const QString& detail) { logged << detail; });
+        context->load(language);
+        session = std::make_unique<EditorSession>(*context);
+        session->startUp();
+        model = std::make_unique<channels::ChannelTableModel>(channels::sourcesOf(*session));
+    }
+
+    // Writes a channel record (hexadecimal text) into the image and redisplays.
+    void setRecord(int channel, const char* hex) {
+        session->image().write(ChannelTable::recordAddress(channel), QByteArray::fromHex(hex));
+        model->reloadFromImage();
+    }
+    QByteArray record(int channel) const {
+        return session->image().mid(ChannelTable::recordAddress(channel), ChannelTable::RecordSize);
+    }
+    // The image as the codec encodes the model's table into the given image.
+    RadioImage encoded(RadioImage image) const {
+        ChannelTable table = model->table();
+        session->codec().encodeAll(table, context->channelDef(), image);
+        return image;
+    }
+    QModelIndex at(int channel, int column) const { return model->cell(channel, column); }
+    QString text(int channel, int column) const { return model->cellText(channel, column); }
+    QStringList rowTexts(int channel) const {
+        QStringList texts;
+        for (int c = 1; c <= model->columnCount(); ++c)
+            texts << text(channel, c);
+        return texts;
+    }
+    bool type(int channel, int column, const QString& typed) { return model->setData(at(channel, column), typed); }
+
+    TempAppDir dir;
+    std::unique_ptr<AppContext> context;
+    std::unique_ptr<EditorSession> session;
+    std::unique_ptr<channels::ChannelTableModel> model;
+    QStringList logged;
+};
+
+// Channel records of the tests: receive, transmit, decode, encode, option bytes.
+inline constexpr const char* Record440 = "00500144"
+                                         "00500144"
+                                         "9E02"
+                                         "1328"
+                                         "00000000"; // 440.15 MHz, 67.0, D023N
+inline constexpr const char* Record136 = "00006013"
+                                         "00006013"
+                                         "FFFF"
+                                         "FFFF"
+                                         "00000000"; // 136 MHz, no tones
+inline constexpr const char* RecordReceiveOnly = "00500144"
+                                                 "FFFFFFFF"
+                                                 "9E02"
+                                                 "9E02"
+                                                 "00000000";
+inline constexpr const char* RecordEmpty = "FFFFFFFF"
+                                           "FFFFFFFF"
+                                           "FFFF"
+                                           "FFFF"
+                                           "00000000";
+
+} // namespace qrt::test
