@@ -7,7 +7,7 @@ namespace qrt::channels {
 
 ChannelTableSources sourcesOf(EditorSession& session) {
     AppContext& context = session.context();
-    return {session.channels(),
+    return {session.channelTableStorage(),
             session.image(),
             session.templateImage(),
             context.channelDef(),

@@ -69,7 +69,7 @@ std::optional<ChannelAssignment> parseChannelAssignment(const QString& argument,
 }
 
 ChannelAssigner::ChannelAssigner(StartedProgram& program, QTextStream& err)
-    : m_program(program), m_err(err), m_model(channels::sourcesOf(program.session())) {}
+    : m_program(program), m_err(err), m_model(program.document().channelModel()) {}
 
 ChannelAssigner::Outcome ChannelAssigner::refuse(const ChannelAssignment& a, const QString& reason) {
     m_err << a.argument << ": " << reason << '\n';
@@ -123,14 +123,12 @@ ChannelAssigner::Outcome ChannelAssigner::apply(const ChannelAssignment& a) {
 
 ChannelAssigner::Outcome ChannelAssigner::restoreDefaults() {
     // Restore Default Setting opens the factory data file as Open does.
-    EditorSession& session = m_program.session();
-    const FileResult result = session.restoreDefaults();
+    const FileResult result = m_program.document().restoreDefaults();
     if (!result.ok) {
         m_err << m_program.context().text(result.messageIndex) << " ("
               << m_program.context().appFile(AppContext::FactoryFileName) << ": " << result.reason << ")\n";
         return FileFailed;
     }
-    m_model.reloadFromImage();
     return Applied;
 }
 

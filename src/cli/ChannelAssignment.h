@@ -61,7 +61,7 @@ private:
 
     StartedProgram& m_program;
     QTextStream& m_err;
-    channels::ChannelTableModel m_model;
+    channels::ChannelTableModel& m_model;
 };
 
 } // namespace qrt::cli

@@ -35,8 +35,8 @@ bool checkStateOf(const QString& value, bool* on) {
 class Changer {
 public:
     Changer(StartedProgram& program, QTextStream& err)
-        : m_program(program), m_err(err), m_volume(program.session().image(), program.context().texts()),
-          m_pause(program.session().image()) {
+        : m_program(program), m_err(err), m_volume(program.document().volumeDialog()),
+          m_pause(program.document().pttIdPauseDialog()) {
         reopenDialogs();
     }
 
@@ -133,8 +133,8 @@ private:
 
     StartedProgram& m_program;
     QTextStream& m_err;
-    options::VolumeDialogModel m_volume;
-    options::PttIdPauseDialogModel m_pause;
+    options::VolumeDialogModel& m_volume;
+    options::PttIdPauseDialogModel& m_pause;
 };
 
 } // namespace

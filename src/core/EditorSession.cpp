@@ -231,17 +231,18 @@ void EditorSession::softDisplay() {
 }
 
 void EditorSession::showChannels() {
-    m_codec->decodeAll(m_image, m_context.channelDef(), m_channels);
+    if (m_channelRefresh)
+        m_channelRefresh->reloadFromImage();
+    else
+        m_codec->decodeAll(m_image, m_context.channelDef(), m_channels);
     Q_EMIT channelsChanged();
 }
 
 void EditorSession::encodeChannels() {
-    m_codec->encodeAll(m_channels, m_context.channelDef(), m_image);
-}
-
-void EditorSession::restoreChannels(const ChannelTable& table) {
-    m_channels = table;
-    Q_EMIT channelsChanged();
+    if (m_channelRefresh)
+        m_channelRefresh->encodeIntoImage();
+    else
+        m_codec->encodeAll(m_channels, m_context.channelDef(), m_image);
 }
 
 void EditorSession::delOneChannel(int channel) {

@@ -22,6 +22,15 @@ public:
     virtual void repairVoxCompare() = 0;
 };
 
+// The owner of the channel table in a program with views: decodes and encodes it on
+// the session's behalf, so that the views follow.
+class ChannelRefresh {
+public:
+    virtual ~ChannelRefresh() = default;
+    virtual void reloadFromImage() = 0;
+    virtual void encodeIntoImage() = 0;
+};
+
 // The outcome of a file command: on failure the interface text to show and the reason.
 struct FileResult {
     bool ok = true;
@@ -58,6 +67,7 @@ public:
 
     AppContext& context() { return m_context; }
     void setSettingsRefresh(SettingsRefresh* refresh) { m_settingsRefresh = refresh; }
+    void setChannelRefresh(ChannelRefresh* refresh) { m_channelRefresh = refresh; }
 
     // Start-up: the data folder and untitled path, then the channel editor, which builds
     // the untitled data from the template with model 0 and the band 400 - 470 MHz.
@@ -68,8 +78,9 @@ public:
     RadioImage& image() { return m_image; }
     const RadioImage& image() const { return m_image; }
     const RadioImage& templateImage() const { return m_template; }
-    ChannelTable& channels() { return m_channels; }
     const ChannelTable& channels() const { return m_channels; }
+    // The table itself, for the one model that edits it.
+    ChannelTable& channelTableStorage() { return m_channels; }
     ChannelCodec& codec() { return *m_codec; }
 
     // Model and band.
@@ -112,8 +123,6 @@ public:
     void softDisplay();
     void showChannels();
     void encodeChannels();
-    // Puts back a channel table taken earlier (undo); the image is not touched.
-    void restoreChannels(const ChannelTable& table);
     void delOneChannel(int channel);
     void delAllChannels();
 
@@ -131,6 +140,7 @@ private:
 
     AppContext& m_context;
     SettingsRefresh* m_settingsRefresh = nullptr;
+    ChannelRefresh* m_channelRefresh = nullptr;
     RadioImage m_image;
     RadioImage m_template;
     ChannelTable m_channels;

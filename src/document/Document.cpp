@@ -1,5 +1,6 @@
 #include "document/Document.h"
 
+#include "channels/ChannelTableModel.h"
 #include "core/AppContext.h"
 #include "document/DocumentEditCommand.h"
 #include "options/PttIdPauseDialogModel.h"
@@ -21,12 +22,20 @@ private:
     Document* m_document;
 };
 
+template <class Model> void Document::recordEditsOf(Model* model) {
+    connect(model, &Model::userEditStarted, this, &Document::beginUserEdit, Qt::DirectConnection);
+    connect(model, &Model::userEditFinished, this, &Document::endUserEdit, Qt::DirectConnection);
+}
+
 Document::Document(AppContext& context, QObject* parent)
     : QObject(parent), m_context(context), m_session(context),
+      m_channelModel(std::make_unique<channels::ChannelTableModel>(channels::sourcesOf(m_session))),
       m_settings(std::make_unique<options::SettingsModel>(m_session.image(), context.texts(), &context.errorLog())),
       m_volume(std::make_unique<options::VolumeDialogModel>(m_session.image(), context.texts())),
       m_pttIdPause(std::make_unique<options::PttIdPauseDialogModel>(m_session.image())) {
     m_session.setSettingsRefresh(m_settings.get());
+    m_session.setChannelRefresh(m_channelModel.get());
+    recordEditsOf(m_channelModel.get());
     recordEditsOf(m_settings.get());
     recordEditsOf(m_volume.get());
     recordEditsOf(m_pttIdPause.get());
@@ -34,11 +43,6 @@ Document::Document(AppContext& context, QObject* parent)
 }
 
 Document::~Document() = default;
-
-void Document::recordEditsOf(UserEditNotifier* model) {
-    connect(model, &UserEditNotifier::userEditStarted, this, &Document::beginUserEdit, Qt::DirectConnection);
-    connect(model, &UserEditNotifier::userEditFinished, this, &Document::endUserEdit, Qt::DirectConnection);
-}
 
 void Document::startUp() {
     m_session.startUp();
@@ -89,7 +93,7 @@ void Document::applyState(const DocumentState& state) {
     m_session.image().bytes() = state.image;
     m_session.restoreBandState(state.band);
     m_session.restoreFilePath(state.filePath);
-    m_session.restoreChannels(state.channels);
+    m_channelModel->restoreTable(state.channels);
     // The pages and dialogs show the image again; the bytes are those of a refreshed
     // image, so this repairs nothing.
     m_settings->refreshFromImage();

@@ -13,6 +13,9 @@ namespace qrt {
 
 class AppContext;
 class UserEditNotifier;
+namespace channels {
+class ChannelTableModel;
+}
 namespace options {
 class PttIdPauseDialogModel;
 class SettingsModel;
@@ -36,6 +39,7 @@ public:
     const RadioImage& image() const { return m_session.image(); }
     const ChannelTable& channels() const { return m_session.channels(); }
     EditorSession& session() { return m_session; }
+    channels::ChannelTableModel& channelModel() { return *m_channelModel; }
     options::SettingsModel& settings() { return *m_settings; }
     options::VolumeDialogModel& volumeDialog() { return *m_volume; }
     options::PttIdPauseDialogModel& pttIdPauseDialog() { return *m_pttIdPause; }
@@ -62,9 +66,6 @@ public:
     // counts as modified until it is saved.
     void applyRadioRead(const QByteArray& image);
 
-    // Models whose user actions are recorded here.
-    void recordEditsOf(UserEditNotifier* model);
-
 Q_SIGNALS:
     // Bytes [first, first + count) of the image may have changed.
     void imageChanged(int first, int count);
@@ -72,6 +73,8 @@ Q_SIGNALS:
 
 private:
     class EditScope;
+    // Records the user actions of a model (one with userEditStarted/userEditFinished).
+    template <class Model> void recordEditsOf(Model* model);
     void beginUserEdit(const QString& mergeKey);
     void endUserEdit();
     DocumentState captureState() const;
@@ -85,6 +88,7 @@ private:
 
     AppContext& m_context;
     EditorSession m_session;
+    std::unique_ptr<channels::ChannelTableModel> m_channelModel;
     std::unique_ptr<options::SettingsModel> m_settings;
     std::unique_ptr<options::VolumeDialogModel> m_volume;
     std::unique_ptr<options::PttIdPauseDialogModel> m_pttIdPause;

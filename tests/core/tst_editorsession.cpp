@@ -131,7 +131,7 @@ void TestEditorSession::saveWritesFileLayoutAndKeepsImage() {
 
 void TestEditorSession::saveAndReopenGivesSameData() {
     Started s;
-    ChannelTable& table = s.session->channels();
+    ChannelTable& table = s.session->channelTableStorage();
     table.setValue(3, 1, 44612500);
     table.setValue(3, 2, 44600625);
     table.setDecodeTone(3, QStringLiteral("D754I"));
@@ -242,7 +242,7 @@ void TestEditorSession::deleteChannelRestoresTemplateRecord() {
     Started s(file);
     RadioImage& image = s.session->image();
     image.write(0x050, QByteArray(16, '\x00'));
-    s.session->channels().setDecodeTone(5, QStringLiteral("67.0"));
+    s.session->channelTableStorage().setDecodeTone(5, QStringLiteral("67.0"));
     QSignalSpy changed(s.session.get(), &EditorSession::channelsChanged);
     s.session->delOneChannel(5);
     QCOMPARE(image.mid(0x050, 16), file.mid(0x060, 16));
