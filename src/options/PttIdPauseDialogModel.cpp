@@ -33,6 +33,8 @@ void PttIdPauseDialogModel::open() {
 bool PttIdPauseDialogModel::setChecked(int index, bool on) {
     if (index < 0 || index >= Channels)
         return false;
+    if (m_boxes[size_t(index)].checked == on)
+        return true;
     setBox(index, on);
     if (m_pauseSetBusy)
         return true;
