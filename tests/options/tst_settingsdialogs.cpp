@@ -47,6 +47,10 @@ void TestSettingsDialogs::twoToneRefresh_data() {
     QTest::newRow("time above 10 s repaired")
         << QByteArray::fromHex("4c1d65ffffffff5a") << QStringList{"750.0", "1.0", "", "", ""}
         << QByteArray::fromHex("4c1d0affffffff5a");
+    // The longest time and interval the lists offer are no repair case.
+    const QByteArray longest = QByteArray::fromHex("4c1d64102764145a");
+    QTest::newRow("times of 10.0 s and interval of 2.0 s kept")
+        << longest << QStringList{"750.0", "10.0", "1000.0", "10.0", "2.0"} << longest;
     QTest::newRow("record not in use") << QByteArray::fromHex("4c1d0a10271405ff") << empty
                                        << QByteArray::fromHex("4c1d0a10271405ff");
 }
