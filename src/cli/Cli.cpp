@@ -1,8 +1,12 @@
 #include "cli/Cli.h"
 
 #include "cli/CommandContext.h"
+#include "core/AppContext.h"
+#include "core/LanguageSetup.h"
+#include "core/SettingsFile.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -112,6 +116,14 @@ int run(const QStringList& arguments, const QString& defaultAppDir, QTextStream&
         err << "The application folder does not exist: " << appDir << '\n';
         return ExitIo;
     }
+    const SettingsFile settings(QDir(appDir).filePath(AppContext::SettingsFileName));
+    if (!settings.problem().isEmpty())
+        err << "The settings file " << settings.path() << " is not used: " << settings.problem()
+            << ". Going on with the default settings.\n";
+    // Without --lang, before the program's first start has chosen a language, the one that start
+    // would choose from the system locale (0 leaves the stored one); nothing is written.
+    if (language == 0)
+        language = firstStartLanguage(settings, systemLocaleId());
     CommandContext context{parser, args, appDir, language, out, err};
     return it->second.run(context);
 }

@@ -86,6 +86,13 @@ Status readFile(const QString& path, int maxBytes, QByteArray* bytes) {
 Status writeFile(const QString& path, const QByteArray& bytes) {
     if (path.isEmpty())
         return noFileName();
+    // The save puts a new file in the old one's place, which would replace a device node or
+    // a pipe (such as /dev/null) by a regular file. A link to a regular file is followed.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        const QString what = target.isDir() ? QStringLiteral("a folder") : QStringLiteral("not a regular file");
+        return Status{false, err::PathFileAccess, QStringLiteral("The target is %1").arg(what)};
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return failure(file, path);

@@ -17,6 +17,14 @@ void logError(ErrorLog* log, const char* tag, int number) {
         log->logErr(QString::fromLatin1(tag), number);
 }
 
+// FirRun as a number; false when it is not one.
+bool readFirstRun(const SettingsFile& settings, int* value) {
+    bool isNumber = false;
+    *value =
+        settings.read(key::SettingSection, FirstRunKey, QStringLiteral("1"), FirstRunWidth).trimmed().toInt(&isNumber);
+    return isNumber;
+}
+
 } // namespace
 
 int languageForLocaleId(int localeId) {
@@ -48,12 +56,17 @@ int systemLocaleId() {
     return localeIdOf(QLocale::system());
 }
 
+int firstStartLanguage(const SettingsFile& settings, int localeId) {
+    int firstRun = 0;
+    if (!readFirstRun(settings, &firstRun) || firstRun == 0)
+        return 0;
+    return languageForLocaleId(localeId);
+}
+
 bool getSysLang(SettingsFile& settings, int localeId, ErrorLog* log) {
     const char* tag = "mdifrmMain->GetSysLang";
-    bool isNumber = false;
-    const int firstRun =
-        settings.read(key::SettingSection, FirstRunKey, QStringLiteral("1"), FirstRunWidth).trimmed().toInt(&isNumber);
-    if (!isNumber) {
+    int firstRun = 0;
+    if (!readFirstRun(settings, &firstRun)) {
         logError(log, tag, err::TypeMismatch);
         return false;
     }

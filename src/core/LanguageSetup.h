@@ -24,6 +24,11 @@ int localeIdOf(const QLocale& locale);
 // The identifier of the system's default locale.
 int systemLocaleId();
 
+// The language the first-start step would choose for this locale identifier while that
+// step has not run yet (FirRun is not 0); 0 once it has run or when FirRun is not a number,
+// so that the stored Language applies. Writes nothing: for runs that skip the step.
+int firstStartLanguage(const SettingsFile& settings, int localeId);
+
 // The first-start step. Reads FirRun (default "1"); when it is 0 nothing happens and the
 // result is false. Otherwise writes FirRun = "0" and Language from the locale identifier,
 // and returns true: the caller then runs the automatic port search. A FirRun that is not

@@ -1,37 +1,112 @@
 #include "core/SettingsFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
 
 namespace qrt {
 
+namespace {
+
+QString folded(const QString& name) {
+    return name.toCaseFolded();
+}
+
+} // namespace
+
 SettingsFile::SettingsFile(QString path) : m_path(std::move(path)) {}
+
+QString SettingsFile::problem() const {
+    ensureLoaded();
+    return m_problem;
+}
 
 void SettingsFile::ensureLoaded() const {
     if (m_loaded)
         return;
     m_loaded = true;
+    m_problem.clear();
+    loadFrom({});
+    const QFileInfo info(m_path);
+    if (m_path.isEmpty() || !info.exists())
+        return;
+    // Checked before opening: opening a pipe waits for a writer, and a device may never end.
+    if (info.isDir()) {
+        m_problem = QStringLiteral("it is a folder");
+        return;
+    }
+    if (!info.isFile()) {
+        m_problem = QStringLiteral("it is not a regular file");
+        return;
+    }
+    const QString tooLarge = QStringLiteral("it is larger than %1 bytes").arg(MaxFileSize);
+    if (info.size() > MaxFileSize) {
+        m_problem = tooLarge;
+        return;
+    }
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_problem = QStringLiteral("it cannot be read (%1)").arg(file.errorString());
+        return;
+    }
+    const QByteArray bytes = file.read(MaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError) {
+        m_problem = QStringLiteral("it cannot be read (%1)").arg(file.errorString());
+        return;
+    }
+    if (bytes.size() > MaxFileSize) {
+        m_problem = tooLarge;
+        return;
+    }
+    loadFrom(bytes);
+}
+
+void SettingsFile::loadFrom(QByteArray bytes) const {
     m_lines.clear();
     m_raw.clear();
     m_bom.clear();
-    QFile file(m_path);
-    if (m_path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return;
-    QByteArray bytes = file.readAll();
     static const QByteArray utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
     if (bytes.startsWith(utf8Bom)) {
         m_bom = utf8Bom;
         bytes.remove(0, utf8Bom.size());
     }
     m_newline = bytes.contains("\r\n") || !bytes.contains('\n') ? QStringLiteral("\r\n") : QStringLiteral("\n");
-    m_raw = bytes.split('\n');
+    if (!bytes.isEmpty())
+        m_raw = bytes.split('\n');
     if (!m_raw.isEmpty() && m_raw.last().isEmpty())
         m_raw.removeLast();
     for (QByteArray& line : m_raw) {
         if (line.endsWith('\r'))
             line.chop(1);
         m_lines << QString::fromUtf8(line);
+    }
+    buildIndex();
+}
+
+void SettingsFile::buildIndex() const {
+    m_sections.clear();
+    QString current; // the section being indexed; null outside one that counts
+    QString name, k, v;
+    for (int i = 0; i < m_lines.size(); ++i) {
+        const QString& line = m_lines.at(i);
+        if (isSectionLine(line, &name)) {
+            // Only the first section of a name counts; the lines of a later one are not its keys.
+            current = m_sections.contains(folded(name)) ? QString() : folded(name);
+            if (!current.isNull()) {
+                SectionIndex& s = m_sections[current];
+                s.headerLine = i;
+                s.lastLine = i;
+            }
+            continue;
+        }
+        if (current.isNull())
+            continue;
+        SectionIndex& s = m_sections[current];
+        if (!line.trimmed().isEmpty())
+            s.lastLine = i;
+        if (splitKeyLine(line, &k, &v) && !s.keyLines.contains(folded(k)))
+            s.keyLines.insert(folded(k), i);
     }
 }
 
@@ -61,27 +136,12 @@ bool SettingsFile::splitKeyLine(const QString& line, QString* key, QString* valu
 SettingsFile::Lookup SettingsFile::find(const QString& section, const QString& key) const {
     ensureLoaded();
     Lookup result;
-    QString name, k, v;
-    bool inSection = false;
-    for (int i = 0; i < m_lines.size(); ++i) {
-        const QString& line = m_lines.at(i);
-        if (isSectionLine(line, &name)) {
-            if (inSection)
-                break; // only the first section of that name counts
-            inSection = name.compare(section, Qt::CaseInsensitive) == 0;
-            if (inSection) {
-                result.sectionLine = i;
-                result.lastLine = i;
-            }
-            continue;
-        }
-        if (!inSection)
-            continue;
-        if (!line.trimmed().isEmpty())
-            result.lastLine = i;
-        if (result.keyLine < 0 && splitKeyLine(line, &k, &v) && k.compare(key, Qt::CaseInsensitive) == 0)
-            result.keyLine = i;
-    }
+    const auto s = m_sections.constFind(folded(section));
+    if (s == m_sections.constEnd())
+        return result;
+    result.sectionLine = s->headerLine;
+    result.lastLine = s->lastLine;
+    result.keyLine = s->keyLines.value(folded(key), -1);
     return result;
 }
 
@@ -109,6 +169,12 @@ bool SettingsFile::write(const QString& section, const QString& key, const QStri
         return false;
     }
     const Lookup at = find(section, key);
+    if (!m_problem.isEmpty()) {
+        // What the file holds was never read, so writing it would lose it (or block on a pipe).
+        if (error)
+            *error = QStringLiteral("The settings file is not used: ") + m_problem;
+        return false;
+    }
     QStringList lines = m_lines;
     QList<QByteArray> raw = m_raw;
     auto put = [&](int index, const QString& line, bool replace) {
@@ -149,6 +215,7 @@ bool SettingsFile::write(const QString& section, const QString& key, const QStri
     }
     m_lines = lines;
     m_raw = raw;
+    buildIndex();
     return true;
 }
 

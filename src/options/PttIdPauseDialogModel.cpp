@@ -34,6 +34,8 @@ bool PttIdPauseDialogModel::setChecked(int index, bool on) {
     const UserEditScope edit(this, QStringLiteral("chkPttIdPauseChSet%1").arg(index));
     if (index < 0 || index >= Channels)
         return false;
+    if (m_boxes[size_t(index)].checked == on)
+        return true;
     setBox(index, on);
     if (m_pauseSetBusy)
         return true;

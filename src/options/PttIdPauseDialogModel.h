@@ -30,7 +30,8 @@ public:
     bool allSelected() const { return m_all; }
     bool noneSelected() const { return m_none; }
 
-    // A box changed by the user: every channel's flag is written from its box.
+    // A box changed by the user: every channel's flag is written from its box. Setting the
+    // state the box already shows is no change and writes nothing.
     bool setChecked(int index, bool on);
     void selectAll() { selectOption(true); }
     void selectNone() { selectOption(false); }

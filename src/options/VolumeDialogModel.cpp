@@ -1,10 +1,10 @@
 #include "options/VolumeDialogModel.h"
 
+#include "core/InterfaceTexts.h"
 #include "core/RadioImage.h"
 #include "options/OptionLists.h"
 #include "options/SettingsMap.h"
 #include "options/VoiceSeq.h"
-#include "core/InterfaceTexts.h"
 
 namespace qrt::options {
 
@@ -61,6 +61,9 @@ bool VolumeDialogModel::selectStep(int step, int item) {
 
 void VolumeDialogModel::setUseThisSet(bool on) {
     const UserEditScope edit(this, QStringLiteral("chkVolumeIic"));
+    // Only a change of the box writes the mark: an "off" box may stand for any value but 0x5A.
+    if (m_useThisSet.checked == on)
+        return;
     m_useThisSet.checked = on;
     m_image.set(addr::VolumeMark, on ? ValidMark : 0xFF);
     Q_EMIT controlChanged(m_useThisSet.name);
@@ -70,7 +73,7 @@ void VolumeDialogModel::restoreDefaults() {
     const UserEditScope edit(this, QString());
     for (int s = 0; s <= Steps; ++s)
         m_image.set(addr::VolumeFirst + s, Defaults[s]);
-    open();
+    open(); // the box now shows the stored mark, so turning it on writes 0x5A unless it is there
     setUseThisSet(true);
 }
 

@@ -32,6 +32,7 @@ public:
     QString stepLabel(int step) const;
 
     bool selectStep(int step, int item);
+    // The box set by the user; setting the state it already shows is no change.
     void setUseThisSet(bool on);
     // "Default": the default codes of steps 0..10, shown, and the table switched on.
     void restoreDefaults();

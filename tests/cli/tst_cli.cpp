@@ -4,13 +4,17 @@
 #include "cli/StartedProgram.h"
 #include "core/DataFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTest>
 #include <QTextStream>
+
+#include <sys/stat.h>
 
 using namespace qrt;
 
@@ -84,6 +88,11 @@ private Q_SLOTS:
     void usageAndInputErrors_data();
     void usageAndInputErrors();
     void builtToolEndToEnd();
+    void unusableSettingsFileIsNamedAndDefaultsApply_data();
+    void unusableSettingsFileIsNamedAndDefaultsApply();
+    void saveLeavesAPipeAlone();
+    void languageBeforeTheFirstStartFollowsTheSystem_data();
+    void languageBeforeTheFirstStartFollowsTheSystem();
 };
 
 void TestCli::dumpJsonOfUntitledData() {
@@ -404,6 +413,103 @@ void TestCli::builtToolEndToEnd() {
     p.start(tool, {QStringLiteral("--app-dir"), dir.filePath("nowhere"), QStringLiteral("dump")});
     QVERIFY(p.waitForFinished(30000));
     QCOMPARE(p.exitCode(), 2);
+}
+
+void TestCli::unusableSettingsFileIsNamedAndDefaultsApply_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("folder") << "folder"
+                            << "it is a folder";
+    QTest::newRow("pipe") << "pipe"
+                          << "it is not a regular file";
+    QTest::newRow("too large") << "large"
+                               << "it is larger than 1048576 bytes";
+}
+
+void TestCli::unusableSettingsFileIsNamedAndDefaultsApply() {
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    test::TempAppDir dir;
+    const QString path = dir.filePath(QStringLiteral("holvard.def"));
+    QVERIFY(QFile::remove(path));
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("holvard.def")));
+    else if (kind == QLatin1String("pipe"))
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+        QVERIFY(dir.writeFile(QStringLiteral("holvard.def"), QByteArray(2 * 1024 * 1024, ';')));
+
+    const Run r = runCli(dir, {QStringLiteral("dump"), QStringLiteral("--lang"), QStringLiteral("3")});
+    QCOMPARE(r.code, 0);
+    QVERIFY2(r.err.contains(QStringLiteral("The settings file ") + path + QStringLiteral(" is not used: ") + reason),
+             qPrintable(r.err));
+    QVERIFY2(r.out.contains(QStringLiteral("Band: 400 - 470 MHz")), qPrintable(r.out));
+    QVERIFY(!QFileInfo(path).isFile() || kind == QLatin1String("large"));
+}
+
+void TestCli::saveLeavesAPipeAlone() {
+    // Saving onto a device or pipe (-o /dev/null) would put a regular file in its place.
+    test::TempAppDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("pipe.dat"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const Run r = runCli(dir, {QStringLiteral("normalize"), dir.filePath(QStringLiteral("DefRadioSet.def")),
+                               QStringLiteral("-o"), pipe, QStringLiteral("--lang"), QStringLiteral("3")});
+    QCOMPARE(r.code, 2);
+    QVERIFY2(r.err.contains(QStringLiteral("Save file failed! (") + pipe +
+                            QStringLiteral(": The target is not a regular file)")),
+             qPrintable(r.err));
+    QVERIFY2(r.err.contains(QStringLiteral("mdifrmMain->SaveDatFile")), qPrintable(r.err));
+    QVERIFY(QFileInfo::exists(pipe) && !QFileInfo(pipe).isFile());
+}
+
+void TestCli::languageBeforeTheFirstStartFollowsTheSystem_data() {
+    QTest::addColumn<QString>("firstRun");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("caption");
+    const QString traditional = QStringLiteral("接收頻率[MHz]");
+    const QString simplified = QStringLiteral("接收频率[MHz]");
+    const QString english = QStringLiteral("Rx Freq[MHz]");
+    // The shipped settings hold Language=2.
+    QTest::newRow("pending, English system") << "1"
+                                             << "en_US.UTF-8" << QStringList() << english;
+    QTest::newRow("pending, other system") << "1"
+                                           << "de_DE.UTF-8" << QStringList() << english;
+    QTest::newRow("pending, PRC system") << "1"
+                                         << "zh_CN.UTF-8" << QStringList() << simplified;
+    QTest::newRow("pending, Taiwan system") << "1"
+                                            << "zh_TW.UTF-8" << QStringList() << traditional;
+    QTest::newRow("done: the stored language") << "0"
+                                               << "en_US.UTF-8" << QStringList() << traditional;
+    QTest::newRow("--lang comes first") << "1"
+                                        << "zh_CN.UTF-8" << QStringList{"--lang", "3"} << english;
+}
+
+void TestCli::languageBeforeTheFirstStartFollowsTheSystem() {
+    QFETCH(QString, firstRun);
+    QFETCH(QString, locale);
+    QFETCH(QStringList, options);
+    QFETCH(QString, caption);
+    test::TempAppDir dir;
+    QByteArray settings = dir.readFile(QStringLiteral("holvard.def"));
+    QVERIFY(settings.contains("\nFirRun=1") && settings.contains("\nLanguage=2"));
+    settings.replace("FirRun=1", QByteArray("FirRun=").append(firstRun.toLatin1()));
+    QVERIFY(dir.writeFile(QStringLiteral("holvard.def"), settings));
+
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("LANGUAGE"));
+    env.insert(QStringLiteral("LC_ALL"), locale);
+    env.insert(QStringLiteral("LANG"), locale);
+    p.setProcessEnvironment(env);
+    p.start(test::builtAppDir() + QStringLiteral("/qrt506-cli"),
+            QStringList{QStringLiteral("--app-dir"), dir.path(), QStringLiteral("dump")} + options);
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), 0);
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    QVERIFY2(out.contains(caption), qPrintable(out));
+    // Only the program's own first start stores a language.
+    QCOMPARE(dir.readFile(QStringLiteral("holvard.def")), settings);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

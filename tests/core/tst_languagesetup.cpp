@@ -51,6 +51,8 @@ private Q_SLOTS:
     void firstStartRunsOnce();
     void unwritableSettingsAreLogged();
     void storeLanguageWritesTheKey();
+    void languageOfARunThatSkipsTheFirstStart_data();
+    void languageOfARunThatSkipsTheFirstStart();
 };
 
 void TestLanguageSetup::languageForLocaleId_data() {
@@ -189,6 +191,33 @@ void TestLanguageSetup::storeLanguageWritesTheKey() {
     QCOMPARE(settings.bytes(), QByteArray("[Setting]\r\nFirRun=0\r\nLanguage=3\r\nCOM=3\r\n"));
     QVERIFY(storeLanguage(file, 2));
     QCOMPARE(settings.value(QStringLiteral("Language")), QStringLiteral("2"));
+}
+
+void TestLanguageSetup::languageOfARunThatSkipsTheFirstStart_data() {
+    QTest::addColumn<QByteArray>("initial");
+    QTest::addColumn<int>("localeId");
+    QTest::addColumn<int>("language");
+    const QByteArray stored = "[Setting]\r\nFirRun=%1\r\nLanguage=2\r\n";
+    QTest::newRow("pending, English system") << QByteArray(stored).replace("%1", "1") << 1033 << 3;
+    QTest::newRow("pending, PRC system") << QByteArray(stored).replace("%1", "1") << 2052 << 1;
+    QTest::newRow("pending, Taiwan system") << QByteArray(stored).replace("%1", "1") << 1028 << 2;
+    QTest::newRow("pending, other system") << QByteArray(stored).replace("%1", "1") << 1041 << 3;
+    QTest::newRow("pending, no FirRun") << QByteArray("[Setting]\r\nLanguage=2\r\n") << 1033 << 3;
+    QTest::newRow("pending, no settings file") << QByteArray() << 2052 << 1;
+    QTest::newRow("done: the stored language") << QByteArray(stored).replace("%1", "0") << 1033 << 0;
+    QTest::newRow("FirRun not a number: the stored language") << QByteArray(stored).replace("%1", "x") << 1033 << 0;
+}
+
+void TestLanguageSetup::languageOfARunThatSkipsTheFirstStart() {
+    QFETCH(QByteArray, initial);
+    QFETCH(int, localeId);
+    QFETCH(int, language);
+    TempSettings settings;
+    if (!initial.isEmpty())
+        settings.write(initial);
+    const SettingsFile file(settings.path);
+    QCOMPARE(firstStartLanguage(file, localeId), language);
+    QCOMPARE(settings.bytes(), initial);
 }
 
 QTEST_GUILESS_MAIN(TestLanguageSetup)

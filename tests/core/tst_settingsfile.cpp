@@ -3,10 +3,14 @@
 #include "core/ProgramSettings.h"
 #include "core/SettingsFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace qrt;
 
@@ -39,6 +43,12 @@ private Q_SLOTS:
     void writeKeepsOtherLinesByteForByte_data();
     void writeKeepsOtherLinesByteForByte();
     void writeFailureIsReported();
+    void indexKeepsLookupRules_data();
+    void indexKeepsLookupRules();
+    void writesKeepTheIndexInStep();
+    void unusableFilesGiveDefaultsAndAreNeverWritten_data();
+    void unusableFilesGiveDefaultsAndAreNeverWritten();
+    void sizeLimit();
     void programSettingsRepairs_data();
     void programSettingsRepairs();
     void programSettingsWithoutFile();
@@ -148,6 +158,137 @@ void TestSettingsFile::writeFailureIsReported() {
                             QStringLiteral("0000\r\n[Setting]\r\nDatNum=99"), &error));
     QVERIFY(!error.isEmpty());
     QCOMPARE(readAll(path), QByteArray("[Setting]\r\nReadStartAddr=0000\r\n"));
+}
+
+void TestSettingsFile::indexKeepsLookupRules_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("keys of a repeated section are not read")
+        << QByteArray("[Setting]\nA=1\n[Other]\n[Setting]\nB=2\n") << "Setting"
+        << "B"
+        << "dflt";
+    QTest::newRow("the first of a section repeated in other case")
+        << QByteArray("[setting]\nA=1\n[SETTING]\nA=2\n") << "Setting"
+        << "a"
+        << "1";
+    QTest::newRow("a later section ends the first") << QByteArray("[Setting]\nA=1\n[Other]\nB=2\n") << "Setting"
+                                                    << "B"
+                                                    << "dflt";
+    QTest::newRow("a key before any section belongs to none") << QByteArray("B=2\n[Setting]\nA=1\n") << "Setting"
+                                                              << "B"
+                                                              << "dflt";
+    QTest::newRow("a comment is no key") << QByteArray("[Setting]\n;B=2\n  ; B=3\n") << "Setting"
+                                         << "B"
+                                         << "dflt";
+    QTest::newRow("a bracket without its close is a key line") << QByteArray("[Setting]\n[B=2\n") << "Setting"
+                                                               << "[B"
+                                                               << "2";
+    QTest::newRow("non-ASCII names ignore case")
+        << QByteArray("[Ärger]\nÖl=1\n") << QStringLiteral("äRGER") << QStringLiteral("öL") << "1";
+}
+
+void TestSettingsFile::indexKeepsLookupRules() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    const SettingsFile file(writeIni(dir, content));
+    QCOMPARE(file.read(section, key, QStringLiteral("dflt"), 30), expected);
+    QCOMPARE(file.contains(section, key), expected != QLatin1String("dflt"));
+}
+
+void TestSettingsFile::writesKeepTheIndexInStep() {
+    // Each write that adds a line moves the lines after it; later look-ups and writes must
+    // still find their own lines, and a repeated section never takes a new key.
+    QTemporaryDir dir;
+    const QString path = writeIni(dir, "[A]\nk=1\n\n[B]\nk=2\n[A]\nlate=3\n");
+    SettingsFile file(path);
+    QVERIFY(file.write(QStringLiteral("A"), QStringLiteral("new"), QStringLiteral("x")));
+    QCOMPARE(file.read(QStringLiteral("B"), QStringLiteral("k"), QString(), 9), QStringLiteral("2"));
+    QVERIFY(file.write(QStringLiteral("B"), QStringLiteral("k"), QStringLiteral("5")));
+    QVERIFY(file.write(QStringLiteral("B"), QStringLiteral("more"), QStringLiteral("6")));
+    QVERIFY(file.write(QStringLiteral("C"), QStringLiteral("c"), QStringLiteral("7")));
+    QVERIFY(file.write(QStringLiteral("a"), QStringLiteral("K"), QStringLiteral("8")));
+    QCOMPARE(readAll(path), QByteArray("[A]\nk=8\nnew=x\n\n[B]\nk=5\nmore=6\n[A]\nlate=3\n[C]\nc=7\n"));
+    QCOMPARE(file.read(QStringLiteral("A"), QStringLiteral("late"), QStringLiteral("dflt"), 9), QStringLiteral("dflt"));
+    QCOMPARE(file.read(QStringLiteral("C"), QStringLiteral("c"), QString(), 9), QStringLiteral("7"));
+}
+
+void TestSettingsFile::unusableFilesGiveDefaultsAndAreNeverWritten_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("folder") << "folder"
+                            << "folder";
+    QTest::newRow("pipe") << "pipe"
+                          << "not a regular file";
+    QTest::newRow("link to a pipe") << "link"
+                                    << "not a regular file";
+    QTest::newRow("larger than the limit") << "large"
+                                           << "larger than";
+    QTest::newRow("unreadable") << "unreadable"
+                                << "cannot be read";
+}
+
+void TestSettingsFile::unusableFilesGiveDefaultsAndAreNeverWritten() {
+    // Opening a pipe would wait for ever and a device would never end; a huge file would
+    // slow every look-up. Such a file reads as missing, and writing into it is refused,
+    // since what it holds was never read.
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("holvard.def"));
+    const QByteArray large = "[Setting]\r\nCOM=3\r\n" + QByteArray(SettingsFile::MaxFileSize, ';');
+    if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("holvard.def")));
+    } else if (kind == QLatin1String("pipe")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == QLatin1String("link")) {
+        const QString pipe = dir.filePath(QStringLiteral("pipe"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(QFile::link(pipe, path));
+    } else if (kind == QLatin1String("large")) {
+        writeIni(dir, large);
+    } else {
+        writeIni(dir, "[Setting]\r\nCOM=3\r\n");
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+        if (QFile(path).open(QIODevice::ReadOnly))
+            QSKIP("This user reads files without read permission");
+    }
+
+    SettingsFile file(path);
+    QCOMPARE(file.read(QStringLiteral("Setting"), QStringLiteral("COM"), QStringLiteral("1"), 9), QStringLiteral("1"));
+    QVERIFY(!file.contains(QStringLiteral("Setting"), QStringLiteral("COM")));
+    QVERIFY2(file.problem().contains(reason), qPrintable(file.problem()));
+    QCOMPARE(ProgramSettings::load(file).portNumber, 1);
+
+    QString error;
+    QVERIFY(!file.write(QStringLiteral("Setting"), QStringLiteral("COM"), QStringLiteral("2"), &error));
+    QVERIFY2(error.contains(reason), qPrintable(error));
+    const QFileInfo after(path);
+    if (kind == QLatin1String("folder"))
+        QVERIFY(after.isDir());
+    else if (kind == QLatin1String("link"))
+        QVERIFY(after.isSymLink() && !after.isFile());
+    else if (kind == QLatin1String("pipe"))
+        QVERIFY(after.exists() && !after.isFile());
+    else if (kind == QLatin1String("large"))
+        QCOMPARE(readAll(path), large);
+}
+
+void TestSettingsFile::sizeLimit() {
+    QTemporaryDir dir;
+    QByteArray content = "[Setting]\r\nCOM=3\r\n";
+    content += QByteArray(SettingsFile::MaxFileSize - content.size(), ';');
+    const QString path = writeIni(dir, content);
+    QCOMPARE(SettingsFile(path).read(QStringLiteral("Setting"), QStringLiteral("COM"), QString(), 9),
+             QStringLiteral("3"));
+    QVERIFY(SettingsFile(path).problem().isEmpty());
+    writeIni(dir, content + ';');
+    QCOMPARE(SettingsFile(path).read(QStringLiteral("Setting"), QStringLiteral("COM"), QStringLiteral("1"), 9),
+             QStringLiteral("1"));
 }
 
 void TestSettingsFile::programSettingsRepairs_data() {

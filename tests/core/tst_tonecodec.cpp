@@ -26,6 +26,7 @@ void TestToneCodec::wordToText_data() {
     QTest::newRow("100.0") << 1000 << "100.0";
     QTest::newRow("250.0") << 2500 << "250.0";
     QTest::newRow("off-list ctcss") << 0x0258 << "60.0";
+    QTest::newRow("top of the ctcss range") << 2650 << "265.0";
     QTest::newRow("D023N") << 0x2813 << "D023N";
     QTest::newRow("D754N") << 0x29EC << "D754N";
     QTest::newRow("D754I") << 0xA9EC << "D754I";

@@ -62,6 +62,8 @@ private Q_SLOTS:
     void setAppliesChangesInOrder();
     void setRefusesAndWritesNothing_data();
     void setRefusesAndWritesNothing();
+    void setCheckBoxWritesOnlyAChange_data();
+    void setCheckBoxWritesOnlyAChange();
 };
 
 void TestSettingsCli::init() {
@@ -160,6 +162,28 @@ void TestSettingsCli::setRefusesAndWritesNothing() {
     QCOMPARE(r.exitCode, exitCode);
     QVERIFY2(QString::fromUtf8(r.err).contains(message), r.err.constData());
     QVERIFY(!QFile::exists(f.output));
+}
+
+void TestSettingsCli::setCheckBoxWritesOnlyAChange_data() {
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("written");
+    // The volume box shows "off" for any mark but 0x5A; setting it off is no change.
+    QTest::newRow("volume box already off") << 0x88 << "chkVolumeIic=0" << 0x88;
+    QTest::newRow("volume box turned on") << 0x88 << "chkVolumeIic=1" << 0x5A;
+    QTest::newRow("volume box already on") << 0x5A << "chkVolumeIic=1" << 0x5A;
+    QTest::newRow("volume box turned off") << 0x5A << "chkVolumeIic=0" << 0xFF;
+}
+
+void TestSettingsCli::setCheckBoxWritesOnlyAChange() {
+    QFETCH(int, stored);
+    QFETCH(QString, change);
+    QFETCH(int, written);
+    CliFixture f;
+    f.writeInput({{0x1AB, stored}});
+    const Run r = f.run({QStringLiteral("set"), f.input, change, QStringLiteral("-o"), f.output});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    QCOMPARE(f.outputByte(0x1AB), written);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsCli)

@@ -5,6 +5,7 @@
 #include "options/VolumeDialogModel.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 using namespace qrt;
@@ -23,6 +24,7 @@ private Q_SLOTS:
     void volumeDialog();
     void pttIdPauseOptions();
     void pttIdPauseOpensFromImage();
+    void checkBoxSetToTheStateItShowsWritesNothing();
     void serialNumberImport();
     void serialNumberImportOfNothing();
 };
@@ -45,6 +47,10 @@ void TestSettingsDialogs::twoToneRefresh_data() {
     QTest::newRow("time above 10 s repaired")
         << QByteArray::fromHex("4c1d65ffffffff5a") << QStringList{"750.0", "1.0", "", "", ""}
         << QByteArray::fromHex("4c1d0affffffff5a");
+    // The longest time and interval the lists offer are no repair case.
+    const QByteArray longest = QByteArray::fromHex("4c1d64102764145a");
+    QTest::newRow("times of 10.0 s and interval of 2.0 s kept")
+        << longest << QStringList{"750.0", "10.0", "1000.0", "10.0", "2.0"} << longest;
     QTest::newRow("record not in use") << QByteArray::fromHex("4c1d0a10271405ff") << empty
                                        << QByteArray::fromHex("4c1d0a10271405ff");
 }
@@ -194,6 +200,37 @@ void TestSettingsDialogs::pttIdPauseOpensFromImage() {
     QVERIFY(!dialog.allSelected());
     QVERIFY(!dialog.noneSelected());
     QVERIFY(dialog.control("chkPttIdPauseChSet15"));
+}
+
+void TestSettingsDialogs::checkBoxSetToTheStateItShowsWritesNothing() {
+    // A box's handler runs only when its state changes. "Off" stands for any mark but 0x5A,
+    // and the pause flags may have changed since the dialog read them.
+    SettingsFixture f(0x00);
+    f.set({{0x1AB, 0x88}, {0x5D, 0x40}});
+    VolumeDialogModel volume(f.image, f.texts);
+    volume.open();
+    PttIdPauseDialogModel pause(f.image);
+    pause.open();
+    f.image.setBit(PttIdPauseDialogModel::flagAddress(7), PttIdPauseDialogModel::FlagBit, true);
+    const RadioImage before = f.image;
+    QSignalSpy volumeChanges(&volume, &VolumeDialogModel::controlChanged);
+    QSignalSpy pauseChanges(&pause, &PttIdPauseDialogModel::controlChanged);
+    QSignalSpy pauseOptions(&pause, &PttIdPauseDialogModel::optionsChanged);
+
+    QVERIFY(!volume.useThisSet().checked);
+    volume.setUseThisSet(false);
+    QVERIFY(pause.setChecked(0, false));
+    QVERIFY(pause.setChecked(4, true));
+
+    QVERIFY(f.image == before);
+    QCOMPARE(volumeChanges.count(), 0);
+    QCOMPARE(pauseChanges.count(), 0);
+    QCOMPARE(pauseOptions.count(), 0);
+
+    // "Default" still turns the table on, whatever the mark held.
+    volume.restoreDefaults();
+    QCOMPARE(int(f.image.at(0x1AB)), 0x5A);
+    QVERIFY(volume.useThisSet().checked);
 }
 
 void TestSettingsDialogs::serialNumberImport() {

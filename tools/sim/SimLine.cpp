@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <time.h>
 #include <unistd.h>
@@ -22,6 +23,19 @@ void onSignal(int) {
 
 // An incomplete command older than this is dropped, so the line resynchronises.
 constexpr qint64 StaleNs = 300'000'000;
+
+// Whether stdin can tell the emulator to end: a pipe or socket (a controlling program ends
+// it by closing its end), or the terminal while the emulator runs in its foreground. A
+// background job on the terminal would be stopped by job control as soon as it read, and a
+// shell starts background jobs of a script on /dev/null, which would end it at once.
+bool stdinCanEndRun() {
+    struct stat st {};
+    if (::fstat(STDIN_FILENO, &st) != 0)
+        return false;
+    if (::isatty(STDIN_FILENO))
+        return ::tcgetpgrp(STDIN_FILENO) == ::getpgrp();
+    return S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode);
+}
 
 } // namespace
 
@@ -169,8 +183,12 @@ void SimLine::run() {
     sigaction(SIGINT, &sa, nullptr);
     sigaction(SIGTERM, &sa, nullptr);
     sigaction(SIGHUP, &sa, nullptr);
+    // Moved to the background in the middle of a read, the read fails instead of stopping us.
+    signal(SIGTTIN, SIG_IGN);
     bool stdinOpen = m_watchStdin;
     while (!g_stop) {
+        // Checked on every round: the shell's fg and bg move the emulator between the two.
+        const bool watchStdin = stdinOpen && stdinCanEndRun();
         qint64 now = monotonicNs();
         readIncoming(now);
         handleCommands(now);
@@ -178,7 +196,7 @@ void SimLine::run() {
         now = monotonicNs();
         const qint64 waitNs = nextDeadline(now) - now;
         pollfd fds[2] = {{m_master, POLLIN, 0}, {STDIN_FILENO, POLLIN, 0}};
-        const int count = stdinOpen ? 2 : 1;
+        const int count = watchStdin ? 2 : 1;
         if (waitNs > 0) {
             // poll() counts in milliseconds; the last stretch is slept exactly.
             if (waitNs >= 2'000'000) {
@@ -192,15 +210,17 @@ void SimLine::run() {
                 }
             }
         }
-        if (stdinOpen && (fds[1].revents & (POLLIN | POLLHUP))) {
+        if (watchStdin && (fds[1].revents & (POLLIN | POLLHUP))) {
             char buffer[256];
             const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
-            if (n <= 0)
+            if (n == 0)
                 break; // stdin closed: the caller is done with the radio
-            if (QByteArray(buffer, int(n)).contains("quit"))
+            if (n > 0 && QByteArray(buffer, int(n)).contains("quit"))
                 break;
+            if (n < 0 && errno != EINTR && errno != EAGAIN && errno != EIO)
+                stdinOpen = false;
         }
-        if (stdinOpen && (fds[1].revents & POLLNVAL))
+        if (watchStdin && (fds[1].revents & POLLNVAL))
             stdinOpen = false;
     }
     // What the line delivered before the end still counts: it is traced and stored.

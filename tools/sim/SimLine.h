@@ -25,7 +25,8 @@ public:
     void setTrace(QFile* trace) { m_trace = trace; }
     void setWatchStdin(bool on) { m_watchStdin = on; }
 
-    // Serves the line until stdin ends or a termination signal arrives.
+    // Serves the line until a termination signal arrives or, while stdin is a pipe or the
+    // terminal of the foreground job (and watched), until stdin ends or brings "quit".
     void run();
 
 private:

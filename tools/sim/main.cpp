@@ -89,7 +89,9 @@ int main(int argc, char** argv) {
     QCommandLineParser p;
     p.setApplicationDescription(QStringLiteral(
         "QRT506 radio emulator. Opens a pseudo-terminal, prints its device path on the first line and answers "
-        "the programming protocol on it until stdin ends (or \"quit\" is typed) or a signal arrives."));
+        "the programming protocol on it until a signal arrives (e.g. kill %1), or until stdin ends or \"quit\" "
+        "is typed when stdin is a pipe or the terminal of a foreground job. Started in the background (&), it "
+        "leaves stdin alone."));
     p.addHelpOption();
     const auto opt = [&p](const char* name, const char* help, const char* value = nullptr) {
         p.addOption(
