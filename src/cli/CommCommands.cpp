@@ -117,7 +117,7 @@ public:
             }
         };
         cb.advanceSerial = [this] { m_model.seqSwitch(1); };
-        cb.softDisplay = [&session] { session.softDisplay(); };
+        cb.softDisplay = [&session] { session.refreshViewsFromImage(); };
         m_port.showPortDialog = [this] {
             m_c.err << m_port.lastError() << '\n';
             for (int n = 1; n <= PortControl::PortCount; ++n) {

@@ -19,11 +19,11 @@ EditorSession::EditorSession(AppContext& context, QObject* parent)
 EditorSession::~EditorSession() = default;
 
 void EditorSession::startUp() {
-    generateDatFolder();
-    initChMem();
+    createDataFolder();
+    initChannelEditor();
 }
 
-void EditorSession::generateDatFolder() {
+void EditorSession::createDataFolder() {
     const QString folder = m_context.appFile(QStringLiteral("Data"));
     if (!QDir().mkpath(folder))
         m_context.errorLog().logErr(QStringLiteral("mdifrmMain->GenerateDatFolder"), err::PathFileAccess);
@@ -31,8 +31,8 @@ void EditorSession::generateDatFolder() {
     setCurrentFilePath(m_untitledFilePath);
 }
 
-void EditorSession::initChMem() {
-    delAllChannels();
+void EditorSession::initChannelEditor() {
+    emptyAllChannels();
     chooseModel(0);
     chooseBand(band::DefaultPosition);
 }
@@ -71,7 +71,7 @@ void EditorSession::chooseCustomBand(const QString& minText, const QString& maxT
         return;
     // The dialog makes the data untitled and rebuilds it before it takes the band.
     setCurrentFilePath(m_untitledFilePath);
-    newFileSol();
+    rebuildFromTemplate();
     const band::CustomBand custom = band::customBand(minText, maxText);
     m_limits = custom.limits;
     m_customMinText = custom.minText;
@@ -86,10 +86,10 @@ void EditorSession::applyBand(int position) {
     band::writeLimits(m_image, m_limits);
     m_caption = band::caption(position, m_limits, m_context.text(TextCustom));
     Q_EMIT bandChanged(m_bandPosition, m_caption);
-    newFileSol();
+    rebuildFromTemplate();
 }
 
-void EditorSession::modelShow() {
+void EditorSession::showModelFromImage() {
     const int stored = m_image.at(band::ModelAddress);
     if (stored < band::ModelCount) {
         m_modelPosition = stored;
@@ -100,7 +100,7 @@ void EditorSession::modelShow() {
     Q_EMIT modelChanged(m_modelPosition);
 }
 
-void EditorSession::freRangeShow() {
+void EditorSession::showBandFromImage() {
     m_bandShowBusy = true;
     band::Limits limits;
     const bool readable = band::readLimits(m_image, &limits);
@@ -146,7 +146,7 @@ void EditorSession::setCurrentFilePath(const QString& path) {
     Q_EMIT currentFileChanged(path);
 }
 
-bool EditorSession::initTempArray() {
+bool EditorSession::loadTemplate() {
     QByteArray bytes;
     const datafile::Status status =
         datafile::readFile(m_context.appFile(AppContext::TemplateFileName), m_image.size(), &bytes);
@@ -161,15 +161,15 @@ bool EditorSession::initTempArray() {
 
 void EditorSession::newFile() {
     setCurrentFilePath(m_untitledFilePath);
-    newFileSol();
+    rebuildFromTemplate();
 }
 
-void EditorSession::newFileSol() {
+void EditorSession::rebuildFromTemplate() {
     // Model and band survive the new data.
     const QByteArray kept = m_image.mid(band::ModelAddress, 5);
-    initTempArray();
+    loadTemplate();
     m_image.write(band::ModelAddress, kept);
-    showChannels();
+    reloadChannels();
     if (m_settingsRefresh)
         m_settingsRefresh->refreshFromImage();
     Q_EMIT toneListHideRequested();
@@ -184,7 +184,7 @@ FileResult EditorSession::openFile(const QString& path) {
         return {false, MsgWrongFileType, status.reason};
     }
     datafile::loadIntoImage(bytes, m_image);
-    softDisplay();
+    refreshViewsFromImage();
     setCurrentFilePath(path);
     return {};
 }
@@ -196,7 +196,7 @@ FileResult EditorSession::restoreDefaults() {
 FileResult EditorSession::saveAs(const QString& path, int failureMessage) {
     const QString previous = m_currentFilePath;
     m_currentFilePath = path;
-    FileResult result = saveDatFile();
+    FileResult result = saveToCurrentFile();
     if (!result.ok) {
         m_currentFilePath = previous;
         result.messageIndex = failureMessage;
@@ -206,7 +206,7 @@ FileResult EditorSession::saveAs(const QString& path, int failureMessage) {
     return result;
 }
 
-FileResult EditorSession::saveDatFile() {
+FileResult EditorSession::saveToCurrentFile() {
     encodeChannels();
     m_image.write(0, datafile::HeaderText);
     const datafile::Status status = datafile::writeFile(m_currentFilePath, datafile::fileLayout(m_image));
@@ -217,10 +217,10 @@ FileResult EditorSession::saveDatFile() {
     return {};
 }
 
-void EditorSession::softDisplay() {
-    modelShow();
-    freRangeShow();
-    showChannels();
+void EditorSession::refreshViewsFromImage() {
+    showModelFromImage();
+    showBandFromImage();
+    reloadChannels();
     if (m_settingsRefresh)
         m_settingsRefresh->refreshFromImage();
     if (m_image.at(IdentAddress) != quint8('T'))
@@ -230,7 +230,7 @@ void EditorSession::softDisplay() {
     Q_EMIT imageReplaced();
 }
 
-void EditorSession::showChannels() {
+void EditorSession::reloadChannels() {
     if (m_channelRefresh)
         m_channelRefresh->reloadFromImage();
     else
@@ -245,16 +245,16 @@ void EditorSession::encodeChannels() {
         m_codec->encodeAll(m_channels, m_context.channelDef(), m_image);
 }
 
-void EditorSession::delOneChannel(int channel) {
+void EditorSession::emptyChannel(int channel) {
     if (!m_codec->emptyChannel(m_channels, channel, m_image, m_template))
         return;
     Q_EMIT toneListHideRequested();
     Q_EMIT channelsChanged();
 }
 
-void EditorSession::delAllChannels() {
+void EditorSession::emptyAllChannels() {
     for (int n = 1; n <= m_context.channelDef().chCount; ++n)
-        delOneChannel(n);
+        emptyChannel(n);
 }
 
 } // namespace qrt

@@ -72,8 +72,8 @@ public:
     // Start-up: the data folder and untitled path, then the channel editor, which builds
     // the untitled data from the template with model 0 and the band 400 - 470 MHz.
     void startUp();
-    void generateDatFolder();
-    void initChMem();
+    void createDataFolder();
+    void initChannelEditor();
 
     RadioImage& image() { return m_image; }
     const RadioImage& image() const { return m_image; }
@@ -98,8 +98,9 @@ public:
     void chooseCustomBand(const QString& minText, const QString& maxText);
     QString customMinText() const { return m_customMinText; }
     QString customMaxText() const { return m_customMaxText; }
-    void modelShow();
-    void freRangeShow();
+    // Model and band from the image, repairing values the lists do not hold.
+    void showModelFromImage();
+    void showBandFromImage();
     BandState bandState() const;
     // Shows a band state taken earlier; the image is not touched.
     void restoreBandState(const BandState& state);
@@ -110,21 +111,26 @@ public:
     QString statusFileText() const;
     // Puts back a current file path taken earlier (undo).
     void restoreFilePath(const QString& path) { setCurrentFilePath(path); }
-    bool initTempArray();
+    // Reads the template file into the template and the image; false (logged) when it cannot.
+    bool loadTemplate();
     void newFile(); // after the user confirmed
-    void newFileSol();
+    // New data from the template, keeping model and band; every view follows.
+    void rebuildFromTemplate();
     FileResult openFile(const QString& path);
     FileResult restoreDefaults();
     // Save As with a chosen name; the current path changes only when the file was written.
     FileResult saveAs(const QString& path, int failureMessage = MsgSaveAsFailed);
-    FileResult saveDatFile();
+    FileResult saveToCurrentFile();
 
     // Views.
-    void softDisplay();
-    void showChannels();
+    // After the image was replaced: model, band, channels and settings shown from it,
+    // with the settings' repairs.
+    void refreshViewsFromImage();
+    void reloadChannels();
     void encodeChannels();
-    void delOneChannel(int channel);
-    void delAllChannels();
+    // A channel made empty with its record bytes from the template (start-up).
+    void emptyChannel(int channel);
+    void emptyAllChannels();
 
 Q_SIGNALS:
     void channelsChanged();

@@ -161,7 +161,7 @@ FileResult Document::openFile(const QString& path) {
 
 FileResult Document::save() {
     const QByteArray before = image().bytes();
-    const FileResult result = m_session.saveDatFile();
+    const FileResult result = m_session.saveToCurrentFile();
     announceChanges(before);
     if (result.ok)
         markSaved();
@@ -199,7 +199,7 @@ void Document::chooseCustomBand(const QString& minText, const QString& maxText) 
 
 void Document::applyRadioRead(const QByteArray& newImage) {
     m_session.image().write(0, newImage);
-    m_session.softDisplay();
+    m_session.refreshViewsFromImage();
     startNewHistory(true);
     announceReplacement();
 }

@@ -244,13 +244,13 @@ void TestEditorSession::deleteChannelRestoresTemplateRecord() {
     image.write(0x050, QByteArray(16, '\x00'));
     s.session->channelTableStorage().setDecodeTone(5, QStringLiteral("67.0"));
     QSignalSpy changed(s.session.get(), &EditorSession::channelsChanged);
-    s.session->delOneChannel(5);
+    s.session->emptyChannel(5);
     QCOMPARE(image.mid(0x050, 16), file.mid(0x060, 16));
     QCOMPARE(s.session->channels().value(5, 1), -1);
     QCOMPARE(s.session->channels().decodeTone(5), QString());
     QCOMPARE(changed.count(), 1);
 
-    s.session->delAllChannels();
+    s.session->emptyAllChannels();
     for (int n = 1; n <= 16; ++n)
         QCOMPARE(image.mid(0x10 * n, 16), file.mid(0x10 * n + 16, 16));
 
@@ -287,7 +287,7 @@ void TestEditorSession::identificationText() {
     Started s;
     RadioImage& image = s.session->image();
     image.write(0x1B8, stored);
-    s.session->softDisplay();
+    s.session->refreshViewsFromImage();
     QCOMPARE(image.mid(0x1B8, 8), after);
 }
 
@@ -317,7 +317,7 @@ void TestEditorSession::bandFromImage() {
     QFETCH(QString, caption);
     Started s;
     s.session->image().write(0x37A, stored);
-    s.session->softDisplay();
+    s.session->refreshViewsFromImage();
     QCOMPARE(s.session->image().mid(0x37A, 4), after);
     QCOMPARE(s.session->bandPosition(), position);
     QCOMPARE(s.session->bandCaption(), caption);
@@ -327,7 +327,7 @@ void TestEditorSession::bandFromImage() {
 void TestEditorSession::modelFromImage() {
     Started s;
     s.session->image().set(0x379, 5);
-    s.session->softDisplay();
+    s.session->refreshViewsFromImage();
     QCOMPARE(s.session->modelPosition(), 0);
     QCOMPARE(s.session->image().at(0x379), quint8(0));
 }

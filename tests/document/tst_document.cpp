@@ -293,7 +293,7 @@ void TestDocument::reloadingTheContextKeepsTheToneCodec() {
     // The channel codec keeps the tone list of the context; loading the settings again
     // (in another language) must leave it valid.
     s.context->load(1);
-    s.document->session().showChannels();
+    s.document->session().reloadChannels();
     QCOMPARE(s.document->channels().decodeTone(7), QStringLiteral("无"));
 }
 
