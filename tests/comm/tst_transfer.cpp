@@ -79,8 +79,8 @@ void TestTransfer::writeThenReadBackIsIdentical() {
     rig.setRange(start, end);
     RadioImage image = imageOf(patternMemory(2));
     // The radio's band bytes are rewritten from the editor's band by the write.
-    rig.inputs.bandLimits = {40000000, 47000000};
-    band::writeLimits(image, rig.inputs.bandLimits);
+    rig.job.bandLimits = {40000000, 47000000};
+    band::writeLimits(image, rig.job.bandLimits);
     QCOMPARE(rig.write(image), TransferResult::Ok);
     QVERIFY(rig.messages.isEmpty());
 

@@ -80,8 +80,8 @@ void TestWriteExchanges::extraWritesFollowTheRadioParameters() {
     QVERIFY(sim.start(FullSpeed, radio));
     CommRig rig(sim.device());
     rig.setRange(0, 0x0F);
-    rig.inputs.newCodeTicked = newCode;
-    rig.inputs.newCodeBlock = newCodeBlock(QStringLiteral("9A"));
+    rig.job.newCodeTicked = newCode;
+    rig.job.newCodeBlock = newCodeBlock(QStringLiteral("9A"));
     RadioImage image = imageOf(patternMemory(2));
     QCOMPARE(rig.write(image), TransferResult::Ok);
     QVERIFY(rig.messages.isEmpty());
@@ -134,7 +134,7 @@ void TestWriteExchanges::forcedBytesModelAndBand() {
     QVERIFY(sim.start(FullSpeed, radio));
     CommRig rig(sim.device());
     rig.setRange(0x360, 0x36F);
-    rig.inputs.bandLimits = {13600000, 17400000};
+    rig.job.bandLimits = {13600000, 17400000};
     RadioImage image = imageOf(patternMemory(2));
     image.set(0x360, 0x0E);
     image.set(0x361, 0x00);
@@ -192,14 +192,14 @@ void TestWriteExchanges::logWithoutBytesHoldsTheStepLines() {
     SimProcess sim;
     QVERIFY(sim.start(FullSpeed, radio));
     CommRig rig(sim.device());
-    rig.log.showBytes = false; // "Not Show Course" ticked
+    rig.job.showBytes = false; // "Not Show Course" ticked
     rig.setRange(0, 0x0F);
-    rig.inputs.newCodeTicked = true;
-    rig.inputs.newCodeBlock = newCodeBlock(QStringLiteral("9A"));
+    rig.job.newCodeTicked = true;
+    rig.job.newCodeBlock = newCodeBlock(QStringLiteral("9A"));
     RadioImage image = imageOf(patternMemory(2));
     QCOMPARE(rig.write(image), TransferResult::Ok);
     // A busy machine may cost a reply its window; its timeout line is the only other line allowed.
-    QStringList logged = rig.log.lines();
+    QStringList logged = rig.logLines;
     logged.removeAll(rig.texts.text(ProtocolEngine::TextNoReceiveData));
     logged.removeAll(QStringLiteral("Rx: 未收到数据   第 串数据未收到"));
     logged.removeAll(QStringLiteral("Rx: 未收到数据"));
