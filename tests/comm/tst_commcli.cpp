@@ -4,6 +4,7 @@
 #include "TransferFixtures.h"
 
 #include "cli/Cli.h"
+#include "comm/SerialPort.h"
 #include "core/DataFile.h"
 #include "core/RadioImage.h"
 #include "core/SettingsFile.h"
@@ -55,6 +56,7 @@ private Q_SLOTS:
     void badArguments_data();
     void badArguments();
     void portsShowsTheOverride();
+    void portInUse();
 };
 
 void TestCommCli::readSavesTheRadioData() {
@@ -166,6 +168,22 @@ void TestCommCli::portsShowsTheOverride() {
     QCOMPARE(r.code, 0);
     QVERIFY2(r.out.contains(QStringLiteral("* COM2 = /dev/serial/by-id/cable\n")), qPrintable(r.out));
     QCOMPARE(r.out.count(QLatin1Char('\n')), 16);
+}
+
+void TestCommCli::portInUse() {
+    TempAppDir app;
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed, radioMemory(1)));
+    std::unique_ptr<SerialPort> otherProgram = createSerialPort(sim.device());
+    QVERIFY(otherProgram->open());
+    const CliRun r = runCli(app, {QStringLiteral("read"), QStringLiteral("--port"), sim.device(), QStringLiteral("-o"),
+                                  app.filePath(QStringLiteral("r.dat"))});
+    QCOMPARE(r.code, 2);
+    QVERIFY2(r.err.contains(sim.device() + QStringLiteral(" is in use by another program")), qPrintable(r.err));
+    QVERIFY(!QFile::exists(app.filePath(QStringLiteral("r.dat"))));
+    otherProgram->close();
+    QVERIFY(sim.stop());
+    QVERIFY(sim.trace().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCommCli)
