@@ -1,4 +1,5 @@
 #include "cli/CommandContext.h"
+#include "cli/DataFileCheck.h"
 #include "cli/StartedProgram.h"
 #include "comm/PortControl.h"
 #include "comm/PortMap.h"
@@ -225,6 +226,13 @@ int writeCommand(CommandContext& c) {
     CommRun run(c, false);
     if (!run.program().open(c.args.first()))
         return ExitIo;
+    if (const QString notData = notRadioDataText(c.args.first()); !notData.isEmpty()) {
+        if (!c.parser.isSet(QStringLiteral("force"))) {
+            c.err << notData << " Nothing was written; --force writes it all the same.\n";
+            return ExitIo;
+        }
+        c.err << "Warning: " << notData << '\n';
+    }
     if (!run.applyOptions())
         return ExitUsage;
     const TransferResult result = run.run();

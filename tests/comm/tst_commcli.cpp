@@ -50,6 +50,8 @@ class TestCommCli : public QObject {
 private Q_SLOTS:
     void readSavesTheRadioData();
     void writeSendsTheFile();
+    void writeSendsOnlyRadioData_data();
+    void writeSendsOnlyRadioData();
     void programCodeOptions_data();
     void programCodeOptions();
     void rejectedRadio();
@@ -95,6 +97,45 @@ void TestCommCli::writeSendsTheFile() {
     const QByteArray bytes = app.readFile(QStringLiteral("dhcpqec.def"));
     QCOMPARE(sim.memory().mid(0x100, 0xE0), bytes.mid(0x100 + 16, 0xE0));
     QCOMPARE(sim.commandsStartingWith(QStringLiteral("45 5A A5 32 23 45 F2")).size(), 6);
+}
+
+void TestCommCli::writeSendsOnlyRadioData_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("force");
+    QTest::addColumn<bool>("sent");
+    QByteArray random(datafile::FileSize, '\0');
+    for (int i = 0; i < random.size(); ++i)
+        random[i] = char((i * 151 + 7) % 251);
+    const QByteArray text = "Channels: 435.000, 436.000\n";
+    QTest::newRow("empty") << QByteArray() << false << false;
+    QTest::newRow("text") << text << false << false;
+    QTest::newRow("random bytes") << random << false << false;
+    QTest::newRow("text, forced") << text << true << true;
+}
+
+// A file that is not radio data would overwrite the radio with nonsense: it is sent only
+// when the user insists.
+void TestCommCli::writeSendsOnlyRadioData() {
+    QFETCH(QByteArray, file);
+    QFETCH(bool, force);
+    QFETCH(bool, sent);
+    TempAppDir app;
+    QVERIFY(app.writeFile(QStringLiteral("odd.dat"), file));
+    const QByteArray radio = radioMemory(1);
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed, radio));
+    QStringList args = {QStringLiteral("write"), QStringLiteral("--port"),  sim.device(),
+                        app.filePath("odd.dat"), QStringLiteral("--range"), QStringLiteral("0100-010F")};
+    if (force)
+        args << QStringLiteral("--force");
+    const CliRun r = runCli(app, args);
+    QVERIFY2(r.code == (sent ? 0 : 2), qPrintable(r.err));
+    QVERIFY2(r.err.contains(QStringLiteral(" is not radio data: ")), qPrintable(r.err));
+    QCOMPARE(r.err.contains(QStringLiteral("Written.")), sent);
+    QVERIFY(sim.stop());
+    QCOMPARE(sim.trace().isEmpty(), !sent);
+    if (!sent)
+        QCOMPARE(sim.memory(), radio);
 }
 
 void TestCommCli::programCodeOptions_data() {
