@@ -8,6 +8,9 @@
 #include "options/SettingsModel.h"
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QTextStream>
 
 namespace qrt::cli {
@@ -21,6 +24,18 @@ bool parseRange(const QString& text, int* start, int* end) {
     const QStringList parts = text.split(QLatin1Char('-'));
     return parts.size() == 2 && ProgramSettings::parseHexAddress(parts.at(0).trimmed(), start) &&
            ProgramSettings::parseHexAddress(parts.at(1).trimmed(), end) && *start <= *end;
+}
+
+// Why no data file can be saved under path, found out before the radio is read so that
+// nothing read is lost; empty when one can.
+QString whyNotWritable(const QString& path) {
+    if (QFileInfo(path).isDir())
+        return QStringLiteral("it is a folder");
+    QSaveFile probe(path);
+    if (!probe.open(QIODevice::WriteOnly))
+        return probe.errorString();
+    probe.cancelWriting();
+    return {};
 }
 
 // One read or write from the command line: the program started without windows, its
@@ -212,6 +227,10 @@ int readCommand(CommandContext& c) {
     CommRun run(c, true);
     if (!run.applyOptions())
         return ExitUsage;
+    if (const QString why = whyNotWritable(output); !why.isEmpty()) {
+        c.err << "Cannot save to " << QDir::toNativeSeparators(output) << ": " << why << "; the radio was not read.\n";
+        return ExitIo;
+    }
     const TransferResult result = run.run();
     if (result != TransferResult::Ok)
         return run.exitCode(result);

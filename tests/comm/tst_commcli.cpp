@@ -9,6 +9,7 @@
 #include "core/RadioImage.h"
 #include "core/SettingsFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 #include <QTextStream>
@@ -49,6 +50,8 @@ class TestCommCli : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void readSavesTheRadioData();
+    void readNeedsAPlaceToSave_data();
+    void readNeedsAPlaceToSave();
     void writeSendsTheFile();
     void writeSendsOnlyRadioData_data();
     void writeSendsOnlyRadioData();
@@ -83,6 +86,34 @@ void TestCommCli::readSavesTheRadioData() {
     const QByteArray saved = app.readFile(QStringLiteral("read.dat"));
     QCOMPARE(saved.size(), datafile::FileSize);
     QCOMPARE(saved, file);
+}
+
+void TestCommCli::readNeedsAPlaceToSave_data() {
+    QTest::addColumn<QString>("output"); // below the application folder
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing folder") << "missing/folder/x.dat"
+                                    << "No such file or directory";
+    QTest::newRow("a folder") << "Data"
+                              << "it is a folder";
+}
+
+// What is read must not be lost for want of a place to save it: the place is checked first.
+void TestCommCli::readNeedsAPlaceToSave() {
+    QFETCH(QString, output);
+    QFETCH(QString, reason);
+    TempAppDir app;
+    QVERIFY(QDir(app.path()).mkpath(QStringLiteral("Data")));
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed, radioMemory(1)));
+    const QString path = app.filePath(output);
+    const CliRun r = runCli(app, {QStringLiteral("read"), QStringLiteral("--port"), sim.device(), QStringLiteral("-o"),
+                                  path, QStringLiteral("--range"), QStringLiteral("0000-000F")});
+    QCOMPARE(r.code, 2);
+    QVERIFY2(r.err.contains(QStringLiteral("Cannot save to ") + path + QStringLiteral(": ") + reason),
+             qPrintable(r.err));
+    QVERIFY(r.err.contains(QStringLiteral("the radio was not read")));
+    QVERIFY(sim.stop());
+    QVERIFY(sim.trace().isEmpty());
 }
 
 void TestCommCli::writeSendsTheFile() {
