@@ -1,31 +1,13 @@
 // Files that are not radio data: what is wrong with them, and what the tool does with them.
+#include "CliRun.h"
 #include "TestSupport.h"
-#include "cli/Cli.h"
 #include "core/DataFile.h"
 
 #include <QTest>
-#include <QTextStream>
 
 using namespace qrt;
 
 namespace {
-
-struct Run {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-Run runCli(const test::TempAppDir& dir, QStringList args) {
-    Run r;
-    QTextStream out(&r.out), err(&r.err);
-    args.prepend(QStringLiteral("qrt506-cli"));
-    args << QStringLiteral("--app-dir") << dir.path() << QStringLiteral("--lang") << QStringLiteral("3");
-    r.code = cli::run(args, QStringLiteral("/nonexistent"), out, err);
-    out.flush();
-    err.flush();
-    return r;
-}
 
 QByteArray savedFile() {
     QByteArray bytes(datafile::FileSize, char(0x5A));
@@ -83,12 +65,13 @@ void TestRadioDataCheck::dumpAndNormalizeWarnButGoOn() {
     const QString in = dir.filePath(QStringLiteral("in.dat"));
     const QString warning = QStringLiteral("Warning: ") + in + QStringLiteral(" is not radio data: ") + reason;
 
-    const Run dump = runCli(dir, {QStringLiteral("dump"), in});
+    const test::CliRun dump = test::runCli(dir.path(), {QStringLiteral("dump"), in});
     QCOMPARE(dump.code, 0);
     QVERIFY2(dump.err.contains(warning), qPrintable(dump.err));
     QVERIFY(dump.out.startsWith(QStringLiteral("Model: ")));
 
-    const Run normalize = runCli(dir, {QStringLiteral("normalize"), in, QStringLiteral("-o"), dir.filePath("out.dat")});
+    const test::CliRun normalize =
+        test::runCli(dir.path(), {QStringLiteral("normalize"), in, QStringLiteral("-o"), dir.filePath("out.dat")});
     QCOMPARE(normalize.code, 0);
     QVERIFY2(normalize.err.contains(warning), qPrintable(normalize.err));
     QCOMPARE(dir.readFile(QStringLiteral("out.dat")).size(), datafile::FileSize);
@@ -107,13 +90,13 @@ void TestRadioDataCheck::writeRefusesWithoutForce() {
     const QString in = dir.filePath(QStringLiteral("in.dat"));
     const QStringList write = {QStringLiteral("write"), in, QStringLiteral("--port"), dir.filePath("no-such-tty")};
 
-    const Run refused = runCli(dir, write);
+    const test::CliRun refused = test::runCli(dir.path(), write);
     QCOMPARE(refused.code, 2);
     QVERIFY2(refused.err.contains(in + QStringLiteral(" is not radio data: ") + reason), qPrintable(refused.err));
     QVERIFY(refused.err.contains(QStringLiteral("--force")));
     QVERIFY(!refused.err.contains(QStringLiteral("Port:")));
 
-    const Run forced = runCli(dir, write + QStringList{QStringLiteral("--force")});
+    const test::CliRun forced = test::runCli(dir.path(), write + QStringList{QStringLiteral("--force")});
     QCOMPARE(forced.code, 2);
     QVERIFY2(forced.err.contains(QStringLiteral("Warning: ") + in + QStringLiteral(" is not radio data")),
              qPrintable(forced.err));

@@ -1,9 +1,9 @@
 // The command-line read and write against the radio emulator.
+#include "CliRun.h"
 #include "SimProcess.h"
 #include "TestSupport.h"
 #include "TransferFixtures.h"
 
-#include "cli/Cli.h"
 #include "comm/SerialPort.h"
 #include "core/DataFile.h"
 #include "core/RadioImage.h"
@@ -12,30 +12,15 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
-#include <QTextStream>
 
 using namespace qrt;
 using namespace qrt::test::fixtures;
+using qrt::test::CliRun;
+using qrt::test::runCli;
 using qrt::test::SimProcess;
 using qrt::test::TempAppDir;
 
 namespace {
-
-struct CliRun {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-CliRun runCli(const TempAppDir& app, const QStringList& args) {
-    CliRun r;
-    QTextStream out(&r.out), err(&r.err);
-    r.code = cli::run(QStringList{QStringLiteral("qrt506-cli"), QStringLiteral("--lang"), QStringLiteral("3")} + args,
-                      app.path(), out, err);
-    out.flush();
-    err.flush();
-    return r;
-}
 
 // A radio whose memory holds valid band limits (400 - 470 MHz), so the editor shows its data.
 QByteArray radioMemory(int seed) {
@@ -69,7 +54,7 @@ void TestCommCli::readSavesTheRadioData() {
     // The factory settings as the radio holds them: a normalized file reads back unchanged.
     const QString factory = app.filePath(QStringLiteral("DefRadioSet.def"));
     const QString normalized = app.filePath(QStringLiteral("factory.dat"));
-    QCOMPARE(runCli(app, {QStringLiteral("normalize"), factory, QStringLiteral("-o"), normalized}).code, 0);
+    QCOMPARE(runCli(app.path(), {QStringLiteral("normalize"), factory, QStringLiteral("-o"), normalized}).code, 0);
     const QByteArray file = app.readFile(QStringLiteral("factory.dat"));
     RadioImage image(MemorySize);
     image.fill(0xFF);
@@ -78,8 +63,9 @@ void TestCommCli::readSavesTheRadioData() {
     SimProcess sim;
     QVERIFY(sim.start(FullSpeed, radio));
     const QString out = app.filePath(QStringLiteral("read.dat"));
-    const CliRun r = runCli(app, {QStringLiteral("read"), QStringLiteral("--port"), sim.device(), QStringLiteral("-o"),
-                                  out, QStringLiteral("--range"), QStringLiteral("0000-03FF")});
+    const CliRun r =
+        runCli(app.path(), {QStringLiteral("read"), QStringLiteral("--port"), sim.device(), QStringLiteral("-o"), out,
+                            QStringLiteral("--range"), QStringLiteral("0000-03FF")});
     QVERIFY2(r.code == 0, qPrintable(r.err));
     QVERIFY(r.err.contains(QStringLiteral("Read Successful")));
     QVERIFY(r.err.contains(QStringLiteral("100 %")));
@@ -106,8 +92,9 @@ void TestCommCli::readNeedsAPlaceToSave() {
     SimProcess sim;
     QVERIFY(sim.start(FullSpeed, radioMemory(1)));
     const QString path = app.filePath(output);
-    const CliRun r = runCli(app, {QStringLiteral("read"), QStringLiteral("--port"), sim.device(), QStringLiteral("-o"),
-                                  path, QStringLiteral("--range"), QStringLiteral("0000-000F")});
+    const CliRun r =
+        runCli(app.path(), {QStringLiteral("read"), QStringLiteral("--port"), sim.device(), QStringLiteral("-o"), path,
+                            QStringLiteral("--range"), QStringLiteral("0000-000F")});
     QCOMPARE(r.code, 2);
     QVERIFY2(r.err.contains(QStringLiteral("Cannot save to ") + path + QStringLiteral(": ") + reason),
              qPrintable(r.err));
@@ -121,8 +108,8 @@ void TestCommCli::writeSendsTheFile() {
     SimProcess sim;
     QVERIFY(sim.start(FullSpeed, radioMemory(1)));
     const QString file = app.filePath(QStringLiteral("dhcpqec.def"));
-    const CliRun r = runCli(app, {QStringLiteral("write"), QStringLiteral("--port"), sim.device(), file,
-                                  QStringLiteral("--range"), QStringLiteral("0100-01FF")});
+    const CliRun r = runCli(app.path(), {QStringLiteral("write"), QStringLiteral("--port"), sim.device(), file,
+                                         QStringLiteral("--range"), QStringLiteral("0100-01FF")});
     QVERIFY2(r.code == 0, qPrintable(r.err));
     QVERIFY(sim.stop());
     const QByteArray bytes = app.readFile(QStringLiteral("dhcpqec.def"));
@@ -159,7 +146,7 @@ void TestCommCli::writeSendsOnlyRadioData() {
                         app.filePath("odd.dat"), QStringLiteral("--range"), QStringLiteral("0100-010F")};
     if (force)
         args << QStringLiteral("--force");
-    const CliRun r = runCli(app, args);
+    const CliRun r = runCli(app.path(), args);
     QVERIFY2(r.code == (sent ? 0 : 2), qPrintable(r.err));
     QVERIFY2(r.err.contains(QStringLiteral(" is not radio data: ")), qPrintable(r.err));
     QCOMPARE(r.err.contains(QStringLiteral("Written.")), sent);
@@ -185,10 +172,10 @@ void TestCommCli::programCodeOptions() {
     TempAppDir app;
     SimProcess sim;
     QVERIFY(sim.start(FullSpeed + QStringList{QStringLiteral("--code"), QStringLiteral("K9")}, radioMemory(1)));
-    const CliRun r = runCli(app, QStringList{QStringLiteral("read"), QStringLiteral("--port"), sim.device(),
-                                             QStringLiteral("-o"), app.filePath(QStringLiteral("r.dat")),
-                                             QStringLiteral("--range"), QStringLiteral("0000-000F")} +
-                                     options);
+    const CliRun r = runCli(app.path(), QStringList{QStringLiteral("read"), QStringLiteral("--port"), sim.device(),
+                                                    QStringLiteral("-o"), app.filePath(QStringLiteral("r.dat")),
+                                                    QStringLiteral("--range"), QStringLiteral("0000-000F")} +
+                                            options);
     QCOMPARE(r.code, code);
     QCOMPARE(r.err.contains(QStringLiteral("Program Code Error")), code != 0);
     QCOMPARE(QFile::exists(app.filePath(QStringLiteral("r.dat"))), code == 0);
@@ -200,8 +187,8 @@ void TestCommCli::rejectedRadio() {
     radio.replace(0x388, 3, QByteArray::fromHex("5A4142"));
     SimProcess sim;
     QVERIFY(sim.start(FullSpeed, radio));
-    const CliRun r = runCli(app, {QStringLiteral("read"), QStringLiteral("--port"), sim.device(), QStringLiteral("-o"),
-                                  app.filePath(QStringLiteral("r.dat"))});
+    const CliRun r = runCli(app.path(), {QStringLiteral("read"), QStringLiteral("--port"), sim.device(),
+                                         QStringLiteral("-o"), app.filePath(QStringLiteral("r.dat"))});
     QCOMPARE(r.code, 2);
     QVERIFY(r.err.contains(QStringLiteral("This software Can't support this radio")));
 }
@@ -225,8 +212,9 @@ void TestCommCli::badArguments() {
     QFETCH(int, code);
     QFETCH(QString, message);
     TempAppDir app;
-    const CliRun r = runCli(
-        app, QStringList{QStringLiteral("read"), QStringLiteral("-o"), app.filePath(QStringLiteral("r.dat"))} + args);
+    const CliRun r =
+        runCli(app.path(),
+               QStringList{QStringLiteral("read"), QStringLiteral("-o"), app.filePath(QStringLiteral("r.dat"))} + args);
     QCOMPARE(r.code, code);
     QVERIFY2(r.err.contains(message), qPrintable(r.err));
 }
@@ -236,7 +224,7 @@ void TestCommCli::portsShowsTheOverride() {
     SettingsFile settings(app.filePath(QStringLiteral("holvard.def")));
     QVERIFY(settings.write(QStringLiteral("Ports"), QStringLiteral("COM2"), QStringLiteral("/dev/serial/by-id/cable")));
     QVERIFY(settings.write(QStringLiteral("Setting"), QStringLiteral("COM"), QStringLiteral("2")));
-    const CliRun r = runCli(app, {QStringLiteral("ports")});
+    const CliRun r = runCli(app.path(), {QStringLiteral("ports")});
     QCOMPARE(r.code, 0);
     QVERIFY2(r.out.contains(QStringLiteral("* COM2 = /dev/serial/by-id/cable\n")), qPrintable(r.out));
     QCOMPARE(r.out.count(QLatin1Char('\n')), 16);
@@ -248,8 +236,8 @@ void TestCommCli::portInUse() {
     QVERIFY(sim.start(FullSpeed, radioMemory(1)));
     std::unique_ptr<SerialPort> otherProgram = createSerialPort(sim.device());
     QVERIFY(otherProgram->open());
-    const CliRun r = runCli(app, {QStringLiteral("read"), QStringLiteral("--port"), sim.device(), QStringLiteral("-o"),
-                                  app.filePath(QStringLiteral("r.dat"))});
+    const CliRun r = runCli(app.path(), {QStringLiteral("read"), QStringLiteral("--port"), sim.device(),
+                                         QStringLiteral("-o"), app.filePath(QStringLiteral("r.dat"))});
     QCOMPARE(r.code, 2);
     QVERIFY2(r.err.contains(sim.device() + QStringLiteral(" is in use by another program")), qPrintable(r.err));
     QVERIFY(!QFile::exists(app.filePath(QStringLiteral("r.dat"))));
