@@ -35,8 +35,8 @@ const std::map<QString, Command>& commands() {
          {readCommand, "read [--port PORT] -o OUT.dat [--range START-END] [--code TEXT] [--new-code TEXT]   "
                        "read the radio and save the data"}},
         {QStringLiteral("write"),
-         {writeCommand, "write [--port PORT] FILE.dat [--range START-END] [--code TEXT] [--new-code TEXT]   "
-                        "write a data file into the radio"}},
+         {writeCommand, "write [--port PORT] FILE.dat [--range START-END] [--code TEXT] [--new-code TEXT] "
+                        "[--force]   write a data file into the radio"}},
         {QStringLiteral("set"),
          {setCommand, "set FILE ASSIGNMENT... -o OUT   change options and channels as a user would, in order, and "
                       "save to OUT. Options: NAME=VALUE (a list by item text, #n or n; a check box by 0/1; a text "
@@ -79,6 +79,9 @@ int run(const QStringList& arguments, const QString& defaultAppDir, QTextStream&
     parser.addOption({QStringLiteral("new-code"),
                       QStringLiteral("read/write: \"Set New Program Code\" ticked with this code."),
                       QStringLiteral("TEXT")});
+    parser.addOption(
+        {QStringLiteral("force"),
+         QStringLiteral("write: send a file that is not radio data (wrong length, no header) all the same.")});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("The command to run (see below)."));
 
     if (!parser.parse(arguments)) {

@@ -1,23 +1,21 @@
 #include "cli/CommandContext.h"
+#include "cli/DataFileCheck.h"
 #include "cli/StartedProgram.h"
-#include "comm/CommClock.h"
-#include "comm/CommLog.h"
+#include "comm/DocumentTransfer.h"
 #include "comm/PortControl.h"
 #include "comm/PortMap.h"
-#include "comm/ProtocolEngine.h"
 #include "comm/RadioTransfer.h"
-#include "comm/ReservedCodes.h"
 #include "options/SettingsModel.h"
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QTextStream>
 
 namespace qrt::cli {
 
 namespace {
-
-const QStringList SideKeyLists = {QStringLiteral("listSk1Short"), QStringLiteral("listSk1Long"),
-                                  QStringLiteral("listSk2Short"), QStringLiteral("listSk2Long")};
 
 bool parseRange(const QString& text, int* start, int* end) {
     const QStringList parts = text.split(QLatin1Char('-'));
@@ -25,17 +23,28 @@ bool parseRange(const QString& text, int* start, int* end) {
            ProgramSettings::parseHexAddress(parts.at(1).trimmed(), end) && *start <= *end;
 }
 
+// Why no data file can be saved under path, found out before the radio is read so that
+// nothing read is lost; empty when one can.
+QString whyNotWritable(const QString& path) {
+    if (QFileInfo(path).isDir())
+        return QStringLiteral("it is a folder");
+    QSaveFile probe(path);
+    if (!probe.open(QIODevice::WriteOnly))
+        return probe.errorString();
+    probe.cancelWriting();
+    return {};
+}
+
 // One read or write from the command line: the program started without windows, its
-// settings pages as the model behind them, and the communication objects.
+// settings pages as the model behind them, and the communication objects. The operation
+// runs on this thread; its status lines are printed as they come.
 class CommRun {
 public:
     CommRun(CommandContext& c, bool reading)
         : m_c(c), m_reading(reading), m_program(c.appDir, c.language, c.err), m_model(m_program.settings()),
           m_port(m_program.context().settings(), m_program.context().errorLog()),
-          m_engine(m_program.context().errorLog(), m_clock, m_log),
-          m_transfer(m_engine, m_port, m_log, m_clock, m_program.context().errorLog()) {
-        m_engine.selectStdCodes();
-        m_engine.selectAltCodes();
+          m_transfer(m_program.context().errorLog()) {
+        QObject::connect(&m_transfer, &RadioTransfer::statusChanged, [this](const QString& s) { showStatus(s); });
     }
 
     StartedProgram& program() { return m_program; }
@@ -43,10 +52,10 @@ public:
     // --port, --range, --code and --new-code; false (with a message) when one is wrong.
     bool applyOptions() {
         const ProgramSettings& s = m_program.context().program();
-        m_inputs.readStart = s.readStartAddr;
-        m_inputs.readEnd = s.readEndAddr;
-        m_inputs.writeStart = s.writeStartAddr;
-        m_inputs.writeEnd = s.writeEndAddr;
+        m_job.readStart = s.readStartAddr;
+        m_job.readEnd = s.readEndAddr;
+        m_job.writeStart = s.writeStartAddr;
+        m_job.writeEnd = s.writeEndAddr;
         const QCommandLineParser& p = m_c.parser;
         if (p.isSet(QStringLiteral("range"))) {
             int start = 0, end = 0;
@@ -54,10 +63,10 @@ public:
                 m_c.err << "--range takes START-END in hexadecimal, e.g. 0000-03FF.\n";
                 return false;
             }
-            (m_reading ? m_inputs.readStart : m_inputs.writeStart) = start;
-            (m_reading ? m_inputs.readEnd : m_inputs.writeEnd) = end;
+            (m_reading ? m_job.readStart : m_job.writeStart) = start;
+            (m_reading ? m_job.readEnd : m_job.writeEnd) = end;
         }
-        const int end = m_reading ? m_inputs.readEnd : m_inputs.writeEnd;
+        const int end = m_reading ? m_job.readEnd : m_job.writeEnd;
         if (end >= m_program.session().image().size()) {
             m_c.err << "The range ends beyond the memory image (highest address "
                     << QString::number(m_program.session().image().size() - 1, 16).toUpper() << ").\n";
@@ -86,54 +95,23 @@ public:
     }
 
     TransferResult run() {
-        EditorSession& session = m_program.session();
-        const options::Control* codeBox = m_model.control(QStringLiteral("txtRdWrCode"));
-        const options::Control* newTicked = m_model.control(QStringLiteral("chkNewRdWrCode"));
-        const options::Control* newCode = m_model.control(QStringLiteral("txtNewRdWrCode"));
-        const options::Control* serials = m_model.control(QStringLiteral("cboImportSeq"));
-        const options::Control* autoNext = m_model.control(QStringLiteral("chkAutoNextSn"));
-        m_inputs.codeFieldShown = codeBox && codeBox->visible;
-        m_inputs.newCodeTicked = newTicked && newTicked->checked;
-        m_inputs.newCodeText = newCode ? newCode->text : QString();
-        m_inputs.newCodeBlock = m_model.newCodeBlock();
-        m_inputs.reservedCodes = reservedProgramCodes();
-        m_inputs.bandLimits = session.bandLimits();
-        m_inputs.autoNextSerial = serials && serials->visible && !serials->items.isEmpty() && autoNext &&
-                                  autoNext->visible && autoNext->checked;
-
-        TransferCallbacks cb;
-        cb.text = [this](int i) { return m_program.context().text(i); };
-        cb.status = [this](const QString& s) { showStatus(s); };
-        cb.message = [this](int i) {
-            m_messages << i;
-            m_c.err << m_program.context().text(i) << '\n';
-            m_c.err.flush();
-        };
-        cb.encodeChannels = [&session] { session.encodeChannels(); };
-        cb.storeSideKeys = [this] {
-            for (const QString& name : SideKeyLists) {
-                if (const options::Control* list = m_model.control(name); list && list->item >= 0)
-                    m_model.selectItem(name, list->item);
-            }
-        };
-        cb.advanceSerial = [this] { m_model.seqSwitch(1); };
-        cb.softDisplay = [&session] { session.refreshViewsFromImage(); };
-        m_port.showPortDialog = [this] {
-            m_c.err << m_port.lastError() << '\n';
-            for (int n = 1; n <= PortControl::PortCount; ++n) {
-                const QString device = m_port.deviceOf(n);
-                if (!device.isEmpty())
-                    m_c.err << "  " << portmap::describePort(n, m_program.context().settings()) << '\n';
-            }
-            m_c.err.flush();
-        };
+        m_job.kind = m_reading ? TransferJob::Read : TransferJob::Write;
+        m_job.device = m_port.currentDevice();
+        m_job.portNumber = m_port.portNumber();
+        fillTransferJob(m_program.document(), m_job);
         m_c.err << "Port: "
                 << (m_port.currentDevice() == m_port.deviceOf(m_port.portNumber())
                         ? portmap::describePort(m_port.portNumber(), m_program.context().settings())
                         : m_port.currentDevice())
                 << '\n';
-        return m_reading ? m_transfer.read(session.image(), m_inputs, cb)
-                         : m_transfer.write(session.image(), m_inputs, cb);
+        m_c.err.flush();
+        const TransferOutcome outcome = m_transfer.execute(m_job);
+        if (outcome.portOpenFailed)
+            reportPortFailure(outcome);
+        for (int index : outcome.messages)
+            m_c.err << m_program.context().text(index) << '\n';
+        applyTransferOutcome(m_program.document(), m_job, outcome);
+        return outcome.result;
     }
 
     int exitCode(TransferResult result) {
@@ -154,6 +132,17 @@ public:
     }
 
 private:
+    // What the port dialog would offer, then the log line it leaves.
+    void reportPortFailure(const TransferOutcome& outcome) {
+        m_c.err << outcome.portErrorText << '\n';
+        for (int n = 1; n <= PortControl::PortCount; ++n) {
+            if (!m_port.deviceOf(n).isEmpty())
+                m_c.err << "  " << portmap::describePort(n, m_program.context().settings()) << '\n';
+        }
+        m_c.err.flush();
+        m_port.logOpenFailure(outcome.portError);
+    }
+
     void showStatus(const QString& s) {
         if (s.isEmpty() || s == m_lastStatus)
             return;
@@ -173,13 +162,9 @@ private:
     bool m_reading;
     StartedProgram m_program;
     options::SettingsModel& m_model;
-    CommClock m_clock;
-    CommLog m_log;
     PortControl m_port;
-    ProtocolEngine m_engine;
     RadioTransfer m_transfer;
-    TransferInputs m_inputs;
-    QList<int> m_messages;
+    TransferJob m_job;
     QString m_lastStatus;
     int m_lastTen = -1;
 };
@@ -207,6 +192,10 @@ int readCommand(CommandContext& c) {
     CommRun run(c, true);
     if (!run.applyOptions())
         return ExitUsage;
+    if (const QString why = whyNotWritable(output); !why.isEmpty()) {
+        c.err << "Cannot save to " << QDir::toNativeSeparators(output) << ": " << why << "; the radio was not read.\n";
+        return ExitIo;
+    }
     const TransferResult result = run.run();
     if (result != TransferResult::Ok)
         return run.exitCode(result);
@@ -221,6 +210,13 @@ int writeCommand(CommandContext& c) {
     CommRun run(c, false);
     if (!run.program().open(c.args.first()))
         return ExitIo;
+    if (const QString notData = notRadioDataText(c.args.first()); !notData.isEmpty()) {
+        if (!c.parser.isSet(QStringLiteral("force"))) {
+            c.err << notData << " Nothing was written; --force writes it all the same.\n";
+            return ExitIo;
+        }
+        c.err << "Warning: " << notData << '\n';
+    }
     if (!run.applyOptions())
         return ExitUsage;
     const TransferResult result = run.run();

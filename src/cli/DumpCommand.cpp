@@ -1,6 +1,7 @@
 #include "cli/DumpCommand.h"
 
 #include "cli/CommandContext.h"
+#include "cli/DataFileCheck.h"
 #include "cli/StartedProgram.h"
 
 #include <QCommandLineParser>
@@ -126,6 +127,8 @@ int dumpCommand(CommandContext& c) {
     StartedProgram program(c.appDir, c.language, c.err);
     if (!c.args.isEmpty() && !program.open(c.args.first()))
         return ExitIo;
+    if (const QString notData = c.args.isEmpty() ? QString() : notRadioDataText(c.args.first()); !notData.isEmpty())
+        c.err << "Warning: " << notData << '\n';
     if (c.parser.isSet(QStringLiteral("json"))) {
         QJsonObject json = dumpJson(program.session());
         json.insert(QStringLiteral("settings"), settingsJson(program.settings()));

@@ -1,4 +1,5 @@
 #include "cli/CommandContext.h"
+#include "cli/DataFileCheck.h"
 #include "cli/StartedProgram.h"
 #include "core/DataFile.h"
 #include "core/MemoryMap.h"
@@ -57,9 +58,11 @@ int normalizeCommand(CommandContext& c) {
         return ExitUsage;
     }
     StartedProgram program(c.appDir, c.language, c.err);
-    if (!program.open(c.args.first()) || !program.saveAs(output))
+    if (!program.open(c.args.first()))
         return ExitIo;
-    return ExitOk;
+    if (const QString notData = notRadioDataText(c.args.first()); !notData.isEmpty())
+        c.err << "Warning: " << notData << '\n';
+    return program.saveAs(output) ? ExitOk : ExitIo;
 }
 
 int hexdumpCommand(CommandContext& c) {

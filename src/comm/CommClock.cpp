@@ -7,8 +7,8 @@ namespace qrt {
 void CommClock::delayNms(int n) {
     const qint64 until = nowMs() + qint64(qMax(0, n)) + 2;
     while (nowMs() < until) {
-        if (processEvents)
-            processEvents();
+        if (onWait)
+            onWait();
         // A short nap between passes keeps the wait from taking a whole core.
         QThread::usleep(200);
     }

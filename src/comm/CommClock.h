@@ -6,8 +6,9 @@
 
 namespace qrt {
 
-// The millisecond clock of the communication code, its event-processing wait and its
-// plain pause.
+// The millisecond clock of the communication code, its polling wait and its plain pause.
+// The waits need no event loop: a read or write runs them on a thread of its own while
+// the window stays live, and the stop request reaches them as a flag.
 class CommClock {
 public:
     CommClock() { m_timer.start(); }
@@ -15,14 +16,14 @@ public:
     // Milliseconds since the clock was made.
     qint64 nowMs() const { return m_timer.elapsed(); }
 
-    // Waits until the clock reads at least now + n + 2, calling the event hook on every
-    // pass, so that a stop request or a close request can be handled while waiting.
+    // Waits until the clock reads at least now + n + 2, calling onWait on every pass.
     void delayNms(int n);
     // Sleeps without processing events.
     static void pause(int ms);
 
-    // Lets the caller process its pending events (a window's stop box, say).
-    std::function<void()> processEvents;
+    // Called on every pass of a wait, on the waiting thread: a seam for tests that act
+    // while the line is waited for, as a user ticking the stop box does.
+    std::function<void()> onWait;
 
 private:
     QElapsedTimer m_timer;

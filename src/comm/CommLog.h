@@ -4,19 +4,22 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <functional>
 
 namespace qrt {
 
 // The data log of the communication window: the bytes sent and received in hexadecimal,
-// the timeout lines and the step lines of a write.
+// the timeout lines and the step lines of a write. Filled by the thread that runs the
+// operation; lineAdded and cleared are called on that thread.
 class CommLog {
 public:
     static constexpr int MaxLines = 3000;
     enum Direction { Transmit = 0, Receive = -1 };
 
-    // Whether byte lines are logged ("Not Show Course" unticked); off by default.
-    bool showBytes = false;
+    // Whether byte lines are logged ("Not Show Course" unticked); off by default. The
+    // window may change it from its own thread while an operation runs.
+    std::atomic<bool> showBytes{false};
 
     const QStringList& lines() const { return m_lines; }
     // The index of the next line.

@@ -26,11 +26,6 @@ int errNumberOf(PortError kind) {
 PortControl::PortControl(SettingsFile& settings, ErrorLog& log, PortFactory factory, QString devDir)
     : m_settings(settings), m_log(log), m_factory(std::move(factory)), m_devDir(std::move(devDir)) {}
 
-PortControl::~PortControl() {
-    if (m_port)
-        m_port->close();
-}
-
 void PortControl::setPortNumber(int number) {
     if (number >= 1 && number <= PortCount)
         m_portNumber = number;
@@ -79,39 +74,8 @@ void PortControl::autoSetPort() {
     }
 }
 
-bool PortControl::openCom() {
-    if (m_port)
-        m_port->close();
-    const QString device = currentDevice();
-    m_lastError.clear();
-    m_lastErrorKind = PortError::None;
-    bool ok = false;
-    if (device.isEmpty()) {
-        m_lastErrorKind = PortError::NotFound;
-        m_lastError = portmap::portKey(m_portNumber) + QStringLiteral(" stands for no serial device on this computer");
-        m_port.reset();
-    } else {
-        m_port = m_factory(device);
-        ok = m_port->open();
-        if (!ok) {
-            m_lastErrorKind = m_port->error();
-            m_lastError = m_port->errorText();
-        }
-    }
-    m_openFailed = !ok;
-    if (!ok) {
-        if (showPortDialog)
-            showPortDialog();
-        m_log.logErr(QStringLiteral("modCommun->OpenCom"), errNumberOf(m_lastErrorKind));
-    }
-    return ok;
-}
-
-void PortControl::closeCom() {
-    if (!m_port)
-        return;
-    if (!m_port->close())
-        m_log.logErr(QStringLiteral("modCommun->CloseCom"), err::IoDeviceError);
+void PortControl::logOpenFailure(PortError kind) {
+    m_log.logErr(QStringLiteral("modCommun->OpenCom"), errNumberOf(kind));
 }
 
 } // namespace qrt

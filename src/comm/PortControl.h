@@ -5,8 +5,6 @@
 #include <QString>
 
 #include <array>
-#include <functional>
-#include <memory>
 
 namespace qrt {
 
@@ -14,16 +12,15 @@ class ErrorLog;
 class SettingsFile;
 
 // The one serial port of the program: the current port number, the open tests of the
-// numbers 1..16 with their results, the automatic choice of a port, and opening and
-// closing the port around an operation.
+// numbers 1..16 with their results and the automatic choice of a port. A read or write
+// opens the device itself, on the thread it runs on (RadioTransfer).
 class PortControl {
 public:
-    using PortFactory = std::function<std::unique_ptr<SerialPort>(const QString& device)>;
+    using PortFactory = SerialPortFactory;
     static constexpr int PortCount = 16;
 
     PortControl(SettingsFile& settings, ErrorLog& log, PortFactory factory = createSerialPort,
                 QString devDir = QStringLiteral("/dev"));
-    ~PortControl();
 
     int portNumber() const { return m_portNumber; }
     void setPortNumber(int number);
@@ -43,17 +40,10 @@ public:
     // Nothing changes when no port passes.
     void autoSetPort();
 
-    // Opens the current port. On failure openFailed() is set, the port dialog hook runs and
-    // the failure is logged after it, and lastError() tells why.
-    bool openCom();
-    void closeCom();
-    bool openFailed() const { return m_openFailed; }
-    QString lastError() const { return m_lastError; }
-    PortError lastErrorKind() const { return m_lastErrorKind; }
-    SerialPort* port() { return m_port.get(); }
-
-    // Shown when an open for an operation fails, so the user can choose another port.
-    std::function<void()> showPortDialog;
+    // Logs that the port of an operation did not open ("modCommun->OpenCom"). The caller
+    // shows the port dialog first, so that the user can choose another port, and logs
+    // when it has closed.
+    void logOpenFailure(PortError kind);
 
 private:
     SettingsFile& m_settings;
@@ -63,10 +53,6 @@ private:
     int m_portNumber = 1;
     QString m_deviceOverride;
     std::array<int, PortCount> m_status{};
-    std::unique_ptr<SerialPort> m_port;
-    bool m_openFailed = false;
-    QString m_lastError;
-    PortError m_lastErrorKind = PortError::None;
 };
 
 } // namespace qrt

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -33,6 +34,16 @@ bool PosixTtyPort::open() {
         setError(kind, portmap::openFailureText(m_device, kind, QString::fromLocal8Bit(std::strerror(e))));
         return false;
     }
+    // One program at a time on the line: a second program's bytes would corrupt both
+    // transfers. The lock also holds against a program running as root, which the
+    // terminal's exclusive mode lets through.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int e = errno;
+        ::close(fd);
+        const PortError kind = e == EWOULDBLOCK ? PortError::Busy : PortError::Other;
+        setError(kind, portmap::openFailureText(m_device, kind, QString::fromLocal8Bit(std::strerror(e))));
+        return false;
+    }
     termios tio{};
     if (::tcgetattr(fd, &tio) != 0) {
         const int e = errno;
@@ -50,6 +61,7 @@ bool PosixTtyPort::open() {
     ::cfsetispeed(&tio, B9600);
     ::cfsetospeed(&tio, B9600);
     ::tcsetattr(fd, TCSANOW, &tio);
+    ::ioctl(fd, TIOCEXCL);
     m_fd = fd;
     return true;
 }
@@ -57,6 +69,9 @@ bool PosixTtyPort::open() {
 bool PosixTtyPort::close() {
     if (m_fd < 0)
         return true;
+    // The exclusive mode belongs to the terminal, not to this descriptor: it would outlive
+    // the close while the other end keeps the terminal open.
+    ::ioctl(m_fd, TIOCNXCL);
     const bool ok = ::close(m_fd) == 0;
     m_fd = -1;
     if (!ok)

@@ -4,6 +4,11 @@
 
 #include <QSerialPort>
 
+#ifndef Q_OS_WIN
+#include <cerrno>
+#include <sys/file.h>
+#endif
+
 namespace qrt {
 
 QtSerialPortDevice::QtSerialPortDevice(const QString& device)
@@ -29,6 +34,16 @@ bool QtSerialPortDevice::open() {
         m_port->clearError();
         return false;
     }
+#ifndef Q_OS_WIN
+    // The library's lock file keeps out the programs that look for it; the lock on the
+    // device itself also keeps out those that open it directly (see PosixTtyPort).
+    if (::flock(int(m_port->handle()), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+        m_port->close();
+        m_port->clearError();
+        setError(PortError::Busy, portmap::openFailureText(m_device, PortError::Busy, {}));
+        return false;
+    }
+#endif
     const bool configured = m_port->setBaudRate(QSerialPort::Baud9600) && m_port->setDataBits(QSerialPort::Data8) &&
                             m_port->setParity(QSerialPort::NoParity) && m_port->setStopBits(QSerialPort::OneStop) &&
                             m_port->setFlowControl(QSerialPort::NoFlowControl);

@@ -1,91 +1,135 @@
 #include "comm/RadioTransfer.h"
 
-#include "comm/CommClock.h"
-#include "comm/CommLog.h"
-#include "comm/PortControl.h"
-#include "comm/ProtocolEngine.h"
+#include "comm/PortMap.h"
 #include "core/ErrorLog.h"
-#include "core/RadioImage.h"
 
 namespace qrt {
 
-namespace {
-
-template <typename F, typename... A> void call(const F& f, A&&... args) {
-    if (f)
-        f(std::forward<A>(args)...);
+RadioTransfer::RadioTransfer(ErrorLog& errors, SerialPortFactory portFactory, QObject* parent)
+    : QObject(parent), m_errors(errors), m_portFactory(std::move(portFactory)), m_engine(errors, m_clock, m_log) {
+    m_log.lineAdded = [this](int index, const QString& line) { Q_EMIT logLineAdded(index, line); };
+    m_log.cleared = [this] { Q_EMIT logCleared(); };
+    m_engine.stopRequested = [this] { return m_stopRequested.load(); };
+    m_engine.showMessage = [this](int index) {
+        if (m_outcome)
+            m_outcome->messages << index;
+    };
+    m_engine.text = [this](int index) { return text(index); };
+    // Start-up selects the standard set, then the alternative one.
+    m_engine.selectStdCodes();
+    m_engine.selectAltCodes();
 }
 
-} // namespace
+RadioTransfer::~RadioTransfer() = default;
 
-RadioTransfer::RadioTransfer(ProtocolEngine& engine, PortControl& port, CommLog& log, CommClock& clock,
-                             ErrorLog& errors)
-    : m_engine(engine), m_port(port), m_log(log), m_clock(clock), m_errors(errors) {}
-
-QString RadioTransfer::text(int index, const TransferCallbacks& cb) const {
-    return cb.text ? cb.text(index) : QString();
+void RadioTransfer::run(const TransferJob& job) {
+    execute(job);
 }
 
-void RadioTransfer::showComPercent(int percent, const TransferCallbacks& cb) {
-    call(cb.progress, percent);
-    call(cb.status, QString::number(percent) + QStringLiteral(" %"));
+TransferOutcome RadioTransfer::execute(const TransferJob& job) {
+    TransferOutcome outcome;
+    m_job = &job;
+    m_outcome = &outcome;
+    m_image = job.image;
+    m_log.showBytes = job.showBytes;
+    outcome.result = job.kind == TransferJob::Read ? read() : write();
+    m_port.reset();
+    m_engine.setPort(nullptr);
+    m_engine.tableInputs().image = nullptr;
+    m_job = nullptr;
+    m_outcome = nullptr;
+    Q_EMIT finished(outcome);
+    return outcome;
 }
 
-TransferResult RadioTransfer::commonStart(int direction, RadioImage& image, const TransferInputs& in,
-                                          const TransferCallbacks& cb) {
+QString RadioTransfer::text(int index) const {
+    return m_job ? m_job->texts.text(index) : QString();
+}
+
+void RadioTransfer::showComPercent(int percent) {
+    Q_EMIT progressChanged(percent);
+    Q_EMIT statusChanged(QString::number(percent) + QStringLiteral(" %"));
+}
+
+void RadioTransfer::showStopBox(bool shown) {
+    if (!shown)
+        m_stopRequested = false;
+    Q_EMIT stopBoxShown(shown);
+}
+
+bool RadioTransfer::openPort() {
+    m_outcome->portOpenFailed = false;
+    if (m_job->device.isEmpty()) {
+        m_outcome->portError = PortError::NotFound;
+        m_outcome->portErrorText =
+            portmap::portKey(m_job->portNumber) + QStringLiteral(" stands for no serial device on this computer");
+    } else {
+        m_port = m_portFactory(m_job->device);
+        if (m_port->open())
+            return true;
+        m_outcome->portError = m_port->error();
+        m_outcome->portErrorText = m_port->errorText();
+        m_port.reset();
+    }
+    m_outcome->portOpenFailed = true;
+    return false;
+}
+
+void RadioTransfer::closePort() {
+    if (m_port && !m_port->close())
+        m_errors.logErr(QStringLiteral("modCommun->CloseCom"), err::IoDeviceError);
+}
+
+TransferResult RadioTransfer::commonStart(int direction) {
     m_engine.retryCount = 0;
     m_engine.pollDelayMs = 1;
     m_engine.currentStep = 0;
-    call(cb.stopBoxShown, false);
+    showStopBox(false);
     m_log.clear();
-    call(cb.lamp, true);
-    call(cb.operationActive, false);
+    Q_EMIT lampChanged(true);
+    Q_EMIT operationActiveChanged(false);
 
     TableInputs& t = m_engine.tableInputs();
-    t.image = &image;
-    t.readStart = in.readStart;
-    t.readEnd = in.readEnd;
-    t.writeStart = in.writeStart;
-    t.writeEnd = in.writeEnd;
-    t.codeFieldShown = in.codeFieldShown;
-    t.newCodeShown = in.newCodeTicked;
-    t.newCodeText = in.newCodeText;
-    t.newCodeBlock = in.newCodeBlock;
-    t.reservedCodes = in.reservedCodes;
+    t.image = &m_image;
+    t.readStart = m_job->readStart;
+    t.readEnd = m_job->readEnd;
+    t.writeStart = m_job->writeStart;
+    t.writeEnd = m_job->writeEnd;
+    t.codeFieldShown = m_job->codeFieldShown;
+    t.newCodeShown = m_job->newCodeTicked;
+    t.newCodeText = m_job->newCodeText;
+    t.newCodeBlock = m_job->newCodeBlock;
+    t.reservedCodes = m_job->reservedCodes;
     t.radioCodeBlank = false;
     t.useNewCode = false;
-    m_engine.stopRequested = cb.stopRequested;
-    m_engine.showMessage = cb.message;
-    m_engine.text = cb.text;
 
     // A range the scripts cannot express, or one reaching past the image, would read radio
     // bytes into nowhere or send bytes the image does not hold: nothing is sent at all.
     m_engine.selectAltCodes();
     const bool reading = direction == ProtocolTable::Read;
-    const int start = reading ? in.readStart : in.writeStart;
-    const int end = reading ? in.readEnd : in.writeEnd;
+    const int start = reading ? m_job->readStart : m_job->writeStart;
+    const int end = reading ? m_job->readEnd : m_job->writeEnd;
     if (!m_engine.table().isValid(direction)) {
-        call(cb.lamp, false);
+        Q_EMIT lampChanged(false);
         return TransferResult::BadRange;
     }
-    if (end >= start && !image.contains(start, end - start + 1)) {
+    if (end >= start && !m_image.contains(start, end - start + 1)) {
         m_errors.logErr(reading ? QStringLiteral("frmCommun->cmdRead_Click")
                                 : QStringLiteral("frmCommun->cmdWrite_Click"),
                         err::IndexOutOfRange);
-        call(cb.lamp, false);
+        Q_EMIT lampChanged(false);
         return TransferResult::BadRange;
     }
-    if (!m_port.openCom()) {
-        call(cb.lamp, false);
+    if (!openPort()) {
+        Q_EMIT lampChanged(false);
         return TransferResult::PortFailed;
     }
-    m_engine.setPort(m_port.port());
-    call(cb.operationActive, true);
+    m_engine.setPort(m_port.get());
+    Q_EMIT operationActiveChanged(true);
     return TransferResult::Ok;
 }
 
-TransferResult RadioTransfer::stepLoop(int d, RadioImage& target, const TransferInputs& in,
-                                       const TransferCallbacks& cb) {
+TransferResult RadioTransfer::stepLoop(int d, RadioImage& target) {
     const int statusText = d == ProtocolTable::Read ? TextReading : TextWriting;
     int step = 1;
     while (step <= m_engine.table().count(d)) {
@@ -98,7 +142,7 @@ TransferResult RadioTransfer::stepLoop(int d, RadioImage& target, const Transfer
         m_engine.convComCode(s.script);
         m_engine.protocolCom();
         if (!m_engine.comStop()) {
-            showComPercent(s.percent, cb);
+            showComPercent(s.percent);
             if (d == ProtocolTable::Read) {
                 for (int j = 1; j <= s.count; ++j)
                     target.set(s.address + j - 1, m_engine.va(j));
@@ -110,66 +154,63 @@ TransferResult RadioTransfer::stepLoop(int d, RadioImage& target, const Transfer
             return TransferResult::Rejected;
         ++m_engine.retryCount;
         if (m_engine.retryCount > 5) {
-            call(cb.stopBoxShown, true);
-            if (cb.stopRequested && cb.stopRequested())
+            showStopBox(true);
+            if (m_stopRequested)
                 return TransferResult::Stopped;
         }
         if (m_engine.retryCount > 8)
-            call(cb.status, text(statusText, cb) + QLatin1Char(' ') + QString::number(m_engine.retryCount));
+            Q_EMIT statusChanged(text(statusText) + QLatin1Char(' ') + QString::number(m_engine.retryCount));
         if (m_engine.retryCount < MaxFailures) {
             step = 1;
             continue;
         }
         if (step == 3 && m_engine.table().codeFieldShown()) {
-            if (!m_engine.tableInputs().useNewCode && in.newCodeTicked) {
+            if (!m_engine.tableInputs().useNewCode && m_job->newCodeTicked) {
                 m_engine.tableInputs().useNewCode = true;
                 m_engine.selectAltCodes();
                 step = 1;
                 continue;
             }
-            call(cb.message, TextCodeError);
+            m_outcome->messages << TextCodeError;
             return TransferResult::CodeError;
         }
-        call(cb.message, TextCommFailed);
+        m_outcome->messages << TextCommFailed;
         return TransferResult::CommFailed;
     }
     return TransferResult::Ok;
 }
 
-TransferResult RadioTransfer::read(RadioImage& image, const TransferInputs& in, const TransferCallbacks& cb) {
-    if (const TransferResult started = commonStart(ProtocolTable::Read, image, in, cb); started != TransferResult::Ok) {
+TransferResult RadioTransfer::read() {
+    if (const TransferResult started = commonStart(ProtocolTable::Read); started != TransferResult::Ok) {
         if (started == TransferResult::BadRange)
-            call(cb.status, text(TextReadFailed, cb));
+            Q_EMIT statusChanged(text(TextReadFailed));
         return started;
     }
-    call(cb.status, text(TextReading, cb));
+    Q_EMIT statusChanged(text(TextReading));
 
-    // The radio's bytes go into a copy; the image takes them only when every step passed,
-    // so a failed read never leaves a mix of radio and editor data behind.
-    RadioImage staging = image;
-    const TransferResult result = stepLoop(ProtocolTable::Read, staging, in, cb);
+    // The radio's bytes go into a copy; the caller's image takes them only when every step
+    // passed, so a failed read never leaves a mix of radio and editor data behind. The
+    // program-code check keeps comparing with the image's own code.
+    RadioImage staging = m_image;
+    const TransferResult result = stepLoop(ProtocolTable::Read, staging);
 
-    m_port.closeCom();
-    call(cb.stopBoxShown, false);
-    call(cb.lamp, false);
+    closePort();
+    showStopBox(false);
+    Q_EMIT lampChanged(false);
     m_clock.delayNms(5);
     if (result == TransferResult::Ok) {
-        image = staging;
-        call(cb.softDisplay);
-        call(cb.status, text(TextReadOk, cb));
-        call(cb.progress, 100);
-        if (in.showMemData)
-            call(cb.refreshMemoryView);
+        m_outcome->image = staging;
+        Q_EMIT statusChanged(text(TextReadOk));
+        Q_EMIT progressChanged(100);
     } else {
-        call(cb.status, text(TextReadFailed, cb));
+        Q_EMIT statusChanged(text(TextReadFailed));
     }
     m_clock.delayNms(1);
     CommClock::pause(1);
-    call(cb.progress, 0);
-    call(cb.status, QString());
-    call(cb.stopBoxShown, false);
-    call(cb.operationActive, false);
-    call(cb.closeWindow);
+    Q_EMIT progressChanged(0);
+    Q_EMIT statusChanged(QString());
+    showStopBox(false);
+    Q_EMIT operationActiveChanged(false);
     return result;
 }
 

@@ -1,66 +1,29 @@
 #pragma once
 
-#include "core/Band.h"
+#include "comm/CommClock.h"
+#include "comm/CommLog.h"
+#include "comm/ProtocolEngine.h"
+#include "comm/TransferJob.h"
 
-#include <QByteArray>
-#include <QString>
-#include <QStringList>
+#include <QObject>
 
-#include <functional>
+#include <atomic>
+#include <memory>
 
 namespace qrt {
 
-class CommClock;
-class CommLog;
 class ErrorLog;
-class PortControl;
-class ProtocolEngine;
-class RadioImage;
-
-// What a read or a write needs to know from the editor and the settings pages.
-struct TransferInputs {
-    int readStart = 0, readEnd = 0x1FFF;
-    int writeStart = 0, writeEnd = 0x1FFF;
-    bool codeFieldShown = true;                           // the program-code box is shown
-    bool newCodeTicked = false;                           // "Set New Program Code" ticked (the new-code box shown)
-    QString newCodeText;                                  // the new-code box's text
-    QByteArray newCodeBlock = QByteArray(16, char(0xFF)); // the encoded new code, laid out like 0x380..0x38F
-    QStringList reservedCodes;
-    band::Limits bandLimits;     // the band shown by the editor
-    bool autoNextSerial = false; // the serial list is shown, holds items and "Auto" is ticked
-    bool showMemData = false;    // "Show Memory Data" ticked
-};
-
-// How the operation talks to the window around it. Every member may be left empty.
-struct TransferCallbacks {
-    std::function<QString(int)> text;           // interface text by index
-    std::function<void(int)> progress;          // the progress bar
-    std::function<void(const QString&)> status; // the status label
-    std::function<void(int)> message;           // a message box with an interface text
-    std::function<bool()> stopRequested;        // the stop box is ticked
-    std::function<void(bool)> stopBoxShown;     // show the stop box; hiding also unticks it
-    std::function<void(bool)> lamp;             // the blinking lamp on or off
-    std::function<void(bool)> operationActive;  // the window refuses to close while true
-    std::function<void()> encodeChannels;       // the channel table into the image
-    std::function<void()> storeSideKeys;        // the side-key lists store their codes
-    std::function<void()> advanceSerial;        // the next serial number
-    std::function<void()> softDisplay;          // all views from the image
-    std::function<void()> refreshMemoryView;    // the memory viewer from the image
-    std::function<void()> closeWindow;
-};
-
-enum class TransferResult {
-    Ok,
-    PortFailed, // the port did not open; nothing was sent
-    BadRange,   // the range cannot be sent as scripts or lies outside the image; nothing was sent
-    Rejected,   // the radio does not speak a command set of this program (message 69)
-    Stopped,    // the user stopped the operation
-    CommFailed, // the radio did not answer (message 79)
-    CodeError,  // the program code did not match (message 97)
-};
 
 // The read and write operations of the communication window, without the window.
-class RadioTransfer {
+//
+// A worker object: a window moves it to a thread of its own (TransferThread) and starts a
+// job with run(); what the window shows while the operation runs (progress, status, the
+// stop box, the lamp, the data log) arrives through the signals, the result through
+// finished(). execute() runs a job on the calling thread instead (the command-line tool,
+// the tests). The object lives as long as the program, so that the slow mode of the line,
+// once entered, stays (ProtocolEngine).
+class RadioTransfer : public QObject {
+    Q_OBJECT
 public:
     static constexpr int MaxFailures = 20;
     static constexpr int FixedAttempts = 16;
@@ -73,36 +36,70 @@ public:
     static constexpr int TextWriting = 168;
     static inline const QByteArray EndSequence = QByteArray::fromHex("455AA5322345F2");
 
-    RadioTransfer(ProtocolEngine& engine, PortControl& port, CommLog& log, CommClock& clock, ErrorLog& errors);
+    explicit RadioTransfer(ErrorLog& errors, SerialPortFactory portFactory = createSerialPort,
+                           QObject* parent = nullptr);
+    ~RadioTransfer() override;
 
-    // Reads the radio into the image. The image changes only when the whole read succeeded.
-    TransferResult read(RadioImage& image, const TransferInputs& in, const TransferCallbacks& cb);
-    // Writes the image into the radio, with the fixed exchanges and the end sequence.
-    TransferResult write(RadioImage& image, const TransferInputs& in, const TransferCallbacks& cb);
+    // Runs a job on the calling thread; the outcome is also signalled by finished().
+    TransferOutcome execute(const TransferJob& job);
 
-    // The radio's bytes 0x3D0..0x3FF as read by the last write.
-    const QByteArray& paramBlock() const { return m_paramBlock; }
+    // Safe from any thread: the stop box ticked or unticked. The operation looks at it where
+    // the window's stop box is read: in every reply wait and after each failed step.
+    void setStopRequested(bool on) { m_stopRequested = on; }
+    bool stopRequested() const { return m_stopRequested; }
+    // Safe from any thread: "Not Show Course" unticked, so that byte lines are logged.
+    void setShowBytes(bool on) { m_log.showBytes = on; }
+
+    // Between operations, or on the thread that runs one.
+    CommClock& clock() { return m_clock; }
+    const ProtocolEngine& engine() const { return m_engine; }
+    const CommLog& log() const { return m_log; }
+
+public Q_SLOTS:
+    // Runs a job on the object's thread (a queued call from the window).
+    void run(const qrt::TransferJob& job);
+
+Q_SIGNALS:
+    void progressChanged(int percent);        // the progress bar
+    void statusChanged(const QString& text);  // the status label
+    void stopBoxShown(bool shown);            // the stop box; hiding it also unticks it
+    void lampChanged(bool blinking);          // the blinking lamp
+    void operationActiveChanged(bool active); // the window refuses to close while true
+    void logCleared();                        // the data log was emptied
+    void logLineAdded(int index, const QString& line);
+    void finished(const qrt::TransferOutcome& outcome);
 
 private:
+    TransferResult read();
+    TransferResult write();
     // Ok when the port is open and the operation may talk to the radio.
-    TransferResult commonStart(int direction, RadioImage& image, const TransferInputs& in, const TransferCallbacks& cb);
-    TransferResult stepLoop(int direction, RadioImage& target, const TransferInputs& in, const TransferCallbacks& cb);
-    void showComPercent(int percent, const TransferCallbacks& cb);
-    QString text(int index, const TransferCallbacks& cb) const;
+    TransferResult commonStart(int direction);
+    bool openPort();
+    void closePort();
+    TransferResult stepLoop(int direction, RadioImage& target);
+    void showComPercent(int percent);
+    void showStopBox(bool shown);
+    QString text(int index) const;
     // One fixed exchange of the write: up to 16 attempts; true when a reply of at least
     // `need` bytes began with `first`.
     bool fixedExchange(const QByteArray& packet, int need, quint8 first, bool extraPause, const QString& timeoutLine,
-                       const TransferCallbacks& cb, QByteArray* reply = nullptr, const QString& attemptLine = {});
-    bool writeExtras(RadioImage& image, const TransferInputs& in, const TransferCallbacks& cb, bool f1, bool f2);
+                       QByteArray* reply = nullptr, const QString& attemptLine = {});
+    bool writeExtras(bool f1, bool f2);
     void sendEndSequence();
-    void writeCloseDown(const TransferCallbacks& cb);
+    void writeCloseDown();
 
-    ProtocolEngine& m_engine;
-    PortControl& m_port;
-    CommLog& m_log;
-    CommClock& m_clock;
     ErrorLog& m_errors;
-    QByteArray m_paramBlock;
+    SerialPortFactory m_portFactory;
+    CommClock m_clock;
+    CommLog m_log;
+    ProtocolEngine m_engine;
+    std::atomic<bool> m_stopRequested{false};
+
+    // The running operation.
+    const TransferJob* m_job = nullptr;
+    TransferOutcome* m_outcome = nullptr;
+    RadioImage m_image; // the job's image; a write brings its forced bytes into it
+    std::unique_ptr<SerialPort> m_port;
 };
 
 } // namespace qrt

@@ -1,20 +1,8 @@
-#include "comm/CommClock.h"
-#include "comm/CommLog.h"
-#include "comm/PortControl.h"
-#include "comm/ProtocolEngine.h"
 #include "comm/RadioTransfer.h"
-#include "comm/SerialPort.h"
-#include "core/ErrorLog.h"
-#include "core/RadioImage.h"
 
 namespace qrt {
 
 namespace {
-
-template <typename F, typename... A> void call(const F& f, A&&... args) {
-    if (f)
-        f(std::forward<A>(args)...);
-}
 
 constexpr int ProgramOptions = 0x367;
 constexpr int ParamAddress = 0x3D0;
@@ -31,9 +19,8 @@ const QString ShortTimeoutLine = QStringLiteral("Rx: 未收到数据");
 } // namespace
 
 bool RadioTransfer::fixedExchange(const QByteArray& packet, int need, quint8 first, bool extraPause,
-                                  const QString& timeoutLine, const TransferCallbacks& cb, QByteArray* reply,
-                                  const QString& attemptLine) {
-    SerialPort* port = m_port.port();
+                                  const QString& timeoutLine, QByteArray* reply, const QString& attemptLine) {
+    SerialPort* port = m_port.get();
     for (int attempt = 0; attempt < FixedAttempts; ++attempt) {
         if (!attemptLine.isEmpty()) {
             m_log.addLine(attemptLine);
@@ -51,7 +38,7 @@ bool RadioTransfer::fixedExchange(const QByteArray& packet, int need, quint8 fir
             if (extraPause)
                 CommClock::pause(1);
             ++waits;
-            if (cb.stopRequested && cb.stopRequested())
+            if (m_stopRequested)
                 waits = m_engine.maxWaitCount() + 40;
             if (waits > m_engine.maxWaitCount() + 30) {
                 m_log.addLine(timeoutLine);
@@ -72,23 +59,24 @@ bool RadioTransfer::fixedExchange(const QByteArray& packet, int need, quint8 fir
     return false;
 }
 
-void RadioTransfer::writeCloseDown(const TransferCallbacks& cb) {
-    m_port.closeCom();
-    call(cb.lamp, false);
-    call(cb.status, QString());
-    call(cb.stopBoxShown, false);
-    call(cb.operationActive, false);
+void RadioTransfer::writeCloseDown() {
+    closePort();
+    Q_EMIT lampChanged(false);
+    Q_EMIT statusChanged(QString());
+    showStopBox(false);
+    Q_EMIT operationActiveChanged(false);
     CommClock::pause(20);
-    call(cb.closeWindow);
+    // The image keeps what the write forced, whether or not the radio took it all.
+    m_outcome->image = m_image;
 }
 
-TransferResult RadioTransfer::write(RadioImage& image, const TransferInputs& in, const TransferCallbacks& cb) {
-    if (const TransferResult started = commonStart(ProtocolTable::Write, image, in, cb); started != TransferResult::Ok)
+TransferResult RadioTransfer::write() {
+    if (const TransferResult started = commonStart(ProtocolTable::Write); started != TransferResult::Ok)
         return started;
 
-    // Bring the image up to date from the editors, then the bytes the radio needs.
-    call(cb.encodeChannels);
-    call(cb.storeSideKeys);
+    // The caller has brought the image up to date from the editors (channel table, side-key
+    // lists); then the bytes the radio needs.
+    RadioImage& image = m_image;
     image.setBit(ProgramOptions, 5, true);
     image.setBit(ProgramOptions, 0, true);
     for (int a : {0x360, 0x362}) {
@@ -100,8 +88,6 @@ TransferResult RadioTransfer::write(RadioImage& image, const TransferInputs& in,
     }
     const bool f1 = image.bit(0x3FC, 7);
     const bool f2 = image.bit(0x3FE, 2);
-    if (in.showMemData)
-        call(cb.refreshMemoryView);
 
     bool probed = false;
     m_engine.currentStep = 0;
@@ -115,29 +101,28 @@ TransferResult RadioTransfer::write(RadioImage& image, const TransferInputs& in,
         }
     }
     if (!probed) {
-        call(cb.message, TextCommFailed);
-        writeCloseDown(cb);
+        m_outcome->messages << TextCommFailed;
+        writeCloseDown();
         return TransferResult::CommFailed;
     }
 
     m_log.addLine(LogFrequencies);
-    call(cb.status, text(TextWriting, cb));
-    TransferResult result = stepLoop(ProtocolTable::Write, image, in, cb);
-    if (result == TransferResult::Ok && !writeExtras(image, in, cb, f1, f2)) {
-        call(cb.message, TextCommFailed);
+    Q_EMIT statusChanged(text(TextWriting));
+    TransferResult result = stepLoop(ProtocolTable::Write, image);
+    if (result == TransferResult::Ok && !writeExtras(f1, f2)) {
+        m_outcome->messages << TextCommFailed;
         result = TransferResult::CommFailed;
     }
     if (result == TransferResult::Ok) {
-        if (in.autoNextSerial)
-            call(cb.advanceSerial);
+        m_outcome->advanceSerial = m_job->autoNextSerial;
         sendEndSequence();
     }
-    writeCloseDown(cb);
+    writeCloseDown();
     return result;
 }
 
-bool RadioTransfer::writeExtras(RadioImage& image, const TransferInputs& in, const TransferCallbacks& cb, bool f1,
-                                bool f2) {
+bool RadioTransfer::writeExtras(bool f1, bool f2) {
+    const RadioImage& image = m_image;
     const quint8 rd = m_engine.rdCodeByte(), wr = m_engine.wrCodeByte();
 
     CommClock::pause(3);
@@ -146,8 +131,8 @@ bool RadioTransfer::writeExtras(RadioImage& image, const TransferInputs& in, con
     QByteArray packet;
     packet.append(char(wr)).append(char(0x03)).append(char(0x79)).append(char(0x05));
     packet.append(char(image.at(0x379)));
-    packet.append(band::limitsBytes(in.bandLimits));
-    if (!fixedExchange(packet, 1, 0x06, false, TimeoutLine, cb))
+    packet.append(band::limitsBytes(m_job->bandLimits));
+    if (!fixedExchange(packet, 1, 0x06, false, TimeoutLine))
         return false;
 
     CommClock::pause(5);
@@ -155,20 +140,21 @@ bool RadioTransfer::writeExtras(RadioImage& image, const TransferInputs& in, con
     m_log.addLine(LogParams);
     packet = QByteArray().append(char(rd)).append(char(0x03)).append(char(0xD0)).append(char(ParamSize));
     QByteArray reply;
-    if (!fixedExchange(packet, 4 + ParamSize, wr, true, TimeoutLine, cb, &reply))
+    if (!fixedExchange(packet, 4 + ParamSize, wr, true, TimeoutLine, &reply))
         return false;
-    m_paramBlock = reply.mid(4, ParamSize);
-    const int v = quint8(m_paramBlock.at(4));
-    const quint8 variant = quint8(m_paramBlock.at(3));
+    const QByteArray params = reply.mid(4, ParamSize);
+    m_outcome->paramBlock = params;
+    const int v = quint8(params.at(4));
+    const quint8 variant = quint8(params.at(3));
 
     if (v >= 22 && v <= 99 && v != 31) {
         packet = QByteArray().append(char(wr)).append(char(0x03)).append(char(0xF0)).append(char(0x10));
-        packet.append(m_paramBlock.mid(32, 16));
+        packet.append(params.mid(32, 16));
         packet[10] = char(image.at(0x3F6));
         packet[11] = char(image.at(0x3F7));
         packet[16] = char((quint8(packet.at(16)) & 0x7F) | (f1 ? 0x80 : 0));
         packet[18] = char((quint8(packet.at(18)) & ~0x04) | (f2 ? 0x04 : 0));
-        if (!fixedExchange(packet, 1, 0x06, false, ShortTimeoutLine, cb, nullptr, LogRadioParams))
+        if (!fixedExchange(packet, 1, 0x06, false, ShortTimeoutLine, nullptr, LogRadioParams))
             return false;
     }
 
@@ -178,8 +164,8 @@ bool RadioTransfer::writeExtras(RadioImage& image, const TransferInputs& in, con
             QByteArray data;
         };
         QList<Extra> extras;
-        if (in.newCodeTicked) {
-            const QByteArray& b = in.newCodeBlock;
+        if (m_job->newCodeTicked) {
+            const QByteArray& b = m_job->newCodeBlock;
             auto at = [&b](int i) { return i < b.size() ? b.at(i) : char(0xFF); };
             extras.append({0x385, QByteArray().append(at(5)).append(at(6)).append(at(7))});
             extras.append({0x38B, QByteArray().append(at(11)).append(at(12)).append(at(13))});
@@ -202,7 +188,7 @@ bool RadioTransfer::writeExtras(RadioImage& image, const TransferInputs& in, con
                          .append(char(e.address & 0xFF))
                          .append(char(e.data.size()));
             packet.append(e.data);
-            if (!fixedExchange(packet, 1, 0x06, true, TimeoutLine, cb))
+            if (!fixedExchange(packet, 1, 0x06, true, TimeoutLine))
                 return false;
         }
     }
@@ -210,7 +196,7 @@ bool RadioTransfer::writeExtras(RadioImage& image, const TransferInputs& in, con
 }
 
 void RadioTransfer::sendEndSequence() {
-    SerialPort* port = m_port.port();
+    SerialPort* port = m_port.get();
     for (int i = 0; i < 6; ++i) {
         m_clock.delayNms(2);
         CommClock::pause(5);

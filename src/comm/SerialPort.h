@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace qrt {
@@ -46,5 +47,8 @@ private:
 // Makes the port object for a device path: a pseudo-terminal gets the plain terminal
 // implementation, everything else the serial port library.
 std::unique_ptr<SerialPort> createSerialPort(const QString& device);
+
+// Makes the port object for a device path (createSerialPort, or a stand-in in the tests).
+using SerialPortFactory = std::function<std::unique_ptr<SerialPort>(const QString& device)>;
 
 } // namespace qrt

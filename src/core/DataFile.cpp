@@ -60,6 +60,19 @@ int addressOfOffset(int offset) {
     return offset - HeaderSize;
 }
 
+QString whyNotRadioData(const QByteArray& fileBytes) {
+    if (fileBytes.isEmpty())
+        return QStringLiteral("the file is empty");
+    if (fileBytes.size() > FileSize)
+        return QStringLiteral("the file holds more than %1 bytes, a data file exactly %1").arg(FileSize);
+    if (fileBytes.size() < FileSize)
+        return QStringLiteral("the file holds %1 bytes, a data file %2").arg(fileBytes.size()).arg(FileSize);
+    if (!fileBytes.startsWith(HeaderText))
+        return QStringLiteral("the file does not begin with \"%1\" as every saved data file does")
+            .arg(QString::fromLatin1(HeaderText));
+    return {};
+}
+
 namespace {
 
 Status noFileName() {

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <mutex>
 #include <vector>
 
 namespace qrt {
@@ -33,6 +34,12 @@ int errorDescriptionCount();
 
 // The trap-and-log record every failing procedure leaves: two lines per error,
 // handed to the subscribed sinks (the error window, the command-line tool's stderr).
+//
+// Every member may be called from any thread: a read or write running on its own thread
+// logs into the same log as the window. A sink is called on the thread that logged, one
+// error at a time (the line pairs of two threads never interleave); a sink that feeds a
+// window must hand the lines over to the window's thread (a queued call). A sink may log
+// or unsubscribe itself, but must not wait for another thread that logs.
 class ErrorLog {
 public:
     using Sink = std::function<void(const QString& headerLine, const QString& detailLine)>;
@@ -44,16 +51,19 @@ public:
 
     int subscribe(Sink sink);
     void unsubscribe(int id);
-    void setClock(Clock clock) { m_clock = std::move(clock); }
 
-    int count() const { return m_count; }
-    QString lastTag() const { return m_lastTag; }
-    int lastNumber() const { return m_lastNumber; }
+    void setClock(Clock clock);
+
+    int count() const;
+    QString lastTag() const;
+    int lastNumber() const;
 
     static QString headerLine(const QDateTime& when);
     static QString detailLine(const QString& tag, int number, const QString& source);
 
 private:
+    // Held while an error is handed to the sinks; recursive so that a sink may log.
+    mutable std::recursive_mutex m_mutex;
     std::vector<std::pair<int, Sink>> m_sinks;
     int m_nextId = 1;
     Clock m_clock;

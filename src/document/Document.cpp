@@ -204,4 +204,16 @@ void Document::applyRadioRead(const QByteArray& newImage) {
     announceReplacement();
 }
 
+void Document::applyRadioWrite(const QByteArray& newImage) {
+    const QByteArray before = image().bytes();
+    m_session.image().write(0, newImage);
+    announceChanges(before);
+}
+
+void Document::encodeChannels() {
+    const QByteArray before = image().bytes();
+    m_session.encodeChannels();
+    announceChanges(before);
+}
+
 } // namespace qrt

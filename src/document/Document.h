@@ -65,6 +65,11 @@ public:
     // The image read from the radio replaces the data; a new history starts and the data
     // counts as modified until it is saved.
     void applyRadioRead(const QByteArray& image);
+    // The bytes a write to the radio forced into the image (no undo step; the data stays
+    // as modified as it was).
+    void applyRadioWrite(const QByteArray& image);
+    // The channel table encoded into the image, as before a save or a write.
+    void encodeChannels();
 
 Q_SIGNALS:
     // Bytes [first, first + count) of the image may have changed.

@@ -1,70 +1,89 @@
 #pragma once
 
-#include "comm/CommClock.h"
-#include "comm/CommLog.h"
-#include "comm/PortControl.h"
-#include "comm/ProtocolEngine.h"
 #include "comm/RadioTransfer.h"
 #include "core/ErrorLog.h"
-#include "core/RadioImage.h"
-#include "core/SettingsFile.h"
 #include "core/InterfaceTexts.h"
+#include "core/RadioImage.h"
 
 #include <QStringList>
-#include <QTemporaryDir>
 
 namespace qrt::test {
 
-// The communication objects of the program wired to one device, with a record of what the
-// operation showed: messages, status texts, percents.
+// A port that tells whether the operation closed it.
+class WatchedPort : public SerialPort {
+public:
+    WatchedPort(std::unique_ptr<SerialPort> port, bool* open) : m_port(std::move(port)), m_open(open) {}
+    bool open() override { return *m_open = m_port->open(); }
+    bool close() override {
+        *m_open = false;
+        return m_port->close();
+    }
+    bool isOpen() const override { return m_port->isOpen(); }
+    void clearOutput() override { m_port->clearOutput(); }
+    void clearInput() override { m_port->clearInput(); }
+    bool send(const QByteArray& bytes) override { return m_port->send(bytes); }
+    int bytesWaiting() override { return m_port->bytesWaiting(); }
+    QByteArray readWaiting() override { return m_port->readWaiting(); }
+    QString device() const override { return m_port->device(); }
+
+private:
+    std::unique_ptr<SerialPort> m_port;
+    bool* m_open;
+};
+
+// The read and write operations wired to one device and run on the test's thread, with a
+// record of what a window would have shown: messages, status texts, percents, the data log.
 struct CommRig {
-    explicit CommRig(const QString& device, PortControl::PortFactory factory = createSerialPort)
-        : port(settings, errors, std::move(factory)) {
+    explicit CommRig(const QString& device, SerialPortFactory factory = createSerialPort)
+        : transfer(errors,
+                   [this, factory](const QString& d) { return std::make_unique<WatchedPort>(factory(d), &portOpen); }) {
         texts.load(3);
-        port.setDeviceOverride(device);
-        callbacks.text = [this](int i) { return texts.text(i); };
-        callbacks.message = [this](int i) { messages << i; };
-        callbacks.status = [this](const QString& s) { statuses << s; };
-        callbacks.progress = [this](int p) { percents << p; };
-        callbacks.stopBoxShown = [this](bool shown) {
-            stopBoxShown = shown;
-            if (!shown)
-                stopTicked = false;
-        };
-        callbacks.stopRequested = [this] { return stopTicked; };
+        job.device = device;
+        job.texts = texts;
+        job.showBytes = true;
+        QObject::connect(&transfer, &RadioTransfer::statusChanged, [this](const QString& s) { statuses << s; });
+        QObject::connect(&transfer, &RadioTransfer::progressChanged, [this](int p) { percents << p; });
+        QObject::connect(&transfer, &RadioTransfer::stopBoxShown, [this](bool shown) { stopBoxShown = shown; });
+        QObject::connect(&transfer, &RadioTransfer::logCleared, [this] { logLines.clear(); });
+        QObject::connect(&transfer, &RadioTransfer::logLineAdded,
+                         [this](int index, const QString& line) { logLines.insert(index, line); });
         // The user ticks the stop box while a wait lets the window handle events.
-        clock.processEvents = [this] {
+        transfer.clock().onWait = [this] {
             if (stopWhenBoxShown && stopBoxShown)
-                stopTicked = true;
+                transfer.setStopRequested(true);
         };
-        log.showBytes = true;
     }
 
-    QTemporaryDir dir;
-    SettingsFile settings{dir.filePath(QStringLiteral("holvard.def"))};
     ErrorLog errors;
-    CommClock clock;
-    CommLog log;
     InterfaceTexts texts;
-    PortControl port;
-    ProtocolEngine engine{errors, clock, log};
-    RadioTransfer transfer{engine, port, log, clock, errors};
-    TransferInputs inputs;
-    TransferCallbacks callbacks;
+    bool portOpen = false;
+    RadioTransfer transfer;
+    TransferJob job;
+    TransferOutcome outcome;
 
     QList<int> messages;
     QStringList statuses;
     QList<int> percents;
+    QStringList logLines;
     bool stopBoxShown = false;
     bool stopWhenBoxShown = false;
-    bool stopTicked = false;
 
     void setRange(int start, int end) {
-        inputs.readStart = inputs.writeStart = start;
-        inputs.readEnd = inputs.writeEnd = end;
+        job.readStart = job.writeStart = start;
+        job.readEnd = job.writeEnd = end;
     }
-    TransferResult read(RadioImage& image) { return transfer.read(image, inputs, callbacks); }
-    TransferResult write(RadioImage& image) { return transfer.write(image, inputs, callbacks); }
+    // Runs the operation on the image and applies the outcome to it as a window does.
+    TransferResult run(TransferJob::Kind kind, RadioImage& image) {
+        job.kind = kind;
+        job.image = image;
+        outcome = transfer.execute(job);
+        messages = outcome.messages;
+        if (outcome.image)
+            image = *outcome.image;
+        return outcome.result;
+    }
+    TransferResult read(RadioImage& image) { return run(TransferJob::Read, image); }
+    TransferResult write(RadioImage& image) { return run(TransferJob::Write, image); }
 };
 
 } // namespace qrt::test

@@ -1,39 +1,26 @@
 // The command-line read and write against the radio emulator.
+#include "CliRun.h"
 #include "SimProcess.h"
 #include "TestSupport.h"
 #include "TransferFixtures.h"
 
-#include "cli/Cli.h"
+#include "comm/SerialPort.h"
 #include "core/DataFile.h"
 #include "core/RadioImage.h"
 #include "core/SettingsFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
-#include <QTextStream>
 
 using namespace qrt;
 using namespace qrt::test::fixtures;
+using qrt::test::CliRun;
+using qrt::test::runCli;
 using qrt::test::SimProcess;
 using qrt::test::TempAppDir;
 
 namespace {
-
-struct CliRun {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-CliRun runCli(const TempAppDir& app, const QStringList& args) {
-    CliRun r;
-    QTextStream out(&r.out), err(&r.err);
-    r.code = cli::run(QStringList{QStringLiteral("qrt506-cli"), QStringLiteral("--lang"), QStringLiteral("3")} + args,
-                      app.path(), out, err);
-    out.flush();
-    err.flush();
-    return r;
-}
 
 // A radio whose memory holds valid band limits (400 - 470 MHz), so the editor shows its data.
 QByteArray radioMemory(int seed) {
@@ -48,13 +35,18 @@ class TestCommCli : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void readSavesTheRadioData();
+    void readNeedsAPlaceToSave_data();
+    void readNeedsAPlaceToSave();
     void writeSendsTheFile();
+    void writeSendsOnlyRadioData_data();
+    void writeSendsOnlyRadioData();
     void programCodeOptions_data();
     void programCodeOptions();
     void rejectedRadio();
     void badArguments_data();
     void badArguments();
     void portsShowsTheOverride();
+    void portInUse();
 };
 
 void TestCommCli::readSavesTheRadioData() {
@@ -62,7 +54,7 @@ void TestCommCli::readSavesTheRadioData() {
     // The factory settings as the radio holds them: a normalized file reads back unchanged.
     const QString factory = app.filePath(QStringLiteral("DefRadioSet.def"));
     const QString normalized = app.filePath(QStringLiteral("factory.dat"));
-    QCOMPARE(runCli(app, {QStringLiteral("normalize"), factory, QStringLiteral("-o"), normalized}).code, 0);
+    QCOMPARE(runCli(app.path(), {QStringLiteral("normalize"), factory, QStringLiteral("-o"), normalized}).code, 0);
     const QByteArray file = app.readFile(QStringLiteral("factory.dat"));
     RadioImage image(MemorySize);
     image.fill(0xFF);
@@ -71,8 +63,9 @@ void TestCommCli::readSavesTheRadioData() {
     SimProcess sim;
     QVERIFY(sim.start(FullSpeed, radio));
     const QString out = app.filePath(QStringLiteral("read.dat"));
-    const CliRun r = runCli(app, {QStringLiteral("read"), QStringLiteral("--port"), sim.device(), QStringLiteral("-o"),
-                                  out, QStringLiteral("--range"), QStringLiteral("0000-03FF")});
+    const CliRun r =
+        runCli(app.path(), {QStringLiteral("read"), QStringLiteral("--port"), sim.device(), QStringLiteral("-o"), out,
+                            QStringLiteral("--range"), QStringLiteral("0000-03FF")});
     QVERIFY2(r.code == 0, qPrintable(r.err));
     QVERIFY(r.err.contains(QStringLiteral("Read Successful")));
     QVERIFY(r.err.contains(QStringLiteral("100 %")));
@@ -81,18 +74,86 @@ void TestCommCli::readSavesTheRadioData() {
     QCOMPARE(saved, file);
 }
 
+void TestCommCli::readNeedsAPlaceToSave_data() {
+    QTest::addColumn<QString>("output"); // below the application folder
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing folder") << "missing/folder/x.dat"
+                                    << "No such file or directory";
+    QTest::newRow("a folder") << "Data"
+                              << "it is a folder";
+}
+
+// What is read must not be lost for want of a place to save it: the place is checked first.
+void TestCommCli::readNeedsAPlaceToSave() {
+    QFETCH(QString, output);
+    QFETCH(QString, reason);
+    TempAppDir app;
+    QVERIFY(QDir(app.path()).mkpath(QStringLiteral("Data")));
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed, radioMemory(1)));
+    const QString path = app.filePath(output);
+    const CliRun r =
+        runCli(app.path(), {QStringLiteral("read"), QStringLiteral("--port"), sim.device(), QStringLiteral("-o"), path,
+                            QStringLiteral("--range"), QStringLiteral("0000-000F")});
+    QCOMPARE(r.code, 2);
+    QVERIFY2(r.err.contains(QStringLiteral("Cannot save to ") + path + QStringLiteral(": ") + reason),
+             qPrintable(r.err));
+    QVERIFY(r.err.contains(QStringLiteral("the radio was not read")));
+    QVERIFY(sim.stop());
+    QVERIFY(sim.trace().isEmpty());
+}
+
 void TestCommCli::writeSendsTheFile() {
     TempAppDir app;
     SimProcess sim;
     QVERIFY(sim.start(FullSpeed, radioMemory(1)));
     const QString file = app.filePath(QStringLiteral("dhcpqec.def"));
-    const CliRun r = runCli(app, {QStringLiteral("write"), QStringLiteral("--port"), sim.device(), file,
-                                  QStringLiteral("--range"), QStringLiteral("0100-01FF")});
+    const CliRun r = runCli(app.path(), {QStringLiteral("write"), QStringLiteral("--port"), sim.device(), file,
+                                         QStringLiteral("--range"), QStringLiteral("0100-01FF")});
     QVERIFY2(r.code == 0, qPrintable(r.err));
     QVERIFY(sim.stop());
     const QByteArray bytes = app.readFile(QStringLiteral("dhcpqec.def"));
     QCOMPARE(sim.memory().mid(0x100, 0xE0), bytes.mid(0x100 + 16, 0xE0));
     QCOMPARE(sim.commandsStartingWith(QStringLiteral("45 5A A5 32 23 45 F2")).size(), 6);
+}
+
+void TestCommCli::writeSendsOnlyRadioData_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("force");
+    QTest::addColumn<bool>("sent");
+    QByteArray random(datafile::FileSize, '\0');
+    for (int i = 0; i < random.size(); ++i)
+        random[i] = char((i * 151 + 7) % 251);
+    const QByteArray text = "Channels: 435.000, 436.000\n";
+    QTest::newRow("empty") << QByteArray() << false << false;
+    QTest::newRow("text") << text << false << false;
+    QTest::newRow("random bytes") << random << false << false;
+    QTest::newRow("text, forced") << text << true << true;
+}
+
+// A file that is not radio data would overwrite the radio with nonsense: it is sent only
+// when the user insists.
+void TestCommCli::writeSendsOnlyRadioData() {
+    QFETCH(QByteArray, file);
+    QFETCH(bool, force);
+    QFETCH(bool, sent);
+    TempAppDir app;
+    QVERIFY(app.writeFile(QStringLiteral("odd.dat"), file));
+    const QByteArray radio = radioMemory(1);
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed, radio));
+    QStringList args = {QStringLiteral("write"), QStringLiteral("--port"),  sim.device(),
+                        app.filePath("odd.dat"), QStringLiteral("--range"), QStringLiteral("0100-010F")};
+    if (force)
+        args << QStringLiteral("--force");
+    const CliRun r = runCli(app.path(), args);
+    QVERIFY2(r.code == (sent ? 0 : 2), qPrintable(r.err));
+    QVERIFY2(r.err.contains(QStringLiteral(" is not radio data: ")), qPrintable(r.err));
+    QCOMPARE(r.err.contains(QStringLiteral("Written.")), sent);
+    QVERIFY(sim.stop());
+    QCOMPARE(sim.trace().isEmpty(), !sent);
+    if (!sent)
+        QCOMPARE(sim.memory(), radio);
 }
 
 void TestCommCli::programCodeOptions_data() {
@@ -111,10 +172,10 @@ void TestCommCli::programCodeOptions() {
     TempAppDir app;
     SimProcess sim;
     QVERIFY(sim.start(FullSpeed + QStringList{QStringLiteral("--code"), QStringLiteral("K9")}, radioMemory(1)));
-    const CliRun r = runCli(app, QStringList{QStringLiteral("read"), QStringLiteral("--port"), sim.device(),
-                                             QStringLiteral("-o"), app.filePath(QStringLiteral("r.dat")),
-                                             QStringLiteral("--range"), QStringLiteral("0000-000F")} +
-                                     options);
+    const CliRun r = runCli(app.path(), QStringList{QStringLiteral("read"), QStringLiteral("--port"), sim.device(),
+                                                    QStringLiteral("-o"), app.filePath(QStringLiteral("r.dat")),
+                                                    QStringLiteral("--range"), QStringLiteral("0000-000F")} +
+                                            options);
     QCOMPARE(r.code, code);
     QCOMPARE(r.err.contains(QStringLiteral("Program Code Error")), code != 0);
     QCOMPARE(QFile::exists(app.filePath(QStringLiteral("r.dat"))), code == 0);
@@ -126,8 +187,8 @@ void TestCommCli::rejectedRadio() {
     radio.replace(0x388, 3, QByteArray::fromHex("5A4142"));
     SimProcess sim;
     QVERIFY(sim.start(FullSpeed, radio));
-    const CliRun r = runCli(app, {QStringLiteral("read"), QStringLiteral("--port"), sim.device(), QStringLiteral("-o"),
-                                  app.filePath(QStringLiteral("r.dat"))});
+    const CliRun r = runCli(app.path(), {QStringLiteral("read"), QStringLiteral("--port"), sim.device(),
+                                         QStringLiteral("-o"), app.filePath(QStringLiteral("r.dat"))});
     QCOMPARE(r.code, 2);
     QVERIFY(r.err.contains(QStringLiteral("This software Can't support this radio")));
 }
@@ -151,8 +212,9 @@ void TestCommCli::badArguments() {
     QFETCH(int, code);
     QFETCH(QString, message);
     TempAppDir app;
-    const CliRun r = runCli(
-        app, QStringList{QStringLiteral("read"), QStringLiteral("-o"), app.filePath(QStringLiteral("r.dat"))} + args);
+    const CliRun r =
+        runCli(app.path(),
+               QStringList{QStringLiteral("read"), QStringLiteral("-o"), app.filePath(QStringLiteral("r.dat"))} + args);
     QCOMPARE(r.code, code);
     QVERIFY2(r.err.contains(message), qPrintable(r.err));
 }
@@ -162,10 +224,26 @@ void TestCommCli::portsShowsTheOverride() {
     SettingsFile settings(app.filePath(QStringLiteral("holvard.def")));
     QVERIFY(settings.write(QStringLiteral("Ports"), QStringLiteral("COM2"), QStringLiteral("/dev/serial/by-id/cable")));
     QVERIFY(settings.write(QStringLiteral("Setting"), QStringLiteral("COM"), QStringLiteral("2")));
-    const CliRun r = runCli(app, {QStringLiteral("ports")});
+    const CliRun r = runCli(app.path(), {QStringLiteral("ports")});
     QCOMPARE(r.code, 0);
     QVERIFY2(r.out.contains(QStringLiteral("* COM2 = /dev/serial/by-id/cable\n")), qPrintable(r.out));
     QCOMPARE(r.out.count(QLatin1Char('\n')), 16);
+}
+
+void TestCommCli::portInUse() {
+    TempAppDir app;
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed, radioMemory(1)));
+    std::unique_ptr<SerialPort> otherProgram = createSerialPort(sim.device());
+    QVERIFY(otherProgram->open());
+    const CliRun r = runCli(app.path(), {QStringLiteral("read"), QStringLiteral("--port"), sim.device(),
+                                         QStringLiteral("-o"), app.filePath(QStringLiteral("r.dat"))});
+    QCOMPARE(r.code, 2);
+    QVERIFY2(r.err.contains(sim.device() + QStringLiteral(" is in use by another program")), qPrintable(r.err));
+    QVERIFY(!QFile::exists(app.filePath(QStringLiteral("r.dat"))));
+    otherProgram->close();
+    QVERIFY(sim.stop());
+    QVERIFY(sim.trace().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCommCli)

@@ -26,6 +26,7 @@ private Q_SLOTS:
     void byteLines_data();
     void byteLines();
     void notShownByDefault();
+    void emptiedPastTheLimit_data();
     void emptiedPastTheLimit();
     void addressBoxes_data();
     void addressBoxes();
@@ -67,14 +68,25 @@ void TestCommLog::notShownByDefault() {
     QCOMPARE(log.lines(), QStringList{QStringLiteral("timeout")});
 }
 
+void TestCommLog::emptiedPastTheLimit_data() {
+    QTest::addColumn<int>("linesBefore");
+    QTest::addColumn<int>("linesAfter");
+    QTest::newRow("at the limit: appended") << CommLog::MaxLines << CommLog::MaxLines + 1;
+    QTest::newRow("past the limit: emptied first") << CommLog::MaxLines + 1 << 1;
+}
+
 void TestCommLog::emptiedPastTheLimit() {
+    QFETCH(int, linesBefore);
+    QFETCH(int, linesAfter);
     CommLog log;
     log.showBytes = true;
-    for (int i = 0; i <= CommLog::MaxLines; ++i)
+    for (int i = 0; i < linesBefore; ++i)
         log.addLine(QStringLiteral("x"));
-    QCOMPARE(log.lineCount(), CommLog::MaxLines + 1);
+    QCOMPARE(log.lineCount(), linesBefore);
     log.comDataShow(CommLog::Receive, QByteArray::fromHex("06"));
-    QCOMPARE(log.lines(), QStringList{QStringLiteral("Rx: 06 ")});
+    QCOMPARE(log.lineCount(), linesAfter);
+    QCOMPARE(log.lines().size(), linesAfter);
+    QCOMPARE(log.lines().last(), QStringLiteral("Rx: 06 "));
 }
 
 void TestCommLog::addressBoxes_data() {

@@ -1,6 +1,7 @@
 #include "comm/PortControl.h"
 #include "comm/PortDialogModel.h"
 #include "comm/PortMap.h"
+#include "comm/RadioTransfer.h"
 #include "core/ErrorLog.h"
 #include "core/SettingsFile.h"
 
@@ -150,18 +151,30 @@ void TestPortMap::autoSetPortWithoutUsablePortChangesNothing() {
     QVERIFY(!QFile::exists(p.settings.path()));
 }
 
+// The operation only reports the failed open; the window shows its port dialog, and the
+// failure is logged when the dialog has closed.
 void TestPortMap::failedOpenShowsTheDialogThenLogs() {
     Ports p({"ttyS0"});
     PortControl c = p.control();
-    QStringList order;
-    c.showPortDialog = [&] { order << QStringLiteral("dialog:%1").arg(p.log.count()); };
-    QVERIFY(!c.openCom());
-    QVERIFY(c.openFailed());
-    QCOMPARE(order, QStringList{QStringLiteral("dialog:0")});
+    RadioTransfer transfer(p.log,
+                           [&p](const QString& d) { return std::make_unique<TestPort>(d, p.usable.contains(d)); });
+    QList<bool> lamp;
+    QObject::connect(&transfer, &RadioTransfer::lampChanged, [&lamp](bool on) { lamp << on; });
+    TransferJob job;
+    job.device = c.currentDevice();
+    job.image = RadioImage(0x2000);
+    const TransferOutcome outcome = transfer.execute(job);
+    QCOMPARE(outcome.result, TransferResult::PortFailed);
+    QVERIFY(outcome.portOpenFailed);
+    QCOMPARE(outcome.portError, PortError::Busy);
+    QCOMPARE(outcome.portErrorText, QStringLiteral("busy"));
+    QVERIFY(outcome.messages.isEmpty());
+    QVERIFY(!outcome.image);
+    QCOMPARE(lamp, (QList<bool>{true, false}));
+    QCOMPARE(p.log.count(), 0);
+    c.logOpenFailure(outcome.portError);
     QCOMPARE(p.log.lastTag(), QStringLiteral("modCommun->OpenCom"));
-    p.usable = {p.path("ttyS0")};
-    QVERIFY(c.openCom());
-    QVERIFY(!c.openFailed());
+    QCOMPARE(p.log.lastNumber(), err::DeviceUnavailable);
 }
 
 void TestPortMap::permissionMessageNamesTheGroup() {

@@ -21,6 +21,7 @@ private Q_SLOTS:
     void writeStep1CarriesTheImageBytes();
     void rangeTooLargeKeepsTheTable_data();
     void rangeTooLargeKeepsTheTable();
+    void largestTableIsBuilt();
 };
 
 void TestProtocolTable::readBlocks_data() {
@@ -188,6 +189,24 @@ void TestProtocolTable::rangeTooLargeKeepsTheTable() {
     QCOMPARE(log.lastTag(), QStringLiteral("modCommun->InitProtocol"));
     QCOMPARE(table.count(ProtocolTable::Read), 516);
     QCOMPARE(table.step(ProtocolTable::Read, 515).address, 0x1FF0);
+}
+
+// 516 blocks and the four fixed steps fill the table to its last step, in both directions.
+void TestProtocolTable::largestTableIsBuilt() {
+    RadioImage image(0x4000);
+    ErrorLog log;
+    TableInputs in;
+    in.image = &image;
+    in.readEnd = in.writeEnd = 516 * 16 - 1;
+    ProtocolTable table;
+    QVERIFY(table.build(QStringLiteral("52"), QStringLiteral("57"), in, &log));
+    QVERIFY(table.isValid());
+    QCOMPARE(log.count(), 0);
+    for (int d : {ProtocolTable::Read, ProtocolTable::Write}) {
+        QCOMPARE(table.count(d), ProtocolTable::MaxSteps);
+        QCOMPARE(table.step(d, ProtocolTable::MaxSteps - 1).address, 515 * 16);
+        QCOMPARE(table.step(d, ProtocolTable::MaxSteps).script, ProtocolTable::Acknowledge);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestProtocolTable)

@@ -3,6 +3,7 @@
 #include "SimProcess.h"
 #include "TransferFixtures.h"
 
+#include "comm/PosixTtyPort.h"
 #include "comm/QtSerialPortDevice.h"
 
 #include <QProcess>
@@ -21,6 +22,8 @@ private Q_SLOTS:
     void writeThenReadBackIsIdentical_data();
     void writeThenReadBackIsIdentical();
     void serialPortLibraryOnAPseudoTerminal();
+    void onePortOneProgram_data();
+    void onePortOneProgram();
     void emulatorRefusesBadOptions_data();
     void emulatorRefusesBadOptions();
 };
@@ -79,8 +82,8 @@ void TestTransfer::writeThenReadBackIsIdentical() {
     rig.setRange(start, end);
     RadioImage image = imageOf(patternMemory(2));
     // The radio's band bytes are rewritten from the editor's band by the write.
-    rig.inputs.bandLimits = {40000000, 47000000};
-    band::writeLimits(image, rig.inputs.bandLimits);
+    rig.job.bandLimits = {40000000, 47000000};
+    band::writeLimits(image, rig.job.bandLimits);
     QCOMPARE(rig.write(image), TransferResult::Ok);
     QVERIFY(rig.messages.isEmpty());
 
@@ -102,6 +105,44 @@ void TestTransfer::serialPortLibraryOnAPseudoTerminal() {
     RadioImage image(MemorySize);
     QCOMPARE(rig.read(image), TransferResult::Ok);
     QCOMPARE(image.mid(0, 0x100), radio.mid(0, 0x100));
+}
+
+namespace {
+
+std::unique_ptr<SerialPort> openPortOf(const QString& kind, const QString& device) {
+    if (kind == QLatin1String("terminal"))
+        return std::make_unique<PosixTtyPort>(device);
+    return std::make_unique<QtSerialPortDevice>(device);
+}
+
+} // namespace
+
+void TestTransfer::onePortOneProgram_data() {
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    const QString terminal = QStringLiteral("terminal"), library = QStringLiteral("serial port library");
+    for (const QString& first : {terminal, library}) {
+        for (const QString& second : {terminal, library})
+            QTest::addRow("%s, then %s", qPrintable(first), qPrintable(second)) << first << second;
+    }
+}
+
+// A second program on the line would mix its bytes into the transfer: while one holds the
+// port, another is told that it is in use, and gets it once the first has let go.
+void TestTransfer::onePortOneProgram() {
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed));
+    std::unique_ptr<SerialPort> holder = openPortOf(first, sim.device());
+    QVERIFY(holder->open());
+    std::unique_ptr<SerialPort> other = openPortOf(second, sim.device());
+    QVERIFY(!other->open());
+    QCOMPARE(other->error(), PortError::Busy);
+    QVERIFY2(other->errorText().contains(QStringLiteral("in use by another program")), qPrintable(other->errorText()));
+    QVERIFY(holder->close());
+    QVERIFY2(other->open(), qPrintable(other->errorText()));
+    QVERIFY(other->close());
 }
 
 void TestTransfer::emulatorRefusesBadOptions_data() {

@@ -55,8 +55,8 @@ void TestTransferFailures::silentRadioGivesUpAfterTwentyFailures() {
     QVERIFY(rig.statuses.contains(reading + QStringLiteral(" 9")));
     QVERIFY(rig.statuses.contains(reading + QStringLiteral(" 19")));
     QVERIFY(rig.statuses.contains(rig.texts.text(RadioTransfer::TextReadFailed)));
-    QVERIFY(rig.engine.comSlow());
-    QVERIFY(rig.log.lines().contains(rig.texts.text(ProtocolEngine::TextNoReceiveData)));
+    QVERIFY(rig.transfer.engine().comSlow());
+    QVERIFY(rig.logLines.contains(rig.texts.text(ProtocolEngine::TextNoReceiveData)));
     QVERIFY(sim.stop());
     QCOMPARE(sim.commandsStartingWith(Handshake).size(), 20);
 }
@@ -74,7 +74,7 @@ void TestTransferFailures::stopEndsTheReadWithoutMessage() {
     QVERIFY(rig.messages.isEmpty());
     QVERIFY(rig.statuses.contains(rig.texts.text(RadioTransfer::TextReadFailed)));
     QVERIFY(!rig.stopBoxShown);
-    QVERIFY(!rig.stopTicked);
+    QVERIFY(!rig.transfer.stopRequested());
     QVERIFY(sim.stop());
     // The stop box appears after the 6th failure and is ticked during the next wait, which ends
     // that attempt at once.
@@ -166,11 +166,11 @@ void TestTransferFailures::programCode() {
     QVERIFY(sim.start(FullSpeed + QStringList{QStringLiteral("--code"), QStringLiteral("A1中")}, patternMemory(1)));
     CommRig rig(sim.device());
     rig.setRange(0, 0x0F);
-    rig.inputs.codeFieldShown = codeShown;
-    rig.inputs.newCodeTicked = newTicked;
-    rig.inputs.newCodeText = newCode;
-    rig.inputs.newCodeBlock = newCodeBlock(newCode);
-    rig.inputs.reservedCodes = reservedProgramCodes();
+    rig.job.codeFieldShown = codeShown;
+    rig.job.newCodeTicked = newTicked;
+    rig.job.newCodeText = newCode;
+    rig.job.newCodeBlock = newCodeBlock(newCode);
+    rig.job.reservedCodes = reservedProgramCodes();
     RadioImage image = imageOf(patternMemory(5));
     setImageCode(image, imageCode);
     QCOMPARE(rig.read(image), result);
@@ -186,9 +186,9 @@ void TestTransferFailures::slowLineTimesOutOnceThenRunsSlow() {
     rig.setRange(0, 0x3F);
     RadioImage image(MemorySize);
     QCOMPARE(rig.read(image), TransferResult::Ok);
-    QVERIFY(rig.engine.comSlow());
+    QVERIFY(rig.transfer.engine().comSlow());
     QCOMPARE(image.mid(0, 0x40), patternMemory(1).mid(0, 0x40));
-    QVERIFY(rig.log.lines().count(rig.texts.text(ProtocolEngine::TextNoReceiveData)) >= 1);
+    QVERIFY(rig.logLines.count(rig.texts.text(ProtocolEngine::TextNoReceiveData)) >= 1);
 }
 
 void TestTransferFailures::radioUnpluggedDuringTheRead() {
@@ -198,17 +198,17 @@ void TestTransferFailures::radioUnpluggedDuringTheRead() {
     rig.setRange(0, 0xFF);
     // The far end of the line goes away after the first blocks.
     bool unplugged = false;
-    rig.callbacks.progress = [&](int percent) {
+    QObject::connect(&rig.transfer, &RadioTransfer::progressChanged, [&](int percent) {
         if (percent > 10 && !unplugged)
             unplugged = sim.stop();
-    };
+    });
     RadioImage image = imageOf(patternMemory(5));
     const RadioImage before = image;
     QCOMPARE(rig.read(image), TransferResult::CommFailed);
     QCOMPARE(rig.messages, QList<int>{RadioTransfer::TextCommFailed});
     QVERIFY(unplugged);
     QVERIFY(image == before);
-    QVERIFY(!rig.port.port()->isOpen());
+    QVERIFY(!rig.portOpen);
 }
 
 void TestTransferFailures::rangesThatCannotBeSent_data() {
@@ -241,10 +241,10 @@ void TestTransferFailures::rangesThatCannotBeSent() {
     SimProcess sim;
     QVERIFY(sim.start(FullSpeed, radio));
     CommRig rig(sim.device());
-    rig.inputs.readStart = ranges.at(0);
-    rig.inputs.readEnd = ranges.at(1);
-    rig.inputs.writeStart = ranges.at(2);
-    rig.inputs.writeEnd = ranges.at(3);
+    rig.job.readStart = ranges.at(0);
+    rig.job.readEnd = ranges.at(1);
+    rig.job.writeStart = ranges.at(2);
+    rig.job.writeEnd = ranges.at(3);
     RadioImage image = imageOf(patternMemory(2));
     const RadioImage before = image;
     QCOMPARE(reading ? rig.read(image) : rig.write(image), result);

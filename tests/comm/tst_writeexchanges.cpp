@@ -1,13 +1,16 @@
 // The fixed exchanges a write adds after its blocks, which depend on the radio's parameters.
 #include "CommRig.h"
+#include "InProcessRadioPort.h"
 #include "SimProcess.h"
 #include "TransferFixtures.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace qrt;
 using namespace qrt::test::fixtures;
 using qrt::test::CommRig;
+using qrt::test::InProcessRadioPort;
 using qrt::test::SimProcess;
 
 namespace {
@@ -39,6 +42,8 @@ private Q_SLOTS:
     void logWithoutBytesHoldsTheStepLines();
     void failedWriteEndsWithMessage79_data();
     void failedWriteEndsWithMessage79();
+    void lateReplyToAFixedExchangeIsWaitedFor_data();
+    void lateReplyToAFixedExchangeIsWaitedFor();
 };
 
 void TestWriteExchanges::extraWritesFollowTheRadioParameters_data() {
@@ -80,8 +85,8 @@ void TestWriteExchanges::extraWritesFollowTheRadioParameters() {
     QVERIFY(sim.start(FullSpeed, radio));
     CommRig rig(sim.device());
     rig.setRange(0, 0x0F);
-    rig.inputs.newCodeTicked = newCode;
-    rig.inputs.newCodeBlock = newCodeBlock(QStringLiteral("9A"));
+    rig.job.newCodeTicked = newCode;
+    rig.job.newCodeBlock = newCodeBlock(QStringLiteral("9A"));
     RadioImage image = imageOf(patternMemory(2));
     QCOMPARE(rig.write(image), TransferResult::Ok);
     QVERIFY(rig.messages.isEmpty());
@@ -134,7 +139,7 @@ void TestWriteExchanges::forcedBytesModelAndBand() {
     QVERIFY(sim.start(FullSpeed, radio));
     CommRig rig(sim.device());
     rig.setRange(0x360, 0x36F);
-    rig.inputs.bandLimits = {13600000, 17400000};
+    rig.job.bandLimits = {13600000, 17400000};
     RadioImage image = imageOf(patternMemory(2));
     image.set(0x360, 0x0E);
     image.set(0x361, 0x00);
@@ -192,14 +197,14 @@ void TestWriteExchanges::logWithoutBytesHoldsTheStepLines() {
     SimProcess sim;
     QVERIFY(sim.start(FullSpeed, radio));
     CommRig rig(sim.device());
-    rig.log.showBytes = false; // "Not Show Course" ticked
+    rig.job.showBytes = false; // "Not Show Course" ticked
     rig.setRange(0, 0x0F);
-    rig.inputs.newCodeTicked = true;
-    rig.inputs.newCodeBlock = newCodeBlock(QStringLiteral("9A"));
+    rig.job.newCodeTicked = true;
+    rig.job.newCodeBlock = newCodeBlock(QStringLiteral("9A"));
     RadioImage image = imageOf(patternMemory(2));
     QCOMPARE(rig.write(image), TransferResult::Ok);
     // A busy machine may cost a reply its window; its timeout line is the only other line allowed.
-    QStringList logged = rig.log.lines();
+    QStringList logged = rig.logLines;
     logged.removeAll(rig.texts.text(ProtocolEngine::TextNoReceiveData));
     logged.removeAll(QStringLiteral("Rx: 未收到数据   第 串数据未收到"));
     logged.removeAll(QStringLiteral("Rx: 未收到数据"));
@@ -230,6 +235,39 @@ void TestWriteExchanges::failedWriteEndsWithMessage79() {
     QVERIFY(sim.stop());
     QCOMPARE(sim.commandsStartingWith(repeated).size(), attempts);
     QVERIFY(sim.commandsStartingWith(EndSequence).isEmpty());
+}
+
+void TestWriteExchanges::lateReplyToAFixedExchangeIsWaitedFor_data() {
+    QTest::addColumn<QString>("late"); // the exchange whose reply comes late
+    QTest::addColumn<int>("level");    // radio byte 0x3D4, with 0x3D3 = 0x28
+    QTest::newRow("model and band") << QStringLiteral("57 03 79 05") << 20;
+    QTest::newRow("radio parameters read") << QStringLiteral("52 03 D0 30") << 20;
+    QTest::newRow("broadcast radio") << RadioParams << 50;
+    QTest::newRow("setting area") << Options << 100;
+}
+
+// A fixed exchange waits 30 polls longer than a script reply, more than 100 ms in all: a reply
+// after 60 ms, beyond any script's first window, is taken at the first attempt.
+void TestWriteExchanges::lateReplyToAFixedExchangeIsWaitedFor() {
+    QFETCH(QString, late);
+    QFETCH(int, level);
+    sim::SimRadio radio;
+    radio.memory() = patternMemory(1);
+    radio.memory()[0x3D3] = char(0x28);
+    radio.memory()[0x3D4] = char(level);
+    QStringList commands;
+    const QByteArray lateHeader = QByteArray::fromHex(late.toLatin1());
+    const auto delay = [&lateHeader](const QByteArray& command) { return command.startsWith(lateHeader) ? 60 : 3; };
+    CommRig rig(QStringLiteral("radio"),
+                [&](const QString&) { return std::make_unique<InProcessRadioPort>(radio, delay, &commands); });
+    rig.setRange(0, 0x0F);
+    RadioImage image = imageOf(patternMemory(2));
+    QCOMPARE(rig.write(image), TransferResult::Ok);
+    QVERIFY(rig.messages.isEmpty());
+    QCOMPARE(commands.filter(QRegularExpression(QLatin1Char('^') + late)).size(), 1);
+    QVERIFY(!rig.logLines.contains(QStringLiteral("Rx: 未收到数据   第 串数据未收到")));
+    QVERIFY(!rig.logLines.contains(QStringLiteral("Rx: 未收到数据")));
+    QCOMPARE(radio.endSequences(), 6);
 }
 
 QTEST_GUILESS_MAIN(TestWriteExchanges)

@@ -1,6 +1,12 @@
 #include "core/ErrorLog.h"
 
+#include <QSet>
 #include <QTest>
+#include <QThread>
+
+#include <atomic>
+#include <memory>
+#include <vector>
 
 using namespace qrt;
 
@@ -11,6 +17,7 @@ private Q_SLOTS:
     void descriptions_data();
     void descriptions();
     void sinksSubscribeAndLeave();
+    void threadsLogSideBySide();
 };
 
 void TestErrorLog::twoLinesPerError() {
@@ -58,6 +65,55 @@ void TestErrorLog::sinksSubscribeAndLeave() {
     log.logErr(QStringLiteral("y"), 6);
     QCOMPARE(a, 1);
     QCOMPARE(b, 2);
+}
+
+// A read or write logs from its own thread while the window may log too: every error
+// reaches the sinks whole, on the thread that logged it, and none is lost.
+void TestErrorLog::threadsLogSideBySide() {
+    constexpr int Threads = 4, PerThread = 2000;
+    ErrorLog log;
+    // No lock of their own: the log hands over one error at a time.
+    QStringList lines;
+    QSet<QThread*> sinkThreads;
+    int delivered = 0;
+    log.subscribe([&](const QString& header, const QString& detail) {
+        sinkThreads.insert(QThread::currentThread());
+        const int before = delivered;
+        QThread::yieldCurrentThread(); // another delivery at the same time would be lost now
+        delivered = before + 1;
+        lines << header << detail;
+    });
+    std::atomic<int> ready{0};
+    std::vector<std::unique_ptr<QThread>> threads;
+    for (int t = 0; t < Threads; ++t) {
+        threads.emplace_back(QThread::create([&log, &ready, t] {
+            // All start together, so that their errors overlap.
+            ++ready;
+            while (ready < Threads)
+                QThread::yieldCurrentThread();
+            for (int i = 0; i < PerThread; ++i)
+                log.logErr(QStringLiteral("thread%1->Step").arg(t), 57);
+        }));
+    }
+    for (auto& thread : threads)
+        thread->start();
+    for (auto& thread : threads)
+        QVERIFY(thread->wait(10000));
+    QCOMPARE(log.count(), Threads * PerThread);
+    QCOMPARE(delivered, Threads * PerThread);
+    QCOMPARE(lines.size(), 2 * Threads * PerThread);
+    QList<int> perThread(Threads, 0);
+    for (int i = 0; i < lines.size(); i += 2) {
+        QVERIFY(lines.at(i).startsWith(QStringLiteral("---------")));
+        const int t = lines.at(i + 1).section(QStringLiteral("thread"), 1).section(QStringLiteral("->"), 0, 0).toInt();
+        ++perThread[t];
+    }
+    QCOMPARE(perThread, QList<int>(Threads, PerThread));
+    QSet<QThread*> loggers;
+    for (auto& thread : threads)
+        loggers.insert(thread.get());
+    QCOMPARE(sinkThreads, loggers);
+    QCOMPARE(log.lastNumber(), 57);
 }
 
 QTEST_GUILESS_MAIN(TestErrorLog)

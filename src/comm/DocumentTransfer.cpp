@@ -1,0 +1,52 @@
+#include "comm/DocumentTransfer.h"
+
+#include "comm/ReservedCodes.h"
+#include "core/AppContext.h"
+#include "document/Document.h"
+#include "options/SettingsModel.h"
+
+namespace qrt {
+
+namespace {
+const char* const SideKeyLists[] = {"listSk1Short", "listSk1Long", "listSk2Short", "listSk2Long"};
+}
+
+void fillTransferJob(Document& document, TransferJob& job) {
+    options::SettingsModel& settings = document.settings();
+    if (job.kind == TransferJob::Write) {
+        document.encodeChannels();
+        for (const char* name : SideKeyLists) {
+            const options::Control* list = settings.control(QString::fromLatin1(name));
+            if (list && list->item >= 0)
+                settings.selectItem(list->name, list->item);
+        }
+    }
+    const options::Control* codeBox = settings.control(QStringLiteral("txtRdWrCode"));
+    const options::Control* newTicked = settings.control(QStringLiteral("chkNewRdWrCode"));
+    const options::Control* newCode = settings.control(QStringLiteral("txtNewRdWrCode"));
+    const options::Control* serials = settings.control(QStringLiteral("cboImportSeq"));
+    const options::Control* autoNext = settings.control(QStringLiteral("chkAutoNextSn"));
+    job.image = document.image();
+    job.codeFieldShown = codeBox && codeBox->visible;
+    job.newCodeTicked = newTicked && newTicked->checked;
+    job.newCodeText = newCode ? newCode->text : QString();
+    job.newCodeBlock = settings.newCodeBlock();
+    job.reservedCodes = reservedProgramCodes();
+    job.bandLimits = document.session().bandLimits();
+    job.autoNextSerial =
+        serials && serials->visible && !serials->items.isEmpty() && autoNext && autoNext->visible && autoNext->checked;
+    job.texts = document.context().texts();
+}
+
+void applyTransferOutcome(Document& document, const TransferJob& job, const TransferOutcome& outcome) {
+    if (outcome.image) {
+        if (job.kind == TransferJob::Read && outcome.result == TransferResult::Ok)
+            document.applyRadioRead(outcome.image->bytes());
+        else
+            document.applyRadioWrite(outcome.image->bytes());
+    }
+    if (outcome.advanceSerial)
+        document.settings().seqSwitch(1);
+}
+
+} // namespace qrt
