@@ -1,0 +1,119 @@
+// Reads and writes of the document's data on the transfer thread, against the emulator.
+#include "SimProcess.h"
+#include "TestSupport.h"
+#include "TransferFixtures.h"
+
+#include "channels/ChannelTableModel.h"
+#include "comm/DocumentTransfer.h"
+#include "comm/TransferThread.h"
+#include "core/AppContext.h"
+#include "document/Document.h"
+#include "document/ProgramStartup.h"
+#include "options/SettingsModel.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace qrt;
+using namespace qrt::test::fixtures;
+using qrt::test::SimProcess;
+
+namespace {
+
+struct Program {
+    Program() {
+        context = std::make_unique<AppContext>(dir.path());
+        document = startProgram(*context, 3);
+    }
+    // Runs the job of the document on the transfer thread and applies its outcome.
+    TransferResult run(TransferJob::Kind kind, const QString& device) {
+        TransferJob job;
+        job.kind = kind;
+        job.device = device;
+        job.readStart = job.writeStart = 0;
+        job.readEnd = job.writeEnd = MemorySize - 1;
+        fillTransferJob(*document, job);
+        TransferThread thread(context->errorLog());
+        std::optional<TransferOutcome> outcome;
+        QObject::connect(&thread.transfer(), &RadioTransfer::finished, document.get(),
+                         [&](const TransferOutcome& o) { outcome = o; });
+        thread.start(job);
+        if (!QTest::qWaitFor([&] { return outcome.has_value(); }, 30000))
+            return TransferResult::CommFailed;
+        applyTransferOutcome(*document, job, *outcome);
+        return outcome->result;
+    }
+
+    test::TempAppDir dir;
+    std::unique_ptr<AppContext> context;
+    std::unique_ptr<Document> document;
+};
+
+// The factory data as a radio holds it, speaking the standard command set, without a program code.
+QByteArray factoryRadio(Program& p) {
+    QByteArray memory = p.document->image().bytes();
+    memory.replace(0x385, 9, QByteArray::fromHex("FFFFFF5A5257FFFFFF"));
+    return memory;
+}
+
+QStringList gridTexts(const channels::ChannelTableModel& grid) {
+    QStringList texts;
+    for (int row = 0; row < grid.rowCount(); ++row)
+        for (int column = 0; column < grid.columnCount(); ++column)
+            texts << grid.data(grid.index(row, column)).toString();
+    return texts;
+}
+
+} // namespace
+
+class TestDocumentTransfer : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void readReplacesTheDataAndStartsAHistory();
+    void writeSendsTheEditedChannels();
+};
+
+void TestDocumentTransfer::readReplacesTheDataAndStartsAHistory() {
+    Program factory;
+    QVERIFY(factory.document->openFile(factory.dir.filePath(AppContext::FactoryFileName)).ok);
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed, factoryRadio(factory)));
+
+    Program p;
+    QVERIFY(p.document->settings().selectItem("cboTot", 1)); // an edit the read replaces
+    QSignalSpy changes(p.document.get(), &Document::imageChanged);
+    QCOMPARE(p.run(TransferJob::Read, sim.device()), TransferResult::Ok);
+
+    QVERIFY(p.document->channels() == factory.document->channels());
+    QCOMPARE(p.document->channelModel().cellText(5, 3), QStringLiteral("D023N"));
+    QCOMPARE(p.document->undoStack().count(), 0);
+    QVERIFY(p.document->isModified());
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(changes.at(0).at(1).toInt(), p.document->image().size());
+}
+
+void TestDocumentTransfer::writeSendsTheEditedChannels() {
+    Program p;
+    QVERIFY(p.document->openFile(p.dir.filePath(AppContext::FactoryFileName)).ok);
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed, factoryRadio(p)));
+    channels::ChannelTableModel& grid = p.document->channelModel();
+    // A row left without transmit frequency is encoded only before the write.
+    QVERIFY(grid.setData(grid.cell(2, 1), "462.55"));
+    QVERIFY(grid.setData(grid.cell(3, 2), ""));
+    QCOMPARE(p.run(TransferJob::Write, sim.device()), TransferResult::Ok);
+    QVERIFY(sim.stop());
+
+    Program readBack;
+    SimProcess again;
+    QVERIFY(again.start(FullSpeed, sim.memory()));
+    QCOMPARE(readBack.run(TransferJob::Read, again.device()), TransferResult::Ok);
+    // What the grid shows; the table itself differs in the encode tone a channel without
+    // transmit frequency keeps hidden.
+    QCOMPARE(gridTexts(readBack.document->channelModel()), gridTexts(grid));
+    QCOMPARE(readBack.document->channelModel().cellText(2, 1), QStringLiteral("462.55"));
+    QCOMPARE(readBack.document->channelModel().cellText(3, 2), QString());
+}
+
+QTEST_GUILESS_MAIN(TestDocumentTransfer)
+#include "tst_documenttransfer.moc"
