@@ -3,8 +3,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh >/dev/null
-if [ -x build/bin/qrt506 ]; then
-    exec build/bin/qrt506 "$@"
+# Without a display the window opens on the offscreen platform (nothing is shown).
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    echo "No display: starting on the offscreen platform (QT_QPA_PLATFORM=offscreen)." >&2
+    export QT_QPA_PLATFORM=offscreen
 fi
-# Until the windows exist, show the untitled data the program starts with.
-exec build/bin/qrt506-cli dump "$@"
+exec build/bin/qrt506 "$@"

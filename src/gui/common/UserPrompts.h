@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+namespace qrt::gui {
+
+// The message boxes and file dialogs of the program, behind one small interface so that
+// tests answer them without a person. Every box has a title and a parent window.
+class UserPrompts {
+public:
+    virtual ~UserPrompts() = default;
+
+    // A message box with the given buttons; returns the button pressed (Escape or the
+    // close box give the escape button of the set, or NoButton).
+    virtual QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                            const QString& text, QMessageBox::StandardButtons buttons) = 0;
+    // The open and save file dialogs; an empty result means cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& title, const QString& folder,
+                                 const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& path,
+                                 const QString& filter) = 0;
+
+    // An OK box.
+    void inform(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
+        ask(parent, icon, title, text, QMessageBox::Ok);
+    }
+};
+
+// The real dialogs of the platform.
+class DialogPrompts : public UserPrompts {
+public:
+    QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                    const QString& text, QMessageBox::StandardButtons buttons) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& path, const QString& filter) override;
+};
+
+} // namespace qrt::gui
