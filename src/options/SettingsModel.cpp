@@ -1,10 +1,10 @@
 #include "options/SettingsModel.h"
 
 #include "core/ErrorLog.h"
+#include "core/InterfaceTexts.h"
 #include "core/RadioImage.h"
 #include "core/SettingsFile.h"
 #include "options/FieldCodec.h"
-#include "core/InterfaceTexts.h"
 
 #include <cmath>
 
@@ -353,6 +353,7 @@ int SettingsModel::importSerialNumbers(const QString& path) {
     list.item = -1;
     m_serialValues.clear();
     const SettingsFile file(path);
+    m_serialImportProblem = file.problem();
     for (int n = 1; n <= MaxSerialNumbers; ++n) {
         const QString value =
             file.read(QStringLiteral("SerialNo"), QString::number(n), QString(), SerialValueWidth).trimmed();

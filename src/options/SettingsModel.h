@@ -57,6 +57,9 @@ public:
     // Serial numbers: reads section "SerialNo" of an INI file, keys 1, 2, ... up to the
     // first empty value; returns the number of serial numbers added.
     int importSerialNumbers(const QString& path);
+    // Why the last import could not read its file (a folder, a pipe, too large, unreadable);
+    // empty when it was read or does not exist.
+    QString serialImportProblem() const { return m_serialImportProblem; }
     QStringList serialNumbers() const { return m_serialValues; }
     // "<<" (0) and ">>" (1).
     void seqSwitch(int direction);
@@ -98,6 +101,7 @@ private:
     int m_refreshedCount = 0;
     TwoToneTable m_twoTone;
     QStringList m_serialValues;
+    QString m_serialImportProblem;
     QByteArray m_newCodeBlock;
     bool m_keyListBusy = false;
 };

@@ -274,11 +274,17 @@ void TestSettingsDialogs::serialNumberImportOfNothing() {
     SettingsFixture f;
     f.refresh();
     QCOMPARE(f.model.importSerialNumbers(QStringLiteral("/nonexistent/sn.ini")), 0);
+    QCOMPARE(f.model.serialImportProblem(), QString());
     QVERIFY(f.c("cboImportSeq").items.isEmpty());
     QVERIFY(f.c("txtSeqExample").visible);
     QVERIFY(!f.c("cmdSeqSwitch0").visible);
     f.model.seqSwitch(1);
     QCOMPARE(f.c("cboImportSeq").item, -1);
+
+    // A folder given as the file: nothing imported, and the model says why.
+    QTemporaryDir folder;
+    QCOMPARE(f.model.importSerialNumbers(folder.path()), 0);
+    QVERIFY(!f.model.serialImportProblem().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestSettingsDialogs)
