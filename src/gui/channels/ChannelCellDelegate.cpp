@@ -61,6 +61,7 @@ QWidget* ChannelCellDelegate::createToneList(QWidget* parent, const QModelIndex&
     palette.setColor(QPalette::Base, ChannelTableModel::highlightColor());
     palette.setColor(QPalette::Button, ChannelTableModel::highlightColor());
     list->setPalette(palette);
+    list->lineEdit()->setPalette(palette);
     connect(list, &QComboBox::editTextChanged, this, [this](const QString& text) { m_model.setPendingToneText(text); });
     return list;
 }

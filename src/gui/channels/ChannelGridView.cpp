@@ -244,6 +244,8 @@ bool ChannelGridView::paintCorner() {
     QStyleOptionHeader option;
     option.initFrom(m_corner);
     option.rect = m_corner->rect();
+    // The corner takes no clicks but its caption is not greyed.
+    option.state |= QStyle::State_Enabled;
     option.position = QStyleOptionHeader::OnlyOneSection;
     option.text = m_model.cornerCaption();
     option.textAlignment = Qt::AlignCenter;
