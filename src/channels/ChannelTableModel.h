@@ -102,6 +102,8 @@ public:
     // Leaving the tone list: stores its text into the pending cell. False when none is pending.
     bool storePendingTone();
     bool storePendingTone(const QString& text);
+    // The tone list closed without choosing (Escape): the pending tone is dropped unstored.
+    void cancelPendingTone() { m_pending = {}; }
 
     // The pop-up menu of the grid.
     QString deleteChannelCaption(int channel) const;
@@ -123,6 +125,7 @@ Q_SIGNALS:
     void userEditFinished();
     // After an edit the grid moves its current cell.
     void currentCellRequested(const QModelIndex& cell);
+    void lockChanged(bool locked);
 
 private:
     class Mutation;

@@ -70,7 +70,9 @@ private Q_SLOTS:
     void storingTones();
     void pendingToneIsNeverLost();
     void pendingToneOfOldDataIsDropped();
+    void cancelledToneIsNotStored();
     void lockChangesNothing();
+    void lockChangeIsSignalledOnce();
     void oneOuterEditPairPerAction_data();
     void oneOuterEditPairPerAction();
     void deleteChannelRestoresTemplateRecord();
@@ -413,6 +415,35 @@ void TestChannelEditing::pendingToneOfOldDataIsDropped() {
     QVERIFY(f.model->deleteChannel(Row));
     QVERIFY(!f.model->storePendingTone(QStringLiteral("D025N")));
     QCOMPARE(f.rowTexts(Row), QStringList(13, QString()));
+}
+
+void TestChannelEditing::cancelledToneIsNotStored() {
+    ChannelFixture f;
+    f.setRecord(Row, Record440);
+    const ChannelTable before = f.model->table();
+    EditRecorder recorder(*f.model);
+    f.model->click(f.at(Row, 3));
+    f.model->setPendingToneText(QStringLiteral("D025N"));
+    f.model->cancelPendingTone();
+    QVERIFY(!f.model->hasPendingTone());
+    // Neither the next click nor a save stores what was typed before the list was cancelled.
+    f.model->click(f.at(Row, 5));
+    QVERIFY(!f.model->storePendingTone());
+    QVERIFY(f.model->table() == before);
+    QCOMPARE(f.text(Row, 4), QStringLiteral("D023N"));
+    QCOMPARE(recorder.outerPairs, 0);
+}
+
+void TestChannelEditing::lockChangeIsSignalledOnce() {
+    ChannelFixture f;
+    QSignalSpy spy(f.model.get(), &ChannelTableModel::lockChanged);
+    f.model->setLocked(true);
+    f.model->setLocked(true);
+    f.model->setLocked(false);
+    f.model->setLocked(false);
+    QCOMPARE(spy.size(), 2);
+    QCOMPARE(spy.at(0).at(0).toBool(), true);
+    QCOMPARE(spy.at(1).at(0).toBool(), false);
 }
 
 void TestChannelEditing::lockChangesNothing() {

@@ -1,0 +1,113 @@
+#include "gui/channels/ChannelCellDelegate.h"
+
+#include "channels/ChannelTableModel.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace qrt::gui {
+
+using channels::ChannelTableModel;
+
+namespace {
+
+ChannelTableModel::EditorKind editorKindOf(const QModelIndex& index) {
+    return ChannelTableModel::EditorKind(index.data(ChannelTableModel::EditorKindRole).toInt());
+}
+
+QString columnCaption(const QModelIndex& index) {
+    return index.model()->headerData(index.column(), Qt::Horizontal).toString();
+}
+
+} // namespace
+
+ChannelCellDelegate::ChannelCellDelegate(ChannelTableModel& model, QObject* parent)
+    : QStyledItemDelegate(parent), m_model(model) {}
+
+QWidget* ChannelCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                           const QModelIndex& index) const {
+    QWidget* editor = nullptr;
+    switch (editorKindOf(index)) {
+    case ChannelTableModel::FrequencyEditor: {
+        auto* line = new QLineEdit(parent);
+        line->setObjectName(FrequencyEditorName);
+        line->setAlignment(Qt::AlignCenter);
+        line->setFrame(false);
+        editor = line;
+        break;
+    }
+    case ChannelTableModel::ToneListEditor:
+        editor = createToneList(parent, index);
+        break;
+    case ChannelTableModel::OptionListEditor:
+        editor = createOptionList(parent, index);
+        break;
+    case ChannelTableModel::NoEditor:
+        return nullptr;
+    }
+    editor->setAccessibleName(columnCaption(index));
+    return editor;
+}
+
+QWidget* ChannelCellDelegate::createToneList(QWidget* parent, const QModelIndex& index) const {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(ToneListName);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    // Inline completion would turn a typed "88" into the first tone starting with it.
+    list->setCompleter(nullptr);
+    list->addItems(index.data(ChannelTableModel::OptionListRole).toStringList());
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Base, ChannelTableModel::highlightColor());
+    palette.setColor(QPalette::Button, ChannelTableModel::highlightColor());
+    list->setPalette(palette);
+    list->lineEdit()->setPalette(palette);
+    connect(list, &QComboBox::editTextChanged, this, [this](const QString& text) { m_model.setPendingToneText(text); });
+    return list;
+}
+
+QWidget* ChannelCellDelegate::createOptionList(QWidget* parent, const QModelIndex& index) const {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(OptionListName);
+    list->addItems(index.data(ChannelTableModel::OptionListRole).toStringList());
+    // A choice is stored at once, as the grid's drop-down lists do.
+    connect(list, &QComboBox::activated, this, [this, list] {
+        auto* self = const_cast<ChannelCellDelegate*>(this);
+        Q_EMIT self->commitData(list);
+        Q_EMIT self->closeEditor(list, QAbstractItemDelegate::NoHint);
+    });
+    return list;
+}
+
+void ChannelCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    const QVariant value = index.data(Qt::EditRole);
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+        line->setText(value.toString());
+    } else if (auto* list = qobject_cast<QComboBox*>(editor)) {
+        if (list->isEditable()) {
+            const QSignalBlocker quiet(list);
+            list->setCurrentIndex(list->findText(value.toString()));
+            list->setEditText(value.toString());
+        } else {
+            list->setCurrentIndex(value.isValid() ? value.toInt() : -1);
+        }
+    }
+}
+
+void ChannelCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const {
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+        model->setData(index, line->text());
+    } else if (auto* list = qobject_cast<QComboBox*>(editor)) {
+        if (list->isEditable())
+            model->setData(index, list->currentText());
+        else if (list->currentIndex() >= 0)
+            model->setData(index, list->currentIndex());
+    }
+}
+
+void ChannelCellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                               const QModelIndex&) const {
+    editor->setGeometry(option.rect);
+}
+
+} // namespace qrt::gui

@@ -1,0 +1,111 @@
+#include "gui/channels/ChannelEditorWindow.h"
+
+#include "channels/ChannelTableModel.h"
+#include "core/AppContext.h"
+#include "document/Document.h"
+#include "gui/channels/ChannelEditorTexts.h"
+#include "gui/channels/ChannelGridMenu.h"
+#include "gui/channels/ChannelGridView.h"
+#include "gui/channels/ModelBandPanel.h"
+#include "gui/common/UserPrompts.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace qrt::gui {
+
+namespace texts = channel_texts;
+using channels::ChannelTableModel;
+
+ChannelEditorWindow::ChannelEditorWindow(Document& document, UserPrompts& prompts, QWidget* parent)
+    : QWidget(parent), m_document(document), m_prompts(prompts) {
+    setObjectName(QStringLiteral("frmChMem"));
+    const QString channelInfo = document.context().text(texts::ChannelInfo);
+    setAccessibleName(channelInfo);
+    ChannelTableModel& model = document.channelModel();
+
+    auto* gridFrame = new QGroupBox(channelInfo, this);
+    gridFrame->setObjectName(QStringLiteral("fraMain"));
+    gridFrame->setAccessibleName(channelInfo);
+    m_grid = new ChannelGridView(model, gridFrame);
+    m_grid->setAccessibleName(channelInfo);
+    auto* gridLayout = new QVBoxLayout(gridFrame);
+    gridLayout->addWidget(m_grid);
+
+    m_menu = new ChannelGridMenu(model, this);
+    m_menu->setAccessibleName(channelInfo);
+    connect(m_grid, &ChannelGridView::channelMenuRequested, this, &ChannelEditorWindow::showChannelMenu);
+
+    m_modelBand = new ModelBandPanel(document, this);
+    connect(m_modelBand, &ModelBandPanel::memoryViewerRequested, this, &ChannelEditorWindow::memoryViewerRequested);
+    connect(m_modelBand, &ModelBandPanel::memoryViewerHideRequested, this,
+            &ChannelEditorWindow::memoryViewerHideRequested);
+
+    m_deleteAll = commandButton(QStringLiteral("cmdDelAllCh"), texts::DeleteAllChannels);
+    m_restoreDefaults = commandButton(QStringLiteral("cmdDefSet"), texts::RestoreDefaultSetting);
+    connect(m_deleteAll, &QPushButton::clicked, this, [&model] { model.deleteAllChannels(); });
+    connect(m_restoreDefaults, &QPushButton::clicked, this, &ChannelEditorWindow::restoreDefaults);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(m_deleteAll);
+    buttons->addWidget(m_restoreDefaults);
+    buttons->addStretch();
+
+    // The pages of the radio-wide settings are added here.
+    m_settingsTabs = new QTabWidget(this);
+    m_settingsTabs->setObjectName(QStringLiteral("sstabSetMode"));
+    m_settingsTabs->setAccessibleName(channelInfo);
+
+    auto* commands = new QHBoxLayout;
+    commands->addWidget(m_modelBand);
+    commands->addLayout(buttons);
+    commands->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(gridFrame, 3);
+    layout->addLayout(commands);
+    layout->addWidget(m_settingsTabs, 2);
+
+    setWindowTitle(document.session().bandCaption());
+    connect(&document.session(), &EditorSession::bandChanged, this,
+            [this](int, const QString& caption) { setWindowTitle(caption); });
+    connect(&model, &ChannelTableModel::lockChanged, this, &ChannelEditorWindow::applyLock);
+    applyLock(model.isLocked());
+}
+
+QPushButton* ChannelEditorWindow::commandButton(const QString& objectName, int textIndex) {
+    auto* button = new QPushButton(m_document.context().text(textIndex), this);
+    button->setObjectName(objectName);
+    button->setAccessibleName(button->text());
+    return button;
+}
+
+void ChannelEditorWindow::commitToneSelection() {
+    m_grid->commitToneSelection();
+}
+
+void ChannelEditorWindow::setChannelLockAction(QAction* lockAction) {
+    m_menu->setChannelLockAction(lockAction);
+}
+
+void ChannelEditorWindow::showChannelMenu(int channel, const QPoint& globalPos) {
+    m_menu->prepareFor(channel);
+    m_menu->popup(globalPos);
+}
+
+void ChannelEditorWindow::restoreDefaults() {
+    const FileResult result = m_document.restoreDefaults();
+    if (!result.ok)
+        m_prompts.inform(window(), QMessageBox::Critical, m_document.context().text(texts::Notice),
+                         m_document.context().text(result.messageIndex));
+}
+
+void ChannelEditorWindow::applyLock(bool locked) {
+    // The lock also covers the commands that replace channels or the whole data.
+    m_modelBand->setEnabled(!locked);
+    m_deleteAll->setEnabled(!locked);
+    m_restoreDefaults->setEnabled(!locked);
+}
+
+} // namespace qrt::gui

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QWidget>
+
+class QAction;
+class QGroupBox;
+class QPushButton;
+class QTabWidget;
+
+namespace qrt {
+class Document;
+}
+
+namespace qrt::gui {
+
+class ChannelGridMenu;
+class ChannelGridView;
+class ModelBandPanel;
+class UserPrompts;
+
+// The channel editor `frmChMem`: the channel grid in `fraMain` with its pop-up menu, the
+// model and band lists, the buttons that delete all channels and restore the factory
+// data, and under the grid the place of the settings tabs `sstabSetMode`. Its caption is
+// the band's caption.
+class ChannelEditorWindow : public QWidget {
+    Q_OBJECT
+public:
+    ChannelEditorWindow(Document& document, UserPrompts& prompts, QWidget* parent = nullptr);
+
+    // Stores a tone being chosen in the tone list (before Save, Save As and Write).
+    void commitToneSelection();
+    // The frame's channel lock entry `mnuPopChLock`, shown in the grid's pop-up menu.
+    void setChannelLockAction(QAction* lockAction);
+
+    ChannelGridView* grid() const { return m_grid; }
+    ChannelGridMenu* gridMenu() const { return m_menu; }
+    ModelBandPanel* modelBandPanel() const { return m_modelBand; }
+    QTabWidget* settingsTabs() const { return m_settingsTabs; }
+
+Q_SIGNALS:
+    void memoryViewerRequested();
+    void memoryViewerHideRequested();
+
+private:
+    void showChannelMenu(int channel, const QPoint& globalPos);
+    void restoreDefaults();
+    void applyLock(bool locked);
+    QPushButton* commandButton(const QString& objectName, int textIndex);
+
+    Document& m_document;
+    UserPrompts& m_prompts;
+    ChannelGridView* m_grid;
+    ChannelGridMenu* m_menu;
+    ModelBandPanel* m_modelBand;
+    QPushButton* m_deleteAll;
+    QPushButton* m_restoreDefaults;
+    QTabWidget* m_settingsTabs;
+};
+
+} // namespace qrt::gui

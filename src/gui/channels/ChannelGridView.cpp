@@ -1,0 +1,256 @@
+#include "gui/channels/ChannelGridView.h"
+
+#include "gui/channels/ChannelCellDelegate.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QStyleOptionHeader>
+#include <QStylePainter>
+
+namespace qrt::gui {
+
+using channels::ChannelTableModel;
+using Click = ChannelTableModel::ClickResult;
+
+ChannelGridView::ChannelGridView(ChannelTableModel& model, QWidget* parent) : QTableView(parent), m_model(model) {
+    setObjectName(QStringLiteral("vsfgGridCh"));
+    setModel(&model);
+    setItemDelegate(new ChannelCellDelegate(model, this));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    // Only typing opens an editor by itself; clicks and command keys go through the model.
+    setEditTriggers(QAbstractItemView::AnyKeyPressed);
+    setTabKeyNavigation(false);
+    setCornerButtonEnabled(false);
+    horizontalHeader()->setSectionsClickable(false);
+    verticalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    verticalHeader()->setHighlightSections(false);
+
+    m_delayedEdit.setSingleShot(true);
+    connect(&m_delayedEdit, &QTimer::timeout, this, &ChannelGridView::openDelayedEditor);
+    connect(&model, &ChannelTableModel::currentCellRequested, this, &ChannelGridView::moveToRequestedCell);
+    connect(&model, &QAbstractItemModel::modelReset, this, [this] {
+        m_delayedEdit.stop();
+        applySectionSizes();
+    });
+    connect(&model, &ChannelTableModel::lockChanged, this, &ChannelGridView::applyLock);
+
+    m_corner = findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+    if (m_corner)
+        m_corner->installEventFilter(this);
+    m_background = palette().color(QPalette::Base);
+    applySectionSizes();
+    applyLock(model.isLocked());
+    setCurrentIndex(model.cell(1, 1));
+}
+
+void ChannelGridView::applySectionSizes() {
+    for (int c = 0; c < m_model.columnCount(); ++c)
+        horizontalHeader()->resizeSection(c, m_model.headerData(c, Qt::Horizontal, Qt::SizeHintRole).toSize().width());
+    const QSize numberColumn = m_model.headerData(0, Qt::Vertical, Qt::SizeHintRole).toSize();
+    if (numberColumn.isEmpty())
+        return;
+    verticalHeader()->setMinimumSectionSize(qMin(verticalHeader()->minimumSectionSize(), numberColumn.height()));
+    verticalHeader()->setDefaultSectionSize(numberColumn.height());
+    verticalHeader()->setFixedWidth(numberColumn.width());
+    horizontalHeader()->setFixedHeight(numberColumn.height());
+}
+
+void ChannelGridView::applyLock(bool locked) {
+    if (locked)
+        m_delayedEdit.stop();
+    setEnabled(!locked);
+    // Locked, a selected cell no longer stands out.
+    const QColor selection = locked ? m_background : selectionColor();
+    QPalette colours = palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        colours.setColor(group, QPalette::Highlight, selection);
+    setPalette(colours);
+}
+
+void ChannelGridView::commitToneSelection() {
+    const QModelIndex cell = m_model.pendingToneCell();
+    if (QWidget* editor = cell.isValid() ? indexWidget(cell) : nullptr) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+    m_model.storePendingTone();
+}
+
+void ChannelGridView::activate(const QModelIndex& cell) {
+    m_delayedEdit.stop();
+    carryOut(m_model.click(cell), EditTiming::Now);
+}
+
+void ChannelGridView::carryOut(const Click& result, EditTiming timing) {
+    switch (result.action) {
+    case Click::Nothing:
+        return;
+    case Click::SelectCell:
+        setCurrentIndex(result.cell);
+        return;
+    case Click::EditCell:
+    case Click::OpenToneList:
+        setCurrentIndex(result.cell);
+        if (timing == EditTiming::Now) {
+            edit(result.cell);
+        } else {
+            m_delayedCell = result.cell;
+            m_delayedEdit.start(QApplication::doubleClickInterval());
+        }
+        return;
+    }
+}
+
+void ChannelGridView::openDelayedEditor() {
+    if (m_delayedCell.isValid() && currentIndex() == m_delayedCell)
+        edit(m_delayedCell);
+}
+
+void ChannelGridView::moveToRequestedCell(const QModelIndex& cell) {
+    // An edit closed by moving the cursor or by a click elsewhere leaves the cursor there.
+    if (m_movingCursor)
+        return;
+    m_requestedCell = cell;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_requestedCell.isValid())
+                setCurrentIndex(m_requestedCell);
+            m_requestedCell = QPersistentModelIndex();
+        },
+        Qt::QueuedConnection);
+}
+
+void ChannelGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    m_movingCursor = true;
+    QTableView::currentChanged(current, previous);
+    m_movingCursor = false;
+}
+
+void ChannelGridView::mousePressEvent(QMouseEvent* event) {
+    // The press has already taken the focus from an open editor, which stored its text.
+    m_requestedCell = QPersistentModelIndex();
+    m_delayedEdit.stop();
+    QTableView::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton)
+        carryOut(m_model.click(indexAt(event->position().toPoint())), EditTiming::AfterDoubleClickTime);
+}
+
+void ChannelGridView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_delayedEdit.stop();
+    const QModelIndex cell = currentIndex();
+    if (!cell.isValid() || !indexAt(event->position().toPoint()).isValid())
+        return;
+    // A double-click that changes nothing edits the cell, as in a spreadsheet; one that
+    // changed a tone shows the tone list again.
+    const bool changed = m_model.doubleClick(cell);
+    if (!changed || m_model.pendingToneCell() == cell)
+        edit(cell);
+}
+
+void ChannelGridView::keyPressEvent(QKeyEvent* event) {
+    if (!handleCommandKey(event))
+        QTableView::keyPressEvent(event);
+}
+
+bool ChannelGridView::handleCommandKey(QKeyEvent* event) {
+    const QModelIndex cell = currentIndex();
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        requestMenuAt(cell, viewport()->mapToGlobal(visualRect(cell).center()));
+        return true;
+    }
+    if (state() == QAbstractItemView::EditingState || !cell.isValid())
+        return false;
+    const bool frequencyCell =
+        m_model.editorKind(ChannelTableModel::columnOf(cell)) == ChannelTableModel::FrequencyEditor;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F2:
+    case Qt::Key_Space:
+        if (modifiers != Qt::NoModifier)
+            return false;
+        activate(cell);
+        return true;
+    case Qt::Key_Delete:
+        if (frequencyCell)
+            m_model.setData(cell, QString());
+        return true;
+    default:
+        break;
+    }
+    const QString text = event->text();
+    if (text.isEmpty() || !text.at(0).isPrint() || (modifiers & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    // Typing edits a frequency; elsewhere it does nothing (no search by first letter).
+    if (!frequencyCell || !m_model.canEdit(ChannelTableModel::channelOf(cell), ChannelTableModel::columnOf(cell)))
+        return true;
+    const Click result = m_model.click(cell);
+    if (result.action == Click::EditCell && result.cell == cell)
+        return false; // the view opens the editor and gives it the key
+    carryOut(result, EditTiming::Now);
+    return true;
+}
+
+void ChannelGridView::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() != QContextMenuEvent::Mouse) {
+        const QModelIndex cell = currentIndex();
+        requestMenuAt(cell, viewport()->mapToGlobal(visualRect(cell).center()));
+        return;
+    }
+    // The headers pass their right-clicks up to the grid: those show no menu.
+    const QPoint inViewport = viewport()->mapFromGlobal(event->globalPos());
+    if (viewport()->rect().contains(inViewport))
+        requestMenuAt(indexAt(inViewport), event->globalPos());
+}
+
+void ChannelGridView::requestMenuAt(const QModelIndex& cell, const QPoint& globalPos) {
+    if (cell.isValid())
+        Q_EMIT channelMenuRequested(ChannelTableModel::channelOf(cell), globalPos);
+}
+
+void ChannelGridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    if (hint == QAbstractItemDelegate::RevertModelCache && editor &&
+        editor->objectName() == ChannelCellDelegate::ToneListName)
+        m_model.cancelPendingTone();
+    // Tab in an editor stores it and moves one cell, without opening the next editor.
+    const bool next = hint == QAbstractItemDelegate::EditNextItem;
+    const bool previous = hint == QAbstractItemDelegate::EditPreviousItem;
+    QTableView::closeEditor(editor, next || previous ? QAbstractItemDelegate::NoHint : hint);
+    if (next || previous) {
+        const QModelIndex cell = currentIndex();
+        const QModelIndex neighbour = cell.sibling(cell.row(), cell.column() + (next ? 1 : -1));
+        if (neighbour.isValid())
+            setCurrentIndex(neighbour);
+    }
+}
+
+bool ChannelGridView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_corner && event->type() == QEvent::Paint)
+        return paintCorner();
+    return QTableView::eventFilter(watched, event);
+}
+
+bool ChannelGridView::paintCorner() {
+    QStylePainter painter(m_corner);
+    QStyleOptionHeader option;
+    option.initFrom(m_corner);
+    option.rect = m_corner->rect();
+    // The corner takes no clicks but its caption is not greyed.
+    option.state |= QStyle::State_Enabled;
+    option.position = QStyleOptionHeader::OnlyOneSection;
+    option.text = m_model.cornerCaption();
+    option.textAlignment = Qt::AlignCenter;
+    painter.drawControl(QStyle::CE_Header, option);
+    return true;
+}
+
+} // namespace qrt::gui
