@@ -265,6 +265,7 @@ void ChannelTableModel::setLocked(bool locked) {
     m_locked = locked;
     if (rowCount() > 0 && columnCount() > 0)
         Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    Q_EMIT lockChanged(locked);
 }
 
 bool ChannelTableModel::deleteChannel(int channel) {
