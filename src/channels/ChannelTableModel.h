@@ -125,6 +125,7 @@ Q_SIGNALS:
     void userEditFinished();
     // After an edit the grid moves its current cell.
     void currentCellRequested(const QModelIndex& cell);
+    // The channel lock was switched; the grid disables itself while locked.
     void lockChanged(bool locked);
 
 private:

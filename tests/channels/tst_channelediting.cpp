@@ -450,8 +450,12 @@ void TestChannelEditing::lockChangesNothing() {
     ChannelFixture f;
     f.setRecord(Row, Record440);
     f.setRecord(Row + 1, RecordReceiveOnly);
+    QSignalSpy lockSpy(f.model.get(), &ChannelTableModel::lockChanged);
     f.model->setLocked(true);
+    f.model->setLocked(true); // no change, no signal
     QVERIFY(f.model->isLocked());
+    QCOMPARE(lockSpy.count(), 1);
+    QCOMPARE(lockSpy.at(0).at(0).toBool(), true);
     const ChannelTable table = f.model->table();
     const RadioImage image = f.session->image();
     EditRecorder recorder(*f.model);
@@ -473,6 +477,8 @@ void TestChannelEditing::lockChangesNothing() {
     QCOMPARE(f.model->highlightedChannel(), 0);
 
     f.model->setLocked(false);
+    QCOMPARE(lockSpy.count(), 2);
+    QCOMPARE(lockSpy.at(1).at(0).toBool(), false);
     QVERIFY(f.type(Row, 1, QStringLiteral("441")));
 }
 

@@ -2,22 +2,188 @@
 
 #include "core/AppContext.h"
 #include "document/Document.h"
+#include "gui/common/UserPrompts.h"
+#include "gui/shell/ChildWindows.h"
+#include "gui/shell/FileCommands.h"
+#include "gui/shell/FrameMenus.h"
+#include "gui/shell/FrameTexts.h"
+#include "gui/shell/FrameToolBar.h"
+#include "gui/shell/LanguageSwitch.h"
+#include "gui/shell/LockController.h"
+#include "gui/shell/PlatformServices.h"
+#include "gui/shell/StatusPanels.h"
 
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QUndoStack>
 
 namespace qrt::gui {
 
 namespace {
-constexpr int TextTitle = 16;
+
+QString helpFileName(int language) {
+    switch (language) {
+    case 1:
+        return QStringLiteral("ChsHelp.CHM");
+    case 2:
+        return QStringLiteral("ChtHelp.CHM");
+    default:
+        return QStringLiteral("EngHelp.CHM");
+    }
 }
 
-MainWindow::MainWindow(Document& document, UserPrompts& prompts, QWidget* parent)
-    : QMainWindow(parent), m_document(document), m_prompts(prompts), m_childArea(new QMdiArea(this)) {
+} // namespace
+
+MainWindow::MainWindow(Document& document, UserPrompts& prompts, DocumentViewer& viewer, ProgramRestarter& restarter,
+                       QWidget* parent)
+    : QMainWindow(parent), m_document(document), m_prompts(prompts), m_viewer(viewer), m_childArea(new QMdiArea(this)) {
+    AppContext& context = document.context();
     setObjectName(QStringLiteral("mdifrmMain"));
-    setWindowTitle(document.context().text(TextTitle) + QStringLiteral("[*]"));
+    setWindowTitle(context.text(frametext::Title) + QStringLiteral("[*]"));
+    setAccessibleName(context.text(frametext::Title));
     m_childArea->setObjectName(QStringLiteral("mdiClientArea"));
     setCentralWidget(m_childArea);
+
+    m_menus = std::make_unique<FrameMenus>(*this, context);
+    m_toolBar = std::make_unique<FrameToolBar>(*this, context);
+    m_status = std::make_unique<StatusPanels>(*statusBar());
+    m_files = std::make_unique<FileCommands>(document, prompts, *this);
+    buildEditMenu();
+
+    m_status->setNotice(context.text(frametext::Ready));
+    m_status->setPort(context.program().portNumber);
+    showFileName();
+    connect(&document.session(), &EditorSession::currentFileChanged, this, &MainWindow::showFileName);
+    setWindowModified(document.isModified());
     connect(&document, &Document::modifiedChanged, this, &QWidget::setWindowModified);
+
+    QAction* channelLockEntry = m_menus->action(QStringLiteral("mnuChLock"));
+    const HostedChannelEditor editor = hostChannelEditor(*m_childArea, document, prompts, *channelLockEntry);
+    m_channelEditor = editor.window;
+    m_files->setToneCommit(editor.commitToneSelection);
+
+    m_lock = new LockController(context, document.channelModel(), *m_status,
+                                *m_menus->action(QStringLiteral("mnuLockFace")), *channelLockEntry, this);
+    // Ctrl+L works although its menu is not offered: the lock is one keystroke away.
+    addAction(channelLockEntry);
+    m_language = new LanguageSwitch(context,
+                                    {m_menus->action(QStringLiteral("mnuLangSel0")),
+                                     m_menus->action(QStringLiteral("mnuLangSel1")),
+                                     m_menus->action(QStringLiteral("mnuLangSel2"))},
+                                    *m_files, prompts, restarter, *this, [this] { closeWithoutAsking(); });
+
+    connectFileCommands();
+    connectOtherCommands();
+    setCommunicationCommands({});
+    setAboutCommand({});
+    m_lock->applyStoredState();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildEditMenu() {
+    const int language = m_document.context().language();
+    auto* edit = new QMenu(extratext::editMenu(language), this);
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    edit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
+    menuBar()->insertMenu(m_menus->menu(QStringLiteral("mnuProgram"))->menuAction(), edit);
+
+    QAction* undo = m_document.undoStack().createUndoAction(edit, extratext::undo(language));
+    undo->setObjectName(QStringLiteral("mnuEditUndo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = m_document.undoStack().createRedoAction(edit, extratext::redo(language));
+    redo->setObjectName(QStringLiteral("mnuEditRedo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addAction(undo);
+    edit->addAction(redo);
+}
+
+void MainWindow::connectRunner(const QString& menuEntry, const QString& toolButton,
+                               const std::function<void()>& command) {
+    for (QAction* action : {menuEntry.isEmpty() ? nullptr : m_menus->action(menuEntry),
+                            toolButton.isEmpty() ? nullptr : m_toolBar->button(toolButton)})
+        if (action)
+            connect(action, &QAction::triggered, this, [command] { command(); });
+}
+
+void MainWindow::connectFileCommands() {
+    connectRunner(QStringLiteral("mnuFileNew"), QStringLiteral("FileNew"), [this] { m_files->newFile(); });
+    connectRunner(QStringLiteral("mnuFileOpen"), QStringLiteral("FileOpen"), [this] { m_files->openFile(); });
+    connectRunner(QStringLiteral("mnuFileSave"), QStringLiteral("FileSave"), [this] { m_files->save(); });
+    connectRunner(QStringLiteral("mnuFileSaveAs"), QString(), [this] { m_files->saveAs(); });
+}
+
+void MainWindow::connectOtherCommands() {
+    connectRunner(QStringLiteral("mnuExit"), QStringLiteral("Exit"), [this] { close(); });
+    connectRunner(QStringLiteral("mnuHelpTopic"), QStringLiteral("Help"), [this] { showHelp(); });
+    // Print (mnuPrintFile and its button) and the entries that are not offered have no command.
+}
+
+void MainWindow::setCommunicationCommands(const CommunicationCommands& commands) {
+    struct Binding {
+        const char* menuEntry;
+        const char* toolButton;
+        std::function<void()> command;
+    };
+    const Binding bindings[] = {
+        {"mnuReadFre", "Read", commands.readRadio},
+        {"mnuWriteFre", "Write", commands.writeRadio},
+        {"mnuCommunicate", "Com", commands.choosePort},
+    };
+    for (const Binding& binding : bindings) {
+        for (QAction* action : {m_menus->action(QString::fromLatin1(binding.menuEntry)),
+                                m_toolBar->button(QString::fromLatin1(binding.toolButton))}) {
+            action->setEnabled(bool(binding.command));
+            action->disconnect(this);
+            if (binding.command)
+                connect(action, &QAction::triggered, this, [command = binding.command] { command(); });
+        }
+    }
+}
+
+void MainWindow::setAboutCommand(std::function<void()> showAbout) {
+    QAction* about = m_menus->action(QStringLiteral("mnuAboutSoft"));
+    about->setEnabled(bool(showAbout));
+    about->disconnect(this);
+    if (showAbout)
+        connect(about, &QAction::triggered, this, [showAbout = std::move(showAbout)] { showAbout(); });
+}
+
+void MainWindow::showFileName() {
+    m_status->setFileText(m_document.context().text(frametext::FileName) +
+                          QDir::toNativeSeparators(m_document.currentFilePath()));
+}
+
+void MainWindow::showHelp() {
+    const QString path = m_document.context().appFile(helpFileName(m_document.context().language()));
+    if (QFileInfo(path).isFile())
+        m_viewer.open(path);
+}
+
+void MainWindow::closeWithoutAsking() {
+    m_exitWithoutAsking = true;
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!m_exitWithoutAsking) {
+        const QString notice = m_document.context().text(frametext::Notice);
+        if (!m_files->offerToSaveChanges() ||
+            m_prompts.ask(this, QMessageBox::Question, notice, m_document.context().text(frametext::ExitQuestion),
+                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+            event->ignore();
+            return;
+        }
+    }
+    m_exiting = true;
+    m_childArea->closeAllSubWindows();
+    event->accept();
 }
 
 } // namespace qrt::gui

@@ -2,6 +2,9 @@
 
 #include <QMainWindow>
 
+#include <functional>
+#include <memory>
+
 class QMdiArea;
 
 namespace qrt {
@@ -10,23 +13,73 @@ class Document;
 
 namespace qrt::gui {
 
+class DocumentViewer;
+class FileCommands;
+class FrameMenus;
+class FrameToolBar;
+class LanguageSwitch;
+class LockController;
+class ProgramRestarter;
+class StatusPanels;
 class UserPrompts;
 
-// The program's frame: the child windows in a multiple-document area, the docking host,
-// menus, tool bar and status bar. It wires commands to the document; the work is done
-// by the command objects and the models.
+// The program's frame: the child windows in a multiple-document area, menus, tool bar and
+// status bar. It wires commands to the parts that carry them (file commands, language
+// switch, lock) and closes the program after the exit question.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(Document& document, UserPrompts& prompts, QWidget* parent = nullptr);
+    MainWindow(Document& document, UserPrompts& prompts, DocumentViewer& viewer, ProgramRestarter& restarter,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     Document& document() { return m_document; }
     QMdiArea* childArea() const { return m_childArea; }
+    FileCommands& fileCommands() { return *m_files; }
+    LockController& lockController() { return *m_lock; }
+    LanguageSwitch& languageSwitch() { return *m_language; }
+    StatusPanels& statusPanels() { return *m_status; }
+    QWidget* channelEditor() const { return m_channelEditor; }
+
+    // Read, write and the port dialog; their entries stay disabled until given.
+    struct CommunicationCommands {
+        std::function<void()> readRadio;
+        std::function<void()> writeRadio;
+        std::function<void()> choosePort;
+    };
+    void setCommunicationCommands(const CommunicationCommands& commands);
+    // The about dialog; its entry stays disabled until given.
+    void setAboutCommand(std::function<void()> showAbout);
+
+    // The help file of the language, handed to the viewer when it exists.
+    void showHelp();
+    // Closes without the exit question (the language switch).
+    void closeWithoutAsking();
+    bool isExiting() const { return m_exiting; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildEditMenu();
+    void connectFileCommands();
+    void connectOtherCommands();
+    void connectRunner(const QString& menuEntry, const QString& toolButton, const std::function<void()>& command);
+    void showFileName();
+
     Document& m_document;
     UserPrompts& m_prompts;
+    DocumentViewer& m_viewer;
     QMdiArea* m_childArea;
+    std::unique_ptr<FrameMenus> m_menus;
+    std::unique_ptr<FrameToolBar> m_toolBar;
+    std::unique_ptr<StatusPanels> m_status;
+    std::unique_ptr<FileCommands> m_files;
+    LockController* m_lock = nullptr;
+    LanguageSwitch* m_language = nullptr;
+    QWidget* m_channelEditor = nullptr;
+    bool m_exitWithoutAsking = false;
+    bool m_exiting = false;
 };
 
 } // namespace qrt::gui

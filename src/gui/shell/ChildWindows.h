@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+
+class QAction;
+class QMdiArea;
+class QWidget;
+
+namespace qrt {
+class Document;
+}
+
+namespace qrt::gui {
+
+class UserPrompts;
+
+// The channel and settings editor as the frame hosts it.
+struct HostedChannelEditor {
+    QWidget* window = nullptr;
+    // Stores a tone being chosen in the grid (before a save or a write).
+    std::function<void()> commitToneSelection;
+};
+
+// Creates the channel editor as a child window of the area, maximised and not closable
+// by the user; its grid's context menu offers the channel lock entry. This is the one
+// place that knows the editor's class.
+HostedChannelEditor hostChannelEditor(QMdiArea& area, Document& document, UserPrompts& prompts,
+                                      QAction& channelLockEntry);
+
+} // namespace qrt::gui

@@ -1,0 +1,121 @@
+#include "gui/shell/FileCommands.h"
+
+#include "core/AppContext.h"
+#include "core/DataFile.h"
+#include "document/Document.h"
+#include "gui/common/UserPrompts.h"
+#include "gui/shell/FrameTexts.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QWidget>
+
+namespace qrt::gui {
+
+FileCommands::FileCommands(Document& document, UserPrompts& prompts, QWidget& window)
+    : m_document(document), m_prompts(prompts), m_window(window) {}
+
+QString FileCommands::text(int index) const {
+    return m_document.context().text(index);
+}
+
+QMessageBox::StandardButton FileCommands::ask(QMessageBox::Icon icon, const QString& message,
+                                              QMessageBox::StandardButtons buttons) {
+    return m_prompts.ask(&m_window, icon, text(frametext::Notice), message, buttons);
+}
+
+void FileCommands::commitTone() {
+    if (m_commitTone)
+        m_commitTone();
+}
+
+QString FileCommands::startFolder() const {
+    return QFileInfo(m_document.currentFilePath()).absolutePath();
+}
+
+void FileCommands::newFile() {
+    if (!offerToSaveChanges())
+        return;
+    if (ask(QMessageBox::Question, text(frametext::ClearDataQuestion), QMessageBox::Yes | QMessageBox::No) !=
+        QMessageBox::Yes)
+        return;
+    m_document.newFile();
+}
+
+bool FileCommands::openFile(const QString& givenPath) {
+    if (!offerToSaveChanges())
+        return false;
+    QString path = givenPath;
+    if (path.isEmpty()) {
+        path = m_prompts.openFileName(&m_window, withoutAccessKey(text(frametext::OpenCaption)), startFolder(),
+                                      DataFileFilter);
+        if (path.isEmpty())
+            return false;
+    }
+    QByteArray head;
+    if (datafile::readFile(path, datafile::FileSize + 1, &head).ok) {
+        const QString oddity = datafile::whyNotRadioData(head);
+        if (!oddity.isEmpty()) {
+            const QString question =
+                extratext::openOddFileQuestion(m_document.context().language(), QDir::toNativeSeparators(path), oddity);
+            if (ask(QMessageBox::Warning, question, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+                return false;
+        }
+    }
+    const FileResult result = m_document.openFile(path);
+    if (!result.ok) {
+        ask(QMessageBox::Critical, text(frametext::WrongFileType), QMessageBox::Ok);
+        return false;
+    }
+    return true;
+}
+
+void FileCommands::save() {
+    commitTone();
+    m_window.activateWindow();
+    if (ask(QMessageBox::Question, text(frametext::SaveChangesQuestion), QMessageBox::Yes | QMessageBox::No) ==
+        QMessageBox::Yes)
+        saveWithDialog(frametext::SaveFailed);
+}
+
+void FileCommands::saveAs() {
+    commitTone();
+    saveWithDialog(frametext::SaveAsFailed);
+}
+
+bool FileCommands::saveWithDialog(int failureMessage) {
+    QString path = m_prompts.saveFileName(&m_window, withoutAccessKey(text(frametext::SaveAsCaption)), startFolder(),
+                                          DataFileFilter);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + DataFileSuffix;
+    const FileResult result = m_document.saveAs(path);
+    if (!result.ok) {
+        // The file was not written: say so rather than leave the user believing it was.
+        QString message = text(failureMessage);
+        if (!result.reason.isEmpty())
+            message += QLatin1Char('\n') + result.reason;
+        ask(QMessageBox::Critical, message, QMessageBox::Ok);
+        return false;
+    }
+    return true;
+}
+
+bool FileCommands::offerToSaveChanges() {
+    // A tone still being chosen is a change too.
+    commitTone();
+    if (!m_document.isModified())
+        return true;
+    switch (ask(QMessageBox::Question, text(frametext::SaveChangesQuestion),
+                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
+        return saveWithDialog(frametext::SaveFailed);
+    case QMessageBox::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace qrt::gui

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace qrt {
+class Document;
+}
+
+namespace qrt::gui {
+
+class UserPrompts;
+
+// The file commands of the frame: New, Open, Save and Save As with their questions and
+// messages, and the offer to save unsaved changes before they would be lost.
+class FileCommands {
+public:
+    static inline const QString DataFileFilter = QStringLiteral("Data File(*.dat)");
+    static inline const QString DataFileSuffix = QStringLiteral("dat");
+
+    FileCommands(Document& document, UserPrompts& prompts, QWidget& window);
+
+    // Stores a tone being chosen in the channel grid before a save.
+    void setToneCommit(std::function<void()> commit) { m_commitTone = std::move(commit); }
+
+    // Asks before the data is replaced by the template.
+    void newFile();
+    // Opens a data file; an empty path asks for one. A file that does not look like radio
+    // data is opened only after the user agreed. True when the file was opened.
+    bool openFile(const QString& path = {});
+    // Save asks whether to save, then asks for the name as Save As does.
+    void save();
+    void saveAs();
+
+    // With unsaved changes: asks whether to save them first. Yes saves (asking for the
+    // name), No goes on, Cancel stays. True when the caller may go on; a failed or
+    // cancelled save stays. Without unsaved changes it asks nothing and gives true.
+    bool offerToSaveChanges();
+
+private:
+    // Asks for a name and writes the data; false when cancelled or failed (the failure shown).
+    bool saveWithDialog(int failureMessage);
+    QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons);
+    void commitTone();
+    QString startFolder() const;
+    QString text(int index) const;
+
+    Document& m_document;
+    UserPrompts& m_prompts;
+    QWidget& m_window;
+    std::function<void()> m_commitTone;
+};
+
+} // namespace qrt::gui

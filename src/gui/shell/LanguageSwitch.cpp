@@ -1,0 +1,56 @@
+#include "gui/shell/LanguageSwitch.h"
+
+#include "core/AppContext.h"
+#include "core/LanguageSetup.h"
+#include "gui/common/UserPrompts.h"
+#include "gui/shell/FileCommands.h"
+#include "gui/shell/FrameTexts.h"
+#include "gui/shell/PlatformServices.h"
+
+#include <QAction>
+
+namespace qrt::gui {
+
+LanguageSwitch::LanguageSwitch(AppContext& context, const Entries& entries, FileCommands& files, UserPrompts& prompts,
+                               ProgramRestarter& restarter, QWidget& window, std::function<void()> closeWithoutAsking)
+    : m_context(context), m_entries{entries.simplified, entries.traditional, entries.english}, m_files(files),
+      m_prompts(prompts), m_restarter(restarter), m_window(window), m_closeWithoutAsking(std::move(closeWithoutAsking)),
+      m_language(context.language()) {
+    for (int i = 0; i < 3; ++i) {
+        m_entries[i]->setCheckable(true);
+        connect(m_entries[i], &QAction::triggered, this, [this, i] { choose(i + 1); });
+    }
+    showChecks(m_language);
+}
+
+int LanguageSwitch::checkedLanguage() const {
+    for (int i = 0; i < 3; ++i)
+        if (m_entries[i]->isChecked())
+            return i + 1;
+    return 0;
+}
+
+void LanguageSwitch::showChecks(int language) {
+    for (int i = 0; i < 3; ++i)
+        m_entries[i]->setChecked(i + 1 == language);
+}
+
+void LanguageSwitch::choose(int language) {
+    if (language == m_language || !m_files.offerToSaveChanges()) {
+        showChecks(m_language);
+        return;
+    }
+    if (!storeLanguage(m_context.settings(), language, &m_context.errorLog())) {
+        showChecks(m_language);
+        return;
+    }
+    showChecks(language);
+    m_language = language;
+    m_prompts.inform(&m_window, QMessageBox::Question, m_context.text(frametext::Notice),
+                     m_context.text(frametext::LanguageChanged));
+    // Even when the new instance does not start, this one closes; the user starts it again.
+    m_restarter.restart(m_context.appDir());
+    m_closeWithoutAsking();
+}
+
+} // namespace qrt::gui

@@ -1,0 +1,72 @@
+#include "gui/shell/ProgramLaunch.h"
+
+#include "core/AppContext.h"
+#include "core/LanguageSetup.h"
+#include "document/Document.h"
+#include "document/ProgramStartup.h"
+#include "gui/shell/FileCommands.h"
+#include "gui/shell/MainWindow.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFont>
+#include <QFontDatabase>
+
+namespace qrt::gui {
+
+namespace {
+const QString AppDirOption = QStringLiteral("app-dir");
+}
+
+void describeCommandLine(QCommandLineParser& parser) {
+    parser.addHelpOption();
+    parser.addOption(
+        {AppDirOption, QStringLiteral("Application folder (settings, template, data)."), QStringLiteral("DIR")});
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A data file to open after the start."),
+                                 QStringLiteral("[FILE.dat]"));
+}
+
+LaunchOptions launchOptionsFrom(const QCommandLineParser& parser, const QString& executableDir) {
+    LaunchOptions options;
+    options.appDir = parser.isSet(AppDirOption) ? parser.value(AppDirOption) : executableDir;
+    const QStringList files = parser.positionalArguments();
+    if (!files.isEmpty())
+        options.file = files.first();
+    return options;
+}
+
+QString interfaceFontFamily(const QString& wanted, const QStringList& systemFamilies) {
+    for (const QString& family : systemFamilies)
+        if (family.compare(wanted, Qt::CaseInsensitive) == 0)
+            return family;
+    return {};
+}
+
+RunningProgram::RunningProgram(const QString& appDir, UserPrompts& prompts, DocumentViewer& viewer,
+                               ProgramRestarter& restarter)
+    : m_context(std::make_unique<AppContext>(appDir)) {
+    StartupHooks hooks;
+    hooks.chooseFirstLanguage = [](AppContext& context) {
+        return getSysLang(context.settings(), systemLocaleId(), &context.errorLog());
+    };
+    // The port test and the automatic search come with the port dialog.
+    m_document = startProgram(*m_context, 0, hooks);
+
+    const QString family = interfaceFontFamily(m_context->program().uiFontName(), QFontDatabase::families());
+    if (!family.isEmpty()) {
+        QFont font = QApplication::font();
+        font.setFamily(family);
+        QApplication::setFont(font);
+    }
+    m_window = std::make_unique<MainWindow>(*m_document, prompts, viewer, restarter);
+}
+
+RunningProgram::~RunningProgram() = default;
+
+void RunningProgram::start(const QString& file) {
+    m_window->show();
+    if (!file.isEmpty())
+        m_window->fileCommands().openFile(file);
+}
+
+} // namespace qrt::gui

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QCommandLineParser;
+
+namespace qrt {
+class AppContext;
+class Document;
+} // namespace qrt
+
+namespace qrt::gui {
+
+class DocumentViewer;
+class MainWindow;
+class ProgramRestarter;
+class UserPrompts;
+
+// qrt506 [--app-dir DIR] [FILE.dat]
+struct LaunchOptions {
+    QString appDir;
+    QString file; // empty: none
+};
+
+void describeCommandLine(QCommandLineParser& parser);
+// The options of a parsed command line; without --app-dir the folder of the executable.
+LaunchOptions launchOptionsFrom(const QCommandLineParser& parser, const QString& executableDir);
+
+// The font family for the interface: the wanted one when the system has it, else empty
+// (the platform's default font stays).
+QString interfaceFontFamily(const QString& wanted, const QStringList& systemFamilies);
+
+// One run of the program with windows: the start-up sequence (with the first-start
+// language step from the system locale), the interface font, the frame.
+class RunningProgram {
+public:
+    RunningProgram(const QString& appDir, UserPrompts& prompts, DocumentViewer& viewer, ProgramRestarter& restarter);
+    ~RunningProgram();
+
+    // Shows the frame and opens the file given on the command line as Open does.
+    void start(const QString& file);
+
+    AppContext& context() { return *m_context; }
+    Document& document() { return *m_document; }
+    MainWindow& window() { return *m_window; }
+
+private:
+    std::unique_ptr<AppContext> m_context;
+    std::unique_ptr<Document> m_document;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+} // namespace qrt::gui

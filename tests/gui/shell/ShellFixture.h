@@ -1,0 +1,69 @@
+#pragma once
+
+#include "ScriptedPrompts.h"
+#include "TestSupport.h"
+#include "channels/ChannelTableModel.h"
+#include "core/AppContext.h"
+#include "core/SettingsFile.h"
+#include "document/Document.h"
+#include "document/ProgramStartup.h"
+#include "gui/shell/MainWindow.h"
+#include "gui/shell/PlatformServices.h"
+
+#include <QAction>
+#include <QStringList>
+
+#include <memory>
+
+namespace qrt::test {
+
+class RecordingViewer : public gui::DocumentViewer {
+public:
+    QStringList opened;
+    void open(const QString& path) override { opened << path; }
+};
+
+class RecordingRestarter : public gui::ProgramRestarter {
+public:
+    QStringList requests; // the application folders
+    bool restart(const QString& appDir) override {
+        requests << appDir;
+        return true;
+    }
+};
+
+// A started program in a temporary application folder with its frame, every prompt
+// answered by script. The settings given (key, value, ...) are written first.
+struct ShellFixture {
+    explicit ShellFixture(int language = 3, const QStringList& settings = {}) {
+        SettingsFile file(appDir.filePath(AppContext::SettingsFileName));
+        for (qsizetype i = 0; i + 1 < settings.size(); i += 2)
+            file.write(QStringLiteral("Setting"), settings.at(i), settings.at(i + 1));
+        context = std::make_unique<AppContext>(appDir.path());
+        document = startProgram(*context, language);
+        window = std::make_unique<gui::MainWindow>(*document, prompts, viewer, restarter);
+    }
+
+    QAction* action(const char* name) const { return window->findChild<QAction*>(QString::fromLatin1(name)); }
+    QString text(int index) const { return context->text(index); }
+    // A key as the settings file on disk holds it.
+    QString setting(const char* key) const {
+        return SettingsFile(appDir.filePath(AppContext::SettingsFileName))
+            .read(QStringLiteral("Setting"), QString::fromLatin1(key), QStringLiteral("?"), 30);
+    }
+    // An edit of the channel table that makes the data modified.
+    void editChannel(const char* frequency = "441.5") {
+        auto& model = document->channelModel();
+        model.setData(model.cell(2, 1), QString::fromLatin1(frequency));
+    }
+
+    TempAppDir appDir;
+    ScriptedPrompts prompts;
+    RecordingViewer viewer;
+    RecordingRestarter restarter;
+    std::unique_ptr<AppContext> context;
+    std::unique_ptr<Document> document;
+    std::unique_ptr<gui::MainWindow> window;
+};
+
+} // namespace qrt::test

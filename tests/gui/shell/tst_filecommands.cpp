@@ -1,0 +1,306 @@
+#include "ShellFixture.h"
+#include "channels/ChannelTableModel.h"
+#include "core/DataFile.h"
+#include "gui/shell/FileCommands.h"
+#include "gui/shell/ProgramLaunch.h"
+
+#include <QCommandLineParser>
+#include <QLabel>
+#include <QTest>
+
+using namespace qrt;
+using test::ShellFixture;
+
+namespace {
+
+const QString ClearQ = QStringLiteral("All data will be cleared,continue?");
+const QString SaveQ = QStringLiteral("TempData has changed,Do you want to save it now?");
+
+QString receiveFrequency(Document& document, int channel) {
+    auto& model = document.channelModel();
+    return model.data(model.cell(channel, 1)).toString();
+}
+
+} // namespace
+
+class TestFileCommands : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void newFile_data();
+    void newFile();
+    void openAsksForAFile();
+    void openCancelledChangesNothing();
+    void openOddFile_data();
+    void openOddFile();
+    void openUnreadableFile();
+    void saveFlows_data();
+    void saveFlows();
+    void saveCommitsTheToneFirst();
+    void savedFileOpensToTheSameData();
+    void commandLineOpensTheFile();
+};
+
+void TestFileCommands::newFile_data() {
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<QStringList>("asked");
+    QTest::addColumn<bool>("cleared");
+    QTest::newRow("unchanged, yes") << false << QList<int>{QMessageBox::Yes} << QStringList{ClearQ} << true;
+    QTest::newRow("unchanged, no") << false << QList<int>{QMessageBox::No} << QStringList{ClearQ} << false;
+    QTest::newRow("changed, not saved, yes")
+        << true << QList<int>{QMessageBox::No, QMessageBox::Yes} << QStringList{SaveQ, ClearQ} << true;
+    QTest::newRow("changed, cancel") << true << QList<int>{QMessageBox::Cancel} << QStringList{SaveQ} << false;
+}
+
+void TestFileCommands::newFile() {
+    QFETCH(bool, modified);
+    QFETCH(QList<int>, answers);
+    QFETCH(QStringList, asked);
+    QFETCH(bool, cleared);
+    ShellFixture f;
+    const QByteArray untitled = f.document->image().bytes();
+    QVERIFY(f.document->openFile(f.context->appFile(AppContext::FactoryFileName)).ok);
+    if (modified)
+        f.editChannel("441.5");
+    const QByteArray before = f.document->image().bytes();
+    const QString pathBefore = f.document->currentFilePath();
+    for (int answer : answers)
+        f.prompts.answers.enqueue(QMessageBox::StandardButton(answer));
+
+    f.action("mnuFileNew")->trigger();
+
+    QCOMPARE(f.prompts.boxTexts(), asked);
+    QCOMPARE(f.prompts.boxes.last().icon, QMessageBox::Question);
+    QCOMPARE(f.prompts.boxes.last().title, QStringLiteral("Notice"));
+    if (cleared) {
+        QCOMPARE(f.document->image().bytes(), untitled);
+        QCOMPARE(f.document->currentFilePath(), f.appDir.filePath("Data/Untitled.dat"));
+        QVERIFY(f.window->findChild<QLabel*>("statusAddress")->text().endsWith(QStringLiteral("Untitled.dat")));
+    } else {
+        QCOMPARE(f.document->image().bytes(), before);
+        QCOMPARE(f.document->currentFilePath(), pathBefore);
+    }
+}
+
+void TestFileCommands::openAsksForAFile() {
+    ShellFixture f;
+    const QString path = f.appDir.filePath("radio.dat");
+    QFile::copy(f.context->appFile(AppContext::FactoryFileName), path);
+    f.prompts.fileNames.enqueue(path);
+
+    f.action("FileOpen")->trigger();
+
+    QCOMPARE(f.prompts.dialogs.size(), 1);
+    QVERIFY(!f.prompts.dialogs.first().save);
+    QCOMPARE(f.prompts.dialogs.first().filter, QStringLiteral("Data File(*.dat)"));
+    QCOMPARE(f.prompts.dialogs.first().folder, f.appDir.filePath("Data"));
+    QVERIFY(f.prompts.boxes.isEmpty());
+    QCOMPARE(f.document->currentFilePath(), path);
+    QCOMPARE(f.window->findChild<QLabel*>("statusAddress")->text(),
+             QStringLiteral("File Name:") + QDir::toNativeSeparators(path));
+    QCOMPARE(datafile::fileLayout(f.document->image()).mid(32), f.appDir.readFile("radio.dat").mid(32));
+}
+
+void TestFileCommands::openCancelledChangesNothing() {
+    ShellFixture f;
+    f.editChannel();
+    const QByteArray before = f.document->image().bytes();
+    f.prompts.answers.enqueue(QMessageBox::No); // do not save the changes
+
+    f.action("mnuFileOpen")->trigger();
+
+    QCOMPARE(f.prompts.boxTexts(), QStringList{SaveQ});
+    QCOMPARE(f.prompts.dialogs.size(), 1);
+    QCOMPARE(f.document->image().bytes(), before);
+    QVERIFY(f.document->isModified());
+    QCOMPARE(f.document->currentFilePath(), f.appDir.filePath("Data/Untitled.dat"));
+}
+
+void TestFileCommands::openOddFile_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<bool>("agree");
+    QByteArray headerless(datafile::FileSize, char(0x11));
+    QByteArray longer = headerless;
+    longer.replace(0, 6, datafile::HeaderText);
+    longer.append(10, char(0x22));
+    QTest::newRow("empty, yes") << QByteArray() << "the file is empty" << true;
+    QTest::newRow("short, no") << QByteArray(100, char(0x33)) << "the file holds 100 bytes" << false;
+    QTest::newRow("short, yes") << QByteArray(100, char(0x33)) << "the file holds 100 bytes" << true;
+    QTest::newRow("long, no") << longer << "more than 1040 bytes" << false;
+    QTest::newRow("no header, yes") << headerless << "does not begin with" << true;
+}
+
+void TestFileCommands::openOddFile() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    QFETCH(bool, agree);
+    ShellFixture f;
+    QVERIFY(f.appDir.writeFile("odd.dat", bytes));
+    const QString path = f.appDir.filePath("odd.dat");
+    const QByteArray before = f.document->image().bytes();
+    f.prompts.fileNames.enqueue(path);
+    f.prompts.answers.enqueue(agree ? QMessageBox::Yes : QMessageBox::No);
+
+    f.action("mnuFileOpen")->trigger();
+
+    QCOMPARE(f.prompts.boxes.size(), 1);
+    const auto& warning = f.prompts.boxes.first();
+    QCOMPARE(warning.icon, QMessageBox::Warning);
+    QCOMPARE(warning.title, QStringLiteral("Notice"));
+    QVERIFY2(warning.text.contains(reason), qPrintable(warning.text));
+    QVERIFY(warning.text.contains(QDir::toNativeSeparators(path)));
+    QCOMPARE(warning.buttons, QMessageBox::Yes | QMessageBox::No);
+    if (agree) {
+        QCOMPARE(f.document->currentFilePath(), path);
+        // Opened as any file is: its bytes are in the image.
+        if (bytes.size() > 40)
+            QCOMPARE(f.document->image().bytes().mid(0x10, 8), bytes.mid(32, 8));
+    } else {
+        QCOMPARE(f.document->image().bytes(), before);
+        QCOMPARE(f.document->currentFilePath(), f.appDir.filePath("Data/Untitled.dat"));
+    }
+}
+
+void TestFileCommands::openUnreadableFile() {
+    ShellFixture f;
+    const QByteArray before = f.document->image().bytes();
+    f.prompts.fileNames.enqueue(f.appDir.filePath("missing.dat"));
+    f.action("mnuFileOpen")->trigger();
+    QCOMPARE(f.prompts.boxTexts(), QStringList{"Wrong file type!"});
+    QCOMPARE(f.prompts.boxes.first().icon, QMessageBox::Critical);
+    QCOMPARE(f.document->image().bytes(), before);
+    QCOMPARE(f.context->errorLog().lastTag(), QStringLiteral("mdifrmMain->OpenFile"));
+}
+
+void TestFileCommands::saveFlows_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<QString>("chosen");  // in the app folder; empty: dialog cancelled; "taken.dat" is a folder
+    QTest::addColumn<QString>("written"); // the file expected, empty: none
+    QTest::addColumn<QStringList>("asked");
+    QTest::newRow("Save, yes") << "mnuFileSave" << QList<int>{QMessageBox::Yes} << "one.dat"
+                               << "one.dat" << QStringList{SaveQ};
+    QTest::newRow("Save button, yes") << "FileSave" << QList<int>{QMessageBox::Yes} << "one.dat"
+                                      << "one.dat" << QStringList{SaveQ};
+    QTest::newRow("Save, no") << "mnuFileSave" << QList<int>{QMessageBox::No} << "one.dat"
+                              << "" << QStringList{SaveQ};
+    QTest::newRow("Save, cancelled dialog") << "mnuFileSave" << QList<int>{QMessageBox::Yes} << ""
+                                            << "" << QStringList{SaveQ};
+    QTest::newRow("Save onto a folder") << "mnuFileSave" << QList<int>{QMessageBox::Yes, QMessageBox::Ok} << "taken.dat"
+                                        << "" << QStringList{SaveQ, "Save file failed!"};
+    QTest::newRow("Save As") << "mnuFileSaveAs" << QList<int>{} << "two.dat"
+                             << "two.dat" << QStringList{};
+    QTest::newRow("Save As adds .dat") << "mnuFileSaveAs" << QList<int>{} << "three"
+                                       << "three.dat" << QStringList{};
+    QTest::newRow("Save As cancelled") << "mnuFileSaveAs" << QList<int>{} << ""
+                                       << "" << QStringList{};
+    QTest::newRow("Save As onto a folder") << "mnuFileSaveAs" << QList<int>{QMessageBox::Ok} << "taken.dat"
+                                           << "" << QStringList{"Save file failed!"};
+}
+
+void TestFileCommands::saveFlows() {
+    QFETCH(QString, command);
+    QFETCH(QList<int>, answers);
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    QFETCH(QStringList, asked);
+    ShellFixture f;
+    QVERIFY(QDir(f.appDir.path()).mkdir(QStringLiteral("taken.dat")));
+    f.editChannel("441.5");
+    for (int answer : answers)
+        f.prompts.answers.enqueue(QMessageBox::StandardButton(answer));
+    f.prompts.fileNames.enqueue(chosen.isEmpty() ? QString() : f.appDir.filePath(chosen));
+    const QString untitled = f.document->currentFilePath();
+
+    f.action(qPrintable(command))->trigger();
+
+    QStringList texts = f.prompts.boxTexts();
+    for (QString& text : texts)
+        text = text.section(QLatin1Char('\n'), 0, 0); // a failure adds the reason on a line of its own
+    QCOMPARE(texts, asked);
+    if (!asked.isEmpty() && asked.last() == QLatin1String("Save file failed!"))
+        QCOMPARE(f.prompts.boxes.last().icon, QMessageBox::Critical);
+    const bool dialogShown = !(command == QLatin1String("mnuFileSave") && answers.value(0) == QMessageBox::No);
+    QCOMPARE(f.prompts.dialogs.size(), dialogShown ? 1 : 0);
+    if (dialogShown) {
+        QVERIFY(f.prompts.dialogs.first().save);
+        QCOMPARE(f.prompts.dialogs.first().filter, QStringLiteral("Data File(*.dat)"));
+        QCOMPARE(f.prompts.dialogs.first().folder, f.appDir.filePath("Data"));
+    }
+    if (written.isEmpty()) {
+        QCOMPARE(f.document->currentFilePath(), untitled);
+        QVERIFY(f.document->isModified());
+        return;
+    }
+    const QByteArray saved = f.appDir.readFile(written);
+    QCOMPARE(saved, datafile::fileLayout(f.document->image()));
+    QVERIFY(saved.startsWith("KW5182"));
+    QCOMPARE(saved.mid(16, 16), QByteArray(16, char(0xFF)));
+    QCOMPARE(f.document->currentFilePath(), f.appDir.filePath(written));
+    QVERIFY(!f.document->isModified());
+    QVERIFY(!f.window->isWindowModified());
+    QVERIFY(f.window->findChild<QLabel*>("statusAddress")->text().endsWith(written));
+}
+
+void TestFileCommands::saveCommitsTheToneFirst() {
+    ShellFixture f;
+    int commits = 0;
+    f.window->fileCommands().setToneCommit([&] {
+        ++commits;
+        f.editChannel("443.25"); // the grid stores what was being chosen
+    });
+    f.prompts.fileNames.enqueue(f.appDir.filePath("tone.dat"));
+    f.action("mnuFileSaveAs")->trigger();
+    QCOMPARE(commits, 1);
+    ShellFixture reopened;
+    QVERIFY(reopened.document->openFile(f.appDir.filePath("tone.dat")).ok);
+    QCOMPARE(receiveFrequency(*reopened.document, 2), receiveFrequency(*f.document, 2));
+    QVERIFY(receiveFrequency(*reopened.document, 2).startsWith(QStringLiteral("443.25")));
+}
+
+void TestFileCommands::savedFileOpensToTheSameData() {
+    ShellFixture f;
+    f.editChannel("445.125");
+    f.prompts.fileNames.enqueue(f.appDir.filePath("round.dat"));
+    f.action("mnuFileSaveAs")->trigger();
+    const QByteArray savedImage = f.document->image().bytes();
+
+    f.action("mnuFileNew")->trigger(); // no question answered: nothing happens
+    f.prompts.answers.enqueue(QMessageBox::Yes);
+    f.action("mnuFileNew")->trigger();
+    QVERIFY(f.document->image().bytes() != savedImage);
+    f.prompts.fileNames.enqueue(f.appDir.filePath("round.dat"));
+    f.action("mnuFileOpen")->trigger();
+    QCOMPARE(f.document->image().bytes().mid(0, 0x400), savedImage.mid(0, 0x400));
+    QVERIFY(receiveFrequency(*f.document, 2).startsWith(QStringLiteral("445.125")));
+}
+
+void TestFileCommands::commandLineOpensTheFile() {
+    test::TempAppDir appDir;
+    const QString path = appDir.filePath("given.dat");
+    QFile::copy(appDir.filePath(AppContext::FactoryFileName), path);
+    QCommandLineParser parser;
+    gui::describeCommandLine(parser);
+    QVERIFY(parser.parse({"qrt506", "--app-dir", appDir.path(), path}));
+    const gui::LaunchOptions options = gui::launchOptionsFrom(parser, QStringLiteral("/nowhere"));
+    QCOMPARE(options.appDir, appDir.path());
+    QCOMPARE(options.file, path);
+
+    test::ScriptedPrompts prompts;
+    test::RecordingViewer viewer;
+    test::RecordingRestarter restarter;
+    gui::RunningProgram program(options.appDir, prompts, viewer, restarter);
+    program.start(options.file);
+    QVERIFY(program.window().isVisible());
+    QCOMPARE(program.document().currentFilePath(), path);
+    QVERIFY(prompts.boxes.isEmpty());
+    QCOMPARE(datafile::fileLayout(program.document().image()).mid(32), appDir.readFile("given.dat").mid(32));
+
+    QVERIFY(parser.parse({"qrt506"}));
+    QCOMPARE(gui::launchOptionsFrom(parser, QStringLiteral("/prog")).appDir, QStringLiteral("/prog"));
+    QVERIFY(gui::launchOptionsFrom(parser, QStringLiteral("/prog")).file.isEmpty());
+}
+
+QTEST_MAIN(TestFileCommands)
+#include "tst_filecommands.moc"
