@@ -45,6 +45,7 @@ AboutDialog::AboutDialog(const AppContext& context, QWidget* parent) : QDialog(p
         QFont font = line->font();
         font.setFamily(fontName);
         line->setFont(font);
+        line->setVisible(!text.isEmpty());
         textColumn->addWidget(line);
     }
     QLabel* title = label(QStringLiteral("lblTitle"));

@@ -11,7 +11,8 @@ class ErrorLog;
 namespace qrt::gui::info {
 
 // The error window: the two lines of every error logged in the run, newest last and
-// selected. It follows the error log from its construction; errors logged on another
+// selected. It follows the error log from its construction (make it before the start-up
+// runs to see what start-up logs; it can be docked later); errors logged on another
 // thread arrive on the window's thread. Closing it only hides it, so the record is kept
 // for the run; the next error brings it up again.
 class ErrorLogWindow : public QWidget {
