@@ -182,6 +182,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         }
     }
     m_exiting = true;
+    Q_EMIT exiting();
     m_childArea->closeAllSubWindows();
     event->accept();
 }

@@ -57,6 +57,10 @@ public:
     void closeWithoutAsking();
     bool isExiting() const { return m_exiting; }
 
+Q_SIGNALS:
+    // The frame has decided to close: windows that hide on a close request now close.
+    void exiting();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

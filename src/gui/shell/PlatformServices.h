@@ -30,4 +30,15 @@ public:
     bool restart(const QString& appDir) override;
 };
 
+// Stand-ins for programs that only show the windows (pictures, benchmarks): nothing is
+// opened and nothing restarted.
+class InertDocumentViewer : public DocumentViewer {
+public:
+    void open(const QString&) override {}
+};
+class InertRestarter : public ProgramRestarter {
+public:
+    bool restart(const QString&) override { return false; }
+};
+
 } // namespace qrt::gui

@@ -4,8 +4,10 @@
 #include "core/LanguageSetup.h"
 #include "document/Document.h"
 #include "document/ProgramStartup.h"
+#include "gui/info/ErrorLogWindow.h"
 #include "gui/shell/FileCommands.h"
 #include "gui/shell/MainWindow.h"
+#include "gui/shell/SideWindows.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -49,6 +51,8 @@ RunningProgram::RunningProgram(const QString& appDir, UserPrompts& prompts, Docu
     hooks.chooseFirstLanguage = [](AppContext& context) {
         return getSysLang(context.settings(), systemLocaleId(), &context.errorLog());
     };
+    // The error list exists before the start-up, so that it shows what the start-up logs.
+    auto errors = std::make_unique<info::ErrorLogWindow>(m_context->errorLog());
     // The port test and the automatic search come with the port dialog.
     m_document = startProgram(*m_context, 0, hooks);
 
@@ -59,6 +63,7 @@ RunningProgram::RunningProgram(const QString& appDir, UserPrompts& prompts, Docu
         QApplication::setFont(font);
     }
     m_window = std::make_unique<MainWindow>(*m_document, prompts, viewer, restarter);
+    m_sideWindows = new SideWindows(*m_window, *m_context, std::move(errors));
 }
 
 RunningProgram::~RunningProgram() = default;

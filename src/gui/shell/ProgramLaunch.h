@@ -17,6 +17,7 @@ namespace qrt::gui {
 class DocumentViewer;
 class MainWindow;
 class ProgramRestarter;
+class SideWindows;
 class UserPrompts;
 
 // qrt506 [--app-dir DIR] [FILE.dat]
@@ -46,11 +47,13 @@ public:
     AppContext& context() { return *m_context; }
     Document& document() { return *m_document; }
     MainWindow& window() { return *m_window; }
+    SideWindows& sideWindows() { return *m_sideWindows; }
 
 private:
     std::unique_ptr<AppContext> m_context;
     std::unique_ptr<Document> m_document;
     std::unique_ptr<MainWindow> m_window;
+    SideWindows* m_sideWindows = nullptr; // owned by the window
 };
 
 } // namespace qrt::gui

@@ -1,0 +1,55 @@
+#include "ShotCatalogue.h"
+
+#include "core/ErrorLog.h"
+#include "document/Document.h"
+#include "gui/common/UserPrompts.h"
+#include "gui/info/AboutDialog.h"
+#include "gui/info/ErrorLogWindow.h"
+#include "gui/info/RadioInfoPage.h"
+#include "gui/info/RadioSetTreeWindow.h"
+#include "gui/info/SettingsPageWindow.h"
+#include "gui/shell/MainWindow.h"
+#include "gui/shell/PlatformServices.h"
+#include "gui/shell/SideWindows.h"
+
+namespace qrt::shots {
+
+namespace {
+
+template <class Window, class... Args> std::unique_ptr<QWidget> make(Args&&... args) {
+    return std::make_unique<Window>(std::forward<Args>(args)...);
+}
+
+// The frame as the program shows it, with its docked windows.
+std::unique_ptr<QWidget> frameWithSideWindows(ShotScene& s) {
+    static gui::InertDocumentViewer viewer;
+    static gui::InertRestarter restarter;
+    auto frame = std::make_unique<gui::MainWindow>(s.document, s.prompts, viewer, restarter);
+    new gui::SideWindows(*frame, s.context, std::make_unique<gui::info::ErrorLogWindow>(s.sampleErrors));
+    return frame;
+}
+
+std::unique_ptr<QWidget> errorWindowInUse(ErrorLog& log) {
+    auto window = make<gui::info::ErrorLogWindow>(log);
+    log.logErr(QStringLiteral("modChMem->TextToAscii"), err::IndexOutOfRange);
+    log.logErr(QStringLiteral("frmRadioInfo->InitOpt:"), err::FileNotFound);
+    return window;
+}
+
+} // namespace
+
+// One line per window: its file name, its size, and how the program builds it.
+const std::vector<Shot>& shotCatalogue() {
+    using namespace gui::info;
+    static const std::vector<Shot> shots = {
+        {"mdifrmMain", {1000, 700}, frameWithSideWindows},
+        {"frmShowErr", {640, 180}, [](ShotScene& s) { return errorWindowInUse(s.sampleErrors); }},
+        {"frmTreeView", {220, 320}, [](ShotScene& s) { return make<RadioSetTreeWindow>(s.context); }},
+        {"frmRadioInfo", {}, [](ShotScene& s) { return make<RadioInfoPage>(s.context); }},
+        {"frmSysSet", {480, 360}, [](ShotScene& s) { return make<SettingsPageWindow>(s.context); }},
+        {"frmAboutSoft", {}, [](ShotScene& s) { return make<AboutDialog>(s.context, &s.mainWindow); }},
+    };
+    return shots;
+}
+
+} // namespace qrt::shots

@@ -1,0 +1,99 @@
+// qrt506-shots: pictures of every window and dialog, in one language, on the offscreen
+// platform, optionally after a data file is opened.
+#include "ShotCatalogue.h"
+#include "SilentPrompts.h"
+
+#include "core/AppContext.h"
+#include "core/ErrorLog.h"
+#include "document/Document.h"
+#include "document/ProgramStartup.h"
+#include "gui/shell/MainWindow.h"
+#include "gui/shell/PlatformServices.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QTextStream>
+#include <QWidget>
+
+using namespace qrt;
+
+namespace {
+
+bool takeShot(const shots::Shot& shot, shots::ShotScene& scene, const QDir& out, QTextStream& err) {
+    std::unique_ptr<QWidget> window = shot.build(scene);
+    window->resize(shot.size.isEmpty() ? window->sizeHint() : shot.size);
+    window->show();
+    QCoreApplication::processEvents();
+    const QString path = out.filePath(shot.name + QStringLiteral(".png"));
+    const bool saved = window->grab().save(path);
+    if (!saved)
+        err << "qrt506-shots: cannot write " << path << '\n';
+    window->hide();
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("qrt506-shots"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Renders every window and dialog to PNG files."));
+    parser.addHelpOption();
+    parser.addOptions({
+        {QStringLiteral("lang"), QStringLiteral("Language: 1 Simplified Chinese, 2 Traditional Chinese, 3 English."),
+         QStringLiteral("N"), QStringLiteral("3")},
+        {QStringLiteral("open"), QStringLiteral("A data file to open first."), QStringLiteral("FILE")},
+        {QStringLiteral("out"), QStringLiteral("Folder for the pictures (made if missing)."), QStringLiteral("DIR"),
+         QStringLiteral(".")},
+        {QStringLiteral("app-dir"), QStringLiteral("Application folder (settings, template, data)."),
+         QStringLiteral("DIR")},
+    });
+    parser.process(app);
+    QTextStream err(stderr);
+
+    bool languageOk = false;
+    const int language = parser.value(QStringLiteral("lang")).toInt(&languageOk);
+    if (!languageOk || language < 1 || language > 3) {
+        err << "qrt506-shots: --lang must be 1, 2 or 3\n";
+        return 2;
+    }
+    const QDir out(parser.value(QStringLiteral("out")));
+    if (!QDir().mkpath(out.path())) {
+        err << "qrt506-shots: cannot make " << out.path() << '\n';
+        return 2;
+    }
+    const QString appDir = parser.isSet(QStringLiteral("app-dir")) ? parser.value(QStringLiteral("app-dir"))
+                                                                   : QApplication::applicationDirPath();
+
+    AppContext context(appDir);
+    std::unique_ptr<Document> document = startProgram(context, language);
+    if (parser.isSet(QStringLiteral("open"))) {
+        const QString file = parser.value(QStringLiteral("open"));
+        const FileResult opened = document->openFile(file);
+        if (!opened.ok) {
+            err << "qrt506-shots: cannot open " << file << ": " << opened.reason << '\n';
+            return 1;
+        }
+    }
+
+    shots::SilentPrompts prompts;
+    ErrorLog sampleErrors;
+    gui::InertDocumentViewer viewer;
+    gui::InertRestarter restarter;
+    gui::MainWindow frame(*document, prompts, viewer, restarter);
+
+    shots::ShotScene scene{context, *document, prompts, sampleErrors, frame};
+
+    int failures = 0;
+    for (const shots::Shot& shot : shots::shotCatalogue()) {
+        if (takeShot(shot, scene, out, err))
+            QTextStream(stdout) << out.filePath(shot.name + QStringLiteral(".png")) << '\n';
+        else
+            ++failures;
+    }
+    return failures == 0 ? 0 : 1;
+}
