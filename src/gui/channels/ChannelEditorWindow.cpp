@@ -63,9 +63,9 @@ ChannelEditorWindow::ChannelEditorWindow(Document& document, UserPrompts& prompt
     commands->addLayout(buttons);
     commands->addStretch();
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(gridFrame, 3);
+    layout->addWidget(gridFrame, 1);
     layout->addLayout(commands);
-    layout->addWidget(m_settingsTabs, 2);
+    layout->addWidget(m_settingsTabs, 0);
 
     setWindowTitle(document.session().bandCaption());
     connect(&document.session(), &EditorSession::bandChanged, this,

@@ -39,6 +39,7 @@ SideWindows::SideWindows(MainWindow& frame, const AppContext& context, std::uniq
       m_pages(new info::RadioSetPages(context, nullptr, this)) {
     m_treeDock = dock(frame, QStringLiteral("tdockTreeView"), m_tree, Qt::LeftDockWidgetArea);
     m_errorDock = dock(frame, QStringLiteral("tdockShowErr"), m_errors, Qt::BottomDockWidgetArea);
+    frame.resizeDocks({m_treeDock}, {160}, Qt::Horizontal);
     // The error list shows itself when something is logged.
     m_errorDock->hide();
     connect(m_errors, &info::ErrorLogWindow::errorShown, m_errorDock, [this] { showDock(m_errorDock); });
