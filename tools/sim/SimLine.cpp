@@ -119,6 +119,8 @@ void SimLine::handleCommands(qint64 now) {
         QByteArray reply = m_radio.execute(command);
         const int number = m_radio.commandCount();
         const char* note = "";
+        if (!m_faults.silentFrom.isEmpty() && command.startsWith(m_faults.silentFrom))
+            m_faults.silent = true;
         if (m_faults.silent || (m_faults.silentAfter > 0 && number > m_faults.silentAfter) ||
             m_faults.noReply.contains(number)) {
             reply.clear();

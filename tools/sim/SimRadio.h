@@ -10,6 +10,7 @@ namespace qrt::sim {
 struct Faults {
     bool silent = false;           // never answers
     int silentAfter = 0;           // answers only the first N commands (0: no limit)
+    QByteArray silentFrom;         // falls silent at the first command starting with these bytes
     QSet<int> noReply;             // commands left unanswered
     QSet<int> wrongByte;           // commands answered with the first byte inverted
     QList<QPair<int, int>> delays; // (command, ms); command 0 delays every reply

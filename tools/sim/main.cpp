@@ -108,6 +108,7 @@ int main(int argc, char** argv) {
     opt("turnaround", "Milliseconds between a command's last byte and the reply. Default 2.", "MS");
     opt("silent", "Never answer.");
     opt("silent-after", "Answer only the first N commands.", "N");
+    opt("silent-from", "Fall silent at the first command starting with these hex bytes.", "HEX");
     opt("no-reply", "Leave command N unanswered (comma list, repeatable).", "N");
     opt("wrong-byte", "Answer command N with its first byte inverted (comma list, repeatable).", "N");
     opt("delay", "Delay the reply to command N by MS milliseconds; N = 0 delays every reply.", "N:MS");
@@ -167,6 +168,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     faults.silent = p.isSet(QStringLiteral("silent"));
+    faults.silentFrom = QByteArray::fromHex(p.value(QStringLiteral("silent-from")).toLatin1());
+    if (p.isSet(QStringLiteral("silent-from")) && faults.silentFrom.isEmpty()) {
+        err << "--silent-from takes the first bytes of a command in hexadecimal, e.g. 570379.\n";
+        return 1;
+    }
     if (!parseNumberList(p.values(QStringLiteral("no-reply")), &faults.noReply) ||
         !parseNumberList(p.values(QStringLiteral("wrong-byte")), &faults.wrongByte)) {
         err << "--no-reply and --wrong-byte take command numbers from 1.\n";
