@@ -29,8 +29,14 @@ QTableView* twoToneView(TwoToneGridModel* model, int grid, const QString& access
                           QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     view->setTabKeyNavigation(true);
     QHeaderView* header = view->horizontalHeader();
-    for (int column = 0; column < TwoToneGridModel::Columns; ++column)
+    int width = 0;
+    for (int column = 0; column < TwoToneGridModel::Columns; ++column) {
         view->setColumnWidth(column, qMax(ColumnTwips[column] / TwipsPerPixel, header->sectionSizeHint(column)));
+        width += view->columnWidth(column);
+    }
+    // All six columns and eight rows in view, without scroll bars.
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setMinimumWidth(width + 2 * view->frameWidth());
     header->setStretchLastSection(true);
     const int rowHeight = view->fontMetrics().height() + 6;
     view->verticalHeader()->setDefaultSectionSize(rowHeight);
