@@ -4,7 +4,8 @@
 
 namespace qrt::options {
 
-PttIdPauseDialogModel::PttIdPauseDialogModel(RadioImage& image, QObject* parent) : UserEditNotifier(parent), m_image(image) {
+PttIdPauseDialogModel::PttIdPauseDialogModel(RadioImage& image, QObject* parent)
+    : UserEditNotifier(parent), m_image(image) {
     for (int i = 0; i < Channels; ++i) {
         m_boxes[size_t(i)].name = QStringLiteral("chkPttIdPauseChSet") + QString::number(i);
         m_boxes[size_t(i)].kind = ControlKind::Check;
@@ -24,10 +25,14 @@ void PttIdPauseDialogModel::setBox(int index, bool on) {
 }
 
 void PttIdPauseDialogModel::open() {
+    // A new opening starts with neither option chosen, whatever the last one showed.
+    m_all = false;
+    m_none = false;
     m_pauseSetBusy = true;
     for (int i = 0; i < Channels; ++i)
         setBox(i, m_image.bit(flagAddress(i + 1), FlagBit));
     m_pauseSetBusy = false;
+    Q_EMIT optionsChanged();
 }
 
 bool PttIdPauseDialogModel::setChecked(int index, bool on) {

@@ -200,6 +200,14 @@ void TestSettingsDialogs::pttIdPauseOpensFromImage() {
     QVERIFY(!dialog.allSelected());
     QVERIFY(!dialog.noneSelected());
     QVERIFY(dialog.control("chkPttIdPauseChSet15"));
+    // The model lives as long as the data; an option chosen at the last opening is not
+    // shown at the next one.
+    dialog.selectAll();
+    dialog.open();
+    QVERIFY(!dialog.allSelected());
+    dialog.selectNone();
+    dialog.open();
+    QVERIFY(!dialog.noneSelected());
 }
 
 void TestSettingsDialogs::checkBoxSetToTheStateItShowsWritesNothing() {

@@ -8,9 +8,13 @@
 #include "gui/info/RadioInfoPage.h"
 #include "gui/info/RadioSetTreeWindow.h"
 #include "gui/info/SettingsPageWindow.h"
+#include "gui/options/dialogs/PttIdPauseDialog.h"
+#include "gui/options/dialogs/TwoToneGrids.h"
+#include "gui/options/dialogs/VolumeDialog.h"
 #include "gui/shell/MainWindow.h"
 #include "gui/shell/PlatformServices.h"
 #include "gui/shell/SideWindows.h"
+#include "options/SettingsModel.h"
 
 namespace qrt::shots {
 
@@ -48,6 +52,17 @@ const std::vector<Shot>& shotCatalogue() {
         {"frmRadioInfo", {}, [](ShotScene& s) { return make<RadioInfoPage>(s.context); }},
         {"frmSysSet", {480, 360}, [](ShotScene& s) { return make<SettingsPageWindow>(s.context); }},
         {"frmAboutSoft", {}, [](ShotScene& s) { return make<AboutDialog>(s.context, &s.mainWindow); }},
+        {"frmSetVolume",
+         {},
+         [](ShotScene& s) { return make<gui::VolumeDialog>(s.document.volumeDialog(), s.context, &s.mainWindow); }},
+        {"frmPttIdPauseChSet",
+         {},
+         [](ShotScene& s) {
+             return make<gui::PttIdPauseDialog>(s.document.pttIdPauseDialog(), s.context, &s.mainWindow);
+         }},
+        {"vsfgGridTwoTone",
+         {520, 0},
+         [](ShotScene& s) { return make<gui::TwoToneGrids>(s.document.settings(), s.context); }},
     };
     return shots;
 }

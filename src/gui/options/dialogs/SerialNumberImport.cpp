@@ -1,0 +1,36 @@
+#include "gui/options/dialogs/SerialNumberImport.h"
+
+#include "core/AppContext.h"
+#include "document/Document.h"
+#include "gui/common/UserPrompts.h"
+#include "gui/options/dialogs/DialogTexts.h"
+#include "options/SettingsModel.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace qrt::gui {
+
+namespace texts = dialog_texts;
+
+SerialNumberImport::SerialNumberImport(Document& document, UserPrompts& prompts, QWidget* parent)
+    : m_document(document), m_prompts(prompts), m_parent(parent) {}
+
+int SerialNumberImport::exec() {
+    const AppContext& context = m_document.context();
+    const QString folder = QFileInfo(m_document.currentFilePath()).absolutePath();
+    // No filter: serial-number lists come under any name.
+    const QString path = m_prompts.openFileName(m_parent, context.text(texts::ImportSerialNumbers), folder, QString());
+    if (path.isEmpty())
+        return -1;
+    options::SettingsModel& settings = m_document.settings();
+    const int count = settings.importSerialNumbers(path);
+    const QString problem = settings.serialImportProblem();
+    if (!problem.isEmpty())
+        m_prompts.inform(m_parent, QMessageBox::Warning, context.text(texts::Notice),
+                         context.text(texts::ReadFileFailed) + QLatin1Char('\n') + QDir::toNativeSeparators(path) +
+                             QLatin1Char('\n') + problem);
+    return count;
+}
+
+} // namespace qrt::gui
