@@ -58,6 +58,10 @@ int MemoryGridModel::lastAddress() const {
     return std::min({m_tableMaxAddr, m_rows * BytesPerRow - 1, m_document.image().size() - 1});
 }
 
+int MemoryGridModel::imageSize() const {
+    return m_document.image().size();
+}
+
 void MemoryGridModel::setTableMaxAddr(int address) {
     m_tableMaxAddr = address;
     fillEmptyCellsInReach();
@@ -128,8 +132,7 @@ bool MemoryGridModel::setData(const QModelIndex& index, const QVariant& value, i
 }
 
 bool MemoryGridModel::fill(int start, int end, quint8 value) {
-    const int imageSize = m_document.image().size();
-    if (start < 0 || end < 0 || start >= imageSize || end >= imageSize)
+    if (start < 0 || end < 0 || start >= imageSize() || end >= imageSize())
         return false;
     if (end < start)
         return true;

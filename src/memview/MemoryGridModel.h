@@ -43,6 +43,7 @@ public:
     // bounded by the rows and the image.
     int lastAddress() const;
     void setTableMaxAddr(int address);
+    int imageSize() const;
     bool isMarked(int address) const;
     int markedCount() const;
 
