@@ -1,5 +1,6 @@
 #include "ShotCatalogue.h"
 
+#include "core/AppContext.h"
 #include "core/ErrorLog.h"
 #include "document/Document.h"
 #include "gui/common/UserPrompts.h"
@@ -8,6 +9,8 @@
 #include "gui/info/RadioInfoPage.h"
 #include "gui/info/RadioSetTreeWindow.h"
 #include "gui/info/SettingsPageWindow.h"
+#include "gui/memview/MemoryViewerWindow.h"
+#include "gui/memview/PartFillDialog.h"
 #include "gui/shell/MainWindow.h"
 #include "gui/shell/PlatformServices.h"
 #include "gui/shell/SideWindows.h"
@@ -36,6 +39,16 @@ std::unique_ptr<QWidget> errorWindowInUse(ErrorLog& log) {
     return window;
 }
 
+std::unique_ptr<QWidget> memoryViewer(ShotScene& s) {
+    return make<gui::MemoryViewerWindow>(s.document, s.prompts, s.context.program().tableMaxAddr, &s.mainWindow);
+}
+
+std::unique_ptr<QWidget> partFill(ShotScene& s) {
+    // The dialog belongs to a viewer; the viewer goes with the frame.
+    auto* viewer = new gui::MemoryViewerWindow(s.document, s.prompts, s.context.program().tableMaxAddr, &s.mainWindow);
+    return make<gui::PartFillDialog>(viewer->model(), s.context, s.prompts, s.context.program().tableMaxAddr, viewer);
+}
+
 } // namespace
 
 // One line per window: its file name, its size, and how the program builds it.
@@ -48,6 +61,8 @@ const std::vector<Shot>& shotCatalogue() {
         {"frmRadioInfo", {}, [](ShotScene& s) { return make<RadioInfoPage>(s.context); }},
         {"frmSysSet", {480, 360}, [](ShotScene& s) { return make<SettingsPageWindow>(s.context); }},
         {"frmAboutSoft", {}, [](ShotScene& s) { return make<AboutDialog>(s.context, &s.mainWindow); }},
+        {"frmMemDat", {600, 420}, memoryViewer},
+        {"frmPartFill", {}, partFill},
     };
     return shots;
 }

@@ -59,15 +59,22 @@ MemoryGridView::MemoryGridView(memview::MemoryGridModel& model, QWidget* parent)
                     QAbstractItemView::AnyKeyPressed);
     setMouseTracking(true);
 
+    // The sizes of the original grid, grown where the font needs more room.
+    const QFontMetrics metrics(gridFont);
+    const int cellWidth = qMax(CellWidth, metrics.horizontalAdvance(QStringLiteral("WW")) + 6);
+    const int labelWidth = qMax(LabelWidth, metrics.horizontalAdvance(QStringLiteral("0000H")) + 12);
+    const int rowHeight = qMax(RowHeight, metrics.height() + 4);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setDefaultSectionSize(CellWidth);
-    horizontalHeader()->setMinimumSectionSize(CellWidth);
+    horizontalHeader()->setMinimumSectionSize(cellWidth);
+    horizontalHeader()->setDefaultSectionSize(cellWidth);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setFixedHeight(rowHeight);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(RowHeight);
-    verticalHeader()->setMinimumSectionSize(RowHeight);
-    verticalHeader()->setFixedWidth(LabelWidth);
+    verticalHeader()->setMinimumSectionSize(rowHeight);
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+    verticalHeader()->setHighlightSections(false);
+    verticalHeader()->setFixedWidth(labelWidth);
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    horizontalHeader()->setFixedHeight(RowHeight);
 
     // The corner above the row addresses carries the title "Addr".
     if (auto* corner = findChild<QAbstractButton*>())

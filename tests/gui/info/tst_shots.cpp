@@ -39,8 +39,8 @@ private Q_SLOTS:
             QVERIFY(pictures.isEmpty());
             return;
         }
-        QCOMPARE(pictures, (QStringList{"frmAboutSoft.png", "frmRadioInfo.png", "frmShowErr.png", "frmSysSet.png",
-                                        "frmTreeView.png", "mdifrmMain.png"}));
+        QCOMPARE(pictures, (QStringList{"frmAboutSoft.png", "frmMemDat.png", "frmPartFill.png", "frmRadioInfo.png",
+                                        "frmShowErr.png", "frmSysSet.png", "frmTreeView.png", "mdifrmMain.png"}));
         for (const QString& name : pictures) {
             const QImage picture(QDir(out.path()).filePath(name));
             QVERIFY2(!picture.isNull() && picture.width() > 50 && picture.height() > 50, qPrintable(name));
