@@ -210,6 +210,16 @@ void Document::applyRadioWrite(const QByteArray& newImage) {
     announceChanges(before);
 }
 
+bool Document::writeBytes(int address, const QByteArray& bytes, const QString& mergeKey) {
+    if (!image().contains(address, int(bytes.size())))
+        return false;
+    const EditScope edit(this, mergeKey);
+    m_session.encodeChannels();
+    m_session.image().write(address, bytes);
+    m_session.refreshViewsFromImage();
+    return true;
+}
+
 void Document::encodeChannels() {
     const QByteArray before = image().bytes();
     m_session.encodeChannels();

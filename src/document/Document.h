@@ -70,6 +70,10 @@ public:
     void applyRadioWrite(const QByteArray& image);
     // The channel table encoded into the image, as before a save or a write.
     void encodeChannels();
+    // Bytes typed into the image (the memory viewer), as one user edit: the channel table
+    // is encoded first, and afterwards every view is shown from the image with its repairs,
+    // as after a read. False, with nothing changed, when the bytes do not fit the image.
+    bool writeBytes(int address, const QByteArray& bytes, const QString& mergeKey);
 
 Q_SIGNALS:
     // Bytes [first, first + count) of the image may have changed.

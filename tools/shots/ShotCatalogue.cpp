@@ -1,5 +1,6 @@
 #include "ShotCatalogue.h"
 
+#include "core/AppContext.h"
 #include "core/ErrorLog.h"
 #include "document/Document.h"
 #include "gui/common/UserPrompts.h"
@@ -8,6 +9,8 @@
 #include "gui/info/RadioInfoPage.h"
 #include "gui/info/RadioSetTreeWindow.h"
 #include "gui/info/SettingsPageWindow.h"
+#include "gui/memview/MemoryViewerWindow.h"
+#include "gui/memview/PartFillDialog.h"
 #include "gui/options/dialogs/PttIdPauseDialog.h"
 #include "gui/options/dialogs/TwoToneGrids.h"
 #include "gui/options/dialogs/VolumeDialog.h"
@@ -40,6 +43,16 @@ std::unique_ptr<QWidget> errorWindowInUse(ErrorLog& log) {
     return window;
 }
 
+std::unique_ptr<QWidget> memoryViewer(ShotScene& s) {
+    return make<gui::MemoryViewerWindow>(s.document, s.prompts, s.context.program().tableMaxAddr, &s.mainWindow);
+}
+
+std::unique_ptr<QWidget> partFill(ShotScene& s) {
+    // The dialog belongs to a viewer; the viewer goes with the frame.
+    auto* viewer = new gui::MemoryViewerWindow(s.document, s.prompts, s.context.program().tableMaxAddr, &s.mainWindow);
+    return make<gui::PartFillDialog>(viewer->model(), s.context, s.prompts, s.context.program().tableMaxAddr, viewer);
+}
+
 } // namespace
 
 // One line per window: its file name, its size, and how the program builds it.
@@ -63,6 +76,8 @@ const std::vector<Shot>& shotCatalogue() {
         {"vsfgGridTwoTone",
          {520, 0},
          [](ShotScene& s) { return make<gui::TwoToneGrids>(s.document.settings(), s.context); }},
+        {"frmMemDat", {600, 420}, memoryViewer},
+        {"frmPartFill", {}, partFill},
     };
     return shots;
 }

@@ -4,7 +4,10 @@
 #include "core/LanguageSetup.h"
 #include "document/Document.h"
 #include "document/ProgramStartup.h"
+#include "gui/channels/ChannelEditorWindow.h"
 #include "gui/info/ErrorLogWindow.h"
+#include "gui/info/RadioSetPages.h"
+#include "gui/memview/MemoryViewerWindow.h"
 #include "gui/shell/FileCommands.h"
 #include "gui/shell/MainWindow.h"
 #include "gui/shell/SideWindows.h"
@@ -64,6 +67,16 @@ RunningProgram::RunningProgram(const QString& appDir, UserPrompts& prompts, Docu
     }
     m_window = std::make_unique<MainWindow>(*m_document, prompts, viewer, restarter);
     m_sideWindows = new SideWindows(*m_window, *m_context, std::move(errors));
+
+    // The memory viewer is reached only by the two hidden gestures.
+    m_memoryViewer = new MemoryViewer(*m_document, prompts, *m_window);
+    if (auto* editor = qobject_cast<ChannelEditorWindow*>(m_window->channelEditor())) {
+        QObject::connect(editor, &ChannelEditorWindow::memoryViewerRequested, m_memoryViewer, &MemoryViewer::show);
+        QObject::connect(editor, &ChannelEditorWindow::memoryViewerHideRequested, m_memoryViewer, &MemoryViewer::hide);
+    }
+    QObject::connect(&m_sideWindows->pages(), &info::RadioSetPages::memoryViewerRequested, m_memoryViewer,
+                     &MemoryViewer::show);
+    QObject::connect(m_window.get(), &MainWindow::exiting, m_memoryViewer, &MemoryViewer::closeForExit);
 }
 
 RunningProgram::~RunningProgram() = default;

@@ -16,6 +16,7 @@ namespace qrt::gui {
 
 class DocumentViewer;
 class MainWindow;
+class MemoryViewer;
 class ProgramRestarter;
 class SideWindows;
 class UserPrompts;
@@ -48,12 +49,14 @@ public:
     Document& document() { return *m_document; }
     MainWindow& window() { return *m_window; }
     SideWindows& sideWindows() { return *m_sideWindows; }
+    MemoryViewer& memoryViewer() { return *m_memoryViewer; }
 
 private:
     std::unique_ptr<AppContext> m_context;
     std::unique_ptr<Document> m_document;
     std::unique_ptr<MainWindow> m_window;
-    SideWindows* m_sideWindows = nullptr; // owned by the window
+    SideWindows* m_sideWindows = nullptr;   // owned by the window
+    MemoryViewer* m_memoryViewer = nullptr; // owned by the window
 };
 
 } // namespace qrt::gui

@@ -39,9 +39,10 @@ private Q_SLOTS:
             QVERIFY(pictures.isEmpty());
             return;
         }
-        QCOMPARE(pictures, (QStringList{"frmAboutSoft.png", "frmPttIdPauseChSet.png", "frmRadioInfo.png",
-                                        "frmSetVolume.png", "frmShowErr.png", "frmSysSet.png", "frmTreeView.png",
-                                        "mdifrmMain.png", "vsfgGridTwoTone.png"}));
+        QCOMPARE(pictures,
+                 (QStringList{"frmAboutSoft.png", "frmMemDat.png", "frmPartFill.png", "frmPttIdPauseChSet.png",
+                              "frmRadioInfo.png", "frmSetVolume.png", "frmShowErr.png", "frmSysSet.png",
+                              "frmTreeView.png", "mdifrmMain.png", "vsfgGridTwoTone.png"}));
         for (const QString& name : pictures) {
             const QImage picture(QDir(out.path()).filePath(name));
             QVERIFY2(!picture.isNull() && picture.width() > 50 && picture.height() > 50, qPrintable(name));
