@@ -2,6 +2,7 @@
 
 #include "core/ErrorLog.h"
 #include "document/Document.h"
+#include "gui/channels/ChannelEditorWindow.h"
 #include "gui/common/UserPrompts.h"
 #include "gui/info/AboutDialog.h"
 #include "gui/info/ErrorLogWindow.h"
@@ -11,6 +12,8 @@
 #include "gui/shell/MainWindow.h"
 #include "gui/shell/PlatformServices.h"
 #include "gui/shell/SideWindows.h"
+
+#include <QTabWidget>
 
 namespace qrt::shots {
 
@@ -36,6 +39,14 @@ std::unique_ptr<QWidget> errorWindowInUse(ErrorLog& log) {
     return window;
 }
 
+// The channel editor with one settings page in front, unlocked as after start-up.
+std::unique_ptr<QWidget> editorWithPage(ShotScene& s, int page) {
+    auto editor = std::make_unique<gui::ChannelEditorWindow>(s.document, s.prompts);
+    editor->setSettingsLocked(false);
+    editor->settingsTabs()->setCurrentIndex(page);
+    return editor;
+}
+
 } // namespace
 
 // One line per window: its file name, its size, and how the program builds it.
@@ -47,6 +58,14 @@ const std::vector<Shot>& shotCatalogue() {
         {"frmTreeView", {220, 320}, [](ShotScene& s) { return make<RadioSetTreeWindow>(s.context); }},
         {"frmRadioInfo", {}, [](ShotScene& s) { return make<RadioInfoPage>(s.context); }},
         {"frmSysSet", {480, 360}, [](ShotScene& s) { return make<SettingsPageWindow>(s.context); }},
+        {"sstabSetMode0", {1000, 640}, [](ShotScene& s) { return editorWithPage(s, 0); }},
+        {"sstabSetMode1", {1000, 640}, [](ShotScene& s) { return editorWithPage(s, 1); }},
+        {"sstabSetMode2", {1000, 640}, [](ShotScene& s) { return editorWithPage(s, 2); }},
+        {"sstabSetMode3", {1000, 640}, [](ShotScene& s) { return editorWithPage(s, 3); }},
+        {"sstabSetMode4", {1000, 640}, [](ShotScene& s) { return editorWithPage(s, 4); }},
+        {"sstabSetMode5", {1000, 640}, [](ShotScene& s) { return editorWithPage(s, 5); }},
+        {"sstabSetMode6", {1000, 640}, [](ShotScene& s) { return editorWithPage(s, 6); }},
+        {"sstabSetMode7", {1000, 640}, [](ShotScene& s) { return editorWithPage(s, 7); }},
         {"frmAboutSoft", {}, [](ShotScene& s) { return make<AboutDialog>(s.context, &s.mainWindow); }},
     };
     return shots;
