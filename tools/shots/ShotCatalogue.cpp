@@ -3,6 +3,7 @@
 #include "core/AppContext.h"
 #include "core/ErrorLog.h"
 #include "document/Document.h"
+#include "gui/channels/ChannelEditorWindow.h"
 #include "gui/common/UserPrompts.h"
 #include "gui/info/AboutDialog.h"
 #include "gui/info/ErrorLogWindow.h"
@@ -18,6 +19,8 @@
 #include "gui/shell/PlatformServices.h"
 #include "gui/shell/SideWindows.h"
 #include "options/SettingsModel.h"
+
+#include <QTabWidget>
 
 namespace qrt::shots {
 
@@ -53,6 +56,14 @@ std::unique_ptr<QWidget> partFill(ShotScene& s) {
     return make<gui::PartFillDialog>(viewer->model(), s.context, s.prompts, s.context.program().tableMaxAddr, viewer);
 }
 
+// The channel editor with one settings page in front, unlocked as after start-up.
+std::unique_ptr<QWidget> editorWithPage(ShotScene& s, int page) {
+    auto editor = std::make_unique<gui::ChannelEditorWindow>(s.document, s.prompts);
+    editor->setSettingsLocked(false);
+    editor->settingsTabs()->setCurrentIndex(page);
+    return editor;
+}
+
 } // namespace
 
 // One line per window: its file name, its size, and how the program builds it.
@@ -64,6 +75,14 @@ const std::vector<Shot>& shotCatalogue() {
         {"frmTreeView", {220, 320}, [](ShotScene& s) { return make<RadioSetTreeWindow>(s.context); }},
         {"frmRadioInfo", {}, [](ShotScene& s) { return make<RadioInfoPage>(s.context); }},
         {"frmSysSet", {480, 360}, [](ShotScene& s) { return make<SettingsPageWindow>(s.context); }},
+        {"sstabSetMode0", {1000, 640}, [](ShotScene& s) { return editorWithPage(s, 0); }},
+        {"sstabSetMode1", {1000, 640}, [](ShotScene& s) { return editorWithPage(s, 1); }},
+        {"sstabSetMode2", {1000, 640}, [](ShotScene& s) { return editorWithPage(s, 2); }},
+        {"sstabSetMode3", {1000, 640}, [](ShotScene& s) { return editorWithPage(s, 3); }},
+        {"sstabSetMode4", {1000, 640}, [](ShotScene& s) { return editorWithPage(s, 4); }},
+        {"sstabSetMode5", {1000, 640}, [](ShotScene& s) { return editorWithPage(s, 5); }},
+        {"sstabSetMode6", {1000, 640}, [](ShotScene& s) { return editorWithPage(s, 6); }},
+        {"sstabSetMode7", {1000, 640}, [](ShotScene& s) { return editorWithPage(s, 7); }},
         {"frmAboutSoft", {}, [](ShotScene& s) { return make<AboutDialog>(s.context, &s.mainWindow); }},
         {"frmSetVolume",
          {},

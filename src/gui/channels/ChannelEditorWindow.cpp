@@ -8,6 +8,7 @@
 #include "gui/channels/ChannelGridView.h"
 #include "gui/channels/ModelBandPanel.h"
 #include "gui/common/UserPrompts.h"
+#include "gui/options/SettingsPages.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -48,24 +49,24 @@ ChannelEditorWindow::ChannelEditorWindow(Document& document, UserPrompts& prompt
     m_restoreDefaults = commandButton(QStringLiteral("cmdDefSet"), texts::RestoreDefaultSetting);
     connect(m_deleteAll, &QPushButton::clicked, this, [&model] { model.deleteAllChannels(); });
     connect(m_restoreDefaults, &QPushButton::clicked, this, &ChannelEditorWindow::restoreDefaults);
+    // The radio-wide settings; page 0 holds the model and band and the two buttons.
+    m_settingsTabs = new QTabWidget(this);
+    m_settingsTabs->setObjectName(QStringLiteral("sstabSetMode"));
+    m_settingsTabs->setAccessibleName(channelInfo);
+    m_settingsPages = new SettingsPages(document, *m_settingsTabs, *this);
+    auto* radioInfo = new QHBoxLayout;
+    radioInfo->setContentsMargins(0, 0, 0, 0);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(m_deleteAll);
     buttons->addWidget(m_restoreDefaults);
     buttons->addStretch();
+    radioInfo->addWidget(m_modelBand);
+    radioInfo->addLayout(buttons);
+    static_cast<QBoxLayout*>(m_settingsPages->modelBandPlace()->layout())->addLayout(radioInfo);
 
-    // The pages of the radio-wide settings are added here.
-    m_settingsTabs = new QTabWidget(this);
-    m_settingsTabs->setObjectName(QStringLiteral("sstabSetMode"));
-    m_settingsTabs->setAccessibleName(channelInfo);
-
-    auto* commands = new QHBoxLayout;
-    commands->addWidget(m_modelBand);
-    commands->addLayout(buttons);
-    commands->addStretch();
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(gridFrame, 1);
-    layout->addLayout(commands);
-    layout->addWidget(m_settingsTabs, 0);
+    layout->addWidget(gridFrame, 3);
+    layout->addWidget(m_settingsTabs, 2);
 
     setWindowTitle(document.session().bandCaption());
     connect(&document.session(), &EditorSession::bandChanged, this,
@@ -79,6 +80,10 @@ QPushButton* ChannelEditorWindow::commandButton(const QString& objectName, int t
     button->setObjectName(objectName);
     button->setAccessibleName(button->text());
     return button;
+}
+
+void ChannelEditorWindow::setSettingsLocked(bool locked) {
+    m_settingsPages->setLocked(locked);
 }
 
 void ChannelEditorWindow::commitToneSelection() {

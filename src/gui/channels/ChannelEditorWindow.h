@@ -16,12 +16,13 @@ namespace qrt::gui {
 class ChannelGridMenu;
 class ChannelGridView;
 class ModelBandPanel;
+class SettingsPages;
 class UserPrompts;
 
-// The channel editor `frmChMem`: the channel grid in `fraMain` with its pop-up menu, the
-// model and band lists, the buttons that delete all channels and restore the factory
-// data, and under the grid the place of the settings tabs `sstabSetMode`. Its caption is
-// the band's caption.
+// The channel editor `frmChMem`: the channel grid in `fraMain` with its pop-up menu, and
+// under it the settings tabs `sstabSetMode`, whose first page holds the model and band
+// lists and the buttons that delete all channels and restore the factory data. Its
+// caption is the band's caption.
 class ChannelEditorWindow : public QWidget {
     Q_OBJECT
 public:
@@ -36,6 +37,10 @@ public:
     ChannelGridMenu* gridMenu() const { return m_menu; }
     ModelBandPanel* modelBandPanel() const { return m_modelBand; }
     QTabWidget* settingsTabs() const { return m_settingsTabs; }
+    SettingsPages* settingsPages() const { return m_settingsPages; }
+
+    // The interface lock of the settings pages.
+    void setSettingsLocked(bool locked);
 
 Q_SIGNALS:
     void memoryViewerRequested();
@@ -55,6 +60,7 @@ private:
     QPushButton* m_deleteAll;
     QPushButton* m_restoreDefaults;
     QTabWidget* m_settingsTabs;
+    SettingsPages* m_settingsPages;
 };
 
 } // namespace qrt::gui

@@ -35,7 +35,7 @@ QComboBox* listWithCaption(QFormLayout* form, const QString& listName, const QSt
 ModelBandPanel::ModelBandPanel(Document& document, QWidget* parent) : QGroupBox(parent), m_document(document) {
     const AppContext& context = document.context();
     EditorSession& session = document.session();
-    setObjectName(QStringLiteral("fraModelInfo"));
+    setObjectName(QStringLiteral("fraModelBand"));
     setTitle(context.text(texts::ModelInformation));
     setAccessibleName(title());
 

@@ -13,7 +13,7 @@ class Document;
 
 namespace qrt::gui {
 
-// The frame `fraModelInfo`: the model list and the band list. Choosing forwards to the
+// The frame of the model list and the band list. Choosing forwards to the
 // document; the lists follow the document's model and band. The "Custom" entry asks for
 // the limits first. Double-clicks on the model label count towards the hidden gesture
 // that shows the memory viewer.

@@ -37,7 +37,8 @@ HostedChannelEditor hostChannelEditor(QMdiArea& area, Document& document, UserPr
     child->setWindowFlags(Qt::SubWindow | Qt::FramelessWindowHint);
     area.addSubWindow(child);
     child->showMaximized();
-    return {editor, [editor] { editor->commitToneSelection(); }};
+    return {editor, [editor] { editor->commitToneSelection(); },
+            [editor](bool locked) { editor->setSettingsLocked(locked); }};
 }
 
 } // namespace qrt::gui

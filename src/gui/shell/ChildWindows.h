@@ -19,6 +19,8 @@ struct HostedChannelEditor {
     QWidget* window = nullptr;
     // Stores a tone being chosen in the grid (before a save or a write).
     std::function<void()> commitToneSelection;
+    // The interface lock of the settings pages.
+    std::function<void(bool)> lockSettings;
 };
 
 // Creates the channel editor as a child window of the area, maximised and not closable

@@ -70,6 +70,7 @@ MainWindow::MainWindow(Document& document, UserPrompts& prompts, DocumentViewer&
 
     m_lock = new LockController(context, document.channelModel(), *m_status,
                                 *m_menus->action(QStringLiteral("mnuLockFace")), *channelLockEntry, this);
+    connect(m_lock, &LockController::lockChanged, this, editor.lockSettings);
     // Ctrl+L works although its menu is not offered: the lock is one keystroke away.
     addAction(channelLockEntry);
     m_language = new LanguageSwitch(context,

@@ -165,7 +165,7 @@ void TestChannelEditorWindow::namesTextsAndLayout() {
     QCOMPARE(modelLabel->text(), QStringLiteral("Model Type"));
     QCOMPARE(modelLabel->buddy(), e.child("cboModel"));
     QCOMPARE(e.window->findChild<QLabel*>("lblFrequency")->buddy(), e.child("cboFrequency"));
-    QCOMPARE(e.window->settingsTabs()->count(), 0);
+    QCOMPARE(e.window->settingsTabs()->count(), 8);
 
     // Sizes from the channel table definition (twips).
     const ChannelTableDef& def = e.context->channelDef();

@@ -42,7 +42,9 @@ private Q_SLOTS:
         QCOMPARE(pictures,
                  (QStringList{"frmAboutSoft.png", "frmMemDat.png", "frmPartFill.png", "frmPttIdPauseChSet.png",
                               "frmRadioInfo.png", "frmSetVolume.png", "frmShowErr.png", "frmSysSet.png",
-                              "frmTreeView.png", "mdifrmMain.png", "vsfgGridTwoTone.png"}));
+                              "frmTreeView.png", "mdifrmMain.png", "sstabSetMode0.png", "sstabSetMode1.png",
+                              "sstabSetMode2.png", "sstabSetMode3.png", "sstabSetMode4.png", "sstabSetMode5.png",
+                              "sstabSetMode6.png", "sstabSetMode7.png", "vsfgGridTwoTone.png"}));
         for (const QString& name : pictures) {
             const QImage picture(QDir(out.path()).filePath(name));
             QVERIFY2(!picture.isNull() && picture.width() > 50 && picture.height() > 50, qPrintable(name));
