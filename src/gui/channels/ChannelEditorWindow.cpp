@@ -9,6 +9,7 @@
 #include "gui/channels/ModelBandPanel.h"
 #include "gui/common/UserPrompts.h"
 #include "gui/options/SettingsPages.h"
+#include "gui/options/dialogs/SettingsDialogs.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -54,6 +55,7 @@ ChannelEditorWindow::ChannelEditorWindow(Document& document, UserPrompts& prompt
     m_settingsTabs->setObjectName(QStringLiteral("sstabSetMode"));
     m_settingsTabs->setAccessibleName(channelInfo);
     m_settingsPages = new SettingsPages(document, *m_settingsTabs, *this);
+    connectSettingsDialogs(*m_settingsPages, document, prompts, this);
     auto* radioInfo = new QHBoxLayout;
     radioInfo->setContentsMargins(0, 0, 0, 0);
     auto* buttons = new QVBoxLayout;
