@@ -4,10 +4,12 @@
 #include "core/LanguageSetup.h"
 #include "document/Document.h"
 #include "document/ProgramStartup.h"
+#include "gui/comm/RadioLink.h"
 #include "gui/info/ErrorLogWindow.h"
 #include "gui/shell/FileCommands.h"
 #include "gui/shell/MainWindow.h"
 #include "gui/shell/SideWindows.h"
+#include "gui/shell/StatusPanels.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -53,7 +55,10 @@ RunningProgram::RunningProgram(const QString& appDir, UserPrompts& prompts, Docu
     };
     // The error list exists before the start-up, so that it shows what the start-up logs.
     auto errors = std::make_unique<info::ErrorLogWindow>(m_context->errorLog());
-    // The port test and the automatic search come with the port dialog.
+    // The port test and the automatic search run off this thread once the port is set up
+    // below, so that a port whose open hangs cannot hold up the start.
+    bool searchPorts = false;
+    hooks.testPort = [&searchPorts](AppContext&, bool search) { searchPorts = search; };
     m_document = startProgram(*m_context, 0, hooks);
 
     const QString family = interfaceFontFamily(m_context->program().uiFontName(), QFontDatabase::families());
@@ -64,6 +69,16 @@ RunningProgram::RunningProgram(const QString& appDir, UserPrompts& prompts, Docu
     }
     m_window = std::make_unique<MainWindow>(*m_document, prompts, viewer, restarter);
     m_sideWindows = new SideWindows(*m_window, *m_context, std::move(errors));
+
+    m_radioLink = new comm::RadioLink(*m_document, prompts, *m_window, createSerialPort, m_window.get());
+    MainWindow* frame = m_window.get();
+    comm::RadioLink* link = m_radioLink;
+    link->setToneCommit([frame] { frame->commitToneSelection(); });
+    QObject::connect(link, &comm::RadioLink::portChanged, frame,
+                     [frame](int number) { frame->statusPanels().setPort(number); });
+    frame->setCommunicationCommands(
+        {[link] { link->readRadio(); }, [link] { link->writeRadio(); }, [link] { link->choosePort(); }});
+    link->startPortTest(searchPorts);
 }
 
 RunningProgram::~RunningProgram() = default;

@@ -19,6 +19,9 @@ class MainWindow;
 class ProgramRestarter;
 class SideWindows;
 class UserPrompts;
+namespace comm {
+class RadioLink;
+}
 
 // qrt506 [--app-dir DIR] [FILE.dat]
 struct LaunchOptions {
@@ -48,12 +51,14 @@ public:
     Document& document() { return *m_document; }
     MainWindow& window() { return *m_window; }
     SideWindows& sideWindows() { return *m_sideWindows; }
+    comm::RadioLink& radioLink() { return *m_radioLink; }
 
 private:
     std::unique_ptr<AppContext> m_context;
     std::unique_ptr<Document> m_document;
     std::unique_ptr<MainWindow> m_window;
-    SideWindows* m_sideWindows = nullptr; // owned by the window
+    SideWindows* m_sideWindows = nullptr;   // owned by the window
+    comm::RadioLink* m_radioLink = nullptr; // owned by the window
 };
 
 } // namespace qrt::gui
