@@ -1,7 +1,11 @@
 #include "ShotCatalogue.h"
 
+#include "core/AppContext.h"
 #include "core/ErrorLog.h"
 #include "document/Document.h"
+#include "gui/comm/CommunicationWindow.h"
+#include "gui/comm/PortDialog.h"
+#include "gui/comm/RadioLink.h"
 #include "gui/common/UserPrompts.h"
 #include "gui/info/AboutDialog.h"
 #include "gui/info/ErrorLogWindow.h"
@@ -11,6 +15,9 @@
 #include "gui/shell/MainWindow.h"
 #include "gui/shell/PlatformServices.h"
 #include "gui/shell/SideWindows.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
 
 namespace qrt::shots {
 
@@ -36,6 +43,25 @@ std::unique_ptr<QWidget> errorWindowInUse(ErrorLog& log) {
     return window;
 }
 
+// The communication objects live with the frame, as in the program.
+gui::comm::RadioLink& radioLink(ShotScene& s) {
+    auto* link = s.mainWindow.findChild<gui::comm::RadioLink*>();
+    return link ? *link
+                : *new gui::comm::RadioLink(s.document, s.prompts, s.mainWindow, createSerialPort, &s.mainWindow);
+}
+
+// The communication window; with the engineering frames revealed by the double-click gesture.
+std::unique_ptr<QWidget> communicationWindow(ShotScene& s, TransferJob::Kind kind, bool engineering) {
+    auto window = std::make_unique<gui::comm::CommunicationWindow>(radioLink(s), kind, &s.mainWindow);
+    if (engineering) {
+        radioLink(s).frameDoubleClicks() = 5;
+        QMouseEvent click(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(window->findChild<QWidget*>(QStringLiteral("fraOne")), &click);
+    }
+    return window;
+}
+
 } // namespace
 
 // One line per window: its file name, its size, and how the program builds it.
@@ -48,6 +74,11 @@ const std::vector<Shot>& shotCatalogue() {
         {"frmRadioInfo", {}, [](ShotScene& s) { return make<RadioInfoPage>(s.context); }},
         {"frmSysSet", {480, 360}, [](ShotScene& s) { return make<SettingsPageWindow>(s.context); }},
         {"frmAboutSoft", {}, [](ShotScene& s) { return make<AboutDialog>(s.context, &s.mainWindow); }},
+        {"frmCommun", {}, [](ShotScene& s) { return communicationWindow(s, TransferJob::Read, false); }},
+        {"frmCommunEngineering", {}, [](ShotScene& s) { return communicationWindow(s, TransferJob::Write, true); }},
+        {"frmToolCom",
+         {},
+         [](ShotScene& s) { return make<gui::comm::PortDialog>(s.context, radioLink(s).port(), &s.mainWindow); }},
     };
     return shots;
 }
