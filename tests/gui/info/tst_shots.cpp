@@ -39,7 +39,8 @@ private Q_SLOTS:
             QVERIFY(pictures.isEmpty());
             return;
         }
-        QCOMPARE(pictures, (QStringList{"frmAboutSoft.png", "frmRadioInfo.png", "frmShowErr.png", "frmSysSet.png",
+        QCOMPARE(pictures, (QStringList{"frmAboutSoft.png", "frmCommun.png", "frmCommunEngineering.png",
+                                        "frmRadioInfo.png", "frmShowErr.png", "frmSysSet.png", "frmToolCom.png",
                                         "frmTreeView.png", "mdifrmMain.png"}));
         for (const QString& name : pictures) {
             const QImage picture(QDir(out.path()).filePath(name));
