@@ -53,8 +53,13 @@ bool PortControl::verdictCom(int p) {
     if (p < 1 || p > PortCount)
         return false;
     const bool ok = testPort(p);
-    m_status[size_t(p - 1)] = ok ? 1 : -1;
+    recordVerdict(p, ok);
     return ok;
+}
+
+void PortControl::recordVerdict(int p, bool passed) {
+    if (p >= 1 && p <= PortCount)
+        m_status[size_t(p - 1)] = passed ? 1 : -1;
 }
 
 void PortControl::enableCom() {
@@ -64,14 +69,19 @@ void PortControl::enableCom() {
 
 void PortControl::autoSetPort() {
     enableCom();
+    adoptFirstPassedPort();
+}
+
+bool PortControl::adoptFirstPassedPort() {
     for (int p = 1; p <= PortCount; ++p) {
         if (m_status[size_t(p - 1)] != 1)
             continue;
         if (!m_settings.write(key::SettingSection, QStringLiteral("COM"), QString::number(p)))
             m_log.logErr(QStringLiteral("mdifrmMain->AutoSetPort"), err::PathFileAccess);
         m_portNumber = p;
-        return;
+        return true;
     }
+    return false;
 }
 
 void PortControl::logOpenFailure(PortError kind) {

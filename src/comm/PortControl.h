@@ -36,9 +36,14 @@ public:
     // The same test without recording it (the port dialog's own test).
     bool testPort(int p) const;
     void enableCom();
+    // Records the result of an open test made elsewhere (the start-up test off the window's thread).
+    void recordVerdict(int p, bool passed);
     // Tests every port and makes the lowest that passed current, writing it under "COM".
     // Nothing changes when no port passes.
     void autoSetPort();
+    // The second half of autoSetPort: the lowest port whose last test passed becomes current
+    // and is written under "COM". False when no port passed.
+    bool adoptFirstPassedPort();
 
     // Logs that the port of an operation did not open ("modCommun->OpenCom"). The caller
     // shows the port dialog first, so that the user can choose another port, and logs

@@ -2,7 +2,9 @@
 
 #include "comm/PortMap.h"
 
+#include <QFileInfo>
 #include <QSerialPort>
+#include <QSerialPortInfo>
 
 #ifndef Q_OS_WIN
 #include <cerrno>
@@ -10,6 +12,24 @@
 #endif
 
 namespace qrt {
+
+SerialDeviceInfo serialDeviceInfo(const QString& device) {
+    SerialDeviceInfo info;
+    const QString canonical = QFileInfo(device).canonicalFilePath();
+    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts()) {
+        const bool same = port.systemLocation() == device || port.portName() == device ||
+                          (!canonical.isEmpty() && QFileInfo(port.systemLocation()).canonicalFilePath() == canonical);
+        if (!same)
+            continue;
+        info.description = port.description();
+        info.manufacturer = port.manufacturer();
+        info.hasUsbIds = port.hasVendorIdentifier() && port.hasProductIdentifier();
+        info.vendorId = port.vendorIdentifier();
+        info.productId = port.productIdentifier();
+        break;
+    }
+    return info;
+}
 
 QtSerialPortDevice::QtSerialPortDevice(const QString& device)
     : m_device(device), m_port(std::make_unique<QSerialPort>()) {

@@ -8,6 +8,18 @@ class QSerialPort;
 
 namespace qrt {
 
+// What the system tells about the adapter behind a serial device, where it knows it.
+struct SerialDeviceInfo {
+    QString description;
+    QString manufacturer;
+    bool hasUsbIds = false;
+    quint16 vendorId = 0;
+    quint16 productId = 0;
+};
+// Looks the device (a path or a port name; links are followed) up among the system's
+// serial ports; empty fields when the system does not know it.
+SerialDeviceInfo serialDeviceInfo(const QString& device);
+
 // A serial device (a COM port, a USB serial adapter) through the serial port library.
 class QtSerialPortDevice : public SerialPort {
 public:

@@ -4,6 +4,9 @@
 #include "core/ErrorLog.h"
 #include "document/Document.h"
 #include "gui/channels/ChannelEditorWindow.h"
+#include "gui/comm/CommunicationWindow.h"
+#include "gui/comm/PortDialog.h"
+#include "gui/comm/RadioLink.h"
 #include "gui/common/UserPrompts.h"
 #include "gui/info/AboutDialog.h"
 #include "gui/info/ErrorLogWindow.h"
@@ -21,6 +24,9 @@
 #include "options/SettingsModel.h"
 
 #include <QTabWidget>
+
+#include <QCoreApplication>
+#include <QMouseEvent>
 
 namespace qrt::shots {
 
@@ -64,6 +70,25 @@ std::unique_ptr<QWidget> editorWithPage(ShotScene& s, int page) {
     return editor;
 }
 
+// The communication objects live with the frame, as in the program.
+gui::comm::RadioLink& radioLink(ShotScene& s) {
+    auto* link = s.mainWindow.findChild<gui::comm::RadioLink*>();
+    return link ? *link
+                : *new gui::comm::RadioLink(s.document, s.prompts, s.mainWindow, createSerialPort, &s.mainWindow);
+}
+
+// The communication window; with the engineering frames revealed by the double-click gesture.
+std::unique_ptr<QWidget> communicationWindow(ShotScene& s, TransferJob::Kind kind, bool engineering) {
+    auto window = std::make_unique<gui::comm::CommunicationWindow>(radioLink(s), kind, &s.mainWindow);
+    if (engineering) {
+        radioLink(s).frameDoubleClicks() = 5;
+        QMouseEvent click(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(window->findChild<QWidget*>(QStringLiteral("fraOne")), &click);
+    }
+    return window;
+}
+
 } // namespace
 
 // One line per window: its file name, its size, and how the program builds it.
@@ -97,6 +122,11 @@ const std::vector<Shot>& shotCatalogue() {
          [](ShotScene& s) { return make<gui::TwoToneGrids>(s.document.settings(), s.context); }},
         {"frmMemDat", {600, 420}, memoryViewer},
         {"frmPartFill", {}, partFill},
+        {"frmCommun", {}, [](ShotScene& s) { return communicationWindow(s, TransferJob::Read, false); }},
+        {"frmCommunEngineering", {}, [](ShotScene& s) { return communicationWindow(s, TransferJob::Write, true); }},
+        {"frmToolCom",
+         {},
+         [](ShotScene& s) { return make<gui::comm::PortDialog>(s.context, radioLink(s).port(), &s.mainWindow); }},
     };
     return shots;
 }

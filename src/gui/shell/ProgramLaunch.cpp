@@ -5,12 +5,14 @@
 #include "document/Document.h"
 #include "document/ProgramStartup.h"
 #include "gui/channels/ChannelEditorWindow.h"
+#include "gui/comm/RadioLink.h"
 #include "gui/info/ErrorLogWindow.h"
 #include "gui/info/RadioSetPages.h"
 #include "gui/memview/MemoryViewerWindow.h"
 #include "gui/shell/FileCommands.h"
 #include "gui/shell/MainWindow.h"
 #include "gui/shell/SideWindows.h"
+#include "gui/shell/StatusPanels.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -56,7 +58,10 @@ RunningProgram::RunningProgram(const QString& appDir, UserPrompts& prompts, Docu
     };
     // The error list exists before the start-up, so that it shows what the start-up logs.
     auto errors = std::make_unique<info::ErrorLogWindow>(m_context->errorLog());
-    // The port test and the automatic search come with the port dialog.
+    // The port test and the automatic search run off this thread once the port is set up
+    // below, so that a port whose open hangs cannot hold up the start.
+    bool searchPorts = false;
+    hooks.testPort = [&searchPorts](AppContext&, bool search) { searchPorts = search; };
     m_document = startProgram(*m_context, 0, hooks);
 
     const QString family = interfaceFontFamily(m_context->program().uiFontName(), QFontDatabase::families());
@@ -68,6 +73,11 @@ RunningProgram::RunningProgram(const QString& appDir, UserPrompts& prompts, Docu
     m_window = std::make_unique<MainWindow>(*m_document, prompts, viewer, restarter);
     m_sideWindows = new SideWindows(*m_window, *m_context, std::move(errors));
 
+    connectMemoryViewer(prompts);
+    connectRadioLink(prompts, searchPorts);
+}
+
+void RunningProgram::connectMemoryViewer(UserPrompts& prompts) {
     // The memory viewer is reached only by the two hidden gestures.
     m_memoryViewer = new MemoryViewer(*m_document, prompts, *m_window);
     if (auto* editor = qobject_cast<ChannelEditorWindow*>(m_window->channelEditor())) {
@@ -77,6 +87,20 @@ RunningProgram::RunningProgram(const QString& appDir, UserPrompts& prompts, Docu
     QObject::connect(&m_sideWindows->pages(), &info::RadioSetPages::memoryViewerRequested, m_memoryViewer,
                      &MemoryViewer::show);
     QObject::connect(m_window.get(), &MainWindow::exiting, m_memoryViewer, &MemoryViewer::closeForExit);
+}
+
+void RunningProgram::connectRadioLink(UserPrompts& prompts, bool searchPorts) {
+    MainWindow* frame = m_window.get();
+    m_radioLink = new comm::RadioLink(*m_document, prompts, *frame, createSerialPort, frame);
+    comm::RadioLink* link = m_radioLink;
+    link->setToneCommit([frame] { frame->commitToneSelection(); });
+    QObject::connect(link, &comm::RadioLink::portChanged, frame,
+                     [frame](int number) { frame->statusPanels().setPort(number); });
+    // "Show Memory Data": the viewer shows what a read or write left in the image.
+    QObject::connect(link, &comm::RadioLink::memoryViewRefreshRequested, m_memoryViewer, &MemoryViewer::refresh);
+    frame->setCommunicationCommands(
+        {[link] { link->readRadio(); }, [link] { link->writeRadio(); }, [link] { link->choosePort(); }});
+    link->startPortTest(searchPorts);
 }
 
 RunningProgram::~RunningProgram() = default;

@@ -20,6 +20,9 @@ class MemoryViewer;
 class ProgramRestarter;
 class SideWindows;
 class UserPrompts;
+namespace comm {
+class RadioLink;
+}
 
 // qrt506 [--app-dir DIR] [FILE.dat]
 struct LaunchOptions {
@@ -50,13 +53,18 @@ public:
     MainWindow& window() { return *m_window; }
     SideWindows& sideWindows() { return *m_sideWindows; }
     MemoryViewer& memoryViewer() { return *m_memoryViewer; }
+    comm::RadioLink& radioLink() { return *m_radioLink; }
 
 private:
+    void connectMemoryViewer(UserPrompts& prompts);
+    void connectRadioLink(UserPrompts& prompts, bool searchPorts);
+
     std::unique_ptr<AppContext> m_context;
     std::unique_ptr<Document> m_document;
     std::unique_ptr<MainWindow> m_window;
     SideWindows* m_sideWindows = nullptr;   // owned by the window
     MemoryViewer* m_memoryViewer = nullptr; // owned by the window
+    comm::RadioLink* m_radioLink = nullptr; // owned by the window
 };
 
 } // namespace qrt::gui

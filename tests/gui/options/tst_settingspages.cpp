@@ -6,12 +6,14 @@
 #include "options/SettingsModel.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSet>
 #include <QSignalSpy>
+#include <QTimer>
 
 using namespace qrt;
 using test::PagesFixture;
@@ -443,6 +445,14 @@ void TestSettingsPages::buttonsAnnounceTheirDialogs() {
     QSignalSpy volume(&f.pages(), &gui::SettingsPages::twoWayVolumeRequested);
     QSignalSpy pause(&f.pages(), &gui::SettingsPages::pttIdPauseChannelsRequested);
     QSignalSpy import(&f.pages(), &gui::SettingsPages::serialImportRequested);
+    // The buttons open modal dialogs; each is closed as soon as it shows.
+    QTimer closer;
+    closer.setInterval(5);
+    connect(&closer, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    closer.start();
     f.press(QStringLiteral("cmdTwoWayVolSet"));
     f.press(QStringLiteral("cmdPttIdPauseChSet"));
     f.press(QStringLiteral("cmdImportSeq"));

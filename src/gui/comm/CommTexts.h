@@ -1,0 +1,17 @@
+#pragma once
+
+// Interface text indices of the communication window and the port dialog.
+namespace qrt::gui::commtext {
+
+inline constexpr int PortDialogTitle = 60; // "Communication Port"
+inline constexpr int PortFrame = 61;       // "Set"
+inline constexpr int PortLabel = 62;       // "Communication Port"
+inline constexpr int Ok = 63;
+inline constexpr int Cancel = 64;
+inline constexpr int Notice = 70; // the title of every message box
+inline constexpr int ReadButton = 100;
+inline constexpr int WriteButton = 101;
+inline constexpr int WindowTitle = 102;   // "Communicate"
+inline constexpr int ProgressFrame = 156; // "Communication"
+
+} // namespace qrt::gui::commtext

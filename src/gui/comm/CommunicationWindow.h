@@ -1,0 +1,80 @@
+#pragma once
+
+#include "comm/CommAddresses.h"
+#include "comm/TransferJob.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+
+namespace qrt::gui::comm {
+
+class RadioLink;
+class SignalLamp;
+
+// The communication window frmCommun: the Read or the Write button, progress, the red status
+// line, the blinking lamp and the stop box; below them, revealed by the 6th double-click on
+// the top frame and hidden by the 16th, the address ranges and the data log. The operation
+// runs on the link's transfer thread, so the window stays live; it refuses to close while
+// the operation runs and closes itself when it has ended (except when the port did not open).
+class CommunicationWindow : public QDialog {
+    Q_OBJECT
+public:
+    CommunicationWindow(RadioLink& link, TransferJob::Kind kind, QWidget* parent);
+    ~CommunicationWindow() override;
+
+    TransferJob::Kind kind() const { return m_kind; }
+    bool engineeringShown() const;
+    // Starts the operation, as the button does; nothing when one runs.
+    void startOperation();
+
+    void reject() override;
+
+Q_SIGNALS:
+    // The operation has ended and its outcome has been applied.
+    void operationFinished(const qrt::TransferOutcome& outcome);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildTopFrame();
+    QWidget* buildAddressFrame();
+    QWidget* buildLogFrame();
+    void connectTransfer();
+    void finishOperation(const TransferOutcome& outcome);
+    void countFrameDoubleClick();
+    void showEngineering(bool shown);
+    QString text(int index) const;
+
+    RadioLink& m_link;
+    TransferJob::Kind m_kind;
+    TransferJob m_job;
+    bool m_running = false;
+
+    QGroupBox* m_top = nullptr;
+    QPushButton* m_read = nullptr;
+    QPushButton* m_write = nullptr;
+    QCheckBox* m_stop = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QLabel* m_status = nullptr;
+    QLabel* m_percent = nullptr;
+    SignalLamp* m_lamp = nullptr;
+    QGroupBox* m_addressFrame = nullptr;
+    QCheckBox* m_notShowCourse = nullptr;
+    QCheckBox* m_showMemory = nullptr;
+    std::array<QLineEdit*, CommAddresses::BoxCount> m_addressBoxes{};
+    QGroupBox* m_logFrame = nullptr;
+    QListWidget* m_log = nullptr;
+};
+
+} // namespace qrt::gui::comm

@@ -1,0 +1,62 @@
+#include "gui/comm/RadioLink.h"
+
+#include "core/AppContext.h"
+#include "document/Document.h"
+#include "gui/comm/CommunicationWindow.h"
+#include "gui/comm/PortDialog.h"
+
+namespace qrt::gui::comm {
+
+RadioLink::RadioLink(Document& document, UserPrompts& prompts, QWidget& frame, SerialPortFactory portFactory,
+                     QObject* parent)
+    : QObject(parent), m_document(document), m_prompts(prompts), m_frame(frame), m_portFactory(portFactory),
+      m_port(document.context().settings(), document.context().errorLog(), portFactory),
+      m_addresses(document.context().settings(), document.context().errorLog(), document.context().program()),
+      m_thread(document.context().errorLog(), std::move(portFactory)) {
+    m_port.setPortNumber(document.context().program().portNumber);
+}
+
+RadioLink::~RadioLink() = default;
+
+void RadioLink::readRadio() {
+    openWindow(TransferJob::Read);
+}
+
+void RadioLink::writeRadio() {
+    if (m_commitTone)
+        m_commitTone();
+    openWindow(TransferJob::Write);
+}
+
+void RadioLink::openWindow(TransferJob::Kind kind) {
+    if (m_operationRunning)
+        return;
+    CommunicationWindow window(*this, kind, &m_frame);
+    Q_EMIT windowOpened(&window);
+    window.exec();
+}
+
+void RadioLink::choosePort() {
+    PortDialog dialog(m_document.context(), m_port, &m_frame);
+    dialog.exec();
+    Q_EMIT portChanged(m_port.portNumber());
+}
+
+void RadioLink::startPortTest(bool searchPorts) {
+    QStringList devices;
+    for (int p = 1; p <= PortControl::PortCount; ++p)
+        devices << m_port.deviceOf(p);
+    m_startupTest = std::make_unique<StartupPortTest>(m_port.portNumber(), searchPorts, devices, m_portFactory);
+    connect(m_startupTest.get(), &StartupPortTest::finished, this, &RadioLink::applyPortTest);
+}
+
+void RadioLink::applyPortTest(const StartupPortTest::Results& results) {
+    for (const auto& [number, passed] : results.verdicts)
+        m_port.recordVerdict(number, passed);
+    // A port the user chose meanwhile in the port dialog stays.
+    if (results.searched && m_port.portNumber() == results.storedPort)
+        m_port.adoptFirstPassedPort();
+    Q_EMIT portChanged(m_port.portNumber());
+}
+
+} // namespace qrt::gui::comm

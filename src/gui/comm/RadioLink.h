@@ -1,0 +1,89 @@
+#pragma once
+
+#include "comm/CommAddresses.h"
+#include "comm/PortControl.h"
+#include "comm/TransferJob.h"
+#include "comm/TransferThread.h"
+#include "gui/comm/StartupPortTest.h"
+
+#include <QObject>
+
+#include <functional>
+
+namespace qrt {
+class Document;
+}
+
+namespace qrt::gui {
+class UserPrompts;
+}
+
+namespace qrt::gui::comm {
+
+class CommunicationWindow;
+
+// What reading and writing the radio need for the whole run: the port and its number, the
+// address ranges of the communication window, the thread the operations run on (an
+// operation started while another runs is refused) and the count of double-clicks that
+// reveal the engineering frames. Its commands open the communication window and the port
+// dialog modally over the frame.
+class RadioLink : public QObject {
+    Q_OBJECT
+public:
+    RadioLink(Document& document, UserPrompts& prompts, QWidget& frame,
+              SerialPortFactory portFactory = createSerialPort, QObject* parent = nullptr);
+    ~RadioLink() override;
+
+    Document& document() { return m_document; }
+    UserPrompts& prompts() { return m_prompts; }
+    QWidget& frame() { return m_frame; }
+    PortControl& port() { return m_port; }
+    CommAddresses& addresses() { return m_addresses; }
+    TransferThread& transferThread() { return m_thread; }
+    // Double-clicks on the window's top frame during this run.
+    int& frameDoubleClicks() { return m_frameDoubleClicks; }
+
+    // Called before the window for writing opens: a tone being chosen in the grid is stored.
+    void setToneCommit(std::function<void()> commit) { m_commitTone = std::move(commit); }
+
+    // Opens the communication window modally with only the Read or the Write button.
+    void readRadio();
+    void writeRadio();
+    // The port dialog, modal over the frame; portChanged follows.
+    void choosePort();
+
+    // The start-up test of the stored port (and the automatic search) off the window's
+    // thread; its results are applied when they arrive.
+    void startPortTest(bool searchPorts);
+    void applyPortTest(const StartupPortTest::Results& results);
+
+    // True while an operation runs: the window that started it refuses to close, and no
+    // other can start one.
+    bool operationRunning() const { return m_operationRunning; }
+    void setOperationRunning(bool running) { m_operationRunning = running; }
+
+Q_SIGNALS:
+    // The current port number after the port dialog or the start-up test (status panel 2).
+    void portChanged(int number);
+    // "Show Memory Data" is ticked and an operation asks for the memory viewer's refresh.
+    void memoryViewRefreshRequested();
+    // A communication window has been made and is about to be shown.
+    void windowOpened(qrt::gui::comm::CommunicationWindow* window);
+
+private:
+    void openWindow(TransferJob::Kind kind);
+
+    Document& m_document;
+    UserPrompts& m_prompts;
+    QWidget& m_frame;
+    SerialPortFactory m_portFactory;
+    PortControl m_port;
+    CommAddresses m_addresses;
+    TransferThread m_thread;
+    std::unique_ptr<StartupPortTest> m_startupTest;
+    std::function<void()> m_commitTone;
+    int m_frameDoubleClicks = 0;
+    bool m_operationRunning = false;
+};
+
+} // namespace qrt::gui::comm

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "ScriptedPrompts.h"
+#include "TestSupport.h"
+#include "comm/SerialPort.h"
+#include "core/AppContext.h"
+#include "core/SettingsFile.h"
+#include "document/Document.h"
+#include "document/ProgramStartup.h"
+#include "gui/comm/RadioLink.h"
+
+#include <QSet>
+#include <QWidget>
+
+#include <memory>
+
+namespace qrt::test {
+
+// A port that opens when its device is in the set of usable ones.
+class StandInPort : public SerialPort {
+public:
+    StandInPort(QString device, bool usable) : m_device(std::move(device)), m_usable(usable) {}
+    bool open() override {
+        m_open = m_usable;
+        if (!m_usable)
+            setError(PortError::NotFound, m_device + QStringLiteral(" does not exist"));
+        return m_usable;
+    }
+    bool close() override {
+        m_open = false;
+        return true;
+    }
+    bool isOpen() const override { return m_open; }
+    void clearOutput() override {}
+    void clearInput() override {}
+    bool send(const QByteArray&) override { return m_open; }
+    int bytesWaiting() override { return 0; }
+    QByteArray readWaiting() override { return {}; }
+    QString device() const override { return m_device; }
+
+private:
+    QString m_device;
+    bool m_usable;
+    bool m_open = false;
+};
+
+// The stand-in device of port n.
+inline QString standInDevice(int n) {
+    return QStringLiteral("/standin/port%1").arg(n);
+}
+
+// A started program in a temporary application folder with the communication objects over
+// a plain frame widget. With standInPorts, the ports 1..16 stand for the devices above and
+// only the usable numbers open; otherwise the real ports are used.
+struct CommFixture {
+    explicit CommFixture(const QSet<int>& usablePorts = {}, bool standInPorts = false, int storedPort = 1) {
+        SettingsFile file(dir.filePath(AppContext::SettingsFileName));
+        file.write(QStringLiteral("Setting"), QStringLiteral("COM"), QString::number(storedPort));
+        SerialPortFactory factory = createSerialPort;
+        if (standInPorts) {
+            for (int n = 1; n <= 16; ++n)
+                file.write(QStringLiteral("Ports"), QStringLiteral("COM%1").arg(n), standInDevice(n));
+            factory = [usablePorts](const QString& device) {
+                bool usable = false;
+                for (int n : usablePorts)
+                    usable = usable || device == standInDevice(n);
+                return std::make_unique<StandInPort>(device, usable);
+            };
+        }
+        context = std::make_unique<AppContext>(dir.path());
+        document = startProgram(*context, 3);
+        link = std::make_unique<gui::comm::RadioLink>(*document, prompts, frame, factory);
+    }
+
+    QString text(int index) const { return context->text(index); }
+    QString setting(const QString& key) const {
+        return SettingsFile(dir.filePath(AppContext::SettingsFileName))
+            .read(QStringLiteral("Setting"), key, QStringLiteral("?"), 30);
+    }
+
+    TempAppDir dir;
+    ScriptedPrompts prompts;
+    QWidget frame;
+    std::unique_ptr<AppContext> context;
+    std::unique_ptr<Document> document;
+    std::unique_ptr<gui::comm::RadioLink> link;
+};
+
+} // namespace qrt::test

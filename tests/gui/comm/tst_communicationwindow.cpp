@@ -1,0 +1,412 @@
+// The communication window against the emulator: reads and writes through it, failures,
+// the stop box, the refused close, the data log, the gestures and the address boxes.
+#include "CommFixture.h"
+#include "SimProcess.h"
+#include "TransferFixtures.h"
+
+#include "channels/ChannelTableModel.h"
+#include "comm/CommLog.h"
+#include "comm/RadioTransfer.h"
+#include "gui/comm/CommunicationWindow.h"
+#include "gui/comm/PortDialog.h"
+#include "options/SettingsModel.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace qrt;
+using namespace qrt::test::fixtures;
+using qrt::gui::comm::CommunicationWindow;
+using qrt::test::CommFixture;
+using qrt::test::SimProcess;
+
+Q_DECLARE_METATYPE(qrt::TransferResult)
+
+namespace {
+
+constexpr int OperationTimeoutMs = 60000;
+
+// The factory data as a radio holds it, speaking the standard command set, without a program code.
+QByteArray factoryRadio() {
+    CommFixture factory;
+    if (!factory.document->openFile(factory.dir.filePath(AppContext::FactoryFileName)).ok)
+        return {};
+    QByteArray memory = factory.document->image().bytes();
+    memory.replace(0x385, 9, QByteArray::fromHex("FFFFFF5A5257FFFFFF"));
+    return memory;
+}
+
+QStringList gridTexts(const channels::ChannelTableModel& grid) {
+    QStringList texts;
+    for (int row = 0; row < grid.rowCount(); ++row)
+        for (int column = 0; column < grid.columnCount(); ++column)
+            texts << grid.data(grid.index(row, column)).toString();
+    return texts;
+}
+
+template <class W> W* child(QWidget& window, const char* name) {
+    return window.findChild<W*>(QString::fromLatin1(name));
+}
+
+// Replaces the text of an address box as typing does.
+void typeInto(QWidget& window, const char* box, const QString& text) {
+    QLineEdit* edit = child<QLineEdit>(window, box);
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+// Presses the window's button and waits until the operation has ended.
+std::optional<TransferOutcome> runThrough(CommunicationWindow& window) {
+    std::optional<TransferOutcome> outcome;
+    QObject::connect(&window, &CommunicationWindow::operationFinished, &window,
+                     [&outcome](const TransferOutcome& o) { outcome = o; });
+    const char* button = window.kind() == TransferJob::Read ? "cmdRead" : "cmdWrite";
+    QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
+    if (!QTest::qWaitFor([&] { return outcome.has_value(); }, OperationTimeoutMs))
+        qWarning("The operation did not end in time");
+    return outcome;
+}
+
+// Shows the window and starts a read of one block, recording its outcome; gives the stop box.
+QCheckBox* startSilentRead(CommunicationWindow& window, std::optional<TransferOutcome>& outcome) {
+    window.show();
+    typeInto(window, "txtReadEndAddr", QStringLiteral("F"));
+    QObject::connect(&window, &CommunicationWindow::operationFinished, &window,
+                     [&outcome](const TransferOutcome& o) { outcome = o; });
+    QTest::mouseClick(child<QPushButton>(window, "cmdRead"), Qt::LeftButton);
+    return child<QCheckBox>(window, "chkStopCom");
+}
+
+QStringList logLines(CommunicationWindow& window) {
+    QStringList lines;
+    const QListWidget* log = child<QListWidget>(window, "listRtData");
+    for (int i = 0; i < log->count(); ++i)
+        lines << log->item(i)->text();
+    return lines;
+}
+
+} // namespace
+
+class TestCommunicationWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { qRegisterMetaType<TransferOutcome>(); }
+    void onlyTheOperationsButtonIsShown_data();
+    void onlyTheOperationsButtonIsShown();
+    void readShowsTheRadiosDataEverywhere();
+    void writeThenReadBackIsIdentical();
+    void silentRadioGivesMessage79AndKeepsTheImage();
+    void stopBoxEndsTheOperationWithoutMessage();
+    void closeIsRefusedWhileTheOperationRuns();
+    void dataLogShowsTheBytesUnlessNotShowCourse();
+    void frameDoubleClicksRevealAndHide_data();
+    void frameDoubleClicksRevealAndHide();
+    void addressBoxesStoreEveryChange_data();
+    void addressBoxesStoreEveryChange();
+    void portThatDoesNotOpenShowsThePortDialogThenLogs();
+};
+
+void TestCommunicationWindow::onlyTheOperationsButtonIsShown_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("readShown");
+    QTest::newRow("read") << int(TransferJob::Read) << true;
+    QTest::newRow("write") << int(TransferJob::Write) << false;
+}
+
+void TestCommunicationWindow::onlyTheOperationsButtonIsShown() {
+    QFETCH(int, kind);
+    QFETCH(bool, readShown);
+    CommFixture f;
+    CommunicationWindow window(*f.link, TransferJob::Kind(kind), &f.frame);
+    window.show();
+    QCOMPARE(child<QPushButton>(window, "cmdRead")->isVisible(), readShown);
+    QCOMPARE(child<QPushButton>(window, "cmdWrite")->isVisible(), !readShown);
+    QCOMPARE(window.windowTitle(), f.text(102));
+    QVERIFY(child<QCheckBox>(window, "chkNotShowProg")->isChecked());
+    QVERIFY(child<QCheckBox>(window, "chkStopCom")->isHidden());
+    QVERIFY(!window.engineeringShown());
+}
+
+void TestCommunicationWindow::readShowsTheRadiosDataEverywhere() {
+    CommFixture f;
+    SimProcess sim;
+    const QByteArray radio = factoryRadio();
+    QVERIFY(!radio.isEmpty());
+    QVERIFY(sim.start(FullSpeed, radio));
+    f.link->port().setDeviceOverride(sim.device());
+    QVERIFY(f.document->settings().selectItem("cboTot", 1)); // an edit the read replaces
+    QVERIFY(f.document->image().bytes() != radio);
+
+    CommunicationWindow window(*f.link, TransferJob::Read, &f.frame);
+    window.show();
+    const auto outcome = runThrough(window);
+    QVERIFY(outcome);
+    QCOMPARE(outcome->result, TransferResult::Ok);
+    QVERIFY(f.prompts.boxes.isEmpty());
+    QVERIFY(!window.isVisible());
+    QCOMPARE(window.result(), int(QDialog::Accepted));
+    QCOMPARE(f.document->image().bytes().left(MemorySize), radio);
+    // The grid and the settings pages follow the new image.
+    QCOMPARE(f.document->channelModel().cellText(5, 3), QStringLiteral("D023N"));
+    CommFixture factory;
+    QVERIFY(factory.document->openFile(factory.dir.filePath(AppContext::FactoryFileName)).ok);
+    QCOMPARE(gridTexts(f.document->channelModel()), gridTexts(factory.document->channelModel()));
+    QCOMPARE(f.document->settings().control(QStringLiteral("cboTot"))->item,
+             factory.document->settings().control(QStringLiteral("cboTot"))->item);
+    QVERIFY(!f.link->operationRunning());
+}
+
+void TestCommunicationWindow::writeThenReadBackIsIdentical() {
+    CommFixture f;
+    QVERIFY(f.document->openFile(f.dir.filePath(AppContext::FactoryFileName)).ok);
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed, factoryRadio()));
+    f.link->port().setDeviceOverride(sim.device());
+    channels::ChannelTableModel& grid = f.document->channelModel();
+    QVERIFY(grid.setData(grid.cell(2, 1), "462.55"));
+    QVERIFY(f.document->settings().selectItem("cboTot", 2));
+    {
+        CommunicationWindow window(*f.link, TransferJob::Write, &f.frame);
+        window.show();
+        const auto outcome = runThrough(window);
+        QVERIFY(outcome);
+        QCOMPARE(outcome->result, TransferResult::Ok);
+    }
+    QVERIFY(sim.stop());
+
+    CommFixture readBack;
+    SimProcess again;
+    QVERIFY(again.start(FullSpeed, sim.memory()));
+    readBack.link->port().setDeviceOverride(again.device());
+    CommunicationWindow window(*readBack.link, TransferJob::Read, &readBack.frame);
+    window.show();
+    const auto outcome = runThrough(window);
+    QVERIFY(outcome);
+    QCOMPARE(outcome->result, TransferResult::Ok);
+    QCOMPARE(gridTexts(readBack.document->channelModel()), gridTexts(grid));
+    QCOMPARE(readBack.document->channelModel().cellText(2, 1), QStringLiteral("462.55"));
+    QCOMPARE(readBack.document->settings().control(QStringLiteral("cboTot"))->item, 2);
+}
+
+void TestCommunicationWindow::silentRadioGivesMessage79AndKeepsTheImage() {
+    CommFixture f;
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed + QStringList{QStringLiteral("--silent")}));
+    f.link->port().setDeviceOverride(sim.device());
+    QVERIFY(f.document->settings().selectItem("cboTot", 1));
+    const QByteArray before = f.document->image().bytes();
+    QSignalSpy changes(f.document.get(), &Document::imageChanged);
+
+    CommunicationWindow window(*f.link, TransferJob::Read, &f.frame);
+    window.show();
+    typeInto(window, "txtReadEndAddr", QStringLiteral("F"));
+    const auto outcome = runThrough(window);
+    QVERIFY(outcome);
+    QCOMPARE(outcome->result, TransferResult::CommFailed);
+    QCOMPARE(f.prompts.boxTexts(), QStringList{f.text(79)});
+    QCOMPARE(f.prompts.boxes.first().title, f.text(70));
+    QCOMPARE(f.prompts.boxes.first().icon, QMessageBox::Warning);
+    QCOMPARE(f.prompts.boxes.first().parent, &f.frame);
+    QCOMPARE(f.document->image().bytes(), before);
+    QCOMPARE(changes.count(), 0);
+    QVERIFY(!window.isVisible());
+}
+
+void TestCommunicationWindow::stopBoxEndsTheOperationWithoutMessage() {
+    CommFixture f;
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed + QStringList{QStringLiteral("--silent")}));
+    f.link->port().setDeviceOverride(sim.device());
+    CommunicationWindow window(*f.link, TransferJob::Read, &f.frame);
+    std::optional<TransferOutcome> outcome;
+    QCheckBox* stop = startSilentRead(window, outcome);
+    // The box appears at the 6th failure; the lamp blinks meanwhile.
+    QVERIFY(QTest::qWaitFor([&] { return stop->isVisible(); }, OperationTimeoutMs));
+    QVERIFY(!outcome);
+    QVERIFY(child<QTimer>(window, "tmrLigGrint")->isActive());
+    stop->click();
+    QVERIFY(QTest::qWaitFor([&] { return outcome.has_value(); }, OperationTimeoutMs));
+    QCOMPARE(outcome->result, TransferResult::Stopped);
+    QVERIFY(f.prompts.boxes.isEmpty());
+    QVERIFY(stop->isHidden());
+    QVERIFY(!stop->isChecked());
+    QVERIFY(!child<QTimer>(window, "tmrLigGrint")->isActive());
+    QVERIFY(!window.isVisible());
+}
+
+void TestCommunicationWindow::closeIsRefusedWhileTheOperationRuns() {
+    CommFixture f;
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed + QStringList{QStringLiteral("--silent")}));
+    f.link->port().setDeviceOverride(sim.device());
+    CommunicationWindow window(*f.link, TransferJob::Read, &f.frame);
+    std::optional<TransferOutcome> outcome;
+    QCheckBox* stop = startSilentRead(window, outcome);
+    QVERIFY(f.link->operationRunning());
+
+    QVERIFY(!window.close());
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QVERIFY(window.isVisible());
+    // A second operation cannot start: neither from this window nor from another.
+    window.startOperation();
+    CommunicationWindow second(*f.link, TransferJob::Read, &f.frame);
+    second.startOperation();
+    QVERIFY(child<QPushButton>(second, "cmdRead")->isEnabled());
+
+    QVERIFY(QTest::qWaitFor([&] { return stop->isVisible(); }, OperationTimeoutMs));
+    stop->click();
+    QVERIFY(QTest::qWaitFor([&] { return outcome.has_value(); }, OperationTimeoutMs));
+    QVERIFY(sim.stop());
+    // One read ran: its twenty attempts at most, each starting with the handshake.
+    QVERIFY(sim.commandsStartingWith(QStringLiteral("50 52 4F 47 52 41 4D")).size() <= 20);
+    QVERIFY(!window.isVisible());
+}
+
+void TestCommunicationWindow::dataLogShowsTheBytesUnlessNotShowCourse() {
+    CommFixture f;
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed, factoryRadio()));
+    f.link->port().setDeviceOverride(sim.device());
+    {
+        CommunicationWindow window(*f.link, TransferJob::Read, &f.frame);
+        window.show();
+        typeInto(window, "txtReadEndAddr", QStringLiteral("F"));
+        QVERIFY(runThrough(window));
+        QVERIFY(logLines(window).isEmpty());
+    }
+    CommunicationWindow window(*f.link, TransferJob::Read, &f.frame);
+    window.show();
+    child<QCheckBox>(window, "chkNotShowProg")->click();
+    const auto outcome = runThrough(window);
+    QVERIFY(outcome);
+    QCOMPARE(outcome->result, TransferResult::Ok);
+    const QStringList lines = logLines(window);
+    // The handshake, its acknowledgement, then the command-set read.
+    QCOMPARE(lines.mid(0, 3), CommLog::formatLines(CommLog::Transmit, "PROGRAM") +
+                                  CommLog::formatLines(CommLog::Receive, QByteArray(1, '\x06')));
+    QCOMPARE(lines.at(0), QStringLiteral("Tx: 50 52 4F 47 "));
+    QCOMPARE(lines.at(1), QStringLiteral("    52 41 4D "));
+    QCOMPARE(lines.at(2), QStringLiteral("Rx: 06 "));
+    QCOMPARE(lines.at(3), QStringLiteral("Tx: 52 03 88 03 "));
+    QCOMPARE(child<QListWidget>(window, "listRtData")->currentRow(), lines.size() - 1);
+}
+
+void TestCommunicationWindow::frameDoubleClicksRevealAndHide_data() {
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("5th") << 5 << false;
+    QTest::newRow("6th") << 6 << true;
+    QTest::newRow("15th") << 15 << true;
+    QTest::newRow("16th") << 16 << false;
+    QTest::newRow("26th") << 26 << true;
+}
+
+void TestCommunicationWindow::frameDoubleClicksRevealAndHide() {
+    QFETCH(int, clicks);
+    QFETCH(bool, shown);
+    CommFixture f;
+    CommunicationWindow window(*f.link, TransferJob::Read, &f.frame);
+    window.show();
+    QGroupBox* top = child<QGroupBox>(window, "fraOne");
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const int closedHeight = window.height();
+    for (int i = 0; i < clicks; ++i)
+        QTest::mouseDClick(top, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(window.engineeringShown(), shown);
+    QCOMPARE(child<QWidget>(window, "listRtData")->isVisible(), shown);
+    QCOMPARE(window.height() > closedHeight, shown);
+
+    // The count goes on for the run: a fresh window starts with the frames hidden, and its
+    // next double-click is the run's next one.
+    CommunicationWindow next(*f.link, TransferJob::Write, &f.frame);
+    next.show();
+    QVERIFY(!next.engineeringShown());
+    QTest::mouseDClick(child<QGroupBox>(next, "fraOne"), Qt::LeftButton);
+    QCOMPARE(next.engineeringShown(), (clicks + 1) % 10 == 6);
+}
+
+void TestCommunicationWindow::addressBoxesStoreEveryChange_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("which");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("loggedTag");
+    QTest::newRow("read end") << "txtReadEndAddr"
+                              << "ReadEndAddr" << int(CommAddresses::ReadEnd) << "3FF" << 0x3FF << QString();
+    QTest::newRow("grid max") << "txtMaxAddr"
+                              << "TableMaxAddr" << int(CommAddresses::MaxAddr) << "3ff" << 0x3FF << QString();
+    QTest::newRow("bad read start") << "txtReadStartAddr"
+                                    << "ReadStartAddr" << int(CommAddresses::ReadStart) << "XYZ" << 0
+                                    << "frmCommun->txtReadStartAddr_Change";
+    QTest::newRow("bad write end") << "txtWriteEndAddr"
+                                   << "WriteEndAddr" << int(CommAddresses::WriteEnd) << "1G" << 1
+                                   << "frmCommun->txtWriteEndAddr_Change"; // every keystroke is a change
+    QTest::newRow("bad grid max, not logged")
+        << "txtMaxAddr"
+        << "TableMaxAddr" << int(CommAddresses::MaxAddr) << "Q" << 0x1FFF << QString();
+}
+
+void TestCommunicationWindow::addressBoxesStoreEveryChange() {
+    QFETCH(QString, box);
+    QFETCH(QString, key);
+    QFETCH(int, which);
+    QFETCH(QString, typed);
+    QFETCH(int, value);
+    QFETCH(QString, loggedTag);
+    CommFixture f;
+    QStringList tags;
+    f.context->errorLog().subscribe([&tags](const QString&, const QString& detail) { tags << detail; });
+    CommunicationWindow window(*f.link, TransferJob::Read, &f.frame);
+    window.show();
+    typeInto(window, box.toLatin1().constData(), typed);
+    QCOMPARE(f.setting(key), typed);
+    QCOMPARE(f.link->addresses().value(CommAddresses::Box(which)), value);
+    QCOMPARE(!loggedTag.isEmpty() && tags.join(QLatin1Char('\n')).contains(loggedTag), !loggedTag.isEmpty());
+    // A fresh window shows the stored text.
+    CommunicationWindow next(*f.link, TransferJob::Read, &f.frame);
+    QCOMPARE(child<QLineEdit>(next, box.toLatin1().constData())->text(), typed);
+}
+
+void TestCommunicationWindow::portThatDoesNotOpenShowsThePortDialogThenLogs() {
+    CommFixture f;
+    f.link->port().setDeviceOverride(f.dir.filePath(QStringLiteral("no-such-port")));
+    QStringList tags;
+    f.context->errorLog().subscribe([&tags](const QString&, const QString& detail) { tags << detail; });
+    CommunicationWindow window(*f.link, TransferJob::Read, &f.frame);
+    window.show();
+    bool dialogShown = false;
+    QStringList tagsWhileDialogShown;
+    std::function<void()> closeDialog = [&] {
+        if (auto* dialog = qobject_cast<gui::comm::PortDialog*>(QApplication::activeModalWidget())) {
+            dialogShown = true;
+            tagsWhileDialogShown = tags;
+            dialog->reject();
+        } else {
+            QTimer::singleShot(10, closeDialog);
+        }
+    };
+    QTimer::singleShot(10, closeDialog);
+    const auto outcome = runThrough(window);
+    QVERIFY(outcome);
+    QVERIFY(outcome->portOpenFailed);
+    QVERIFY(dialogShown);
+    QVERIFY(!tagsWhileDialogShown.join(QLatin1Char('\n')).contains(QStringLiteral("modCommun->OpenCom")));
+    QVERIFY(tags.join(QLatin1Char('\n')).contains(QStringLiteral("modCommun->OpenCom")));
+    QVERIFY(f.prompts.boxes.isEmpty());
+    // The window stays for another try.
+    QVERIFY(window.isVisible());
+    QVERIFY(child<QPushButton>(window, "cmdRead")->isEnabled());
+}
+
+QTEST_MAIN(TestCommunicationWindow)
+#include "tst_communicationwindow.moc"
