@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/ErrorLog.h"
+#include "core/InterfaceTexts.h"
 #include "core/RadioImage.h"
 #include "options/SettingsModel.h"
-#include "core/InterfaceTexts.h"
 
 #include <QTest>
 

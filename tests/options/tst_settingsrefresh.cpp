@@ -429,8 +429,8 @@ void TestSettingsRefresh::dtmfTexts() {
     QFETCH(QString, shown);
     QFETCH(QByteArray, after);
     SettingsFixture f;
-    f.set({{0x150, '7'}}); // what follows a 10-byte field never shows in it
-    f.model.refreshFromImage();     // the boxes now show something else than the case
+    f.set({{0x150, '7'}});      // what follows a 10-byte field never shows in it
+    f.model.refreshFromImage(); // the boxes now show something else than the case
     f.image.write(address, stored);
     f.model.refreshFromImage();
     QCOMPARE(f.c(name).text, shown);

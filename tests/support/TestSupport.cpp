@@ -5,14 +5,18 @@
 
 namespace qrt::test {
 
-QString builtAppDir() { return qEnvironmentVariable("QRT_APP_DIR"); }
+QString builtAppDir() {
+    return qEnvironmentVariable("QRT_APP_DIR");
+}
 
-QString sourceDir() { return qEnvironmentVariable("QRT_SOURCE_DIR"); }
+QString sourceDir() {
+    return qEnvironmentVariable("QRT_SOURCE_DIR");
+}
 
 TempAppDir::TempAppDir() {
     const QDir from(builtAppDir());
-    for (const QString& name : {QStringLiteral("holvard.def"), QStringLiteral("dhcpqec.def"),
-                                QStringLiteral("DefRadioSet.def")}) {
+    for (const QString& name :
+         {QStringLiteral("holvard.def"), QStringLiteral("dhcpqec.def"), QStringLiteral("DefRadioSet.def")}) {
         if (from.exists(name))
             QFile::copy(from.filePath(name), m_dir.filePath(name));
         QFile::setPermissions(m_dir.filePath(name), QFile::ReadOwner | QFile::WriteOwner);

@@ -16,8 +16,7 @@ QString DialogPrompts::openFileName(QWidget* parent, const QString& title, const
     return QFileDialog::getOpenFileName(parent, title, folder, filter);
 }
 
-QString DialogPrompts::saveFileName(QWidget* parent, const QString& title, const QString& path,
-                                    const QString& filter) {
+QString DialogPrompts::saveFileName(QWidget* parent, const QString& title, const QString& path, const QString& filter) {
     return QFileDialog::getSaveFileName(parent, title, path, filter);
 }
 

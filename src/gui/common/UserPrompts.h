@@ -20,8 +20,7 @@ public:
     // The open and save file dialogs; an empty result means cancelled.
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& folder,
                                  const QString& filter) = 0;
-    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& path,
-                                 const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& path, const QString& filter) = 0;
 
     // An OK box.
     void inform(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
@@ -32,8 +31,8 @@ public:
 // The real dialogs of the platform.
 class DialogPrompts : public UserPrompts {
 public:
-    QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-                                    const QString& text, QMessageBox::StandardButtons buttons) override;
+    QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+                                    QMessageBox::StandardButtons buttons) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& path, const QString& filter) override;
 };
