@@ -16,15 +16,17 @@ using namespace qrt;
 namespace {
 
 // What a user pastes from the README: the emulator started with & and a read from its
-// device, then the emulator ended with kill.
+// device, then the emulator ended with kill. The emulator is named by its process id: a
+// shell without job control may forget job %1 once it has ended, before wait asks for it.
 const char* const Script = R"sh(
 [ "$1" = terminal ] && set -m
 "$SIM" --load "$APP/DefRadioSet.def" --baud 0 > "$WORK/device.txt" &
+sim=$!
 for i in $(seq 100); do [ -s "$WORK/device.txt" ] && break; sleep 0.1; done
 "$CLI" --app-dir "$APP" --lang 3 read --port "$(head -n 1 "$WORK/device.txt")" -o "$WORK/read.dat"
 status=$?
-kill %1
-wait %1
+kill $sim
+wait $sim
 echo "emulator exit $?"
 exit $status
 )sh";
