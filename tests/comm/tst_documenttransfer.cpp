@@ -56,14 +56,6 @@ QByteArray factoryRadio(Program& p) {
     return memory;
 }
 
-QStringList gridTexts(const channels::ChannelTableModel& grid) {
-    QStringList texts;
-    for (int row = 0; row < grid.rowCount(); ++row)
-        for (int column = 0; column < grid.columnCount(); ++column)
-            texts << grid.data(grid.index(row, column)).toString();
-    return texts;
-}
-
 } // namespace
 
 class TestDocumentTransfer : public QObject {
@@ -110,7 +102,7 @@ void TestDocumentTransfer::writeSendsTheEditedChannels() {
     QCOMPARE(readBack.run(TransferJob::Read, again.device()), TransferResult::Ok);
     // What the grid shows; the table itself differs in the encode tone a channel without
     // transmit frequency keeps hidden.
-    QCOMPARE(gridTexts(readBack.document->channelModel()), gridTexts(grid));
+    QCOMPARE(test::cellTexts(readBack.document->channelModel()), test::cellTexts(grid));
     QCOMPARE(readBack.document->channelModel().cellText(2, 1), QStringLiteral("462.55"));
     QCOMPARE(readBack.document->channelModel().cellText(3, 2), QString());
 }

@@ -1,9 +1,18 @@
 #include "TestSupport.h"
 
+#include <QAbstractItemModel>
 #include <QDir>
 #include <QFile>
 
 namespace qrt::test {
+
+QStringList cellTexts(const QAbstractItemModel& model) {
+    QStringList texts;
+    for (int row = 0; row < model.rowCount(); ++row)
+        for (int column = 0; column < model.columnCount(); ++column)
+            texts << model.data(model.index(row, column)).toString();
+    return texts;
+}
 
 QString builtAppDir() {
     return qEnvironmentVariable("QRT_APP_DIR");

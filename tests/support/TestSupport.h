@@ -2,11 +2,17 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
 
+class QAbstractItemModel;
+
 namespace qrt::test {
+
+// Every cell's display text, row by row: what a view of the model shows.
+QStringList cellTexts(const QAbstractItemModel& model);
 
 // Folder of the built program with its shipped files (the application folder).
 QString builtAppDir();

@@ -43,14 +43,6 @@ QByteArray factoryRadio() {
     return memory;
 }
 
-QStringList gridTexts(const channels::ChannelTableModel& grid) {
-    QStringList texts;
-    for (int row = 0; row < grid.rowCount(); ++row)
-        for (int column = 0; column < grid.columnCount(); ++column)
-            texts << grid.data(grid.index(row, column)).toString();
-    return texts;
-}
-
 template <class W> W* child(QWidget& window, const char* name) {
     return window.findChild<W*>(QString::fromLatin1(name));
 }
@@ -158,7 +150,7 @@ void TestCommunicationWindow::readShowsTheRadiosDataEverywhere() {
     QCOMPARE(f.document->channelModel().cellText(5, 3), QStringLiteral("D023N"));
     CommFixture factory;
     QVERIFY(factory.document->openFile(factory.dir.filePath(AppContext::FactoryFileName)).ok);
-    QCOMPARE(gridTexts(f.document->channelModel()), gridTexts(factory.document->channelModel()));
+    QCOMPARE(test::cellTexts(f.document->channelModel()), test::cellTexts(factory.document->channelModel()));
     QCOMPARE(f.document->settings().control(QStringLiteral("cboTot"))->item,
              factory.document->settings().control(QStringLiteral("cboTot"))->item);
     QVERIFY(!f.link->operationRunning());
@@ -191,7 +183,7 @@ void TestCommunicationWindow::writeThenReadBackIsIdentical() {
     const auto outcome = runThrough(window);
     QVERIFY(outcome);
     QCOMPARE(outcome->result, TransferResult::Ok);
-    QCOMPARE(gridTexts(readBack.document->channelModel()), gridTexts(grid));
+    QCOMPARE(test::cellTexts(readBack.document->channelModel()), test::cellTexts(grid));
     QCOMPARE(readBack.document->channelModel().cellText(2, 1), QStringLiteral("462.55"));
     QCOMPARE(readBack.document->settings().control(QStringLiteral("cboTot"))->item, 2);
 }
