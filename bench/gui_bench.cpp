@@ -45,16 +45,6 @@ double residentMegabytes() {
     return 0;
 }
 
-class NoPrompts : public gui::UserPrompts {
-public:
-    QMessageBox::StandardButton ask(QWidget*, QMessageBox::Icon, const QString&, const QString&,
-                                    QMessageBox::StandardButtons) override {
-        return QMessageBox::NoButton;
-    }
-    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-};
-
 void report(const char* line) {
     std::printf("%s\n", line);
     std::fflush(stdout);
@@ -80,7 +70,7 @@ int runChild(int argc, char* argv[], const QString& dataFile) {
     AppContext context(QApplication::applicationDirPath());
     auto errors = std::make_unique<gui::info::ErrorLogWindow>(context.errorLog());
     std::unique_ptr<Document> document = startProgram(context, 0);
-    NoPrompts prompts;
+    gui::UnansweredPrompts prompts;
     gui::InertDocumentViewer viewer;
     gui::InertRestarter restarter;
     gui::MainWindow window(*document, prompts, viewer, restarter);

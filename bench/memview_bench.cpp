@@ -23,16 +23,6 @@ namespace {
 
 constexpr int Runs = 101;
 
-class NoPrompts : public gui::UserPrompts {
-public:
-    QMessageBox::StandardButton ask(QWidget*, QMessageBox::Icon, const QString&, const QString&,
-                                    QMessageBox::StandardButtons) override {
-        return QMessageBox::NoButton;
-    }
-    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-};
-
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
@@ -46,7 +36,7 @@ int main(int argc, char** argv) {
     const QString appDir = QCoreApplication::applicationDirPath();
     AppContext context(appDir);
     std::unique_ptr<Document> document = startProgram(context, 3);
-    NoPrompts prompts;
+    gui::UnansweredPrompts prompts;
     QWidget frame;
     gui::MemoryViewerWindow window(*document, prompts, 0x1FFF, &frame);
     window.show();

@@ -3,6 +3,7 @@
 #include "core/Band.h"
 #include "core/ChannelCodec.h"
 #include "core/RadioImage.h"
+#include "core/TextIndex.h"
 
 #include <QObject>
 #include <QString>
@@ -55,10 +56,10 @@ class EditorSession : public QObject {
     Q_OBJECT
 public:
     static constexpr int IdentAddress = 0x1B8;
-    static constexpr int MsgWrongFileType = 83;
-    static constexpr int MsgSaveFailed = 84;
-    static constexpr int MsgSaveAsFailed = 86;
-    static constexpr int TextFileName = 85;
+    static constexpr int MsgWrongFileType = textindex::WrongFileType;
+    static constexpr int MsgSaveFailed = textindex::SaveFailed;
+    static constexpr int MsgSaveAsFailed = textindex::SaveAsFailed;
+    static constexpr int TextFileName = textindex::FileName;
     static constexpr int TextModel = 356;
     static constexpr int TextCustom = 373;
 

@@ -5,7 +5,6 @@
 #include "document/DocumentEditCommand.h"
 #include "options/PttIdPauseDialogModel.h"
 #include "options/SettingsModel.h"
-#include "options/UserEditNotifier.h"
 #include "options/VolumeDialogModel.h"
 
 namespace qrt {

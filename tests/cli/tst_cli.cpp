@@ -38,11 +38,11 @@ Run runCli(const test::TempAppDir& dir, QStringList args) {
     return r;
 }
 
-// The program opened on a file, with a channel table model over its table: the reference
+// The program opened on a file, edited through its channel table model: the reference
 // the set command's channel assignments are compared with.
 struct ModelReference {
     ModelReference(const test::TempAppDir& dir, const QString& input)
-        : program(dir.path(), 3, errStream), model(channels::sourcesOf(program.session())) {
+        : program(dir.path(), 3, errStream), model(program.document().channelModel()) {
         opened = program.open(input);
     }
     QModelIndex cell(int channel, int column) const { return model.cell(channel, column); }
@@ -58,7 +58,7 @@ struct ModelReference {
     QString errors;
     QTextStream errStream{&errors};
     cli::StartedProgram program;
-    channels::ChannelTableModel model;
+    channels::ChannelTableModel& model;
     bool opened = false;
 };
 

@@ -1,3 +1,4 @@
+#include "StandInPort.h"
 #include "comm/PortControl.h"
 #include "comm/PortDialogModel.h"
 #include "comm/PortMap.h"
@@ -13,33 +14,6 @@
 using namespace qrt;
 
 namespace {
-
-// A port that opens when its device is in the set of usable ones.
-class TestPort : public SerialPort {
-public:
-    TestPort(const QString& device, bool usable) : m_device(device), m_usable(usable) {}
-    bool open() override {
-        if (!m_usable)
-            setError(PortError::Busy, QStringLiteral("busy"));
-        return m_open = m_usable;
-    }
-    bool close() override {
-        m_open = false;
-        return true;
-    }
-    bool isOpen() const override { return m_open; }
-    void clearOutput() override {}
-    void clearInput() override {}
-    bool send(const QByteArray&) override { return true; }
-    int bytesWaiting() override { return 0; }
-    QByteArray readWaiting() override { return {}; }
-    QString device() const override { return m_device; }
-
-private:
-    QString m_device;
-    bool m_usable;
-    bool m_open = false;
-};
 
 struct Ports {
     QTemporaryDir dir;
@@ -57,7 +31,12 @@ struct Ports {
     }
     PortControl control() {
         return PortControl(
-            settings, log, [this](const QString& d) { return std::make_unique<TestPort>(d, usable.contains(d)); }, dev);
+            settings, log,
+            [this](const QString& d) {
+                return std::make_unique<test::StandInPort>(d, usable.contains(d), PortError::Busy,
+                                                           QStringLiteral("busy"));
+            },
+            dev);
     }
     QString path(const QString& name) const { return QDir(dev).filePath(name); }
 };
@@ -156,8 +135,9 @@ void TestPortMap::autoSetPortWithoutUsablePortChangesNothing() {
 void TestPortMap::failedOpenShowsTheDialogThenLogs() {
     Ports p({"ttyS0"});
     PortControl c = p.control();
-    RadioTransfer transfer(p.log,
-                           [&p](const QString& d) { return std::make_unique<TestPort>(d, p.usable.contains(d)); });
+    RadioTransfer transfer(p.log, [&p](const QString& d) {
+        return std::make_unique<test::StandInPort>(d, p.usable.contains(d), PortError::Busy, QStringLiteral("busy"));
+    });
     QList<bool> lamp;
     QObject::connect(&transfer, &RadioTransfer::lampChanged, [&lamp](bool on) { lamp << on; });
     TransferJob job;

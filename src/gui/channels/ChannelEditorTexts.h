@@ -1,10 +1,12 @@
 #pragma once
 
+#include "core/TextIndex.h"
+
 // Interface texts of the channel editor window and its dialogs, by their index in the
 // interface text table.
 namespace qrt::gui::channel_texts {
 
-constexpr int Notice = 70;
+using textindex::Notice;
 constexpr int DeleteAllChannels = 112;
 constexpr int ModelInformation = 370;
 constexpr int ModelType = 371;

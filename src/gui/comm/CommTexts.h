@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TextIndex.h"
+
 // Interface text indices of the communication window and the port dialog.
 namespace qrt::gui::commtext {
 
@@ -8,7 +10,7 @@ inline constexpr int PortFrame = 61;       // "Set"
 inline constexpr int PortLabel = 62;       // "Communication Port"
 inline constexpr int Ok = 63;
 inline constexpr int Cancel = 64;
-inline constexpr int Notice = 70; // the title of every message box
+using textindex::Notice;
 inline constexpr int ReadButton = 100;
 inline constexpr int WriteButton = 101;
 inline constexpr int WindowTitle = 102;   // "Communicate"

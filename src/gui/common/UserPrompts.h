@@ -28,6 +28,18 @@ public:
     }
 };
 
+// Nobody answers (pictures, benchmarks): every box gives NoButton, every file dialog an
+// empty name.
+class UnansweredPrompts : public UserPrompts {
+public:
+    QMessageBox::StandardButton ask(QWidget*, QMessageBox::Icon, const QString&, const QString&,
+                                    QMessageBox::StandardButtons) override {
+        return QMessageBox::NoButton;
+    }
+    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+};
+
 // The real dialogs of the platform.
 class DialogPrompts : public UserPrompts {
 public:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TextIndex.h"
+
 #include <QString>
 
 namespace qrt::gui {
@@ -8,14 +10,14 @@ namespace qrt::gui {
 namespace frametext {
 constexpr int Title = 16;
 constexpr int LanguageChanged = 68;
-constexpr int Notice = 70;
+using textindex::Notice;
 constexpr int ExitQuestion = 73;
 constexpr int ClearDataQuestion = 74;
 constexpr int SaveChangesQuestion = 82;
-constexpr int WrongFileType = 83;
-constexpr int SaveFailed = 84;
-constexpr int SaveAsFailed = 86;
-constexpr int FileName = 85;
+using textindex::FileName;
+using textindex::SaveAsFailed;
+using textindex::SaveFailed;
+using textindex::WrongFileType;
 constexpr int Ready = 94;
 constexpr int InterfaceLocked = 116;
 constexpr int OpenCaption = 22;

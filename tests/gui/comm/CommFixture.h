@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ScriptedPrompts.h"
+#include "StandInPort.h"
 #include "TestSupport.h"
-#include "comm/SerialPort.h"
 #include "core/AppContext.h"
 #include "core/SettingsFile.h"
 #include "document/Document.h"
@@ -15,34 +15,6 @@
 #include <memory>
 
 namespace qrt::test {
-
-// A port that opens when its device is in the set of usable ones.
-class StandInPort : public SerialPort {
-public:
-    StandInPort(QString device, bool usable) : m_device(std::move(device)), m_usable(usable) {}
-    bool open() override {
-        m_open = m_usable;
-        if (!m_usable)
-            setError(PortError::NotFound, m_device + QStringLiteral(" does not exist"));
-        return m_usable;
-    }
-    bool close() override {
-        m_open = false;
-        return true;
-    }
-    bool isOpen() const override { return m_open; }
-    void clearOutput() override {}
-    void clearInput() override {}
-    bool send(const QByteArray&) override { return m_open; }
-    int bytesWaiting() override { return 0; }
-    QByteArray readWaiting() override { return {}; }
-    QString device() const override { return m_device; }
-
-private:
-    QString m_device;
-    bool m_usable;
-    bool m_open = false;
-};
 
 // The stand-in device of port n.
 inline QString standInDevice(int n) {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "core/TextIndex.h"
+
 // Interface texts of the settings dialogs, by their index in the interface text table.
 namespace qrt::gui::dialog_texts {
 
-constexpr int Notice = 70;
-constexpr int ReadFileFailed = 87;
+using textindex::Notice;
+using textindex::ReadFileFailed;
 
 constexpr int SetVolumeTitle = 334;
 constexpr int UseThisSet = 338;

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "comm/SerialPort.h"
+
+#include <QString>
+
+namespace qrt::test {
+
+// A port that opens when it is usable; otherwise the open fails with the given error
+// (by default: the device does not exist).
+class StandInPort : public SerialPort {
+public:
+    StandInPort(QString device, bool usable, PortError failure = PortError::NotFound, QString failureText = {})
+        : m_device(std::move(device)), m_usable(usable), m_failure(failure),
+          m_failureText(failureText.isEmpty() ? m_device + QStringLiteral(" does not exist") : failureText) {}
+    bool open() override {
+        m_open = m_usable;
+        if (!m_usable)
+            setError(m_failure, m_failureText);
+        return m_usable;
+    }
+    bool close() override {
+        m_open = false;
+        return true;
+    }
+    bool isOpen() const override { return m_open; }
+    void clearOutput() override {}
+    void clearInput() override {}
+    bool send(const QByteArray&) override { return m_open; }
+    int bytesWaiting() override { return 0; }
+    QByteArray readWaiting() override { return {}; }
+    QString device() const override { return m_device; }
+
+private:
+    QString m_device;
+    bool m_usable;
+    PortError m_failure;
+    QString m_failureText;
+    bool m_open = false;
+};
+
+} // namespace qrt::test
