@@ -15,6 +15,8 @@ void AppContext::load(int languageOverride) {
     QString error;
     if (!m_texts.load(m_program.language, &error))
         m_errorLog.logErr(QStringLiteral("mdifrmMain->LoadSoftFaceText"), err::InvalidFileFormat);
+    if (!m_extraTexts.load(m_program.language, &error))
+        m_errorLog.logErr(QStringLiteral("mdifrmMain->LoadExtraText"), err::InvalidFileFormat);
     m_tones = ToneCodec(m_program.language, &m_errorLog); // assigned in place: references stay valid
     m_channelDef = ChannelTableDef::read(m_settings, m_program.language, &m_errorLog);
 }

@@ -2,6 +2,7 @@
 
 #include "core/ChannelTableDef.h"
 #include "core/ErrorLog.h"
+#include "core/ExtraTexts.h"
 #include "core/InterfaceTexts.h"
 #include "core/ProgramSettings.h"
 #include "core/SettingsFile.h"
@@ -12,7 +13,7 @@
 namespace qrt {
 
 // The values the whole program shares for one run: the application folder, the settings
-// file and what start-up read from it, the interface texts of the language, the channel
+// file and what start-up read from it, the interface texts and the program's own texts of the language, the channel
 // table definition, the tone list and the error log.
 class AppContext {
 public:
@@ -36,6 +37,9 @@ public:
     ErrorLog& errorLog() { return m_errorLog; }
     const InterfaceTexts& texts() const { return m_texts; }
     QString text(int index) const { return m_texts.text(index); }
+    // The program's own texts (captions, questions and reasons the interface table lacks).
+    const ExtraTexts& extraTexts() const { return m_extraTexts; }
+    QString extraText(const QString& key) const { return m_extraTexts.text(key); }
     const ChannelTableDef& channelDef() const { return m_channelDef; }
     // The same object for the whole run: the channel codec keeps a reference to it.
     const ToneCodec& tones() const { return m_tones; }
@@ -46,6 +50,7 @@ private:
     ProgramSettings m_program;
     ErrorLog m_errorLog;
     InterfaceTexts m_texts;
+    ExtraTexts m_extraTexts;
     ChannelTableDef m_channelDef;
     ToneCodec m_tones;
 };

@@ -1,5 +1,7 @@
 #include "core/InterfaceTexts.h"
 
+#include "core/TextFileFormat.h"
+
 #include <QFile>
 
 #include <vector>
@@ -24,43 +26,6 @@ bool parseIndex(QStringView digits, int* index) {
         value = value * 10 + (c.unicode() - '0');
     }
     *index = value;
-    return true;
-}
-
-// Resolves \t, \n and \\ ; false for any other backslash sequence.
-bool unescape(QStringView raw, QString* text) {
-    text->clear();
-    text->reserve(raw.size());
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        const QChar c = raw[i];
-        if (c != QLatin1Char('\\')) {
-            text->append(c);
-            continue;
-        }
-        if (++i == raw.size())
-            return false;
-        switch (raw[i].unicode()) {
-        case 't':
-            text->append(QLatin1Char('\t'));
-            break;
-        case 'n':
-            text->append(QLatin1Char('\n'));
-            break;
-        case '\\':
-            text->append(QLatin1Char('\\'));
-            break;
-        default:
-            return false;
-        }
-    }
-    return true;
-}
-
-bool isBlank(QStringView line) {
-    for (const QChar c : line) {
-        if (!c.isSpace())
-            return false;
-    }
     return true;
 }
 
@@ -127,7 +92,7 @@ bool InterfaceTexts::parse(const QString& content, QStringList* table, QString* 
         ++lineNumber;
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
-        if (line.startsWith(QLatin1Char('#')) || isBlank(line))
+        if (textfile::isIgnored(line))
             continue;
 
         const qsizetype tab = line.indexOf(QLatin1Char('\t'));
@@ -149,7 +114,7 @@ bool InterfaceTexts::parse(const QString& content, QStringList* table, QString* 
             continue;
         }
         QString text;
-        if (!unescape(line.mid(tab + 1), &text)) {
+        if (!textfile::unescape(line.mid(tab + 1), &text)) {
             fail(lineNumber, QStringLiteral("bad escape in the text of index %1").arg(index));
             continue;
         }

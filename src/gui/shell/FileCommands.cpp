@@ -56,8 +56,9 @@ bool FileCommands::openFile(const QString& givenPath) {
     if (datafile::readFile(path, datafile::FileSize + 1, &head).ok) {
         const QString oddity = datafile::whyNotRadioData(head);
         if (!oddity.isEmpty()) {
-            const QString question =
-                extratext::openOddFileQuestion(m_document.context().language(), QDir::toNativeSeparators(path), oddity);
+            const QString question = m_document.context()
+                                         .extraText(QStringLiteral("file.oddFileQuestion"))
+                                         .arg(QDir::toNativeSeparators(path), oddity);
             if (ask(QMessageBox::Warning, question, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
                 return false;
         }

@@ -90,16 +90,16 @@ MainWindow::MainWindow(Document& document, UserPrompts& prompts, DocumentViewer&
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildEditMenu() {
-    const int language = m_document.context().language();
-    auto* edit = new QMenu(extratext::editMenu(language), this);
+    const AppContext& context = m_document.context();
+    auto* edit = new QMenu(context.extraText(QStringLiteral("edit.menu")), this);
     edit->setObjectName(QStringLiteral("mnuEdit"));
     edit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
     menuBar()->insertMenu(m_menus->menu(QStringLiteral("mnuProgram"))->menuAction(), edit);
 
-    QAction* undo = m_document.undoStack().createUndoAction(edit, extratext::undo(language));
+    QAction* undo = m_document.undoStack().createUndoAction(edit, context.extraText(QStringLiteral("edit.undo")));
     undo->setObjectName(QStringLiteral("mnuEditUndo"));
     undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = m_document.undoStack().createRedoAction(edit, extratext::redo(language));
+    QAction* redo = m_document.undoStack().createRedoAction(edit, context.extraText(QStringLiteral("edit.redo")));
     redo->setObjectName(QStringLiteral("mnuEditRedo"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     edit->addAction(undo);

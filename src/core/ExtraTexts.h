@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+namespace qrt {
+
+// The program's own texts beside the interface text table: captions, questions and
+// reasons this program adds, looked up by a key such as "edit.undo". They ship as
+// resources ":/texts/extra<N>.txt", one file per language, in the format of the
+// interface texts with a key instead of an index. A key the language lacks falls back
+// to its English text, and a key no file holds shows as itself.
+class ExtraTexts {
+public:
+    ExtraTexts();
+
+    // Loads the texts of a language (a language outside 1..3 is taken as 3) with the
+    // English texts as the fallback. False with the reason on a malformed line; every
+    // well-formed line is still taken.
+    bool load(int language, QString* error = nullptr);
+
+    QString text(const QString& key) const;
+    int language() const { return m_language; }
+
+    static QString resourcePath(int language);
+    // Reads the contents of a text file. The first malformed line (no tab, an empty or
+    // repeated key, a bad escape) is reported with its line number.
+    static bool parse(const QString& content, QHash<QString, QString>* texts, QString* error);
+
+private:
+    QHash<QString, QString> m_texts;
+    QHash<QString, QString> m_english;
+    int m_language = 0;
+};
+
+} // namespace qrt
