@@ -2,7 +2,9 @@
 
 #include "cli/CommandContext.h"
 #include "core/AppContext.h"
+#include "core/ApplicationFolder.h"
 #include "core/LanguageSetup.h"
+#include "core/ProgramVersion.h"
 #include "core/SettingsFile.h"
 
 #include <QCommandLineParser>
@@ -56,10 +58,11 @@ QString usage(const QCommandLineParser& parser) {
 
 } // namespace
 
-int run(const QStringList& arguments, const QString& defaultAppDir, QTextStream& out, QTextStream& err) {
+int run(const QStringList& arguments, const QString& executableDir, QTextStream& out, QTextStream& err) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("QRT506 programming software, command-line tool"));
     parser.addHelpOption();
+    parser.addOption({QStringLiteral("version"), QStringLiteral("Show the version and end.")});
     parser.addOption(
         {QStringLiteral("app-dir"), QStringLiteral("Use DIR as the application folder."), QStringLiteral("DIR")});
     parser.addOption({QStringLiteral("lang"),
@@ -92,6 +95,10 @@ int run(const QStringList& arguments, const QString& defaultAppDir, QTextStream&
         out << usage(parser);
         return ExitOk;
     }
+    if (parser.isSet(QStringLiteral("version"))) {
+        out << "qrt506-cli " << programVersion() << '\n';
+        return ExitOk;
+    }
     QStringList args = parser.positionalArguments();
     if (args.isEmpty()) {
         err << "No command given.\n" << usage(parser);
@@ -113,8 +120,12 @@ int run(const QStringList& arguments, const QString& defaultAppDir, QTextStream&
             return ExitUsage;
         }
     }
-    const QString appDir =
-        parser.isSet(QStringLiteral("app-dir")) ? parser.value(QStringLiteral("app-dir")) : defaultAppDir;
+    const appfolder::Choice folder = appfolder::choose(parser.value(QStringLiteral("app-dir")), executableDir);
+    if (folder.path.isEmpty()) {
+        err << folder.error << '\n';
+        return ExitIo;
+    }
+    const QString& appDir = folder.path;
     if (!QFileInfo(appDir).isDir()) {
         err << "The application folder does not exist: " << appDir << '\n';
         return ExitIo;

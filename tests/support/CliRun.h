@@ -20,7 +20,9 @@ struct CliRun {
 inline CliRun runCli(const QString& appDir, const QStringList& args) {
     CliRun r;
     QTextStream out(&r.out), err(&r.err);
-    r.code = cli::run(QStringList{QStringLiteral("qrt506-cli"), QStringLiteral("--lang"), QStringLiteral("3")} + args,
+    r.code = cli::run(QStringList{QStringLiteral("qrt506-cli"), QStringLiteral("--lang"), QStringLiteral("3"),
+                                  QStringLiteral("--app-dir"), appDir} +
+                          args,
                       appDir, out, err);
     out.flush();
     err.flush();

@@ -4,7 +4,9 @@
 #include "SilentPrompts.h"
 
 #include "core/AppContext.h"
+#include "core/ApplicationFolder.h"
 #include "core/ErrorLog.h"
+#include "core/ProgramVersion.h"
 #include "document/Document.h"
 #include "document/ProgramStartup.h"
 #include "gui/shell/MainWindow.h"
@@ -40,9 +42,11 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qrt506-shots"));
+    QApplication::setApplicationVersion(programVersion());
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Renders every window and dialog to PNG files."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOptions({
         {QStringLiteral("lang"), QStringLiteral("Language: 1 Simplified Chinese, 2 Traditional Chinese, 3 English."),
          QStringLiteral("N"), QStringLiteral("3")},
@@ -66,8 +70,13 @@ int main(int argc, char* argv[]) {
         err << "qrt506-shots: cannot make " << out.path() << '\n';
         return 2;
     }
-    const QString appDir = parser.isSet(QStringLiteral("app-dir")) ? parser.value(QStringLiteral("app-dir"))
-                                                                   : QApplication::applicationDirPath();
+    const appfolder::Choice folder =
+        appfolder::choose(parser.value(QStringLiteral("app-dir")), QApplication::applicationDirPath());
+    if (folder.path.isEmpty()) {
+        err << "qrt506-shots: " << folder.error << '\n';
+        return 2;
+    }
+    const QString& appDir = folder.path;
 
     AppContext context(appDir);
     std::unique_ptr<Document> document = startProgram(context, language);

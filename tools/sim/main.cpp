@@ -3,6 +3,7 @@
 #include "SimRadio.h"
 
 #include "core/DataFile.h"
+#include "core/ProgramVersion.h"
 #include "core/RadioImage.h"
 #include "core/TextCodes.h"
 
@@ -85,6 +86,8 @@ bool countOption(const QCommandLineParser& p, const char* name, int def, int* va
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("qrt506-sim"));
+    QCoreApplication::setApplicationVersion(programVersion());
     QTextStream err(stderr);
     QCommandLineParser p;
     p.setApplicationDescription(QStringLiteral(
@@ -93,6 +96,7 @@ int main(int argc, char** argv) {
         "is typed when stdin is a pipe or the terminal of a foreground job. Started in the background (&), it "
         "leaves stdin alone."));
     p.addHelpOption();
+    p.addVersionOption();
     const auto opt = [&p](const char* name, const char* help, const char* value = nullptr) {
         p.addOption(
             value ? QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(help), QString::fromLatin1(value))

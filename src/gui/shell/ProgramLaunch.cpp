@@ -1,6 +1,7 @@
 #include "gui/shell/ProgramLaunch.h"
 
 #include "core/AppContext.h"
+#include "core/ApplicationFolder.h"
 #include "core/LanguageSetup.h"
 #include "document/Document.h"
 #include "document/ProgramStartup.h"
@@ -27,6 +28,7 @@ const QString AppDirOption = QStringLiteral("app-dir");
 
 void describeCommandLine(QCommandLineParser& parser) {
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOption(
         {AppDirOption, QStringLiteral("Application folder (settings, template, data)."), QStringLiteral("DIR")});
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A data file to open after the start."),
@@ -35,7 +37,9 @@ void describeCommandLine(QCommandLineParser& parser) {
 
 LaunchOptions launchOptionsFrom(const QCommandLineParser& parser, const QString& executableDir) {
     LaunchOptions options;
-    options.appDir = parser.isSet(AppDirOption) ? parser.value(AppDirOption) : executableDir;
+    const appfolder::Choice folder = appfolder::choose(parser.value(AppDirOption), executableDir);
+    options.appDir = folder.path;
+    options.appDirError = folder.error;
     const QStringList files = parser.positionalArguments();
     if (!files.isEmpty())
         options.file = files.first();

@@ -26,12 +26,14 @@ class RadioLink;
 
 // qrt506 [--app-dir DIR] [FILE.dat]
 struct LaunchOptions {
-    QString appDir;
-    QString file; // empty: none
+    QString appDir;      // empty when no application folder could be prepared
+    QString appDirError; // then why
+    QString file;        // empty: none
 };
 
 void describeCommandLine(QCommandLineParser& parser);
-// The options of a parsed command line; without --app-dir the folder of the executable.
+// The options of a parsed command line; without --app-dir the application folder is chosen
+// from the folder of the executable (see appfolder::choose).
 LaunchOptions launchOptionsFrom(const QCommandLineParser& parser, const QString& executableDir);
 
 // The font family for the interface: the wanted one when the system has it, else empty
