@@ -58,4 +58,27 @@ Choice choose(const QString& commandLineDir, const QString& executableDir) {
     return {userFolder, {}};
 }
 
+QString userGuidePage(const QString& executableDir, int language) {
+    const auto folderOf = [](int lang) {
+        switch (lang) {
+        case 1:
+            return QStringLiteral("zh_CN");
+        case 2:
+            return QStringLiteral("zh_TW");
+        default:
+            return QStringLiteral("en");
+        }
+    };
+    const QStringList roots = {QDir(executableDir).filePath(QStringLiteral("guide")),
+                               QDir(shippedFilesFolder(executableDir)).filePath(QStringLiteral("guide"))};
+    for (const QString& folder : {folderOf(language), folderOf(3)}) {
+        for (const QString& root : roots) {
+            const QString page = QDir(root).filePath(folder + QStringLiteral("/index.html"));
+            if (QFileInfo(page).isFile())
+                return page;
+        }
+    }
+    return {};
+}
+
 } // namespace qrt::appfolder

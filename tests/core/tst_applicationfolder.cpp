@@ -96,6 +96,23 @@ private Q_SLOTS:
         QVERIFY(choice.path.isEmpty());
         QVERIFY2(choice.error.contains(QStringLiteral("qrt506")), qPrintable(choice.error));
     }
+
+    void userGuidePageOfTheLanguageBesideTheProgramOrInstalled() {
+        InstalledLayout layout;
+        const auto guidePage = [](const QString& root, const char* language) {
+            const QString page =
+                QDir(root).filePath(QStringLiteral("guide/%1/index.html").arg(QLatin1String(language)));
+            return writeFile(page, "<html></html>") ? page : QString();
+        };
+        QCOMPARE(appfolder::userGuidePage(layout.bin(), 3), QString());
+        const QString installedEnglish = guidePage(layout.shipped(), "en");
+        const QString installedChinese = guidePage(layout.shipped(), "zh_CN");
+        QCOMPARE(appfolder::userGuidePage(layout.bin(), 1), installedChinese);
+        QCOMPARE(appfolder::userGuidePage(layout.bin(), 2), installedEnglish); // no Traditional Chinese page
+        QCOMPARE(appfolder::userGuidePage(layout.bin(), 7), installedEnglish);
+        const QString besideChinese = guidePage(layout.bin(), "zh_CN");
+        QCOMPARE(appfolder::userGuidePage(layout.bin(), 1), besideChinese);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestApplicationFolder)

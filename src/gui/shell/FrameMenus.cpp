@@ -76,7 +76,7 @@ const MenuEntry Entries[] = {
     {"mnuWindow", 1, FixedCaption, "窗口(&W)", false, ""},
     {"dd", 2, FixedCaption, "", true, ""},
     {"mnuHelp", 1, 36, nullptr, true, ""},
-    {"mnuHelpTopic", 2, 37, nullptr, false, "F1"},
+    {"mnuHelpTopic", 2, 37, nullptr, true, "F1"},
     {"sepHelpTopic", 2, Separator, nullptr, false, ""},
     {"mnuAboutSoft", 2, 38, nullptr, true, ""},
 };

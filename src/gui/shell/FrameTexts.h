@@ -21,6 +21,7 @@ using textindex::WrongFileType;
 constexpr int Ready = 94;
 constexpr int InterfaceLocked = 116;
 constexpr int OpenCaption = 22;
+constexpr int HelpTopicCaption = 37;
 constexpr int SaveAsCaption = 24;
 } // namespace frametext
 

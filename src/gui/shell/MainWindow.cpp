@@ -1,6 +1,7 @@
 #include "gui/shell/MainWindow.h"
 
 #include "core/AppContext.h"
+#include "core/ApplicationFolder.h"
 #include "document/Document.h"
 #include "gui/common/UserPrompts.h"
 #include "gui/shell/ChildWindows.h"
@@ -14,6 +15,7 @@
 #include "gui/shell/StatusPanels.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -38,11 +40,26 @@ QString helpFileName(int language) {
     }
 }
 
+// The section of the user guide about what has the keyboard focus.
+QString helpTopicOf(const QWidget* focus) {
+    for (const QWidget* w = focus; w; w = w->parentWidget()) {
+        const QString name = w->objectName();
+        if (name == QLatin1String("vsfgGridCh"))
+            return QStringLiteral("channels");
+        if (name == QLatin1String("sstabSetMode"))
+            return QStringLiteral("settings");
+        if (name == QLatin1String("frmShowErr"))
+            return QStringLiteral("trouble");
+    }
+    return QStringLiteral("start");
+}
+
 } // namespace
 
 MainWindow::MainWindow(Document& document, UserPrompts& prompts, DocumentViewer& viewer, ProgramRestarter& restarter,
                        QWidget* parent)
-    : QMainWindow(parent), m_document(document), m_prompts(prompts), m_viewer(viewer), m_childArea(new QMdiArea(this)) {
+    : QMainWindow(parent), m_document(document), m_prompts(prompts), m_viewer(viewer),
+      m_guideFolder(QCoreApplication::applicationDirPath()), m_childArea(new QMdiArea(this)) {
     AppContext& context = document.context();
     setObjectName(QStringLiteral("mdifrmMain"));
     setWindowTitle(context.text(frametext::Title) + QStringLiteral("[*]"));
@@ -163,9 +180,16 @@ void MainWindow::showFileName() {
 }
 
 void MainWindow::showHelp() {
-    const QString path = m_document.context().appFile(helpFileName(m_document.context().language()));
-    if (QFileInfo(path).isFile())
+    const AppContext& context = m_document.context();
+    const QString path = context.appFile(helpFileName(context.language()));
+    if (QFileInfo(path).isFile()) {
         m_viewer.open(path);
+        return;
+    }
+    const QString guide = appfolder::userGuidePage(m_guideFolder, context.language());
+    if (!guide.isEmpty())
+        m_viewer.showGuide(guide, helpTopicOf(QApplication::focusWidget()),
+                           withoutAccessKey(context.text(frametext::HelpTopicCaption)));
 }
 
 void MainWindow::closeWithoutAsking() {

@@ -56,8 +56,11 @@ public:
     // The about dialog; its entry stays disabled until given.
     void setAboutCommand(std::function<void()> showAbout);
 
-    // The help file of the language, handed to the viewer when it exists.
+    // The help file of the language, handed to the viewer when it exists; else the user
+    // guide of the language at the section about the focused window.
     void showHelp();
+    // Where the user guide is looked for (see appfolder::userGuidePage); the executable's folder.
+    void setGuideFolder(const QString& executableDir) { m_guideFolder = executableDir; }
     // Closes without the exit question (the language switch).
     void closeWithoutAsking();
     bool isExiting() const { return m_exiting; }
@@ -79,6 +82,7 @@ private:
     Document& m_document;
     UserPrompts& m_prompts;
     DocumentViewer& m_viewer;
+    QString m_guideFolder;
     QMdiArea* m_childArea;
     std::unique_ptr<FrameMenus> m_menus;
     std::unique_ptr<FrameToolBar> m_toolBar;

@@ -1,14 +1,19 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 
 namespace qrt::gui {
 
-// Hands a document (a help file) to the platform's viewer.
+class HelpWindow;
+
+// Hands a document (a help file) to the platform's viewer, or shows the user guide.
 class DocumentViewer {
 public:
     virtual ~DocumentViewer() = default;
     virtual void open(const QString& path) = 0;
+    // The guide's page (a local HTML file) at a topic (an anchor on the page).
+    virtual void showGuide(const QString& page, const QString& topic, const QString& title) = 0;
 };
 
 // Starts the program again, in the same application folder, beside this instance.
@@ -19,9 +24,15 @@ public:
     virtual bool restart(const QString& appDir) = 0;
 };
 
+// The platform's opener for help files, and a help window of its own for the guide.
 class DesktopDocumentViewer : public DocumentViewer {
 public:
+    ~DesktopDocumentViewer() override;
     void open(const QString& path) override;
+    void showGuide(const QString& page, const QString& topic, const QString& title) override;
+
+private:
+    QPointer<HelpWindow> m_helpWindow;
 };
 
 // Runs this executable again with --app-dir.
@@ -35,6 +46,7 @@ public:
 class InertDocumentViewer : public DocumentViewer {
 public:
     void open(const QString&) override {}
+    void showGuide(const QString&, const QString&, const QString&) override {}
 };
 class InertRestarter : public ProgramRestarter {
 public:

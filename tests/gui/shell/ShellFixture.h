@@ -20,7 +20,11 @@ namespace qrt::test {
 class RecordingViewer : public gui::DocumentViewer {
 public:
     QStringList opened;
+    QStringList guides; // "page#topic title"
     void open(const QString& path) override { opened << path; }
+    void showGuide(const QString& page, const QString& topic, const QString& title) override {
+        guides << page + QLatin1Char('#') + topic + QLatin1Char(' ') + title;
+    }
 };
 
 class RecordingRestarter : public gui::ProgramRestarter {

@@ -297,9 +297,10 @@ void TestFileCommands::commandLineOpensTheFile() {
     QVERIFY(prompts.boxes.isEmpty());
     QCOMPARE(datafile::fileLayout(program.document().image()).mid(32), appDir.readFile("given.dat").mid(32));
 
+    // Without --app-dir, a program folder that holds its settings file is the application folder.
     QVERIFY(parser.parse({"qrt506"}));
-    QCOMPARE(gui::launchOptionsFrom(parser, QStringLiteral("/prog")).appDir, QStringLiteral("/prog"));
-    QVERIFY(gui::launchOptionsFrom(parser, QStringLiteral("/prog")).file.isEmpty());
+    QCOMPARE(gui::launchOptionsFrom(parser, appDir.path()).appDir, appDir.path());
+    QVERIFY(gui::launchOptionsFrom(parser, appDir.path()).file.isEmpty());
 }
 
 QTEST_MAIN(TestFileCommands)

@@ -1,13 +1,20 @@
 #include "ShellFixture.h"
 #include "channels/ChannelTableModel.h"
+#include "gui/shell/FrameTexts.h"
+#include "gui/shell/HelpWindow.h"
 #include "gui/shell/LanguageSwitch.h"
 #include "gui/shell/LockController.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <QUndoStack>
 
@@ -34,6 +41,9 @@ private Q_SLOTS:
     void notYetAvailableCommandsAreDisabled();
     void helpOpensTheLanguagesFile_data();
     void helpOpensTheLanguagesFile();
+    void withoutHelpFileTheGuideOpensAtTheFocusedTopic_data();
+    void withoutHelpFileTheGuideOpensAtTheFocusedTopic();
+    void helpWindowShowsThePageAtTheTopic();
 
     void exitQuestion_data();
     void exitQuestion();
@@ -62,11 +72,11 @@ void TestFrame::menuEntriesShownAsOffered_data() {
     const char* reachable[] = {"mnuFile",        "mnuFileNew",  "mnuFileOpen",    "mnuFileSave", "mnuFileSaveAs",
                                "mnuExit",        "mnuProgram",  "mnuReadFre",     "mnuWriteFre", "mnuSet",
                                "mnuCommunicate", "mnuLockFace", "mnuLangSetting", "mnuLangSel0", "mnuLangSel1",
-                               "mnuLangSel2",    "mnuHelp",     "mnuAboutSoft"};
-    const char* unreachable[] = {"mnuPrintFile",    "mnuReadWriteFre", "mnuAddFre", "mnuTestMode",  "mnuTestFre",
-                                 "mnuBatchTestVal", "mnuOption",       "mnuModel",  "mnuFunc",      "mnuDtmf",
-                                 "mnuKeySet",       "mnuMcuVer",       "mnuChLock", "mnuView",      "mnuTreeView",
-                                 "mnuShowErr",      "mnuWindow",       "dd",        "mnuHelpTopic", "sepPrintFile"};
+                               "mnuLangSel2",    "mnuHelp",     "mnuHelpTopic",   "mnuAboutSoft"};
+    const char* unreachable[] = {"mnuPrintFile",    "mnuReadWriteFre", "mnuAddFre", "mnuTestMode", "mnuTestFre",
+                                 "mnuBatchTestVal", "mnuOption",       "mnuModel",  "mnuFunc",     "mnuDtmf",
+                                 "mnuKeySet",       "mnuMcuVer",       "mnuChLock", "mnuView",     "mnuTreeView",
+                                 "mnuShowErr",      "mnuWindow",       "dd",        "sepPrintFile"};
     for (const char* name : reachable)
         QTest::newRow(name) << QString::fromLatin1(name) << true;
     for (const char* name : unreachable)
@@ -108,7 +118,7 @@ void TestFrame::menuBarShowsFiveMenusInOrder() {
 
 void TestFrame::shortcutsOfHiddenEntriesDoNothing_data() {
     QTest::addColumn<QKeySequence>("keys");
-    for (const char* keys : {"Ctrl+P", "F2", "F7", "Ctrl+T", "Ctrl+B", "Ctrl+M", "Ctrl+F", "F1"})
+    for (const char* keys : {"Ctrl+P", "F2", "F7", "Ctrl+T", "Ctrl+B", "Ctrl+M", "Ctrl+F"})
         QTest::newRow(keys) << QKeySequence(QString::fromLatin1(keys));
 }
 
@@ -207,7 +217,78 @@ void TestFrame::helpOpensTheLanguagesFile() {
         if (position->objectName() == QLatin1String("Help"))
             position->trigger();
     QCOMPARE(f.viewer.opened, present ? QStringList{f.appDir.filePath(file)} : QStringList{});
+    f.viewer.opened.clear();
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+    QTest::keyClick(f.window.get(), Qt::Key_F1);
+    QCOMPARE(f.viewer.opened, present ? QStringList{f.appDir.filePath(file)} : QStringList{});
     QVERIFY(f.prompts.boxes.isEmpty());
+}
+
+void TestFrame::withoutHelpFileTheGuideOpensAtTheFocusedTopic_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QStringList>("guides"); // the languages the guide has
+    QTest::addColumn<QString>("focusedArea");
+    QTest::addColumn<QString>("expected"); // page#topic, empty: nothing shown
+    const QStringList all = {QStringLiteral("zh_CN"), QStringLiteral("zh_TW"), QStringLiteral("en")};
+    QTest::newRow("Simplified Chinese, grid") << 1 << all << "vsfgGridCh"
+                                              << "zh_CN/index.html#channels";
+    QTest::newRow("Traditional Chinese, pages") << 2 << all << "sstabSetMode"
+                                                << "zh_TW/index.html#settings";
+    QTest::newRow("English, error window") << 3 << all << "frmShowErr"
+                                           << "en/index.html#trouble";
+    QTest::newRow("elsewhere") << 3 << all << ""
+                               << "en/index.html#start";
+    QTest::newRow("language without a page") << 2 << QStringList{QStringLiteral("en")} << ""
+                                             << "en/index.html#start";
+    QTest::newRow("no guide") << 3 << QStringList{} << ""
+                              << "";
+}
+
+void TestFrame::withoutHelpFileTheGuideOpensAtTheFocusedTopic() {
+    QFETCH(int, language);
+    QFETCH(QStringList, guides);
+    QFETCH(QString, focusedArea);
+    QFETCH(QString, expected);
+    ShellFixture f(language);
+    QTemporaryDir programFolder;
+    for (const QString& folder : guides) {
+        QVERIFY(QDir(programFolder.path()).mkpath(QStringLiteral("guide/") + folder));
+        QFile page(programFolder.filePath(QStringLiteral("guide/%1/index.html").arg(folder)));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+    }
+    f.window->setGuideFolder(programFolder.path());
+    auto* area = new QWidget(f.window.get());
+    area->setObjectName(focusedArea);
+    auto* field = new QLineEdit(area);
+    f.window->show();
+    QApplication::setActiveWindow(f.window.get());
+    field->setFocus();
+    if (!focusedArea.isEmpty())
+        QTRY_COMPARE(QApplication::focusWidget(), field);
+
+    f.action("mnuHelpTopic")->trigger();
+    const QString title = gui::withoutAccessKey(f.text(37));
+    QCOMPARE(f.viewer.guides, expected.isEmpty() ? QStringList{}
+                                                 : QStringList{programFolder.filePath(QStringLiteral("guide/")) +
+                                                               expected + QLatin1Char(' ') + title});
+    QVERIFY(f.viewer.opened.isEmpty());
+}
+
+void TestFrame::helpWindowShowsThePageAtTheTopic() {
+    QTemporaryDir folder;
+    QFile page(folder.filePath(QStringLiteral("index.html")));
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.write("<html><body><h2 id=\"start\">Getting started</h2><p>one</p><h2 id=\"cli\">The tool</h2>"
+               "<p>two</p></body></html>");
+    page.close();
+    gui::HelpWindow window;
+    window.showPage(page.fileName(), QStringLiteral("cli"), QStringLiteral("Help Topic"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Help Topic"));
+    QCOMPARE(window.browser()->accessibleName(), QStringLiteral("Help Topic"));
+    QCOMPARE(window.browser()->source().fragment(), QStringLiteral("cli"));
+    QVERIFY(window.browser()->toPlainText().contains(QStringLiteral("The tool")));
+    QVERIFY(window.isVisible());
 }
 
 // ---- closing ----
