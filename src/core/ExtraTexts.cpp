@@ -57,44 +57,20 @@ QString ExtraTexts::text(const QString& key) const {
 bool ExtraTexts::parse(const QString& content, QHash<QString, QString>* texts, QString* error) {
     QHash<QString, QString> parsed;
     QHash<QString, int> firstLine;
-    QString firstError;
-    const auto fail = [&](int lineNumber, const QString& what) {
-        if (firstError.isEmpty())
-            firstError = QStringLiteral("line %1: %2").arg(lineNumber).arg(what);
-    };
-
-    QStringView rest(content);
-    if (rest.startsWith(QChar(0xFEFF)))
-        rest = rest.mid(1);
-    int lineNumber = 0;
-    for (QStringView line : rest.split(QLatin1Char('\n'))) {
-        ++lineNumber;
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        if (textfile::isIgnored(line))
-            continue;
-        const qsizetype tab = line.indexOf(QLatin1Char('\t'));
-        if (tab < 0) {
-            fail(lineNumber, QStringLiteral("no tab between key and text"));
-            continue;
-        }
-        const QString key = line.left(tab).trimmed().toString();
-        if (key.isEmpty()) {
-            fail(lineNumber, QStringLiteral("empty key"));
-            continue;
-        }
-        if (firstLine.contains(key)) {
-            fail(lineNumber, QStringLiteral("key %1 is already given on line %2").arg(key).arg(firstLine.value(key)));
-            continue;
-        }
-        QString text;
-        if (!textfile::unescape(line.mid(tab + 1), &text)) {
-            fail(lineNumber, QStringLiteral("bad escape in the text of %1").arg(key));
-            continue;
-        }
-        firstLine.insert(key, lineNumber);
-        parsed.insert(key, text);
-    }
+    const QString firstError = textfile::forEachEntry(
+        content, QStringLiteral("key"), [&](int lineNumber, QStringView keyText, QStringView rawText) -> QString {
+            const QString key = keyText.trimmed().toString();
+            if (key.isEmpty())
+                return QStringLiteral("empty key");
+            if (firstLine.contains(key))
+                return QStringLiteral("key %1 is already given on line %2").arg(key).arg(firstLine.value(key));
+            QString text;
+            if (!textfile::unescape(rawText, &text))
+                return QStringLiteral("bad escape in the text of %1").arg(key);
+            firstLine.insert(key, lineNumber);
+            parsed.insert(key, text);
+            return {};
+        });
     if (texts)
         *texts = parsed;
     if (!firstError.isEmpty() && error)

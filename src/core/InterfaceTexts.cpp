@@ -78,49 +78,22 @@ bool InterfaceTexts::parse(const QString& content, QStringList* table, QString* 
         texts.append(QString());
     std::vector<int> firstLine(Size, 0);
 
-    QString firstError;
-    const auto fail = [&](int lineNumber, const QString& what) {
-        if (firstError.isEmpty())
-            firstError = QStringLiteral("line %1: %2").arg(lineNumber).arg(what);
-    };
-
-    QStringView rest(content);
-    if (rest.startsWith(QChar(0xFEFF)))
-        rest = rest.mid(1);
-    int lineNumber = 0;
-    for (QStringView line : rest.split(QLatin1Char('\n'))) {
-        ++lineNumber;
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        if (textfile::isIgnored(line))
-            continue;
-
-        const qsizetype tab = line.indexOf(QLatin1Char('\t'));
-        if (tab < 0) {
-            fail(lineNumber, QStringLiteral("no tab between index and text"));
-            continue;
-        }
-        int index = 0;
-        if (!parseIndex(line.left(tab), &index)) {
-            fail(lineNumber, QStringLiteral("\"%1\" is not an index").arg(line.left(tab)));
-            continue;
-        }
-        if (index >= Size) {
-            fail(lineNumber, QStringLiteral("index %1 is above %2").arg(index).arg(Size - 1));
-            continue;
-        }
-        if (firstLine[index] != 0) {
-            fail(lineNumber, QStringLiteral("index %1 is already given on line %2").arg(index).arg(firstLine[index]));
-            continue;
-        }
-        QString text;
-        if (!textfile::unescape(line.mid(tab + 1), &text)) {
-            fail(lineNumber, QStringLiteral("bad escape in the text of index %1").arg(index));
-            continue;
-        }
-        firstLine[index] = lineNumber;
-        texts[index] = text;
-    }
+    const QString firstError = textfile::forEachEntry(
+        content, QStringLiteral("index"), [&](int lineNumber, QStringView key, QStringView rawText) -> QString {
+            int index = 0;
+            if (!parseIndex(key, &index))
+                return QStringLiteral("\"%1\" is not an index").arg(key);
+            if (index >= Size)
+                return QStringLiteral("index %1 is above %2").arg(index).arg(Size - 1);
+            if (firstLine[index] != 0)
+                return QStringLiteral("index %1 is already given on line %2").arg(index).arg(firstLine[index]);
+            QString text;
+            if (!textfile::unescape(rawText, &text))
+                return QStringLiteral("bad escape in the text of index %1").arg(index);
+            firstLine[index] = lineNumber;
+            texts[index] = text;
+            return {};
+        });
 
     if (table)
         *table = texts;

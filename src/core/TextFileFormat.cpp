@@ -40,4 +40,30 @@ bool isIgnored(QStringView line) {
     return true;
 }
 
+QString forEachEntry(const QString& content, const QString& keyName,
+                     const std::function<QString(int lineNumber, QStringView key, QStringView rawText)>& take) {
+    QString firstError;
+    const auto note = [&](int lineNumber, const QString& what) {
+        if (firstError.isEmpty() && !what.isEmpty())
+            firstError = QStringLiteral("line %1: %2").arg(lineNumber).arg(what);
+    };
+    QStringView rest(content);
+    if (rest.startsWith(QChar(0xFEFF)))
+        rest = rest.mid(1);
+    int lineNumber = 0;
+    for (QStringView line : rest.split(QLatin1Char('\n'))) {
+        ++lineNumber;
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (isIgnored(line))
+            continue;
+        const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+        if (tab < 0)
+            note(lineNumber, QStringLiteral("no tab between %1 and text").arg(keyName));
+        else
+            note(lineNumber, take(lineNumber, line.left(tab), line.mid(tab + 1)));
+    }
+    return firstError;
+}
+
 } // namespace qrt::textfile
