@@ -112,6 +112,7 @@ void ChannelTableModel::typeFrequency(int channel, int column, const QString& te
     // The cells as they were: an empty decode tone cell means the channel was empty.
     const bool newChannel = cellText(channel, DecodeColumn).isEmpty();
     const bool noTransmit = cellText(channel, ChannelTable::TxColumn).isEmpty();
+    const QString encodeShown = cellText(channel, EncodeColumn);
     m_table.setValue(channel, column, *frequency);
     if (column == ChannelTable::RxColumn) {
         if (newChannel) {
@@ -127,8 +128,11 @@ void ChannelTableModel::typeFrequency(int channel, int column, const QString& te
         }
         Q_EMIT currentCellRequested(cell(channel, ChannelTable::TxColumn));
     } else {
-        if (m_table.encodeTone(channel).isEmpty())
-            m_table.setEncodeTone(channel, cellText(channel, DecodeColumn));
+        // The encode tone is what its cell showed, or the decode tone when none was kept. A
+        // channel without transmit frequency shows none, so a tone its record still holds
+        // stays out of the new transmit frequency.
+        m_table.setEncodeTone(channel,
+                              m_table.encodeTone(channel).isEmpty() ? cellText(channel, DecodeColumn) : encodeShown);
         Q_EMIT currentCellRequested(cell(channel, DecodeColumn));
     }
     encodeIfComplete(channel);

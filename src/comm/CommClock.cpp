@@ -5,6 +5,8 @@
 namespace qrt {
 
 void CommClock::delayNms(int n) {
+    if (onDelay)
+        onDelay(n);
     const qint64 until = nowMs() + qint64(qMax(0, n)) + 2;
     while (nowMs() < until) {
         if (onWait)

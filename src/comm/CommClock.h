@@ -24,6 +24,9 @@ public:
     // Called on every pass of a wait, on the waiting thread: a seam for tests that act
     // while the line is waited for, as a user ticking the stop box does.
     std::function<void()> onWait;
+    // Called once as every wait begins, with its n: a seam for tests that count the polls
+    // of a reply.
+    std::function<void(int n)> onDelay;
 
 private:
     QElapsedTimer m_timer;

@@ -12,7 +12,12 @@ namespace qrt {
 // A user action of the document itself, recorded like the models' actions.
 class Document::EditScope {
 public:
-    EditScope(Document* document, const QString& key) : m_document(document) { m_document->beginUserEdit(key); }
+    // name: the undo entry's name when the key does not name the edit.
+    EditScope(Document* document, const QString& key, const QString& name = {}) : m_document(document) {
+        m_document->beginUserEdit(key);
+        if (m_document->m_editDepth == 1)
+            m_document->m_editName = name;
+    }
     ~EditScope() { m_document->endUserEdit(); }
     EditScope(const EditScope&) = delete;
     EditScope& operator=(const EditScope&) = delete;
@@ -39,14 +44,26 @@ Document::Document(AppContext& context, QObject* parent)
     recordEditsOf(m_volume.get());
     recordEditsOf(m_pttIdPause.get());
     connect(&m_undo, &QUndoStack::cleanChanged, this, &Document::updateModified);
+    m_history.addStack(&m_undo);
+    m_history.setActiveStack(&m_undo);
 }
 
 Document::~Document() = default;
 
 void Document::startUp() {
     m_session.startUp();
-    startNewHistory(false);
+    startNewHistory();
     announceReplacement();
+}
+
+void Document::setLocked(bool locked) {
+    if (locked == m_locked)
+        return;
+    // Locking stores a tone still being chosen first.
+    m_channelModel->setLocked(locked);
+    m_locked = locked;
+    m_history.setActiveStack(locked ? nullptr : &m_undo);
+    Q_EMIT lockChanged(locked);
 }
 
 // ---- recording ----
@@ -61,6 +78,7 @@ void Document::beginUserEdit(const QString& mergeKey) {
     if (m_editDepth++ > 0)
         return;
     m_editKey = mergeKey;
+    m_editName.clear();
     m_stateBeforeEdit = captureState();
 }
 
@@ -72,7 +90,8 @@ void Document::endUserEdit() {
         return;
     const QByteArray before = m_stateBeforeEdit.image;
     const int mergeId = m_editKey.isEmpty() ? DocumentEditCommand::NoMerge : mergeIdOf(m_editKey);
-    m_undo.push(new DocumentEditCommand(m_editKey, mergeId, std::move(m_stateBeforeEdit), std::move(after),
+    const QString name = m_editName.isEmpty() ? m_editKey : m_editName;
+    m_undo.push(new DocumentEditCommand(name, mergeId, std::move(m_stateBeforeEdit), std::move(after),
                                         [this](const DocumentState& state) { applyState(state); }));
     announceChanges(before);
 }
@@ -93,13 +112,21 @@ void Document::applyState(const DocumentState& state) {
     m_session.restoreBandState(state.band);
     m_session.restoreFilePath(state.filePath);
     m_channelModel->restoreTable(state.channels);
-    // The pages and dialogs show the image again; the bytes are those of a refreshed
-    // image, so this repairs nothing.
-    m_settings->refreshFromImage();
-    m_volume->open();
-    m_pttIdPause->open();
+    // The pages and dialogs show the image again, as it was: bytes stored from the memory
+    // viewer stay as they were typed.
+    showKeepingTheImage([this] {
+        m_settings->refreshFromImage();
+        m_volume->open();
+        m_pttIdPause->open();
+    });
     m_applyingState = false;
     announceChanges(before);
+}
+
+void Document::showKeepingTheImage(const std::function<void()>& refresh) {
+    const QByteArray stored = image().bytes();
+    refresh();
+    m_session.image().bytes() = stored;
 }
 
 void Document::announceReplacement() {
@@ -121,14 +148,12 @@ void Document::announceChanges(const QByteArray& before) {
         Q_EMIT imageChanged(first, last - first + 1);
 }
 
-void Document::startNewHistory(bool unsavedRead) {
-    m_unsavedRead = unsavedRead;
+void Document::startNewHistory() {
     m_undo.clear();
     updateModified();
 }
 
 void Document::markSaved() {
-    m_unsavedRead = false;
     m_undo.setClean();
     updateModified();
 }
@@ -145,14 +170,14 @@ void Document::updateModified() {
 
 void Document::newFile() {
     m_session.newFile();
-    startNewHistory(false);
+    startNewHistory();
     announceReplacement();
 }
 
 FileResult Document::openFile(const QString& path) {
     const FileResult result = m_session.openFile(path);
     if (result.ok) {
-        startNewHistory(false);
+        startNewHistory();
         announceReplacement();
     }
     return result;
@@ -177,30 +202,37 @@ FileResult Document::saveAs(const QString& path) {
 }
 
 FileResult Document::restoreDefaults() {
+    if (m_locked)
+        return {false, 0, QString()};
     const EditScope edit(this, QString());
     return m_session.restoreDefaults();
 }
 
 void Document::chooseModel(int position) {
+    if (m_locked)
+        return;
     const EditScope edit(this, QStringLiteral("cboModel"));
     m_session.chooseModel(position);
 }
 
 void Document::chooseBand(int position) {
+    if (m_locked)
+        return;
     const EditScope edit(this, QString());
     m_session.chooseBand(position);
 }
 
 void Document::chooseCustomBand(const QString& minText, const QString& maxText) {
+    if (m_locked)
+        return;
     const EditScope edit(this, QString());
     m_session.chooseCustomBand(minText, maxText);
 }
 
 void Document::applyRadioRead(const QByteArray& newImage) {
+    const EditScope edit(this, QString(), m_context.extraText(QStringLiteral("undo.readFromRadio")));
     m_session.image().write(0, newImage);
     m_session.refreshViewsFromImage();
-    startNewHistory(true);
-    announceReplacement();
 }
 
 void Document::applyRadioWrite(const QByteArray& newImage) {
@@ -210,12 +242,13 @@ void Document::applyRadioWrite(const QByteArray& newImage) {
 }
 
 bool Document::writeBytes(int address, const QByteArray& bytes, const QString& mergeKey) {
-    if (!image().contains(address, int(bytes.size())))
+    if (m_locked || !image().contains(address, int(bytes.size())))
         return false;
     const EditScope edit(this, mergeKey);
     m_session.encodeChannels();
     m_session.image().write(address, bytes);
-    m_session.refreshViewsFromImage();
+    // Repairs belong to the refresh after a read or an open, not to bytes typed on purpose.
+    showKeepingTheImage([this] { m_session.refreshViewsFromImage(); });
     return true;
 }
 

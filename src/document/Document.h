@@ -5,8 +5,10 @@
 
 #include <QHash>
 #include <QObject>
+#include <QUndoGroup>
 #include <QUndoStack>
 
+#include <functional>
 #include <memory>
 
 namespace qrt {
@@ -44,9 +46,19 @@ public:
     options::VolumeDialogModel& volumeDialog() { return *m_volume; }
     options::PttIdPauseDialogModel& pttIdPauseDialog() { return *m_pttIdPause; }
     QUndoStack& undoStack() { return m_undo; }
+    // The history as the Edit menu offers it: while locked it offers nothing to undo or redo.
+    QUndoGroup& editHistory() { return m_history; }
+
+    // The interface lock. While locked no edit reaches the data: the channel table refuses
+    // every change, the document refuses model and band, "Restore Default Setting" and the
+    // memory viewer's bytes, and the history offers no undo or redo. The settings pages are
+    // disabled by their views. Opening, new data and reading the radio are no edits: the
+    // user chooses them, and they are asked or undoable as ever.
+    void setLocked(bool locked);
+    bool isLocked() const { return m_locked; }
 
     QString currentFilePath() const { return m_session.currentFilePath(); }
-    bool isModified() const { return m_unsavedRead || !m_undo.isClean(); }
+    bool isModified() const { return !m_undo.isClean(); }
 
     // File commands. New and Open start a new history and clear the modified flag, as
     // does a successful save.
@@ -54,16 +66,17 @@ public:
     FileResult openFile(const QString& path);
     FileResult save();
     FileResult saveAs(const QString& path);
-    // "Restore Default Setting": the factory file opened, as one undo step.
+    // "Restore Default Setting": the factory file opened, as one undo step. While locked it
+    // fails with no message to show (messageIndex 0).
     FileResult restoreDefaults();
 
-    // Model and band choices, each one undo step.
+    // Model and band choices, each one undo step; nothing while locked.
     void chooseModel(int position);
     void chooseBand(int position);
     void chooseCustomBand(const QString& minText, const QString& maxText);
 
-    // The image read from the radio replaces the data; a new history starts and the data
-    // counts as modified until it is saved.
+    // The image read from the radio replaces the data as one undo step ("Read from radio"),
+    // so that what was there, saved or not, comes back with Undo.
     void applyRadioRead(const QByteArray& image);
     // The bytes a write to the radio forced into the image (no undo step; the data stays
     // as modified as it was).
@@ -71,14 +84,17 @@ public:
     // The channel table encoded into the image, as before a save or a write.
     void encodeChannels();
     // Bytes typed into the image (the memory viewer), as one user edit: the channel table
-    // is encoded first, and afterwards every view is shown from the image with its repairs,
-    // as after a read. False, with nothing changed, when the bytes do not fit the image.
+    // is encoded first, the bytes are stored exactly as given, and every view then shows the
+    // image without writing anything back into it (a value out of a list's range shows as
+    // the refresh would repair it, and stays in the image). False, with nothing changed,
+    // when the bytes do not fit the image or the interface is locked.
     bool writeBytes(int address, const QByteArray& bytes, const QString& mergeKey);
 
 Q_SIGNALS:
     // Bytes [first, first + count) of the image may have changed.
     void imageChanged(int first, int count);
     void modifiedChanged(bool modified);
+    void lockChanged(bool locked);
 
 private:
     class EditScope;
@@ -88,9 +104,12 @@ private:
     void endUserEdit();
     DocumentState captureState() const;
     void applyState(const DocumentState& state);
+    // Runs a refresh of the views, then puts back the bytes the image held before it: the
+    // views show the image, and what the refresh would repair stays as stored.
+    void showKeepingTheImage(const std::function<void()>& refresh);
     void announceChanges(const QByteArray& before);
     void announceReplacement();
-    void startNewHistory(bool unsavedRead);
+    void startNewHistory();
     void markSaved();
     void updateModified();
     int mergeIdOf(const QString& key);
@@ -102,12 +121,14 @@ private:
     std::unique_ptr<options::VolumeDialogModel> m_volume;
     std::unique_ptr<options::PttIdPauseDialogModel> m_pttIdPause;
     QUndoStack m_undo;
-    bool m_unsavedRead = false;
+    QUndoGroup m_history;
     bool m_lastModified = false;
+    bool m_locked = false;
 
     int m_editDepth = 0;
     bool m_applyingState = false;
     QString m_editKey;
+    QString m_editName;
     DocumentState m_stateBeforeEdit;
     QHash<QString, int> m_mergeIds;
 };

@@ -109,47 +109,50 @@ Qt::ItemFlags MemoryGridModel::flags(const QModelIndex& index) const {
     if (!index.isValid())
         return Qt::NoItemFlags;
     const Qt::ItemFlags shown = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    return reaches(addressOf(index)) ? shown | Qt::ItemIsEditable : shown;
+    return reaches(addressOf(index)) && !m_document.isLocked() ? shown | Qt::ItemIsEditable : shown;
 }
 
 bool MemoryGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     const int address = addressOf(index);
-    if (role != Qt::EditRole || !reaches(address))
+    if (role != Qt::EditRole || !reaches(address) || m_document.isLocked())
         return false;
     const bytetext::ReadNumber typed = bytetext::readNumber(value.toString(), 16, 0x100);
     if (typed.status == bytetext::NumberStatus::NotANumber || typed.status == bytetext::NumberStatus::Negative ||
         typed.value > 0xFF)
         return false;
     catchUp();
-    m_shown[size_t(address)] = qint16(typed.value);
-    Q_EMIT dataChanged(index, index);
     // Every cell in reach is stored, not only the edited one.
     QByteArray bytes(lastAddress() + 1, '\0');
     for (int i = 0; i < bytes.size(); ++i)
         bytes[i] = char(std::max<qint16>(m_shown[size_t(i)], 0));
-    storeGrid(0, bytes);
+    bytes[address] = char(typed.value);
+    if (!storeGrid(0, bytes))
+        return false;
+    m_shown[size_t(address)] = qint16(typed.value);
+    Q_EMIT dataChanged(index, index);
     return true;
 }
 
 bool MemoryGridModel::fill(int start, int end, quint8 value) {
-    if (start < 0 || end < 0 || start >= imageSize() || end >= imageSize())
+    if (start < 0 || end < 0 || start >= imageSize() || end >= imageSize() || m_document.isLocked())
         return false;
     if (end < start)
         return true;
     catchUp();
-    // The filled cells show the value at once; the rest of the grid already equals the
-    // image, so storing the grid comes down to the range itself.
+    // The rest of the grid already equals the image, so storing the grid comes down to the
+    // range itself; the filled cells show the value once it is stored.
+    if (!storeGrid(start, QByteArray(end - start + 1, char(value))))
+        return false;
     const int lastInGrid = std::min(end, lastAddress());
     for (int i = start; i <= lastInGrid; ++i)
         m_shown[size_t(i)] = value;
     if (start <= lastInGrid)
         Q_EMIT dataChanged(indexOf(start), indexOf(lastInGrid));
-    storeGrid(start, QByteArray(end - start + 1, char(value)));
     return true;
 }
 
-void MemoryGridModel::storeGrid(int address, const QByteArray& bytes) {
-    m_document.writeBytes(address, bytes, QString());
+bool MemoryGridModel::storeGrid(int address, const QByteArray& bytes) {
+    return m_document.writeBytes(address, bytes, QString());
 }
 
 // Before the grid is stored it must show the image as it is now: the channel table is

@@ -19,7 +19,8 @@ namespace qrt::memview {
 // A refresh writes the image into the cells and marks in red the cells whose value
 // differs from what they showed; the grid refreshes itself after every change of the
 // document's image (once the change is complete), as well as on request. Editing a cell
-// stores every cell within reach into the image as one undoable user edit.
+// stores every cell within reach into the image as one undoable user edit; while the
+// interface is locked no cell is editable and a fill is refused.
 class MemoryGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -56,8 +57,8 @@ public Q_SLOTS:
 
 public:
     // Every byte of [start, end] set to `value` and the grid stored, as one user edit.
-    // False (nothing changed) when the range is outside the image; an end below the start
-    // changes nothing.
+    // False (nothing changed) when the range is outside the image or the interface is
+    // locked; an end below the start changes nothing.
     bool fill(int start, int end, quint8 value);
 
 Q_SIGNALS:
@@ -68,7 +69,7 @@ private:
     bool reaches(int address) const { return address >= 0 && address <= lastAddress(); }
     void catchUp();
     void fillEmptyCellsInReach();
-    void storeGrid(int address, const QByteArray& bytes);
+    bool storeGrid(int address, const QByteArray& bytes);
     void announceAll(const QList<int>& roles);
 
     Document& m_document;

@@ -13,6 +13,12 @@ using Click = ChannelTableModel::ClickResult;
 namespace {
 
 constexpr int Row = 6;
+// 440.15 MHz, receive only, decode 67.0; its record still holds the encode tone D777I.
+constexpr const char* RecordReceiveOnlyHiddenD777I = "00500144"
+                                                     "FFFFFFFF"
+                                                     "9E02"
+                                                     "FFA9"
+                                                     "00000000";
 const QStringList DefaultOptions = {"Wide", "High", "On", "Off", "Off", "Off", "Off", "Off", "Off"};
 
 QStringList texts(std::initializer_list<const char*> first4, const QStringList& options = DefaultOptions) {
@@ -56,6 +62,7 @@ private Q_SLOTS:
     void typingFrequency_data();
     void typingFrequency();
     void clearedChannelGetsDefaultOptionsDeletedKeepsThem();
+    void keptEncodeToneNeverReachesTheRadio();
     void beforeEditRules_data();
     void beforeEditRules();
     void choosingOptions_data();
@@ -106,8 +113,12 @@ void TestChannelEditing::typingFrequency_data() {
     QTest::newRow("receive not a number") << QByteArray(Record440) << 1 << "abc" << empty << false << 1;
     QTest::newRow("transmit cleared") << QByteArray(Record440) << 2 << ""
                                       << texts({"440.15", "", "67.0", ""}, options440) << false << -1;
-    QTest::newRow("transmit of a receive-only channel gets the decode tone")
-        << QByteArray(RecordReceiveOnly) << 2 << "445" << texts({"440.15", "445", "67.0", "67.0"}) << true << 3;
+    // The encode cell of a receive-only channel showed nothing, and so it stays: the tone
+    // its record kept (decoded, never shown) does not come back.
+    QTest::newRow("transmit of a receive-only channel keeps the encode cell empty")
+        << QByteArray(RecordReceiveOnly) << 2 << "445" << texts({"440.15", "445", "67.0", ""}) << false << 3;
+    QTest::newRow("transmit of a receive-only channel with another tone kept")
+        << QByteArray(RecordReceiveOnlyHiddenD777I) << 2 << "445" << texts({"440.15", "445", "67.0", ""}) << false << 3;
     QTest::newRow("transmit keeps its encode tone")
         << QByteArray(Record440) << 2 << "446" << texts({"440.15", "446", "67.0", "D023N"}) << true << 3;
     QTest::newRow("transmit pulled into the band")
@@ -155,6 +166,22 @@ void TestChannelEditing::clearedChannelGetsDefaultOptionsDeletedKeepsThem() {
     QVERIFY(f.model->deleteChannel(Row));
     QVERIFY(f.type(Row, 1, QStringLiteral("440")));
     QCOMPARE(f.rowTexts(Row), texts({"440", "440", "None", "None"}, chosen));
+}
+
+void TestChannelEditing::keptEncodeToneNeverReachesTheRadio() {
+    ChannelFixture f;
+    f.setRecord(Row, RecordReceiveOnlyHiddenD777I);
+    QVERIFY(f.type(Row, 2, QStringLiteral("445")));
+    QCOMPARE(f.text(Row, 4), QString());
+    // Saved or written, the channel sends no encode tone.
+    f.model->encodeIntoImage();
+    QCOMPARE(f.record(Row).mid(4, 8).toHex().toUpper(), QByteArray("000050449E02FFFF"));
+
+    // A transmit frequency cleared in the editor leaves no encode tone, so the next one takes
+    // the decode tone.
+    QVERIFY(f.type(Row, 2, QString()));
+    QVERIFY(f.type(Row, 2, QStringLiteral("446")));
+    QCOMPARE(f.text(Row, 4), QStringLiteral("67.0"));
 }
 
 void TestChannelEditing::beforeEditRules_data() {

@@ -61,11 +61,11 @@ QByteArray factoryRadio(Program& p) {
 class TestDocumentTransfer : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void readReplacesTheDataAndStartsAHistory();
+    void readReplacesTheDataAsOneUndoStep();
     void writeSendsTheEditedChannels();
 };
 
-void TestDocumentTransfer::readReplacesTheDataAndStartsAHistory() {
+void TestDocumentTransfer::readReplacesTheDataAsOneUndoStep() {
     Program factory;
     QVERIFY(factory.document->openFile(factory.dir.filePath(AppContext::FactoryFileName)).ok);
     SimProcess sim;
@@ -78,10 +78,14 @@ void TestDocumentTransfer::readReplacesTheDataAndStartsAHistory() {
 
     QVERIFY(p.document->channels() == factory.document->channels());
     QCOMPARE(p.document->channelModel().cellText(5, 3), QStringLiteral("D023N"));
-    QCOMPARE(p.document->undoStack().count(), 0);
+    QCOMPARE(p.document->undoStack().count(), 2);
     QVERIFY(p.document->isModified());
     QCOMPARE(changes.count(), 1);
-    QCOMPARE(changes.at(0).at(1).toInt(), p.document->image().size());
+
+    // Undo brings back the edit the read replaced.
+    p.document->undoStack().undo();
+    QCOMPARE(p.document->settings().control("cboTot")->item, 1);
+    QCOMPARE(p.document->channelModel().cellText(5, 3), QString());
 }
 
 void TestDocumentTransfer::writeSendsTheEditedChannels() {

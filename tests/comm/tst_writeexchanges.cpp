@@ -4,6 +4,7 @@
 #include "SimProcess.h"
 #include "TransferFixtures.h"
 
+#include <QMap>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -28,6 +29,35 @@ QByteArray commandBytes(const QString& traceLine) {
     return QByteArray::fromHex(traceLine.section(QLatin1Char(' '), 1).section(QStringLiteral(" ->"), 0, 0).toLatin1());
 }
 
+// The radio in the test's process, at the given radio byte 0x3D4 with 0x3D3 = 0x28: it
+// answers the exchange that begins with `slowHeader` after `slowMs` and every other command
+// after 3 ms.
+struct SlowExchangeRadio {
+    SlowExchangeRadio(int level, const QString& slowHeader, int slowMs)
+        : slowHeader(QByteArray::fromHex(slowHeader.toLatin1())), slowMs(slowMs),
+          rig(QStringLiteral("radio"), [this](const QString&) {
+              return std::make_unique<InProcessRadioPort>(
+                  radio,
+                  [this](const QByteArray& command) { return command.startsWith(this->slowHeader) ? this->slowMs : 3; },
+                  &commands);
+          }) {
+        radio.memory() = patternMemory(1);
+        radio.memory()[0x3D3] = char(0x28);
+        radio.memory()[0x3D4] = char(level);
+        rig.setRange(0, 0x0F);
+    }
+    TransferResult write() {
+        RadioImage image = imageOf(patternMemory(2));
+        return rig.write(image);
+    }
+
+    sim::SimRadio radio;
+    QStringList commands;
+    const QByteArray slowHeader;
+    const int slowMs;
+    CommRig rig;
+};
+
 } // namespace
 
 class TestWriteExchanges : public QObject {
@@ -44,6 +74,8 @@ private Q_SLOTS:
     void failedWriteEndsWithMessage79();
     void lateReplyToAFixedExchangeIsWaitedFor_data();
     void lateReplyToAFixedExchangeIsWaitedFor();
+    void unansweredFixedExchangeTimesOutAfterItsPolls_data();
+    void unansweredFixedExchangeTimesOutAfterItsPolls();
 };
 
 void TestWriteExchanges::extraWritesFollowTheRadioParameters_data() {
@@ -251,23 +283,52 @@ void TestWriteExchanges::lateReplyToAFixedExchangeIsWaitedFor_data() {
 void TestWriteExchanges::lateReplyToAFixedExchangeIsWaitedFor() {
     QFETCH(QString, late);
     QFETCH(int, level);
-    sim::SimRadio radio;
-    radio.memory() = patternMemory(1);
-    radio.memory()[0x3D3] = char(0x28);
-    radio.memory()[0x3D4] = char(level);
-    QStringList commands;
-    const QByteArray lateHeader = QByteArray::fromHex(late.toLatin1());
-    const auto delay = [&lateHeader](const QByteArray& command) { return command.startsWith(lateHeader) ? 60 : 3; };
-    CommRig rig(QStringLiteral("radio"),
-                [&](const QString&) { return std::make_unique<InProcessRadioPort>(radio, delay, &commands); });
-    rig.setRange(0, 0x0F);
-    RadioImage image = imageOf(patternMemory(2));
-    QCOMPARE(rig.write(image), TransferResult::Ok);
+    SlowExchangeRadio setup(level, late, 60);
+    QCOMPARE(setup.write(), TransferResult::Ok);
+    const CommRig& rig = setup.rig;
+    const QStringList& commands = setup.commands;
     QVERIFY(rig.messages.isEmpty());
     QCOMPARE(commands.filter(QRegularExpression(QLatin1Char('^') + late)).size(), 1);
     QVERIFY(!rig.logLines.contains(QStringLiteral("Rx: 未收到数据   第 串数据未收到")));
     QVERIFY(!rig.logLines.contains(QStringLiteral("Rx: 未收到数据")));
-    QCOMPARE(radio.endSequences(), 6);
+    QCOMPARE(setup.radio.endSequences(), 6);
+}
+
+void TestWriteExchanges::unansweredFixedExchangeTimesOutAfterItsPolls_data() {
+    QTest::addColumn<QString>("silent"); // the exchange the radio never answers
+    QTest::addColumn<int>("level");      // radio byte 0x3D4, with 0x3D3 = 0x28
+    QTest::addColumn<QString>("timeoutLine");
+    QTest::newRow("model and band") << QStringLiteral("57 03 79 05") << 20
+                                    << QStringLiteral("Rx: 未收到数据   第 串数据未收到");
+    QTest::newRow("broadcast radio") << RadioParams << 50 << QStringLiteral("Rx: 未收到数据");
+}
+
+// Every attempt polls the line until the count exceeds the last script reply's wait count by
+// 30, that is that count + 31 polls of 1 ms, and then gives up.
+void TestWriteExchanges::unansweredFixedExchangeTimesOutAfterItsPolls() {
+    QFETCH(QString, silent);
+    QFETCH(int, level);
+    QFETCH(QString, timeoutLine);
+    constexpr int Never = 100000000;
+    SlowExchangeRadio setup(level, silent, Never);
+    const QStringList& commands = setup.commands;
+    // The polls of 1 ms after each command, by the number of commands sent so far.
+    QMap<int, int> pollsAfter;
+    setup.rig.transfer.clock().onDelay = [&](int n) {
+        if (n == 1)
+            ++pollsAfter[int(commands.size())];
+    };
+    QCOMPARE(setup.write(), TransferResult::CommFailed);
+    const CommRig& rig = setup.rig;
+    QCOMPARE(rig.messages, QList<int>{RadioTransfer::TextCommFailed});
+
+    const int expected = rig.transfer.engine().maxWaitCount() + 31;
+    QList<int> polls;
+    for (int i = 0; i < commands.size(); ++i)
+        if (commands.at(i).startsWith(silent))
+            polls << pollsAfter.value(i + 1);
+    QCOMPARE(polls, QList<int>(RadioTransfer::FixedAttempts, expected));
+    QCOMPARE(rig.logLines.count(timeoutLine), RadioTransfer::FixedAttempts);
 }
 
 QTEST_GUILESS_MAIN(TestWriteExchanges)

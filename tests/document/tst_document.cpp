@@ -58,7 +58,9 @@ private Q_SLOTS:
     void noChangeIsNoEdit();
     void refreshRepairsAreNotEdits();
     void modifiedFlagFollowsEditsAndSaves();
-    void readStartsHistoryAndCountsAsModified();
+    void readIsOneUndoStep();
+    void lockRefusesEveryEdit_data();
+    void lockRefusesEveryEdit();
     void imageChangesAreAnnounced();
     void reloadingTheContextKeepsTheToneCodec();
 };
@@ -259,16 +261,114 @@ void TestDocument::modifiedFlagFollowsEditsAndSaves() {
     QCOMPARE(flags, (QList<bool>{true, false, true, false, true, false, true, false, true}));
 }
 
-void TestDocument::readStartsHistoryAndCountsAsModified() {
+// A read replaces the data as one step of the history: Undo brings back what was there,
+// including an edit not yet saved, and the modified flag follows.
+void TestDocument::readIsOneUndoStep() {
     Started s;
+    QUndoStack& undo = s.document->undoStack();
+    const QByteArray opened = s.bytes();
     QVERIFY(s.selectOther("cboTot"));
-    QByteArray radio = s.bytes();
+    channels::ChannelTableModel& grid = s.document->channelModel();
+    QVERIFY(grid.setData(grid.cell(3, 1), "462.55"));
+    const QByteArray edited = s.bytes();
+    const ChannelTable editedTable = s.document->channels();
+    QByteArray radio = edited;
     radio[0x130] = char(radio.at(0x130) ^ 0x01);
+    radio.replace(0x20, 4, QByteArray::fromHex("00500144")); // channel 2 receives 440.15 MHz
+    QSignalSpy changes(s.document.get(), &Document::imageChanged);
+
     s.document->applyRadioRead(radio);
-    QCOMPARE(s.document->undoStack().count(), 0);
+
+    QCOMPARE(s.bytes().mid(0x20, 4), radio.mid(0x20, 4));
+    QCOMPARE(s.document->channelModel().cellText(2, 1), QStringLiteral("440.15"));
+    QCOMPARE(undo.count(), 3);
+    QCOMPARE(undo.text(2), QStringLiteral("Read from radio"));
     QVERIFY(s.document->isModified());
+    QCOMPARE(changes.count(), 1);
+    const QByteArray read = s.bytes();
+
+    undo.undo();
+    QCOMPARE(s.bytes(), edited);
+    QVERIFY(s.document->channels() == editedTable);
+    QVERIFY(s.document->isModified());
+    undo.undo();
+    undo.undo();
+    QCOMPARE(s.bytes(), opened);
+    QVERIFY(!s.document->isModified());
+    for (int i = 0; i < 3; ++i)
+        undo.redo();
+    QCOMPARE(s.bytes(), read);
     QVERIFY(s.document->save().ok);
     QVERIFY(!s.document->isModified());
+
+    // Reading what is already there changes nothing.
+    s.document->applyRadioRead(read);
+    QCOMPARE(undo.count(), 3);
+    QVERIFY(!s.document->isModified());
+}
+
+void TestDocument::lockRefusesEveryEdit_data() {
+    QTest::addColumn<Edit>("edit");
+    auto row = [](const char* name, Edit edit) { QTest::newRow(name) << edit; };
+    using channels::ChannelTableModel;
+    row("typed frequency", [](Started& s) {
+        ChannelTableModel& m = s.document->channelModel();
+        QVERIFY(!m.setData(m.cell(2, 1), "462.55"));
+    });
+    row("double-click", [](Started& s) {
+        ChannelTableModel& m = s.document->channelModel();
+        QVERIFY(!m.doubleClick(m.cell(5, 7)));
+    });
+    row("tone list", [](Started& s) {
+        ChannelTableModel& m = s.document->channelModel();
+        QCOMPARE(m.click(m.cell(4, 3)).action, ChannelTableModel::ClickResult::Nothing);
+        QVERIFY(!m.storePendingTone("D754I"));
+    });
+    row("delete channel", [](Started& s) { QVERIFY(!s.document->channelModel().deleteChannel(2)); });
+    row("delete all channels", [](Started& s) { QVERIFY(!s.document->channelModel().deleteAllChannels()); });
+    row("model", [](Started& s) { s.document->chooseModel(1); });
+    row("band", [](Started& s) { s.document->chooseBand(2); });
+    row("custom band", [](Started& s) { s.document->chooseCustomBand("300", "350"); });
+    row("restore defaults", [](Started& s) {
+        const FileResult result = s.document->restoreDefaults();
+        QVERIFY(!result.ok);
+        QCOMPARE(result.messageIndex, 0);
+    });
+    row("memory bytes", [](Started& s) { QVERIFY(!s.document->writeBytes(0x1010, QByteArray(4, '\x42'), {})); });
+    row("undo", [](Started& s) {
+        QVERIFY(!s.document->editHistory().canUndo());
+        s.document->editHistory().undo();
+    });
+    row("redo", [](Started& s) {
+        QVERIFY(!s.document->editHistory().canRedo());
+        s.document->editHistory().redo();
+    });
+}
+
+void TestDocument::lockRefusesEveryEdit() {
+    QFETCH(Edit, edit);
+    Started s;
+    QVERIFY(s.document->saveAs(s.dir.filePath("mine.dat")).ok);
+    QVERIFY(s.selectOther("cboTot"));
+    QVERIFY(s.settings().setChecked("chkBeep", !s.settings().control("chkBeep")->checked));
+    s.document->undoStack().undo(); // something to undo and something to redo
+    s.document->setLocked(true);
+    const QByteArray bytes = s.bytes();
+    const ChannelTable table = s.document->channels();
+    const BandState band = s.document->session().bandState();
+    const int index = s.document->undoStack().index();
+
+    edit(s);
+
+    QCOMPARE(s.bytes(), bytes);
+    QVERIFY(s.document->channels() == table);
+    QVERIFY(s.document->session().bandState() == band);
+    QCOMPARE(s.document->currentFilePath(), s.dir.filePath("mine.dat"));
+    QCOMPARE(s.document->undoStack().index(), index);
+    QCOMPARE(s.document->undoStack().count(), 2);
+    s.document->setLocked(false);
+    QVERIFY(s.document->editHistory().canUndo());
+    QVERIFY(s.document->editHistory().canRedo());
 }
 
 void TestDocument::imageChangesAreAnnounced() {

@@ -71,6 +71,8 @@ private Q_SLOTS:
     void typedCellIsStoredAsOneUndoStep();
     void refusedCellChangesNothing_data();
     void refusedCellChangesNothing();
+    void bytesAreStoredExactlyAsGiven_data();
+    void bytesAreStoredExactlyAsGiven();
     void editKeepsChangesTheGridHadNotShownYet();
     void editKeepsChannelRowsNotYetEncoded();
     void refreshMarksExactlyTheChangedBytes();
@@ -199,6 +201,45 @@ void TestMemoryGrid::refusedCellChangesNothing() {
     QCOMPARE(g.bytes(), before);
     QCOMPARE(g.cell(FreeRow), shown);
     QCOMPARE(g.document->undoStack().count(), 0);
+}
+
+void TestMemoryGrid::bytesAreStoredExactlyAsGiven_data() {
+    QTest::addColumn<int>("start");
+    QTest::addColumn<QByteArray>("given");
+    QTest::addColumn<bool>("typed"); // typed into the first cell, else a part fill
+    // Values the refresh after an open would repair: they are stored all the same.
+    QTest::newRow("time-out timer 13") << 0x130 << QByteArray::fromHex("13") << true;
+    QTest::newRow("model 05") << 0x379 << QByteArray::fromHex("05") << true;
+    QTest::newRow("band below 120 MHz") << 0x37A << QByteArray::fromHex("11") << true;
+    QTest::newRow("identification") << 0x1B8 << QByteArray::fromHex("00") << true;
+    QTest::newRow("fill over options") << 0x130 << QByteArray::fromHex("1313131313") << false;
+}
+
+// A memory edit or part fill stores exactly the bytes given: the other views follow the image
+// without writing into it, and undo and redo give those bytes back.
+void TestMemoryGrid::bytesAreStoredExactlyAsGiven() {
+    QFETCH(int, start);
+    QFETCH(QByteArray, given);
+    QFETCH(bool, typed);
+    Grid g;
+    const QByteArray before = g.bytes();
+    QByteArray expected = before;
+    expected.replace(start, given.size(), given);
+
+    if (typed)
+        QVERIFY(g.edit(start, QString::fromLatin1(given.toHex())));
+    else
+        QVERIFY(g.model->fill(start, start + int(given.size()) - 1, quint8(given.at(0))));
+
+    QCOMPARE(g.bytes().toHex(), expected.toHex());
+    QCoreApplication::processEvents();
+    for (int a = start; a < start + given.size(); ++a)
+        QCOMPARE(g.cell(a), QString::fromLatin1(given.mid(a - start, 1).toHex().toUpper()));
+    QCOMPARE(g.model->markedCount(), 0);
+    g.document->undoStack().undo();
+    QCOMPARE(g.bytes().toHex(), before.toHex());
+    g.document->undoStack().redo();
+    QCOMPARE(g.bytes().toHex(), expected.toHex());
 }
 
 void TestMemoryGrid::editKeepsChangesTheGridHadNotShownYet() {

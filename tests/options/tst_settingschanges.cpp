@@ -41,6 +41,7 @@ void TestSettingsChanges::listChoicesStoreTheirBytes_data() {
     QTest::addColumn<int>("after");
     QTest::newRow("alarm channel 0xE7 to selected") << 0x3E3 << 0xE7 << "cboAlarmCh" << 0 << 0xF7;
     QTest::newRow("alarm channel 0xF7 to fixed 2") << 0x3E3 << 0xF7 << "cboAlarmCh" << 2 << 0xE1;
+    QTest::newRow("alarm channel 0xF7 to fixed 16") << 0x3E3 << 0xF7 << "cboAlarmCh" << 16 << 0xEF;
     QTest::newRow("power-on tone keeps the channel") << 0x368 << 0xA5 << "cboPwrOnTone" << 0 << 0xA0;
     QTest::newRow("channel number keeps the tone") << 0x368 << 0xA5 << "cboSaveChNo" << 15 << 0xF5;
     QTest::newRow("save mode 1 - 10") << 0x369 << 0xFF << "cboSaveMode" << 8 << 165;

@@ -78,6 +78,10 @@ void TestSettingsRefresh::listRepairAndCanonicalRewrite_data() {
     QTest::newRow("alarm channel fixed 6") << "cboAlarmCh" << 0x3E3 << 0x05 << 6 << "Fixed CH: 6" << 0x05;
     QTest::newRow("alarm channel selected") << "cboAlarmCh" << 0x3E3 << 0x15 << 0 << "Selected CH" << 0x15;
     QTest::newRow("alarm channel 0xE7") << "cboAlarmCh" << 0x3E3 << 0xE7 << 8 << "Fixed CH: 8" << 0xE7;
+    // The whole low nibble is the channel: 8..15 are channels 9..16.
+    QTest::newRow("alarm channel fixed 9") << "cboAlarmCh" << 0x3E3 << 0x08 << 9 << "Fixed CH: 9" << 0x08;
+    QTest::newRow("alarm channel 0xEC") << "cboAlarmCh" << 0x3E3 << 0xEC << 13 << "Fixed CH: 13" << 0xEC;
+    QTest::newRow("alarm channel fixed 16") << "cboAlarmCh" << 0x3E3 << 0x0F << 16 << "Fixed CH: 16" << 0x0F;
     QTest::newRow("alarm sort bit 1") << "cboAlarmSort" << 0x367 << 0x02 << 1 << "Local And Distance" << 0x02;
     QTest::newRow("two-way volume 11") << "cboTwoWayVolumeLevel" << 0x3E6 << 11 << 10 << "10" << 10;
     QTest::newRow("low battery 255") << "cboLowBatAlarmTimer" << 0x364 << 255 << 255 << "510s" << 255;

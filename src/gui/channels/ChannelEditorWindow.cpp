@@ -103,7 +103,7 @@ void ChannelEditorWindow::showChannelMenu(int channel, const QPoint& globalPos) 
 
 void ChannelEditorWindow::restoreDefaults() {
     const FileResult result = m_document.restoreDefaults();
-    if (!result.ok)
+    if (!result.ok && result.messageIndex != 0)
         m_prompts.inform(window(), QMessageBox::Critical, m_document.context().text(texts::Notice),
                          m_document.context().text(result.messageIndex));
 }

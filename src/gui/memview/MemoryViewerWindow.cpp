@@ -59,6 +59,9 @@ MemoryViewerWindow::MemoryViewerWindow(Document& document, UserPrompts& prompts,
     connect(defaultColour, &QPushButton::clicked, m_model, &memview::MemoryGridModel::clearMarks);
     QPushButton* partFill = commandButton(QStringLiteral("cmdPartFill"), PartFill, this);
     connect(partFill, &QPushButton::clicked, this, &MemoryViewerWindow::openPartFill);
+    // Locked, the viewer only shows: no cell is editable and there is nothing to fill.
+    partFill->setEnabled(!document.isLocked());
+    connect(&document, &Document::lockChanged, partFill, [partFill](bool locked) { partFill->setEnabled(!locked); });
 
     auto* commands = new QHBoxLayout;
     commands->addWidget(m_automatic);

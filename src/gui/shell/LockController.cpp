@@ -1,8 +1,8 @@
 #include "gui/shell/LockController.h"
 
-#include "channels/ChannelTableModel.h"
 #include "core/AppContext.h"
 #include "core/ErrorLog.h"
+#include "document/Document.h"
 #include "gui/shell/FrameTexts.h"
 #include "gui/shell/StatusPanels.h"
 
@@ -14,9 +14,9 @@ namespace {
 const QString ChannelLockKey = QStringLiteral("ChannelLock");
 }
 
-LockController::LockController(AppContext& context, channels::ChannelTableModel& channels, StatusPanels& status,
-                               QAction& lockFaceEntry, QAction& channelLockEntry, QObject* parent)
-    : QObject(parent), m_context(context), m_channels(channels), m_status(status), m_lockFaceEntry(lockFaceEntry),
+LockController::LockController(AppContext& context, Document& document, StatusPanels& status, QAction& lockFaceEntry,
+                               QAction& channelLockEntry, QObject* parent)
+    : QObject(parent), m_context(context), m_document(document), m_status(status), m_lockFaceEntry(lockFaceEntry),
       m_channelLockEntry(channelLockEntry) {
     m_lockFaceEntry.setCheckable(true);
     m_channelLockEntry.setCheckable(true);
@@ -63,7 +63,7 @@ void LockController::applyLock(bool locked) {
         m_status.setNotice(m_context.text(frametext::Ready));
         m_blink.stop();
     }
-    m_channels.setLocked(locked);
+    m_document.setLocked(locked);
     Q_EMIT lockChanged(locked);
 }
 

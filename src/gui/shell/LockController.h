@@ -7,9 +7,7 @@ class QAction;
 
 namespace qrt {
 class AppContext;
-namespace channels {
-class ChannelTableModel;
-}
+class Document;
 } // namespace qrt
 
 namespace qrt::gui {
@@ -17,9 +15,9 @@ namespace qrt::gui {
 class StatusPanels;
 
 // The one lock of the channel and settings editor behind the two check entries
-// mnuLockFace and mnuChLock: both carry the lock state, a toggle of either applies it and
-// stores it under ChannelLock. While locked the status notice says so, and once "Ready"
-// is back there a reminder (every 30 s) starts a slow blink (every 5 s).
+// mnuLockFace and mnuChLock: both carry the lock state, a toggle of either applies it to the
+// document (which then refuses every edit) and stores it under ChannelLock. While locked the status notice says so, and
+// once "Ready" is back there a reminder (every 30 s) starts a slow blink (every 5 s).
 class LockController : public QObject {
     Q_OBJECT
 public:
@@ -28,8 +26,8 @@ public:
     static inline const QString LockedState = QStringLiteral("ShowLock");
     static inline const QString UnlockedState = QStringLiteral("ShowNo");
 
-    LockController(AppContext& context, channels::ChannelTableModel& channels, StatusPanels& status,
-                   QAction& lockFaceEntry, QAction& channelLockEntry, QObject* parent = nullptr);
+    LockController(AppContext& context, Document& document, StatusPanels& status, QAction& lockFaceEntry,
+                   QAction& channelLockEntry, QObject* parent = nullptr);
 
     // The state read from the settings at start-up, applied without writing it back.
     void applyStoredState();
@@ -51,7 +49,7 @@ private:
     void blink();
 
     AppContext& m_context;
-    channels::ChannelTableModel& m_channels;
+    Document& m_document;
     StatusPanels& m_status;
     QAction& m_lockFaceEntry;
     QAction& m_channelLockEntry;

@@ -86,8 +86,8 @@ MainWindow::MainWindow(Document& document, UserPrompts& prompts, DocumentViewer&
     m_files->setToneCommit(editor.commitToneSelection);
     m_commitTone = editor.commitToneSelection;
 
-    m_lock = new LockController(context, document.channelModel(), *m_status,
-                                *m_menus->action(QStringLiteral("mnuLockFace")), *channelLockEntry, this);
+    m_lock = new LockController(context, document, *m_status, *m_menus->action(QStringLiteral("mnuLockFace")),
+                                *channelLockEntry, this);
     connect(m_lock, &LockController::lockChanged, this, editor.lockSettings);
     // Ctrl+L works although its menu is not offered: the lock is one keystroke away.
     addAction(channelLockEntry);
@@ -113,10 +113,10 @@ void MainWindow::buildEditMenu() {
     edit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
     menuBar()->insertMenu(m_menus->menu(QStringLiteral("mnuProgram"))->menuAction(), edit);
 
-    QAction* undo = m_document.undoStack().createUndoAction(edit, context.extraText(QStringLiteral("edit.undo")));
+    QAction* undo = m_document.editHistory().createUndoAction(edit, context.extraText(QStringLiteral("edit.undo")));
     undo->setObjectName(QStringLiteral("mnuEditUndo"));
     undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = m_document.undoStack().createRedoAction(edit, context.extraText(QStringLiteral("edit.redo")));
+    QAction* redo = m_document.editHistory().createRedoAction(edit, context.extraText(QStringLiteral("edit.redo")));
     redo->setObjectName(QStringLiteral("mnuEditRedo"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     edit->addAction(undo);

@@ -64,6 +64,8 @@ private Q_SLOTS:
     void windowCarriesItsControls();
     void typingIntoACell_data();
     void typingIntoACell();
+    void typedByteIsStoredAsTyped();
+    void lockedViewerOnlyShows();
     void buttonsRefreshAndClearMarks();
     void automaticRefreshFollowsTheTick();
     void closeBoxHidesUntilTheProgramCloses();
@@ -128,6 +130,53 @@ void TestMemoryViewer::typingIntoACell() {
     QCOMPARE(v.document->undoStack().count(), stored >= 0 && stored != 0x66 ? 1 : 0);
     QTRY_COMPARE(v.cell(FreeRow),
                  QStringLiteral("%1").arg(quint8(expected.at(FreeRow)), 2, 16, QLatin1Char('0')).toUpper());
+}
+
+// The time-out timer's byte typed as 13, a value its list does not hold, stays 13: in the
+// image, in the grid, and after "Fill Gird".
+void TestMemoryViewer::typedByteIsStoredAsTyped() {
+    Viewer v;
+    const QModelIndex cell = v.model().indexOf(0x130);
+    v.grid->setCurrentIndex(cell);
+    v.grid->edit(cell);
+    auto* editor = v.grid->findChild<QLineEdit*>(QStringLiteral("txtGridCellEdit"));
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("13"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_VERIFY(!v.grid->findChild<QLineEdit*>(QStringLiteral("txtGridCellEdit")));
+    QCOMPARE(quint8(v.bytes().at(0x130)), quint8(0x13));
+    QCoreApplication::processEvents();
+    QCOMPARE(v.cell(0x130), QStringLiteral("13"));
+    v.click("cmdFillGrid");
+    QCOMPARE(v.cell(0x130), QStringLiteral("13"));
+    QCOMPARE(quint8(v.bytes().at(0x130)), quint8(0x13));
+    QCOMPARE(v.model().markedCount(), 0);
+}
+
+void TestMemoryViewer::lockedViewerOnlyShows() {
+    Viewer v;
+    v.memory->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(v.memory));
+    auto* partFill = v.child<QPushButton>("cmdPartFill");
+    const QModelIndex cell = v.model().indexOf(FreeRow);
+    v.grid->setCurrentIndex(cell);
+    const QByteArray before = v.bytes();
+
+    v.action("mnuChLock")->trigger();
+    QVERIFY(!partFill->isEnabled());
+    QTest::keyClicks(v.grid, QStringLiteral("1A"));
+    QTest::keyClick(v.grid, Qt::Key_Return);
+    QTest::mouseDClick(v.grid->viewport(), Qt::LeftButton, {}, v.grid->visualRect(cell).center());
+    QVERIFY(!v.grid->findChild<QLineEdit*>(QStringLiteral("txtGridCellEdit")));
+    QVERIFY(!v.model().fill(FreeRow, FreeRow + 3, 0x42));
+    QCOMPARE(v.bytes(), before);
+    QCOMPARE(v.document->undoStack().count(), 0);
+
+    v.action("mnuChLock")->trigger();
+    QVERIFY(partFill->isEnabled());
+    QTest::keyClicks(v.grid, QStringLiteral("1A"));
+    QVERIFY(v.grid->findChild<QLineEdit*>(QStringLiteral("txtGridCellEdit")));
 }
 
 void TestMemoryViewer::buttonsRefreshAndClearMarks() {

@@ -1,11 +1,14 @@
 #include "ShellFixture.h"
 #include "channels/ChannelTableModel.h"
 #include "core/DataFile.h"
+#include "gui/channels/ChannelGridView.h"
 #include "gui/shell/FileCommands.h"
 #include "gui/shell/ProgramLaunch.h"
 
+#include <QComboBox>
 #include <QCommandLineParser>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
 using namespace qrt;
@@ -36,6 +39,8 @@ private Q_SLOTS:
     void saveFlows_data();
     void saveFlows();
     void saveCommitsTheToneFirst();
+    void toneBeingChosenIsAnUnsavedChange_data();
+    void toneBeingChosenIsAnUnsavedChange();
     void savedFileOpensToTheSameData();
     void commandLineOpensTheFile();
 };
@@ -257,6 +262,53 @@ void TestFileCommands::saveCommitsTheToneFirst() {
     QVERIFY(reopened.document->openFile(f.appDir.filePath("tone.dat")).ok);
     QCOMPARE(receiveFrequency(*reopened.document, 2), receiveFrequency(*f.document, 2));
     QVERIFY(receiveFrequency(*reopened.document, 2).startsWith(QStringLiteral("443.25")));
+}
+
+void TestFileCommands::toneBeingChosenIsAnUnsavedChange_data() {
+    QTest::addColumn<QString>("command"); // a menu entry; empty: the frame's close box
+    QTest::newRow("New") << "mnuFileNew";
+    QTest::newRow("Open") << "mnuFileOpen";
+    QTest::newRow("language") << "mnuLangSel0";
+    QTest::newRow("close") << "";
+}
+
+// Typed into the tone list and not yet stored, a tone is a change like any other: the
+// command asks to save it, and cancelling keeps it.
+void TestFileCommands::toneBeingChosenIsAnUnsavedChange() {
+    QFETCH(QString, command);
+    ShellFixture f;
+    QVERIFY(f.document->openFile(f.context->appFile(AppContext::FactoryFileName)).ok);
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+    auto& model = f.document->channelModel();
+    int channel = 1;
+    while (!model.table().isInUse(channel))
+        ++channel;
+    auto* grid = f.window->findChild<gui::ChannelGridView*>();
+    QVERIFY(grid);
+    const QModelIndex cell = model.cell(channel, 3);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
+    QVERIFY(QTest::qWaitFor([&] { return grid->indexWidget(cell) != nullptr; }, 3000));
+    auto* list = qobject_cast<QComboBox*>(grid->indexWidget(cell));
+    QVERIFY(list);
+    list->lineEdit()->selectAll();
+    QTest::keyClicks(list->lineEdit(), QStringLiteral("D754I"));
+    QVERIFY(!f.document->isModified());
+    const QString path = f.document->currentFilePath();
+    f.prompts.answers.enqueue(QMessageBox::Cancel);
+
+    if (command.isEmpty())
+        f.window->close();
+    else
+        f.action(qPrintable(command))->trigger();
+
+    QCOMPARE(f.prompts.boxTexts(), QStringList{SaveQ});
+    QCOMPARE(model.cellText(channel, 3), QStringLiteral("D754I"));
+    QVERIFY(f.document->isModified());
+    QVERIFY(f.window->isVisible());
+    QCOMPARE(f.document->currentFilePath(), path);
+    QVERIFY(f.prompts.dialogs.isEmpty());
+    QVERIFY(f.restarter.requests.isEmpty());
 }
 
 void TestFileCommands::savedFileOpensToTheSameData() {

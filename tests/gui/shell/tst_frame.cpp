@@ -5,13 +5,19 @@
 #include "gui/shell/LanguageSwitch.h"
 #include "gui/shell/LockController.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -25,6 +31,25 @@ namespace {
 // A tick of a timer without waiting for it.
 void fire(QTimer& timer) {
     QVERIFY(QMetaObject::invokeMethod(&timer, "timeout", Qt::DirectConnection));
+}
+// The enabled controls a user can reach in the channel editor, page by page (turning the
+// pages edits nothing).
+QStringList reachableEditControls(QWidget& editor) {
+    QStringList found;
+    auto* pages = editor.findChild<QTabWidget*>(QStringLiteral("sstabSetMode"));
+    for (int page = 0; pages && page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        for (QWidget* w : editor.findChildren<QWidget*>()) {
+            const bool edits = qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
+                               qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
+                               qobject_cast<QAbstractItemView*>(w);
+            const bool pageTab = qobject_cast<QTabBar*>(w->parentWidget()) != nullptr;
+            const QString name = w->objectName() + QLatin1Char(' ') + QString::fromLatin1(w->metaObject()->className());
+            if (edits && !pageTab && w->isVisible() && w->isEnabled() && !found.contains(name))
+                found << name;
+        }
+    }
+    return found;
 }
 } // namespace
 
@@ -54,6 +79,7 @@ private Q_SLOTS:
     void lockReadAtStartUp();
     void reminderAndBlink();
     void blinkLeavesOtherMessages();
+    void lockClosesEveryEditPath();
 
     void languageSwitch();
     void languageSwitchOfferToSave_data();
@@ -458,6 +484,44 @@ void TestFrame::blinkLeavesOtherMessages() {
     notice->clear();
     fire(lock.blinkTimer());
     QVERIFY(!notice->text().isEmpty());
+}
+
+// Locked, nothing a user can reach changes the data: undo and redo are disabled and their
+// keys do nothing, and every control of the channel editor that edits is disabled.
+void TestFrame::lockClosesEveryEditPath() {
+    ShellFixture f;
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+    f.editChannel("441.5");
+    auto& channels = f.document->channelModel();
+    QVERIFY(channels.setData(channels.cell(3, 1), QStringLiteral("442.5")));
+    f.document->undoStack().undo(); // something to undo and something to redo
+    QAction* undo = f.action("mnuEditUndo");
+    QAction* redo = f.action("mnuEditRedo");
+    QVERIFY(undo->isEnabled() && redo->isEnabled());
+    QVERIFY(reachableEditControls(*f.window->channelEditor()).size() > 50);
+
+    QTest::keySequence(f.window.get(), QKeySequence(QStringLiteral("Ctrl+L")));
+    QVERIFY(f.document->isLocked());
+    QVERIFY(!undo->isEnabled());
+    QVERIFY(!redo->isEnabled());
+    const QByteArray image = f.document->image().bytes();
+    const int index = f.document->undoStack().index();
+    for (const char* keys : {"Ctrl+Z", "Ctrl+Y", "Ctrl+Shift+Z"})
+        QTest::keySequence(f.window.get(), QKeySequence(QString::fromLatin1(keys)));
+    undo->trigger();
+    redo->trigger();
+    QCOMPARE(f.document->undoStack().index(), index);
+    QCOMPARE(f.document->image().bytes(), image);
+    QCOMPARE(f.window->findChild<QLabel*>("statusNotice")->text(), QStringLiteral("Interface Locked"));
+
+    const QStringList editable = reachableEditControls(*f.window->channelEditor());
+    QVERIFY2(editable.isEmpty(), qPrintable(editable.join(QStringLiteral(", "))));
+
+    QTest::keySequence(f.window.get(), QKeySequence(QStringLiteral("Ctrl+L")));
+    QVERIFY(undo->isEnabled() && redo->isEnabled());
+    QTest::keySequence(f.window.get(), QKeySequence(QStringLiteral("Ctrl+Z")));
+    QCOMPARE(f.document->undoStack().index(), index - 1);
 }
 
 // ---- languages ----
