@@ -4,6 +4,7 @@
 #include "core/ErrorLog.h"
 #include "document/Document.h"
 #include "gui/channels/ChannelEditorWindow.h"
+#include "gui/channels/CustomBandDialog.h"
 #include "gui/comm/CommunicationWindow.h"
 #include "gui/comm/PortDialog.h"
 #include "gui/comm/RadioLink.h"
@@ -125,6 +126,10 @@ const std::vector<Shot>& shotCatalogue() {
         {"sstabSetMode6", Fills, {}, page(6)},
         {"sstabSetMode7", Fills, {}, page(7)},
         {"frmAboutSoft", Own, {}, [](ShotScene& s) { return make<AboutDialog>(s.context, &s.mainWindow); }},
+        {"frmCustomFre",
+         Own,
+         {},
+         [](ShotScene& s) { return make<gui::CustomBandDialog>(s.context, QString(), QString(), &s.mainWindow); }},
         {"frmSetVolume",
          Own,
          {},
