@@ -4,9 +4,11 @@
 #include "core/ErrorLog.h"
 #include "document/Document.h"
 #include "gui/channels/ChannelEditorWindow.h"
+#include "gui/channels/CustomBandDialog.h"
 #include "gui/comm/CommunicationWindow.h"
 #include "gui/comm/PortDialog.h"
 #include "gui/comm/RadioLink.h"
+#include "gui/common/ScreenPlacement.h"
 #include "gui/common/UserPrompts.h"
 #include "gui/info/AboutDialog.h"
 #include "gui/info/ErrorLogWindow.h"
@@ -37,11 +39,27 @@ template <class Window, class... Args> std::unique_ptr<QWidget> make(Args&&... a
 }
 
 // The frame as the program shows it, with its docked windows.
-std::unique_ptr<QWidget> frameWithSideWindows(ShotScene& s) {
+std::unique_ptr<gui::MainWindow> frameWithSideWindows(ShotScene& s) {
     static gui::InertDocumentViewer viewer;
     static gui::InertRestarter restarter;
     auto frame = std::make_unique<gui::MainWindow>(s.document, s.prompts, viewer, restarter);
     new gui::SideWindows(*frame, s.context, std::make_unique<gui::info::ErrorLogWindow>(s.sampleErrors));
+    return frame;
+}
+
+// The frame with one settings page in front, unlocked as after start-up.
+std::unique_ptr<QWidget> frameWithPage(ShotScene& s, int page) {
+    auto frame = frameWithSideWindows(s);
+    auto* editor = static_cast<gui::ChannelEditorWindow*>(frame->channelEditor());
+    editor->setSettingsLocked(false);
+    editor->settingsTabs()->setCurrentIndex(page);
+    return frame;
+}
+
+// The frame with a page of the radio set tree in front, as a click in the tree shows it.
+std::unique_ptr<QWidget> frameWithTreePage(ShotScene& s, const QString& key) {
+    auto frame = frameWithSideWindows(s);
+    frame->findChild<gui::SideWindows*>()->tree().activateEntry(key);
     return frame;
 }
 
@@ -60,14 +78,6 @@ std::unique_ptr<QWidget> partFill(ShotScene& s) {
     // The dialog belongs to a viewer; the viewer goes with the frame.
     auto* viewer = new gui::MemoryViewerWindow(s.document, s.prompts, s.context.program().tableMaxAddr, &s.mainWindow);
     return make<gui::PartFillDialog>(viewer->model(), s.context, s.prompts, s.context.program().tableMaxAddr, viewer);
-}
-
-// The channel editor with one settings page in front, unlocked as after start-up.
-std::unique_ptr<QWidget> editorWithPage(ShotScene& s, int page) {
-    auto editor = std::make_unique<gui::ChannelEditorWindow>(s.document, s.prompts);
-    editor->setSettingsLocked(false);
-    editor->settingsTabs()->setCurrentIndex(page);
-    return editor;
 }
 
 // The communication objects live with the frame, as in the program.
@@ -91,44 +101,95 @@ std::unique_ptr<QWidget> communicationWindow(ShotScene& s, TransferJob::Kind kin
 
 } // namespace
 
-// One line per window: its file name, its size, and how the program builds it.
+// One line per window: its file name, how it is placed, and how the program builds it.
 const std::vector<Shot>& shotCatalogue() {
     using namespace gui::info;
+    constexpr auto Own = Shot::OwnSize;
+    constexpr auto Given = Shot::GivenSize;
+    constexpr auto Fills = Shot::FillsScreen;
+    const auto page = [](int index) { return [index](ShotScene& s) { return frameWithPage(s, index); }; };
     static const std::vector<Shot> shots = {
-        {"mdifrmMain", {1000, 700}, frameWithSideWindows},
-        {"frmShowErr", {640, 180}, [](ShotScene& s) { return errorWindowInUse(s.sampleErrors); }},
-        {"frmTreeView", {220, 320}, [](ShotScene& s) { return make<RadioSetTreeWindow>(s.context); }},
-        {"frmRadioInfo", {}, [](ShotScene& s) { return make<RadioInfoPage>(s.context); }},
-        {"frmSysSet", {480, 360}, [](ShotScene& s) { return make<SettingsPageWindow>(s.context); }},
-        {"sstabSetMode0", {1000, 640}, [](ShotScene& s) { return editorWithPage(s, 0); }},
-        {"sstabSetMode1", {1000, 640}, [](ShotScene& s) { return editorWithPage(s, 1); }},
-        {"sstabSetMode2", {1000, 640}, [](ShotScene& s) { return editorWithPage(s, 2); }},
-        {"sstabSetMode3", {1000, 640}, [](ShotScene& s) { return editorWithPage(s, 3); }},
-        {"sstabSetMode4", {1000, 640}, [](ShotScene& s) { return editorWithPage(s, 4); }},
-        {"sstabSetMode5", {1000, 640}, [](ShotScene& s) { return editorWithPage(s, 5); }},
-        {"sstabSetMode6", {1000, 640}, [](ShotScene& s) { return editorWithPage(s, 6); }},
-        {"sstabSetMode7", {1000, 640}, [](ShotScene& s) { return editorWithPage(s, 7); }},
-        {"frmAboutSoft", {}, [](ShotScene& s) { return make<AboutDialog>(s.context, &s.mainWindow); }},
+        {"mdifrmMain", Fills, {}, [](ShotScene& s) { return frameWithSideWindows(s); }},
+        {"frmShowErr", Given, {640, 180}, [](ShotScene& s) { return errorWindowInUse(s.sampleErrors); }},
+        {"frmTreeView", Given, {220, 320}, [](ShotScene& s) { return make<RadioSetTreeWindow>(s.context); }},
+        {"frmRadioInfo",
+         Fills,
+         {},
+         [](ShotScene& s) { return frameWithTreePage(s, RadioSetTreeWindow::RadioInfoKey); }},
+        {"frmSysSet", Fills, {}, [](ShotScene& s) { return frameWithTreePage(s, RadioSetTreeWindow::SettingsKey); }},
+        {"sstabSetMode0", Fills, {}, page(0)},
+        {"sstabSetMode1", Fills, {}, page(1)},
+        {"sstabSetMode2", Fills, {}, page(2)},
+        {"sstabSetMode3", Fills, {}, page(3)},
+        {"sstabSetMode4", Fills, {}, page(4)},
+        {"sstabSetMode5", Fills, {}, page(5)},
+        {"sstabSetMode6", Fills, {}, page(6)},
+        {"sstabSetMode7", Fills, {}, page(7)},
+        {"frmAboutSoft", Own, {}, [](ShotScene& s) { return make<AboutDialog>(s.context, &s.mainWindow); }},
+        {"frmCustomFre",
+         Own,
+         {},
+         [](ShotScene& s) { return make<gui::CustomBandDialog>(s.context, QString(), QString(), &s.mainWindow); }},
         {"frmSetVolume",
+         Own,
          {},
          [](ShotScene& s) { return make<gui::VolumeDialog>(s.document.volumeDialog(), s.context, &s.mainWindow); }},
         {"frmPttIdPauseChSet",
+         Own,
          {},
          [](ShotScene& s) {
              return make<gui::PttIdPauseDialog>(s.document.pttIdPauseDialog(), s.context, &s.mainWindow);
          }},
         {"vsfgGridTwoTone",
-         {520, 0},
+         Own,
+         {},
          [](ShotScene& s) { return make<gui::TwoToneGrids>(s.document.settings(), s.context); }},
-        {"frmMemDat", {600, 420}, memoryViewer},
-        {"frmPartFill", {}, partFill},
-        {"frmCommun", {}, [](ShotScene& s) { return communicationWindow(s, TransferJob::Read, false); }},
-        {"frmCommunEngineering", {}, [](ShotScene& s) { return communicationWindow(s, TransferJob::Write, true); }},
+        {"frmMemDat", Own, {}, memoryViewer},
+        {"frmPartFill", Own, {}, partFill},
+        {"frmCommun", Own, {}, [](ShotScene& s) { return communicationWindow(s, TransferJob::Read, false); }},
+        {"frmCommunEngineering",
+         Own,
+         {},
+         [](ShotScene& s) { return communicationWindow(s, TransferJob::Write, true); }},
         {"frmToolCom",
+         Own,
          {},
          [](ShotScene& s) { return make<gui::comm::PortDialog>(s.context, radioLink(s).port(), &s.mainWindow); }},
     };
     return shots;
+}
+
+std::unique_ptr<QWidget> showShot(const Shot& shot, ShotScene& scene) {
+    std::unique_ptr<QWidget> window = shot.build(scene);
+    switch (shot.placement) {
+    case Shot::OwnSize:
+        window->show();
+        break;
+    case Shot::GivenSize:
+        window->resize(shot.size);
+        window->show();
+        break;
+    case Shot::FillsScreen:
+        gui::showFillingScreen(*window);
+        break;
+    }
+    // Layouts, queued placements and the grid's delayed work settle.
+    for (int round = 0; round < 3; ++round)
+        QCoreApplication::processEvents();
+    return window;
+}
+
+OffscreenScreen::OffscreenScreen(QSize size) {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && platform != "offscreen")
+        return;
+    const QString config = QStringLiteral(R"({"screens": [{"name": "shots", "x": 0, "y": 0, "width": %1,)"
+                                          R"( "height": %2, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                               .arg(size.width())
+                               .arg(size.height());
+    if (!m_config.open() || m_config.write(config.toUtf8()) < 0 || !m_config.flush())
+        return;
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(m_config.fileName()));
 }
 
 } // namespace qrt::shots

@@ -1,5 +1,5 @@
-// qrt506-shots: pictures of every window and dialog, in one language, on the offscreen
-// platform, optionally after a data file is opened.
+// qrt506-shots: pictures of every window and dialog as they show on a 1024x768 screen, in
+// one language, on the offscreen platform, optionally after a data file is opened.
 #include "ShotCatalogue.h"
 #include "SilentPrompts.h"
 
@@ -23,10 +23,7 @@ using namespace qrt;
 namespace {
 
 bool takeShot(const shots::Shot& shot, shots::ShotScene& scene, const QDir& out, QTextStream& err) {
-    std::unique_ptr<QWidget> window = shot.build(scene);
-    window->resize(shot.size.isEmpty() ? window->sizeHint() : shot.size);
-    window->show();
-    QCoreApplication::processEvents();
+    std::unique_ptr<QWidget> window = shots::showShot(shot, scene);
     const QString path = out.filePath(shot.name + QStringLiteral(".png"));
     const bool saved = window->grab().save(path);
     if (!saved)
@@ -40,6 +37,7 @@ bool takeShot(const shots::Shot& shot, shots::ShotScene& scene, const QDir& out,
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const shots::OffscreenScreen screen(shots::SmallestScreen);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qrt506-shots"));
     QApplication::setApplicationVersion(programVersion());

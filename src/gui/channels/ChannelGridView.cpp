@@ -49,8 +49,11 @@ ChannelGridView::ChannelGridView(ChannelTableModel& model, QWidget* parent) : QT
 }
 
 void ChannelGridView::applySectionSizes() {
-    for (int c = 0; c < m_model.columnCount(); ++c)
-        horizontalHeader()->resizeSection(c, m_model.headerData(c, Qt::Horizontal, Qt::SizeHintRole).toSize().width());
+    // The settings file's width is the least a column gets: a caption is never cut.
+    for (int c = 0; c < m_model.columnCount(); ++c) {
+        const int width = m_model.headerData(c, Qt::Horizontal, Qt::SizeHintRole).toSize().width();
+        horizontalHeader()->resizeSection(c, qMax(width, captionWidth(c)));
+    }
     const QSize numberColumn = m_model.headerData(0, Qt::Vertical, Qt::SizeHintRole).toSize();
     if (numberColumn.isEmpty())
         return;
@@ -58,6 +61,17 @@ void ChannelGridView::applySectionSizes() {
     verticalHeader()->setDefaultSectionSize(numberColumn.height());
     verticalHeader()->setFixedWidth(numberColumn.width());
     horizontalHeader()->setFixedHeight(numberColumn.height());
+}
+
+int ChannelGridView::captionWidth(int column) const {
+    // The header's own size hint is the settings file's width; this is what its text needs.
+    QHeaderView* header = horizontalHeader();
+    QStyleOptionHeader option;
+    option.initFrom(header);
+    option.section = column;
+    option.text = m_model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    option.textAlignment = Qt::AlignCenter;
+    return header->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header).width();
 }
 
 void ChannelGridView::applyLock(bool locked) {

@@ -55,6 +55,7 @@ private:
     void openDelayedEditor();
     void moveToRequestedCell(const QModelIndex& cell);
     void applySectionSizes();
+    int captionWidth(int column) const;
     void applyLock(bool locked);
     bool handleCommandKey(QKeyEvent* event);
     void requestMenuAt(const QModelIndex& cell, const QPoint& globalPos);

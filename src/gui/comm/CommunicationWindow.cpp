@@ -7,6 +7,7 @@
 #include "gui/comm/CommTexts.h"
 #include "gui/comm/RadioLink.h"
 #include "gui/comm/SignalLamp.h"
+#include "gui/common/ScreenPlacement.h"
 #include "gui/common/UserPrompts.h"
 
 #include <QCheckBox>
@@ -274,9 +275,11 @@ bool CommunicationWindow::engineeringShown() const {
 void CommunicationWindow::showEngineering(bool shown) {
     m_addressFrame->setVisible(shown);
     m_logFrame->setVisible(shown);
-    // The window takes the height of what it shows at once.
+    // The window takes the height of what it shows at once, and grown it stays on the screen.
     m_addressFrame->parentWidget()->layout()->activate();
     layout()->activate();
+    if (isVisible())
+        keepOnScreen(*this);
 }
 
 void CommunicationWindow::countFrameDoubleClick() {

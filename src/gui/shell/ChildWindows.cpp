@@ -10,18 +10,26 @@ namespace qrt::gui {
 
 namespace {
 
-// The channel editor's frame: it stays maximised and refuses to be closed; it goes when
-// the main window goes.
+// The channel editor's frame: it is maximised whenever it is the active child window and
+// refuses to be closed; it goes when the main window goes. While another child window is
+// in front (a page of the radio set tree), the area may restore it: maximising it then
+// would bring it back over the page the user asked for.
 class FixedChildWindow : public QMdiSubWindow {
 public:
-    using QMdiSubWindow::QMdiSubWindow;
+    FixedChildWindow() {
+        connect(this, &QMdiSubWindow::windowStateChanged, this, &FixedChildWindow::maximiseWhenActive,
+                Qt::QueuedConnection);
+        connect(this, &QMdiSubWindow::aboutToActivate, this, &FixedChildWindow::maximiseWhenActive,
+                Qt::QueuedConnection);
+    }
 
 protected:
     void closeEvent(QCloseEvent* event) override { event->ignore(); }
-    void changeEvent(QEvent* event) override {
-        QMdiSubWindow::changeEvent(event);
-        if (event->type() == QEvent::WindowStateChange && !isMaximized())
-            QMetaObject::invokeMethod(this, &QMdiSubWindow::showMaximized, Qt::QueuedConnection);
+
+private:
+    void maximiseWhenActive() {
+        if (!isMaximized() && mdiArea() && mdiArea()->activeSubWindow() == this)
+            showMaximized();
     }
 };
 

@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -62,10 +63,13 @@ MainWindow::MainWindow(Document& document, UserPrompts& prompts, DocumentViewer&
       m_guideFolder(QCoreApplication::applicationDirPath()), m_childArea(new QMdiArea(this)) {
     AppContext& context = document.context();
     setObjectName(QStringLiteral("mdifrmMain"));
-    setWindowTitle(context.text(frametext::Title) + QStringLiteral("[*]"));
     setAccessibleName(context.text(frametext::Title));
     m_childArea->setObjectName(QStringLiteral("mdiClientArea"));
     setCentralWidget(m_childArea);
+    showTitle();
+    // Queued: the area puts the caption of a maximised child with a title bar into this
+    // title itself, and takes it out again when the child leaves; this comes after it.
+    connect(m_childArea, &QMdiArea::subWindowActivated, this, &MainWindow::followChildCaption, Qt::QueuedConnection);
 
     m_menus = std::make_unique<FrameMenus>(*this, context);
     m_toolBar = std::make_unique<FrameToolBar>(*this, context);
@@ -104,7 +108,11 @@ MainWindow::MainWindow(Document& document, UserPrompts& prompts, DocumentViewer&
     m_lock->applyStoredState();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The child windows go after this part of the frame: their last activations find no one.
+    disconnect(m_childArea, nullptr, this, nullptr);
+    disconnect(m_childCaption);
+}
 
 void MainWindow::buildEditMenu() {
     const AppContext& context = m_document.context();
@@ -172,6 +180,25 @@ void MainWindow::setAboutCommand(std::function<void()> showAbout) {
     about->disconnect(this);
     if (showAbout)
         connect(about, &QAction::triggered, this, [showAbout = std::move(showAbout)] { showAbout(); });
+}
+
+void MainWindow::followChildCaption() {
+    disconnect(m_childCaption);
+    const QMdiSubWindow* child = m_childArea->currentSubWindow();
+    if (child && child->widget())
+        m_childCaption = connect(child->widget(), &QWidget::windowTitleChanged, this, &MainWindow::showTitle);
+    showTitle();
+}
+
+void MainWindow::showTitle() {
+    // The child window in front fills the area without a title bar of its own, so its
+    // caption (the editor's band) joins the frame's title.
+    QString title = m_document.context().text(frametext::Title);
+    const QMdiSubWindow* child = m_childArea->currentSubWindow();
+    const QString caption = child && child->widget() ? child->widget()->windowTitle() : QString();
+    if (!caption.isEmpty())
+        title += QStringLiteral(" - [%1]").arg(caption);
+    setWindowTitle(title + QStringLiteral("[*]"));
 }
 
 void MainWindow::showFileName() {

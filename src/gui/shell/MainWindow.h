@@ -78,6 +78,8 @@ private:
     void connectOtherCommands();
     void connectRunner(const QString& menuEntry, const QString& toolButton, const std::function<void()>& command);
     void showFileName();
+    void followChildCaption();
+    void showTitle();
 
     Document& m_document;
     UserPrompts& m_prompts;
@@ -92,6 +94,7 @@ private:
     LanguageSwitch* m_language = nullptr;
     QWidget* m_channelEditor = nullptr;
     std::function<void()> m_commitTone;
+    QMetaObject::Connection m_childCaption;
     bool m_exitWithoutAsking = false;
     bool m_exiting = false;
 };

@@ -7,6 +7,7 @@
 #include "document/ProgramStartup.h"
 #include "gui/channels/ChannelEditorWindow.h"
 #include "gui/comm/RadioLink.h"
+#include "gui/common/ScreenPlacement.h"
 #include "gui/info/ErrorLogWindow.h"
 #include "gui/info/RadioSetPages.h"
 #include "gui/memview/MemoryViewerWindow.h"
@@ -110,7 +111,7 @@ void RunningProgram::connectRadioLink(UserPrompts& prompts, bool searchPorts) {
 RunningProgram::~RunningProgram() = default;
 
 void RunningProgram::start(const QString& file) {
-    m_window->show();
+    showFillingScreen(*m_window);
     if (!file.isEmpty())
         m_window->fileCommands().openFile(file);
 }

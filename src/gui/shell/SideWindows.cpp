@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QDockWidget>
+#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -40,13 +41,15 @@ SideWindows::SideWindows(MainWindow& frame, const AppContext& context, std::uniq
     m_treeDock = dock(frame, QStringLiteral("tdockTreeView"), m_tree, Qt::LeftDockWidgetArea);
     m_errorDock = dock(frame, QStringLiteral("tdockShowErr"), m_errors, Qt::BottomDockWidgetArea);
     frame.resizeDocks({m_treeDock}, {160}, Qt::Horizontal);
-    // The error list shows itself when something is logged.
+    // The tree repeats the settings tabs and is reached only through the View menu, so
+    // the grid keeps the whole width; the error list shows itself when something is logged.
+    m_treeDock->hide();
     m_errorDock->hide();
     connect(m_errors, &info::ErrorLogWindow::errorShown, m_errorDock, [this] { showDock(m_errorDock); });
 
     m_pages->follow(*m_tree);
     connect(m_pages, &info::RadioSetPages::pageCreated, this,
-            [this](QWidget* page) { m_frame.childArea()->addSubWindow(page); });
+            [this](QWidget* page) { m_frame.childArea()->addSubWindow(page)->installEventFilter(this); });
     connect(m_pages, &info::RadioSetPages::channelEditorRequested, this, &SideWindows::showChannelEditor);
     connect(&frame, &MainWindow::exiting, m_pages, [this] { m_pages->setProgramClosing(true); });
 
@@ -58,6 +61,15 @@ SideWindows::SideWindows(MainWindow& frame, const AppContext& context, std::uniq
         info::AboutDialog about(context, &frame);
         about.exec();
     });
+}
+
+bool SideWindows::eventFilter(QObject* watched, QEvent* event) {
+    // A page the user closes is only hidden, and the area would keep it as its active
+    // window: the editor comes back in front instead.
+    if (event->type() == QEvent::Hide && !event->spontaneous() && !m_frame.isExiting() &&
+        m_frame.childArea()->currentSubWindow() == watched)
+        showChannelEditor();
+    return QObject::eventFilter(watched, event);
 }
 
 void SideWindows::showChannelEditor() {

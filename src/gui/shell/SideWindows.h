@@ -33,6 +33,9 @@ public:
     QDockWidget& treeDock() { return *m_treeDock; }
     QDockWidget& errorDock() { return *m_errorDock; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void showChannelEditor();
 

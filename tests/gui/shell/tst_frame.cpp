@@ -81,6 +81,7 @@ private Q_SLOTS:
     void blinkLeavesOtherMessages();
     void lockClosesEveryEditPath();
 
+    void languageSwitch_data();
     void languageSwitch();
     void languageSwitchOfferToSave_data();
     void languageSwitchOfferToSave();
@@ -526,23 +527,39 @@ void TestFrame::lockClosesEveryEditPath() {
 
 // ---- languages ----
 
+// The restart message is the same English sentence in every language; its box is titled
+// "Message" in the language still running.
+void TestFrame::languageSwitch_data() {
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("English to Simplified Chinese") << 3 << 1 << "Message";
+    QTest::newRow("Simplified Chinese to English") << 1 << 3 << "消息";
+    QTest::newRow("Traditional Chinese to English") << 2 << 3 << "訊息";
+}
+
 void TestFrame::languageSwitch() {
-    ShellFixture f(3);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, title);
+    const char* entries[] = {"mnuLangSel0", "mnuLangSel1", "mnuLangSel2"};
+    ShellFixture f(from);
     f.window->show();
-    QVERIFY(f.action("mnuLangSel2")->isChecked());
-    QVERIFY(!f.action("mnuLangSel0")->isChecked());
+    QVERIFY(f.action(entries[from - 1])->isChecked());
+    QVERIFY(!f.action(entries[to - 1])->isChecked());
     f.prompts.answers.enqueue(QMessageBox::Ok);
 
-    f.action("mnuLangSel0")->trigger();
+    f.action(entries[to - 1])->trigger();
 
-    QCOMPARE(f.setting("Language"), QStringLiteral("1"));
+    QCOMPARE(f.setting("Language"), QString::number(to));
     QCOMPARE(f.prompts.boxTexts(), QStringList{"Language has changed, you need to restart the software."});
+    QCOMPARE(f.prompts.boxes.first().title, title);
     QCOMPARE(f.prompts.boxes.first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(f.restarter.requests, QStringList{f.context->appDir()});
     QVERIFY(!f.window->isVisible()); // closed without the exit question
     QVERIFY(f.window->isExiting());
-    QVERIFY(f.action("mnuLangSel0")->isChecked());
-    QVERIFY(!f.action("mnuLangSel2")->isChecked());
+    QVERIFY(f.action(entries[to - 1])->isChecked());
+    QVERIFY(!f.action(entries[from - 1])->isChecked());
 }
 
 void TestFrame::languageSwitchOfferToSave_data() {
