@@ -9,10 +9,19 @@
 
 namespace qrt {
 
+namespace {
+// What the document's own user actions are called in the undo history (interface texts).
+constexpr int TextModel = 371;           // "Model Type"
+constexpr int TextBand = 372;            // "Frequency"
+constexpr int TextRestoreDefaults = 400; // "Restore Default Setting"
+} // namespace
+
 // A user action of the document itself, recorded like the models' actions.
 class Document::EditScope {
 public:
-    EditScope(Document* document, const QString& key) : m_document(document) { m_document->beginUserEdit(key); }
+    EditScope(Document* document, const QString& key, const QString& undoText) : m_document(document) {
+        m_document->beginUserEdit(key, undoText);
+    }
     ~EditScope() { m_document->endUserEdit(); }
     EditScope(const EditScope&) = delete;
     EditScope& operator=(const EditScope&) = delete;
@@ -31,7 +40,7 @@ Document::Document(AppContext& context, QObject* parent)
       m_channelModel(std::make_unique<channels::ChannelTableModel>(channels::sourcesOf(m_session))),
       m_settings(std::make_unique<options::SettingsModel>(m_session.image(), context.texts(), &context.errorLog())),
       m_volume(std::make_unique<options::VolumeDialogModel>(m_session.image(), context.texts())),
-      m_pttIdPause(std::make_unique<options::PttIdPauseDialogModel>(m_session.image())) {
+      m_pttIdPause(std::make_unique<options::PttIdPauseDialogModel>(m_session.image(), context.texts())) {
     m_session.setSettingsRefresh(m_settings.get());
     m_session.setChannelRefresh(m_channelModel.get());
     recordEditsOf(m_channelModel.get());
@@ -55,12 +64,13 @@ DocumentState Document::captureState() const {
     return {image().bytes(), channels(), m_session.bandState(), m_session.currentFilePath()};
 }
 
-void Document::beginUserEdit(const QString& mergeKey) {
+void Document::beginUserEdit(const QString& mergeKey, const QString& undoText) {
     if (m_applyingState)
         return;
     if (m_editDepth++ > 0)
         return;
     m_editKey = mergeKey;
+    m_editText = undoText;
     m_stateBeforeEdit = captureState();
 }
 
@@ -72,7 +82,7 @@ void Document::endUserEdit() {
         return;
     const QByteArray before = m_stateBeforeEdit.image;
     const int mergeId = m_editKey.isEmpty() ? DocumentEditCommand::NoMerge : mergeIdOf(m_editKey);
-    m_undo.push(new DocumentEditCommand(m_editKey, mergeId, std::move(m_stateBeforeEdit), std::move(after),
+    m_undo.push(new DocumentEditCommand(m_editText, mergeId, std::move(m_stateBeforeEdit), std::move(after),
                                         [this](const DocumentState& state) { applyState(state); }));
     announceChanges(before);
 }
@@ -177,22 +187,22 @@ FileResult Document::saveAs(const QString& path) {
 }
 
 FileResult Document::restoreDefaults() {
-    const EditScope edit(this, QString());
+    const EditScope edit(this, QString(), m_context.text(TextRestoreDefaults));
     return m_session.restoreDefaults();
 }
 
 void Document::chooseModel(int position) {
-    const EditScope edit(this, QStringLiteral("cboModel"));
+    const EditScope edit(this, QStringLiteral("cboModel"), m_context.text(TextModel));
     m_session.chooseModel(position);
 }
 
 void Document::chooseBand(int position) {
-    const EditScope edit(this, QString());
+    const EditScope edit(this, QString(), m_context.text(TextBand));
     m_session.chooseBand(position);
 }
 
 void Document::chooseCustomBand(const QString& minText, const QString& maxText) {
-    const EditScope edit(this, QString());
+    const EditScope edit(this, QString(), m_context.text(TextBand));
     m_session.chooseCustomBand(minText, maxText);
 }
 
@@ -209,10 +219,10 @@ void Document::applyRadioWrite(const QByteArray& newImage) {
     announceChanges(before);
 }
 
-bool Document::writeBytes(int address, const QByteArray& bytes, const QString& mergeKey) {
+bool Document::writeBytes(int address, const QByteArray& bytes, const QString& undoText) {
     if (!image().contains(address, int(bytes.size())))
         return false;
-    const EditScope edit(this, mergeKey);
+    const EditScope edit(this, QString(), undoText);
     m_session.encodeChannels();
     m_session.image().write(address, bytes);
     m_session.refreshViewsFromImage();

@@ -70,10 +70,11 @@ public:
     void applyRadioWrite(const QByteArray& image);
     // The channel table encoded into the image, as before a save or a write.
     void encodeChannels();
-    // Bytes typed into the image (the memory viewer), as one user edit: the channel table
-    // is encoded first, and afterwards every view is shown from the image with its repairs,
-    // as after a read. False, with nothing changed, when the bytes do not fit the image.
-    bool writeBytes(int address, const QByteArray& bytes, const QString& mergeKey);
+    // Bytes typed into the image (the memory viewer), as one user edit called undoText: the
+    // channel table is encoded first, and afterwards every view is shown from the image
+    // with its repairs, as after a read. False, with nothing changed, when the bytes do not
+    // fit the image.
+    bool writeBytes(int address, const QByteArray& bytes, const QString& undoText);
 
 Q_SIGNALS:
     // Bytes [first, first + count) of the image may have changed.
@@ -84,7 +85,7 @@ private:
     class EditScope;
     // Records the user actions of a model (one with userEditStarted/userEditFinished).
     template <class Model> void recordEditsOf(Model* model);
-    void beginUserEdit(const QString& mergeKey);
+    void beginUserEdit(const QString& mergeKey, const QString& undoText);
     void endUserEdit();
     DocumentState captureState() const;
     void applyState(const DocumentState& state);
@@ -108,6 +109,7 @@ private:
     int m_editDepth = 0;
     bool m_applyingState = false;
     QString m_editKey;
+    QString m_editText;
     DocumentState m_stateBeforeEdit;
     QHash<QString, int> m_mergeIds;
 };

@@ -4,6 +4,7 @@
 #include "core/ErrorLog.h"
 #include "document/Document.h"
 #include "gui/channels/ChannelEditorWindow.h"
+#include "gui/channels/CustomBandDialog.h"
 #include "gui/comm/CommunicationWindow.h"
 #include "gui/comm/PortDialog.h"
 #include "gui/comm/RadioLink.h"
@@ -124,6 +125,9 @@ const std::vector<Shot>& shotCatalogue() {
         {"frmPartFill", {}, partFill},
         {"frmCommun", {}, [](ShotScene& s) { return communicationWindow(s, TransferJob::Read, false); }},
         {"frmCommunEngineering", {}, [](ShotScene& s) { return communicationWindow(s, TransferJob::Write, true); }},
+        {"frmCustomFre",
+         {},
+         [](ShotScene& s) { return make<gui::CustomBandDialog>(s.context, "", "", &s.mainWindow); }},
         {"frmToolCom",
          {},
          [](ShotScene& s) { return make<gui::comm::PortDialog>(s.context, radioLink(s).port(), &s.mainWindow); }},
