@@ -491,9 +491,9 @@ void TestFrame::undoEntriesNameWhatChangedInWords_data() {
     QTest::newRow("delete channel") << 3 << "delete"
                                     << "Undo Delete channel 3"
                                     << "Redo Delete channel 3";
-    QTest::newRow("model") << 3 << "model"
-                           << "Undo Model Type"
-                           << "Redo Model Type";
+    QTest::newRow("band") << 3 << "band"
+                          << "Undo Frequency"
+                          << "Redo Frequency";
     QTest::newRow("check box, Simplified Chinese") << 1 << "beep"
                                                    << "撤销 哔音"
                                                    << "重做 哔音";
@@ -531,7 +531,7 @@ void TestFrame::undoEntriesNameWhatChangedInWords() {
     } else if (edit == QLatin1String("delete")) {
         QVERIFY(channels.deleteChannel(3));
     } else {
-        f.document->chooseModel(1);
+        f.document->chooseBand(f.document->session().bandPosition() == 0 ? 1 : 0);
     }
     QCOMPARE(f.document->undoStack().count(), 1);
     QCOMPARE(f.action("mnuEditUndo")->text(), undoEntry);
