@@ -28,11 +28,15 @@ class ChannelTableModel::Mutation {
 public:
     enum Kind { Refresh, UserAction };
 
-    Mutation(ChannelTableModel& model, Kind kind, const QString& mergeKey = QString())
+    Mutation(ChannelTableModel& model, Kind kind, const QString& mergeKey = QString(),
+             const QString& undoText = QString())
         : m_model(model), m_before(model.m_table), m_kind(kind) {
         if (m_kind == UserAction)
-            Q_EMIT m_model.userEditStarted(mergeKey);
+            Q_EMIT m_model.userEditStarted(mergeKey, undoText);
     }
+    // A user's edit of one cell.
+    Mutation(ChannelTableModel& model, int channel, int column)
+        : Mutation(model, UserAction, cellKey(channel, column), model.cellEditText(channel, column)) {}
     ~Mutation() {
         const int last = m_model.columnCount() - 1;
         for (int n = 1; n <= m_model.rowCount(); ++n) {
@@ -63,14 +67,14 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
         return false;
     switch (editorKind(column)) {
     case FrequencyEditor: {
-        Mutation change(*this, Mutation::UserAction, cellKey(channel, column));
+        Mutation change(*this, channel, column);
         typeFrequency(channel, column, value.toString());
         return true;
     }
     case ToneListEditor: {
         if (m_pending.channel == channel && m_pending.column == column)
             m_pending = {};
-        Mutation change(*this, Mutation::UserAction, cellKey(channel, column));
+        Mutation change(*this, channel, column);
         storeTone(channel, column, value.toString());
         return true;
     }
@@ -78,7 +82,7 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
         const int position = optionPosition(column, value);
         if (position < 0)
             return false;
-        Mutation change(*this, Mutation::UserAction, cellKey(channel, column));
+        Mutation change(*this, channel, column);
         chooseOption(channel, column, position);
         return true;
     }
@@ -220,7 +224,7 @@ bool ChannelTableModel::doubleClick(const QModelIndex& index) {
         (column > EncodeColumn && value == ChannelTable::Empty))
         return false;
 
-    Mutation change(*this, Mutation::UserAction, cellKey(channel, column));
+    Mutation change(*this, channel, column);
     switch (column) {
     case ChannelTable::TxColumn:
         m_table.setValue(channel, ChannelTable::TxColumn, m_table.value(channel, ChannelTable::RxColumn));
@@ -251,7 +255,7 @@ bool ChannelTableModel::storePendingTone() {
     if (!hasPendingTone() || m_locked)
         return false;
     const PendingTone pending = std::exchange(m_pending, {});
-    Mutation change(*this, Mutation::UserAction, cellKey(pending.channel, pending.column));
+    Mutation change(*this, pending.channel, pending.column);
     storeTone(pending.channel, pending.column, pending.text);
     return true;
 }
@@ -275,7 +279,7 @@ void ChannelTableModel::setLocked(bool locked) {
 bool ChannelTableModel::deleteChannel(int channel) {
     if (!canDeleteChannel(channel))
         return false;
-    Mutation change(*this, Mutation::UserAction);
+    Mutation change(*this, Mutation::UserAction, QString(), deleteChannelCaption(channel));
     m_codec.emptyChannel(m_table, channel, m_image, m_templateFile);
     m_pending = {};
     return true;
@@ -284,7 +288,7 @@ bool ChannelTableModel::deleteChannel(int channel) {
 bool ChannelTableModel::deleteAllChannels() {
     if (!canDeleteAllChannels())
         return false;
-    Mutation change(*this, Mutation::UserAction);
+    Mutation change(*this, Mutation::UserAction, QString(), deleteAllChannelsCaption());
     m_pending = {};
     for (int n = 1; n <= rowCount(); ++n) {
         if (!m_codec.emptyChannel(m_table, n, m_image, m_templateFile))

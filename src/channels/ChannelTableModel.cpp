@@ -3,6 +3,7 @@
 #include "channels/FrequencyEntry.h"
 #include "core/ChannelTableDef.h"
 #include "core/ErrorLog.h"
+#include "core/ExtraTexts.h"
 #include "core/InterfaceTexts.h"
 #include "core/ToneCodec.h"
 
@@ -25,9 +26,9 @@ QColor colorOfNumber(int bgr) {
 
 ChannelTableModel::ChannelTableModel(ChannelTableSources sources, QObject* parent)
     : QAbstractTableModel(parent), m_table(sources.table), m_image(sources.image), m_templateFile(sources.templateFile),
-      m_def(sources.def), m_codec(sources.codec), m_tones(sources.tones), m_texts(sources.texts), m_log(sources.log),
-      m_bandLimits(std::move(sources.bandLimits)), m_outOfBandColor(colorOfNumber(sources.outOfBandColor)),
-      m_inBandColor(colorOfNumber(sources.inBandColor)) {}
+      m_def(sources.def), m_codec(sources.codec), m_tones(sources.tones), m_texts(sources.texts),
+      m_extraTexts(sources.extraTexts), m_log(sources.log), m_bandLimits(std::move(sources.bandLimits)),
+      m_outOfBandColor(colorOfNumber(sources.outOfBandColor)), m_inBandColor(colorOfNumber(sources.inBandColor)) {}
 
 int ChannelTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : qBound(0, m_def.chCount, ChannelTable::Rows);
@@ -47,6 +48,10 @@ bool ChannelTableModel::isCell(int channel, int column) const {
 
 QString ChannelTableModel::cornerCaption() const {
     return m_def.captions().value(0);
+}
+
+QString ChannelTableModel::cellEditText(int channel, int column) const {
+    return m_extraTexts.text(QStringLiteral("edit.channelCell")).arg(channel).arg(m_def.captions().value(column));
 }
 
 QString ChannelTableModel::rowLabel(int channel) const {

@@ -120,8 +120,12 @@ public:
     // Replaces the table (an undo or redo) and resets the views.
     void restoreTable(const ChannelTable& table);
 
+    // What an edit of a cell is called in the undo history: the channel and the column's
+    // caption ("channel 2 Bandwidth").
+    QString cellEditText(int channel, int column) const;
+
 Q_SIGNALS:
-    void userEditStarted(const QString& mergeKey);
+    void userEditStarted(const QString& mergeKey, const QString& undoText);
     void userEditFinished();
     // After an edit the grid moves its current cell.
     void currentCellRequested(const QModelIndex& cell);
@@ -159,6 +163,7 @@ private:
     ChannelCodec& m_codec;
     const ToneCodec& m_tones;
     const InterfaceTexts& m_texts;
+    const ExtraTexts& m_extraTexts;
     ErrorLog* m_log;
     std::function<band::Limits()> m_bandLimits;
     QColor m_outOfBandColor;

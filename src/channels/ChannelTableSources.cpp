@@ -14,6 +14,7 @@ ChannelTableSources sourcesOf(EditorSession& session) {
             session.codec(),
             context.tones(),
             context.texts(),
+            context.extraTexts(),
             &context.errorLog(),
             [&session] { return session.bandLimits(); },
             context.program().outOfBandColor,

@@ -10,6 +10,7 @@ class ChannelCodec;
 class ChannelTable;
 class EditorSession;
 class ErrorLog;
+class ExtraTexts;
 class InterfaceTexts;
 class RadioImage;
 class ToneCodec;
@@ -28,6 +29,7 @@ struct ChannelTableSources {
     ChannelCodec& codec;
     const ToneCodec& tones;
     const InterfaceTexts& texts;
+    const ExtraTexts& extraTexts;
     ErrorLog* log = nullptr;
     std::function<band::Limits()> bandLimits;
     int outOfBandColor = ProgramSettings::DefaultOutOfBandColor; // colour numbers 0xBBGGRR

@@ -1,6 +1,7 @@
 #include "cli/CommandContext.h"
 #include "cli/DataFileCheck.h"
 #include "cli/StartedProgram.h"
+#include "cli/ToolTexts.h"
 #include "comm/DocumentTransfer.h"
 #include "comm/PortControl.h"
 #include "comm/PortMap.h"
@@ -134,7 +135,9 @@ public:
 private:
     // What the port dialog would offer, then the log line it leaves.
     void reportPortFailure(const TransferOutcome& outcome) {
-        m_c.err << outcome.portErrorText << '\n';
+        m_c.err << portmap::openFailureText(toolTexts(), m_job.portNumber, m_job.device, outcome.portError,
+                                            outcome.portErrorDetail)
+                << '\n';
         for (int n = 1; n <= PortControl::PortCount; ++n) {
             if (!m_port.deviceOf(n).isEmpty())
                 m_c.err << "  " << portmap::describePort(n, m_program.context().settings()) << '\n';

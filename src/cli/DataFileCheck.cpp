@@ -1,5 +1,6 @@
 #include "cli/DataFileCheck.h"
 
+#include "cli/ToolTexts.h"
 #include "core/DataFile.h"
 
 #include <QDir>
@@ -10,7 +11,7 @@ QString notRadioDataText(const QString& path) {
     QByteArray bytes;
     if (!datafile::readFile(path, datafile::FileSize + 1, &bytes).ok)
         return {};
-    const QString reason = datafile::whyNotRadioData(bytes);
+    const QString reason = datafile::whyNotRadioData(bytes, toolTexts());
     if (reason.isEmpty())
         return {};
     return QDir::toNativeSeparators(path) + QStringLiteral(" is not radio data: ") + reason + QLatin1Char('.');

@@ -2,6 +2,7 @@
 
 #include "comm/PosixTtyPort.h"
 #include "comm/QtSerialPortDevice.h"
+#include "core/ExtraTexts.h"
 #include "core/SettingsFile.h"
 
 #include <QDir>
@@ -115,20 +116,22 @@ bool lacksAccess(const QString& device) {
     return ::access(path.constData(), F_OK) == 0 && ::access(path.constData(), R_OK | W_OK) != 0;
 }
 
-QString openFailureText(const QString& device, PortError kind, const QString& detail) {
+QString openFailureText(const ExtraTexts& texts, int number, const QString& device, PortError kind,
+                        const QString& detail) {
+    if (device.isEmpty())
+        return texts.text(QStringLiteral("port.noDevice")).arg(portKey(number));
     switch (kind) {
     case PortError::PermissionDenied: {
         const QString group = groupOwning(device);
-        return QStringLiteral("No permission to open %1: the user must be a member of the group \"%2\" that owns "
-                              "the device (for instance: sudo usermod -aG %2 $USER, then log in again).")
+        return texts.text(QStringLiteral("port.noPermission"))
             .arg(device, group.isEmpty() ? QStringLiteral("dialout") : group);
     }
     case PortError::NotFound:
-        return QStringLiteral("%1 does not exist (is the programming cable plugged in?)").arg(device);
+        return texts.text(QStringLiteral("port.notFound")).arg(device);
     case PortError::Busy:
-        return QStringLiteral("%1 is in use by another program").arg(device);
+        return texts.text(QStringLiteral("port.busy")).arg(device);
     default:
-        return QStringLiteral("Cannot open %1: %2").arg(device, detail);
+        return texts.text(QStringLiteral("port.cannotOpen")).arg(device, detail);
     }
 }
 

@@ -7,6 +7,7 @@
 
 namespace qrt {
 
+class ExtraTexts;
 class SettingsFile;
 
 // Which device a port number 1..16 stands for.
@@ -38,9 +39,12 @@ bool parsePortArgument(const QString& text, int* number, QString* device);
 
 // True when the user may not read and write the device (as opposed to it being in use).
 bool lacksAccess(const QString& device);
-// The message for a failed open. For a permission failure it names the group that owns
-// the device, which the user must belong to.
-QString openFailureText(const QString& device, PortError kind, const QString& detail);
+// The message for a failed open of port `number`, in the language of the texts: the port
+// stands for no device (an empty device), or why the device did not open, with the
+// system's detail where the kind of failure does not say enough. For a permission failure
+// it names the group that owns the device, which the user must belong to.
+QString openFailureText(const ExtraTexts& texts, int number, const QString& device, PortError kind,
+                        const QString& detail);
 
 } // namespace portmap
 } // namespace qrt

@@ -1,7 +1,5 @@
 #include "comm/PosixTtyPort.h"
 
-#include "comm/PortMap.h"
-
 #include <QFile>
 
 #include <cerrno>
@@ -31,7 +29,7 @@ bool PosixTtyPort::open() {
                                : e == EACCES ? PortError::PermissionDenied
                                : e == EBUSY  ? PortError::Busy
                                              : PortError::Other;
-        setError(kind, portmap::openFailureText(m_device, kind, QString::fromLocal8Bit(std::strerror(e))));
+        setError(kind, QString::fromLocal8Bit(std::strerror(e)));
         return false;
     }
     // One program at a time on the line: a second program's bytes would corrupt both
@@ -41,15 +39,14 @@ bool PosixTtyPort::open() {
         const int e = errno;
         ::close(fd);
         const PortError kind = e == EWOULDBLOCK ? PortError::Busy : PortError::Other;
-        setError(kind, portmap::openFailureText(m_device, kind, QString::fromLocal8Bit(std::strerror(e))));
+        setError(kind, QString::fromLocal8Bit(std::strerror(e)));
         return false;
     }
     termios tio{};
     if (::tcgetattr(fd, &tio) != 0) {
         const int e = errno;
         ::close(fd);
-        setError(PortError::Other,
-                 portmap::openFailureText(m_device, PortError::Other, QString::fromLocal8Bit(std::strerror(e))));
+        setError(PortError::Other, QString::fromLocal8Bit(std::strerror(e)));
         return false;
     }
     ::cfmakeraw(&tio);

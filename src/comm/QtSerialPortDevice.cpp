@@ -50,7 +50,7 @@ bool QtSerialPortDevice::open() {
             kind = PortError::NotFound;
         else if (e == QSerialPort::PermissionError)
             kind = portmap::lacksAccess(m_device) ? PortError::PermissionDenied : PortError::Busy;
-        setError(kind, portmap::openFailureText(m_device, kind, m_port->errorString()));
+        setError(kind, m_port->errorString());
         m_port->clearError();
         return false;
     }
@@ -60,7 +60,7 @@ bool QtSerialPortDevice::open() {
     if (::flock(int(m_port->handle()), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
         m_port->close();
         m_port->clearError();
-        setError(PortError::Busy, portmap::openFailureText(m_device, PortError::Busy, {}));
+        setError(PortError::Busy, {});
         return false;
     }
 #endif
@@ -68,7 +68,7 @@ bool QtSerialPortDevice::open() {
                             m_port->setParity(QSerialPort::NoParity) && m_port->setStopBits(QSerialPort::OneStop) &&
                             m_port->setFlowControl(QSerialPort::NoFlowControl);
     if (!configured) {
-        setError(PortError::Other, portmap::openFailureText(m_device, PortError::Other, m_port->errorString()));
+        setError(PortError::Other, m_port->errorString());
         m_port->close();
         m_port->clearError();
         return false;

@@ -1,6 +1,5 @@
 #include "comm/RadioTransfer.h"
 
-#include "comm/PortMap.h"
 #include "core/ErrorLog.h"
 
 namespace qrt {
@@ -61,14 +60,12 @@ bool RadioTransfer::openPort() {
     m_outcome->portOpenFailed = false;
     if (m_job->device.isEmpty()) {
         m_outcome->portError = PortError::NotFound;
-        m_outcome->portErrorText =
-            portmap::portKey(m_job->portNumber) + QStringLiteral(" stands for no serial device on this computer");
     } else {
         m_port = m_portFactory(m_job->device);
         if (m_port->open())
             return true;
         m_outcome->portError = m_port->error();
-        m_outcome->portErrorText = m_port->errorText();
+        m_outcome->portErrorDetail = m_port->errorDetail();
         m_port.reset();
     }
     m_outcome->portOpenFailed = true;

@@ -17,7 +17,7 @@ class SerialPort {
 public:
     virtual ~SerialPort() = default;
 
-    // Opens the device at the fixed line settings; false with error() and errorText() set.
+    // Opens the device at the fixed line settings; false with error() and errorDetail() set.
     virtual bool open() = 0;
     virtual bool close() = 0;
     virtual bool isOpen() const = 0;
@@ -31,17 +31,18 @@ public:
 
     virtual QString device() const = 0;
     PortError error() const { return m_error; }
-    QString errorText() const { return m_errorText; }
+    // The system's own words for the failure, when it gave any (see portmap::openFailureText).
+    QString errorDetail() const { return m_errorDetail; }
 
 protected:
-    void setError(PortError error, const QString& text) {
+    void setError(PortError error, const QString& detail) {
         m_error = error;
-        m_errorText = text;
+        m_errorDetail = detail;
     }
 
 private:
     PortError m_error = PortError::None;
-    QString m_errorText;
+    QString m_errorDetail;
 };
 
 // Makes the port object for a device path: a pseudo-terminal gets the plain terminal

@@ -67,10 +67,10 @@ struct TransferOutcome {
     QList<int> messages;
 
     // The port did not open: the caller shows the port dialog, then logs the failure
-    // (PortControl::logOpenFailure).
+    // (PortControl::logOpenFailure). portmap::openFailureText tells the user why.
     bool portOpenFailed = false;
     PortError portError = PortError::None;
-    QString portErrorText;
+    QString portErrorDetail;
 
     // Write: the serial list is to move to its next number (cmdSeqSwitch_Click with 1).
     bool advanceSerial = false;

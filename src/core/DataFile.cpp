@@ -1,6 +1,7 @@
 #include "core/DataFile.h"
 
 #include "core/ErrorLog.h"
+#include "core/ExtraTexts.h"
 #include "core/RadioImage.h"
 
 #include <QDir>
@@ -60,16 +61,15 @@ int addressOfOffset(int offset) {
     return offset - HeaderSize;
 }
 
-QString whyNotRadioData(const QByteArray& fileBytes) {
+QString whyNotRadioData(const QByteArray& fileBytes, const ExtraTexts& texts) {
     if (fileBytes.isEmpty())
-        return QStringLiteral("the file is empty");
+        return texts.text(QStringLiteral("file.notData.empty"));
     if (fileBytes.size() > FileSize)
-        return QStringLiteral("the file holds more than %1 bytes, a data file exactly %1").arg(FileSize);
+        return texts.text(QStringLiteral("file.notData.tooLong")).arg(FileSize);
     if (fileBytes.size() < FileSize)
-        return QStringLiteral("the file holds %1 bytes, a data file %2").arg(fileBytes.size()).arg(FileSize);
+        return texts.text(QStringLiteral("file.notData.tooShort")).arg(fileBytes.size()).arg(FileSize);
     if (!fileBytes.startsWith(HeaderText))
-        return QStringLiteral("the file does not begin with \"%1\" as every saved data file does")
-            .arg(QString::fromLatin1(HeaderText));
+        return texts.text(QStringLiteral("file.notData.header")).arg(QString::fromLatin1(HeaderText));
     return {};
 }
 

@@ -5,6 +5,7 @@
 
 namespace qrt {
 
+class ExtraTexts;
 class RadioImage;
 
 // The radio data file: "KW5182", radio addresses 0x006-0x00F, 16 filler bytes 0xFF,
@@ -33,10 +34,11 @@ QByteArray fileLayout(const RadioImage& image);
 // Radio address held at a file offset, or -1 for the header text and the filler.
 int addressOfOffset(int offset);
 
-// Why a file's bytes are not radio data, empty when they are: a saved data file always
-// holds exactly FileSize bytes and begins with HeaderText. Give the whole file or at least
-// its first FileSize + 1 bytes, so that a longer file is told apart.
-QString whyNotRadioData(const QByteArray& fileBytes);
+// Why a file's bytes are not radio data, in the language of the texts; empty when they
+// are: a saved data file always holds exactly FileSize bytes and begins with HeaderText.
+// Give the whole file or at least its first FileSize + 1 bytes, so that a longer file is
+// told apart.
+QString whyNotRadioData(const QByteArray& fileBytes, const ExtraTexts& texts);
 
 // Reads at most maxBytes from the start of the file.
 Status readFile(const QString& path, int maxBytes, QByteArray* bytes);

@@ -9,14 +9,18 @@
 
 namespace qrt {
 
+namespace {
+// What the document's own user actions are called in the undo history (interface texts).
+constexpr int TextModel = 371;           // "Model Type"
+constexpr int TextBand = 372;            // "Frequency"
+constexpr int TextRestoreDefaults = 400; // "Restore Default Setting"
+} // namespace
+
 // A user action of the document itself, recorded like the models' actions.
 class Document::EditScope {
 public:
-    // name: the undo entry's name when the key does not name the edit.
-    EditScope(Document* document, const QString& key, const QString& name = {}) : m_document(document) {
-        m_document->beginUserEdit(key);
-        if (m_document->m_editDepth == 1)
-            m_document->m_editName = name;
+    EditScope(Document* document, const QString& key, const QString& undoText) : m_document(document) {
+        m_document->beginUserEdit(key, undoText);
     }
     ~EditScope() { m_document->endUserEdit(); }
     EditScope(const EditScope&) = delete;
@@ -36,7 +40,7 @@ Document::Document(AppContext& context, QObject* parent)
       m_channelModel(std::make_unique<channels::ChannelTableModel>(channels::sourcesOf(m_session))),
       m_settings(std::make_unique<options::SettingsModel>(m_session.image(), context.texts(), &context.errorLog())),
       m_volume(std::make_unique<options::VolumeDialogModel>(m_session.image(), context.texts())),
-      m_pttIdPause(std::make_unique<options::PttIdPauseDialogModel>(m_session.image())) {
+      m_pttIdPause(std::make_unique<options::PttIdPauseDialogModel>(m_session.image(), context.texts())) {
     m_session.setSettingsRefresh(m_settings.get());
     m_session.setChannelRefresh(m_channelModel.get());
     recordEditsOf(m_channelModel.get());
@@ -72,13 +76,13 @@ DocumentState Document::captureState() const {
     return {image().bytes(), channels(), m_session.bandState(), m_session.currentFilePath()};
 }
 
-void Document::beginUserEdit(const QString& mergeKey) {
+void Document::beginUserEdit(const QString& mergeKey, const QString& undoText) {
     if (m_applyingState)
         return;
     if (m_editDepth++ > 0)
         return;
     m_editKey = mergeKey;
-    m_editName.clear();
+    m_editText = undoText;
     m_stateBeforeEdit = captureState();
 }
 
@@ -90,8 +94,7 @@ void Document::endUserEdit() {
         return;
     const QByteArray before = m_stateBeforeEdit.image;
     const int mergeId = m_editKey.isEmpty() ? DocumentEditCommand::NoMerge : mergeIdOf(m_editKey);
-    const QString name = m_editName.isEmpty() ? m_editKey : m_editName;
-    m_undo.push(new DocumentEditCommand(name, mergeId, std::move(m_stateBeforeEdit), std::move(after),
+    m_undo.push(new DocumentEditCommand(m_editText, mergeId, std::move(m_stateBeforeEdit), std::move(after),
                                         [this](const DocumentState& state) { applyState(state); }));
     announceChanges(before);
 }
@@ -204,28 +207,28 @@ FileResult Document::saveAs(const QString& path) {
 FileResult Document::restoreDefaults() {
     if (m_locked)
         return {false, 0, QString()};
-    const EditScope edit(this, QString());
+    const EditScope edit(this, QString(), m_context.text(TextRestoreDefaults));
     return m_session.restoreDefaults();
 }
 
 void Document::chooseModel(int position) {
     if (m_locked)
         return;
-    const EditScope edit(this, QStringLiteral("cboModel"));
+    const EditScope edit(this, QStringLiteral("cboModel"), m_context.text(TextModel));
     m_session.chooseModel(position);
 }
 
 void Document::chooseBand(int position) {
     if (m_locked)
         return;
-    const EditScope edit(this, QString());
+    const EditScope edit(this, QString(), m_context.text(TextBand));
     m_session.chooseBand(position);
 }
 
 void Document::chooseCustomBand(const QString& minText, const QString& maxText) {
     if (m_locked)
         return;
-    const EditScope edit(this, QString());
+    const EditScope edit(this, QString(), m_context.text(TextBand));
     m_session.chooseCustomBand(minText, maxText);
 }
 
@@ -241,10 +244,10 @@ void Document::applyRadioWrite(const QByteArray& newImage) {
     announceChanges(before);
 }
 
-bool Document::writeBytes(int address, const QByteArray& bytes, const QString& mergeKey) {
+bool Document::writeBytes(int address, const QByteArray& bytes, const QString& undoText) {
     if (m_locked || !image().contains(address, int(bytes.size())))
         return false;
-    const EditScope edit(this, mergeKey);
+    const EditScope edit(this, QString(), undoText);
     m_session.encodeChannels();
     m_session.image().write(address, bytes);
     // Repairs belong to the refresh after a read or an open, not to bytes typed on purpose.

@@ -83,12 +83,12 @@ public:
     void applyRadioWrite(const QByteArray& image);
     // The channel table encoded into the image, as before a save or a write.
     void encodeChannels();
-    // Bytes typed into the image (the memory viewer), as one user edit: the channel table
+    // Bytes typed into the image (the memory viewer), as one user edit called undoText: the channel table
     // is encoded first, the bytes are stored exactly as given, and every view then shows the
     // image without writing anything back into it (a value out of a list's range shows as
     // the refresh would repair it, and stays in the image). False, with nothing changed,
     // when the bytes do not fit the image or the interface is locked.
-    bool writeBytes(int address, const QByteArray& bytes, const QString& mergeKey);
+    bool writeBytes(int address, const QByteArray& bytes, const QString& undoText);
 
 Q_SIGNALS:
     // Bytes [first, first + count) of the image may have changed.
@@ -100,7 +100,7 @@ private:
     class EditScope;
     // Records the user actions of a model (one with userEditStarted/userEditFinished).
     template <class Model> void recordEditsOf(Model* model);
-    void beginUserEdit(const QString& mergeKey);
+    void beginUserEdit(const QString& mergeKey, const QString& undoText);
     void endUserEdit();
     DocumentState captureState() const;
     void applyState(const DocumentState& state);
@@ -128,7 +128,7 @@ private:
     int m_editDepth = 0;
     bool m_applyingState = false;
     QString m_editKey;
-    QString m_editName;
+    QString m_editText;
     DocumentState m_stateBeforeEdit;
     QHash<QString, int> m_mergeIds;
 };

@@ -15,6 +15,8 @@ public:
     using Apply = std::function<void(const DocumentState&)>;
     static constexpr int NoMerge = -1;
 
+    // text: what the Edit menu calls the step; mergeId: the control whose consecutive edits
+    // merge (NoMerge for none).
     DocumentEditCommand(const QString& text, int mergeId, DocumentState before, DocumentState after, Apply apply);
 
     void undo() override;

@@ -1,5 +1,6 @@
 #include "memview/MemoryGridModel.h"
 
+#include "core/AppContext.h"
 #include "document/Document.h"
 #include "memview/ByteTexts.h"
 
@@ -64,7 +65,23 @@ int MemoryGridModel::imageSize() const {
 
 void MemoryGridModel::setTableMaxAddr(int address) {
     m_tableMaxAddr = address;
+    const int rows = rowsBelow(address);
+    if (rows > m_rows) {
+        beginInsertRows({}, m_rows, rows - 1);
+        resizeRows(rows);
+        endInsertRows();
+    } else if (rows < m_rows) {
+        beginRemoveRows({}, rows, m_rows - 1);
+        resizeRows(rows);
+        endRemoveRows();
+    }
     fillEmptyCellsInReach();
+}
+
+void MemoryGridModel::resizeRows(int rows) {
+    m_rows = rows;
+    m_shown.resize(size_t(rows) * BytesPerRow, -1);
+    m_marked.resize(size_t(rows) * BytesPerRow, 0);
 }
 
 bool MemoryGridModel::isMarked(int address) const {
@@ -126,7 +143,8 @@ bool MemoryGridModel::setData(const QModelIndex& index, const QVariant& value, i
     for (int i = 0; i < bytes.size(); ++i)
         bytes[i] = char(std::max<qint16>(m_shown[size_t(i)], 0));
     bytes[address] = char(typed.value);
-    if (!storeGrid(0, bytes))
+    const QString where = QStringLiteral("%1").arg(address, 4, 16, QLatin1Char('0')).toUpper();
+    if (!storeGrid(0, bytes, m_document.context().extraText(QStringLiteral("edit.memoryByte")).arg(where)))
         return false;
     m_shown[size_t(address)] = qint16(typed.value);
     Q_EMIT dataChanged(index, index);
@@ -141,7 +159,8 @@ bool MemoryGridModel::fill(int start, int end, quint8 value) {
     catchUp();
     // The rest of the grid already equals the image, so storing the grid comes down to the
     // range itself; the filled cells show the value once it is stored.
-    if (!storeGrid(start, QByteArray(end - start + 1, char(value))))
+    if (!storeGrid(start, QByteArray(end - start + 1, char(value)),
+                   m_document.context().extraText(QStringLiteral("edit.partFill"))))
         return false;
     const int lastInGrid = std::min(end, lastAddress());
     for (int i = start; i <= lastInGrid; ++i)
@@ -151,8 +170,8 @@ bool MemoryGridModel::fill(int start, int end, quint8 value) {
     return true;
 }
 
-bool MemoryGridModel::storeGrid(int address, const QByteArray& bytes) {
-    return m_document.writeBytes(address, bytes, QString());
+bool MemoryGridModel::storeGrid(int address, const QByteArray& bytes, const QString& undoText) {
+    return m_document.writeBytes(address, bytes, undoText);
 }
 
 // Before the grid is stored it must show the image as it is now: the channel table is

@@ -12,9 +12,9 @@ class Document;
 namespace qrt::memview {
 
 // The image as a grid of 16 bytes a row, each cell two hexadecimal digits, the rows
-// labelled with their first address ("0010H"). The rows are fixed when the grid is made
-// (addresses below the highest shown address of that moment); a later highest address
-// changes only how far refresh and editing reach.
+// labelled with their first address ("0010H"): one row for each line address below the
+// highest shown address, which bounds how far refresh and editing reach. A new highest
+// address takes effect at once; the rows that stay keep their cells and marks.
 //
 // A refresh writes the image into the cells and marks in red the cells whose value
 // differs from what they showed; the grid refreshes itself after every change of the
@@ -43,6 +43,7 @@ public:
     // The highest address that refresh and editing reach: the highest shown address,
     // bounded by the rows and the image.
     int lastAddress() const;
+    int tableMaxAddr() const { return m_tableMaxAddr; }
     void setTableMaxAddr(int address);
     int imageSize() const;
     bool isMarked(int address) const;
@@ -67,9 +68,10 @@ Q_SIGNALS:
 
 private:
     bool reaches(int address) const { return address >= 0 && address <= lastAddress(); }
+    void resizeRows(int rows);
     void catchUp();
     void fillEmptyCellsInReach();
-    bool storeGrid(int address, const QByteArray& bytes);
+    bool storeGrid(int address, const QByteArray& bytes, const QString& undoText);
     void announceAll(const QList<int>& roles);
 
     Document& m_document;

@@ -1,5 +1,6 @@
 #include "memview/PartFill.h"
 
+#include "core/ExtraTexts.h"
 #include "memview/ByteTexts.h"
 
 namespace qrt::memview::partfill {
@@ -10,14 +11,14 @@ using bytetext::NumberStatus;
 
 constexpr int LargestValue = 255;
 
-QString baseWord(Base base) {
+QString baseWord(Base base, const ExtraTexts& texts) {
     switch (base) {
     case Base::Decimal:
-        return QStringLiteral("decimal");
+        return texts.text(QStringLiteral("fill.decimal"));
     case Base::Binary:
-        return QStringLiteral("binary");
+        return texts.text(QStringLiteral("fill.binary"));
     default:
-        return QStringLiteral("hexadecimal");
+        return texts.text(QStringLiteral("fill.hexadecimal"));
     }
 }
 
@@ -33,12 +34,12 @@ int radixOf(Base base) {
 }
 
 // Reads one address; an empty problem means it was read.
-QString readAddress(const QString& caption, const QString& text, int imageSize, int* address) {
+QString readAddress(const QString& caption, const QString& text, int imageSize, const ExtraTexts& texts, int* address) {
     const bytetext::ReadNumber read = bytetext::readNumber(text, 16, 0xFFFF + 1);
     if (read.status != NumberStatus::Ok)
-        return QStringLiteral("%1 \"%2\" is not a hexadecimal number.").arg(caption, text.trimmed());
+        return texts.text(QStringLiteral("fill.addressNotHex")).arg(caption, text.trimmed());
     if (read.value >= imageSize)
-        return QStringLiteral("%1 %2H is outside the memory (%3H - %4H).")
+        return texts.text(QStringLiteral("fill.addressOutside"))
             .arg(caption, text.trimmed().toUpper(), addressText(0), addressText(imageSize - 1));
     *address = read.value;
     return {};
@@ -54,24 +55,24 @@ QString addressText(int address) {
     return QStringLiteral("%1").arg(address, 4, 16, QLatin1Char('0')).toUpper();
 }
 
-Plan plan(const Request& request, int imageSize) {
+Plan plan(const Request& request, int imageSize, const ExtraTexts& texts) {
     Plan result;
     if (request.base < 0 || request.base >= int(baseNames().size()))
         return result;
     const Base base = Base(request.base);
     const bytetext::ReadNumber value = bytetext::readNumber(request.value, radixOf(base), LargestValue);
     if (value.status == NumberStatus::Negative) {
-        result.problem = QStringLiteral("Fill Data must not be negative.");
+        result.problem = texts.text(QStringLiteral("fill.negative"));
         return result;
     }
     if (value.status != NumberStatus::Ok) {
         result.problem =
-            QStringLiteral("Fill Data \"%1\" is not a %2 number.").arg(request.value.trimmed(), baseWord(base));
+            texts.text(QStringLiteral("fill.notANumber")).arg(request.value.trimmed(), baseWord(base, texts));
         return result;
     }
-    result.problem = readAddress(QStringLiteral("Start Addr"), request.start, imageSize, &result.start);
+    result.problem = readAddress(QStringLiteral("Start Addr"), request.start, imageSize, texts, &result.start);
     if (result.problem.isEmpty())
-        result.problem = readAddress(QStringLiteral("End Addr"), request.end, imageSize, &result.end);
+        result.problem = readAddress(QStringLiteral("End Addr"), request.end, imageSize, texts, &result.end);
     if (!result.problem.isEmpty())
         return result;
     result.value = value.value;

@@ -3,6 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+namespace qrt {
+class ExtraTexts;
+}
+
 namespace qrt::memview {
 
 // The part fill: one value for every byte of an address range, typed in base 16, 10 or 2;
@@ -30,7 +34,9 @@ struct Plan {
     int end = -1;
 };
 
-Plan plan(const Request& request, int imageSize);
+// The problem is told in the language of the texts; the captions it names ("Fill Data",
+// "Start Addr") are the dialog's own, English in every language.
+Plan plan(const Request& request, int imageSize, const ExtraTexts& texts);
 // An address as the dialog shows it: four hexadecimal digits.
 QString addressText(int address);
 

@@ -1,15 +1,24 @@
 #include "options/PttIdPauseDialogModel.h"
 
+#include "core/InterfaceTexts.h"
 #include "core/RadioImage.h"
 
 namespace qrt::options {
 
-PttIdPauseDialogModel::PttIdPauseDialogModel(RadioImage& image, QObject* parent)
-    : UserEditNotifier(parent), m_image(image) {
+namespace {
+constexpr int TextTitle = 387; // "PTT ID Pause In Channel Set"
+}
+
+PttIdPauseDialogModel::PttIdPauseDialogModel(RadioImage& image, const InterfaceTexts& texts, QObject* parent)
+    : UserEditNotifier(parent), m_image(image), m_texts(texts) {
     for (int i = 0; i < Channels; ++i) {
         m_boxes[size_t(i)].name = QStringLiteral("chkPttIdPauseChSet") + QString::number(i);
         m_boxes[size_t(i)].kind = ControlKind::Check;
     }
+}
+
+QString PttIdPauseDialogModel::undoText() const {
+    return m_texts.text(TextTitle);
 }
 
 const Control* PttIdPauseDialogModel::control(const QString& name) const {
@@ -36,7 +45,7 @@ void PttIdPauseDialogModel::open() {
 }
 
 bool PttIdPauseDialogModel::setChecked(int index, bool on) {
-    const UserEditScope edit(this, QStringLiteral("chkPttIdPauseChSet%1").arg(index));
+    const UserEditScope edit(this, QStringLiteral("chkPttIdPauseChSet%1").arg(index), undoText());
     if (index < 0 || index >= Channels)
         return false;
     if (m_boxes[size_t(index)].checked == on)
@@ -60,7 +69,7 @@ bool PttIdPauseDialogModel::setChecked(int index, bool on) {
 }
 
 void PttIdPauseDialogModel::selectOption(bool all) {
-    const UserEditScope edit(this, QString());
+    const UserEditScope edit(this, QString(), undoText());
     m_all = all;
     m_none = !all;
     m_pauseSetBusy = true;

@@ -6,8 +6,9 @@
 #include <array>
 
 namespace qrt {
+class InterfaceTexts;
 class RadioImage;
-}
+} // namespace qrt
 
 namespace qrt::options {
 
@@ -20,7 +21,7 @@ public:
     static constexpr int FlagBit = 6;
     static int flagAddress(int channel) { return 16 * channel + 13; } // channel 1..16
 
-    explicit PttIdPauseDialogModel(RadioImage& image, QObject* parent = nullptr);
+    PttIdPauseDialogModel(RadioImage& image, const InterfaceTexts& texts, QObject* parent = nullptr);
 
     // Opening: the boxes from the image.
     void open();
@@ -44,7 +45,11 @@ private:
     void selectOption(bool all);
     void setBox(int index, bool on);
 
+    // What every change in the dialog is called in the undo history: its title.
+    QString undoText() const;
+
     RadioImage& m_image;
+    const InterfaceTexts& m_texts;
     std::array<Control, Channels> m_boxes;
     bool m_all = false;
     bool m_none = false;

@@ -41,6 +41,10 @@ struct Repair {
 
 struct FieldDesc {
     const char* name;
+    // The interface text that captions the control: its own text or its label's. A
+    // control of a numbered row (VOX compare level, autodial row, radio ID digit) shares
+    // the caption of its group.
+    int caption = -1;
     ControlKind kind;
     Encoding encoding;
     int address;

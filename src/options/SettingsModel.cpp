@@ -24,7 +24,49 @@ QString voxName(int level) {
     return QStringLiteral("cboVoxCmpDat") + QString::number(level);
 }
 
+// Captions of the controls that are not fields of the image (interface text indices).
+constexpr int TextNewCode = 364;    // "Set New Program Code"
+constexpr int TextNewCodeBox = 365; // "New Program Code"
+constexpr int TextImportSerial = 404;
+constexpr int TextAutoNextSerial = 329;
+constexpr int TextVoxCompare = 401;
+constexpr int TextLevelUnit = 402; // "级" after a VOX compare level in Chinese
+constexpr int TextTwoTone = 325;
+constexpr int TextAutodialList = 257;
+
+int captionOfOtherControl(const QString& name) {
+    static const QHash<QString, int> captions = {
+        {QStringLiteral("chkNewRdWrCode"), TextNewCode},
+        {QStringLiteral("txtNewRdWrCode"), TextNewCodeBox},
+        {QStringLiteral("cboImportSeq"), TextImportSerial},
+        {QStringLiteral("chkAutoNextSn"), TextAutoNextSerial},
+    };
+    return captions.value(name, -1);
+}
+
+// The row of a numbered control: "txtAutoMem3" is row 4.
+QString rowNumberOf(const QString& name) {
+    qsizetype digits = name.size();
+    while (digits > 0 && name.at(digits - 1).isDigit())
+        --digits;
+    return QString::number(name.mid(digits).toInt() + 1);
+}
+
 } // namespace
+
+QString SettingsModel::undoTextOf(const QString& name) const {
+    const FieldDesc* f = findField(name);
+    const int caption = f ? f->caption : captionOfOtherControl(name);
+    QString text = caption >= 0 ? m_texts.text(caption).trimmed() : QString();
+    if (f && f->encoding == Encoding::VoxCompare)
+        text += QLatin1Char(' ') + QString::number(f->param) + m_texts.text(TextLevelUnit);
+    else if (f && (f->encoding == Encoding::RadioIdDigit ||
+                   (f->encoding == Encoding::DtmfText && f->caption == TextAutodialList)))
+        text += QLatin1Char(' ') + rowNumberOf(name);
+    return text;
+}
+
+namespace {} // namespace
 
 SettingsModel::SettingsModel(RadioImage& image, const InterfaceTexts& texts, ErrorLog* log, QObject* parent)
     : UserEditNotifier(parent), m_image(image), m_texts(texts), m_log(log), m_newCodeBlock(NewCodeSize, '\0') {
@@ -207,7 +249,7 @@ void SettingsModel::repairVoxCompare() {
 }
 
 void SettingsModel::pressVoxCompareDefault() {
-    const UserEditScope edit(this, QStringLiteral("cmdVoxCmpDefault"));
+    const UserEditScope edit(this, QStringLiteral("cmdVoxCmpDefault"), m_texts.text(TextVoxCompare));
     restoreVoxCompareDefaults();
 }
 
@@ -228,7 +270,7 @@ void SettingsModel::restoreVoxCompareDefaults() {
 // ---- user changes ----
 
 bool SettingsModel::selectItem(const QString& name, int item) {
-    const UserEditScope edit(this, name);
+    const UserEditScope edit(this, name, undoTextOf(name));
     Control* c = find(name);
     if (!c || (c->kind != ControlKind::List && c->kind != ControlKind::KeyList) || item < 0 || item >= c->items.size())
         return false;
@@ -262,7 +304,7 @@ bool SettingsModel::selectItem(const QString& name, int item) {
 }
 
 bool SettingsModel::setChecked(const QString& name, bool on) {
-    const UserEditScope edit(this, name);
+    const UserEditScope edit(this, name, undoTextOf(name));
     Control* c = find(name);
     if (!c || c->kind != ControlKind::Check)
         return false;
@@ -277,7 +319,7 @@ bool SettingsModel::setChecked(const QString& name, bool on) {
 }
 
 bool SettingsModel::setText(const QString& name, const QString& text) {
-    const UserEditScope edit(this, name);
+    const UserEditScope edit(this, name, undoTextOf(name));
     Control* c = find(name);
     if (!c || c->kind != ControlKind::Text || c->readOnly)
         return false;
@@ -336,7 +378,7 @@ void SettingsModel::showInfoTexts() {
 }
 
 bool SettingsModel::editTwoTone(int code, int column, const QString& text) {
-    const UserEditScope edit(this, QStringLiteral("vsfgTwoTone%1.%2").arg(code).arg(column));
+    const UserEditScope edit(this, QStringLiteral("vsfgTwoTone%1.%2").arg(code).arg(column), m_texts.text(TextTwoTone));
     if (!m_twoTone.edit(m_image, code, column, text))
         return false;
     Q_EMIT twoToneChanged();
@@ -346,7 +388,7 @@ bool SettingsModel::editTwoTone(int code, int column, const QString& text) {
 // ---- serial numbers ----
 
 int SettingsModel::importSerialNumbers(const QString& path) {
-    const UserEditScope edit(this, QString());
+    const UserEditScope edit(this, QString(), m_texts.text(TextImportSerial));
     Control& list = ctl(QStringLiteral("cboImportSeq"));
     const bool hadSelection = list.item >= 0;
     list.items.clear();
@@ -377,7 +419,7 @@ int SettingsModel::importSerialNumbers(const QString& path) {
 }
 
 void SettingsModel::seqSwitch(int direction) {
-    const UserEditScope edit(this, QStringLiteral("cboImportSeq"));
+    const UserEditScope edit(this, QStringLiteral("cboImportSeq"), m_texts.text(TextImportSerial));
     const Control& list = ctl(QStringLiteral("cboImportSeq"));
     const int count = int(list.items.size());
     if (count == 0)

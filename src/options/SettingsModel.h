@@ -39,6 +39,9 @@ public:
     // Every control this model holds, the refreshed ones first.
     QStringList names() const;
     const Control* control(const QString& name) const;
+    // What an undo step of a user change of the control is called: the control's caption
+    // in the interface language, with the row of a control in a numbered group.
+    QString undoTextOf(const QString& name) const;
 
     // User changes, through the same rules as the views' handlers. False when the name is
     // unknown, the control is of another kind, or the item is not in the list.

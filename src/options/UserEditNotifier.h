@@ -16,15 +16,17 @@ public:
 
 Q_SIGNALS:
     // mergeKey names the control; consecutive edits with the same non-empty key may merge.
-    void userEditStarted(const QString& mergeKey);
+    // undoText tells the user in words what the edit changed ("Beep"), as the Edit menu
+    // shows it after "Undo".
+    void userEditStarted(const QString& mergeKey, const QString& undoText);
     void userEditFinished();
 };
 
 // Emits the started/finished pair around a scope.
 class UserEditScope {
 public:
-    UserEditScope(UserEditNotifier* notifier, const QString& mergeKey) : m_notifier(notifier) {
-        Q_EMIT m_notifier->userEditStarted(mergeKey);
+    UserEditScope(UserEditNotifier* notifier, const QString& mergeKey, const QString& undoText) : m_notifier(notifier) {
+        Q_EMIT m_notifier->userEditStarted(mergeKey, undoText);
     }
     ~UserEditScope() { Q_EMIT m_notifier->userEditFinished(); }
     UserEditScope(const UserEditScope&) = delete;

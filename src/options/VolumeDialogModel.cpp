@@ -11,8 +11,10 @@ namespace qrt::options {
 namespace {
 constexpr quint8 Defaults[VolumeDialogModel::Steps + 1] = {0x00, 0x45, 0x94, 0x78, 0xE3, 0x4F,
                                                            0xB9, 0x9C, 0xAD, 0xAF, 0xFD};
+constexpr int TextSetVolume = 334;
 constexpr int TextVolume = 335;
 constexpr int TextLevel = 336;
+constexpr int TextUseThisSet = 338;
 } // namespace
 
 VolumeDialogModel::VolumeDialogModel(RadioImage& image, const InterfaceTexts& texts, QObject* parent)
@@ -49,7 +51,7 @@ void VolumeDialogModel::open() {
 }
 
 bool VolumeDialogModel::selectStep(int step, int item) {
-    const UserEditScope edit(this, QStringLiteral("cboVolumeDat%1").arg(step));
+    const UserEditScope edit(this, QStringLiteral("cboVolumeDat%1").arg(step), stepLabel(step).simplified());
     if (step < 1 || step > Steps || item < 0 || item >= voiceseq::Size)
         return false;
     Control& c = m_steps[size_t(step - 1)];
@@ -60,7 +62,7 @@ bool VolumeDialogModel::selectStep(int step, int item) {
 }
 
 void VolumeDialogModel::setUseThisSet(bool on) {
-    const UserEditScope edit(this, QStringLiteral("chkVolumeIic"));
+    const UserEditScope edit(this, QStringLiteral("chkVolumeIic"), m_texts.text(TextUseThisSet));
     // Only a change of the box writes the mark: an "off" box may stand for any value but 0x5A.
     if (m_useThisSet.checked == on)
         return;
@@ -70,7 +72,7 @@ void VolumeDialogModel::setUseThisSet(bool on) {
 }
 
 void VolumeDialogModel::restoreDefaults() {
-    const UserEditScope edit(this, QString());
+    const UserEditScope edit(this, QString(), m_texts.text(TextSetVolume));
     for (int s = 0; s <= Steps; ++s)
         m_image.set(addr::VolumeFirst + s, Defaults[s]);
     open(); // the box now shows the stored mark, so turning it on writes 0x5A unless it is there

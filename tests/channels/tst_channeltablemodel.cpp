@@ -17,7 +17,8 @@ namespace {
 channels::ChannelTableSources variant(ChannelFixture& f, const ChannelTableDef& def, int outOfBand = 255,
                                       int inBand = 0) {
     const channels::ChannelTableSources s = channels::sourcesOf(*f.session);
-    return {s.table, s.image, s.templateFile, def, s.codec, s.tones, s.texts, s.log, s.bandLimits, outOfBand, inBand};
+    return {s.table, s.image,      s.templateFile, def,          s.codec,   s.tones,
+            s.texts, s.extraTexts, s.log,          s.bandLimits, outOfBand, inBand};
 }
 
 QColor foreground(const ChannelTableModel& model, int channel, int column) {

@@ -2,6 +2,7 @@
 #include "CliRun.h"
 #include "TestSupport.h"
 #include "core/DataFile.h"
+#include "core/ExtraTexts.h"
 
 #include <QTest>
 
@@ -50,7 +51,9 @@ void TestRadioDataCheck::whyNotRadioData_data() {
 void TestRadioDataCheck::whyNotRadioData() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, reason);
-    QCOMPARE(datafile::whyNotRadioData(bytes), reason);
+    ExtraTexts english;
+    QVERIFY(english.load(3));
+    QCOMPARE(datafile::whyNotRadioData(bytes, english), reason);
 }
 
 void TestRadioDataCheck::dumpAndNormalizeWarnButGoOn_data() {

@@ -4,6 +4,7 @@
 #include "comm/PortMap.h"
 #include "comm/RadioTransfer.h"
 #include "core/ErrorLog.h"
+#include "core/ExtraTexts.h"
 #include "core/SettingsFile.h"
 
 #include <QDir>
@@ -53,7 +54,8 @@ private Q_SLOTS:
     void autoSetPortTakesTheLowestUsable();
     void autoSetPortWithoutUsablePortChangesNothing();
     void failedOpenShowsTheDialogThenLogs();
-    void permissionMessageNamesTheGroup();
+    void openFailureIsToldInTheLanguage_data();
+    void openFailureIsToldInTheLanguage();
     void dialogCancelKeepsAGreyedOutPort();
     void dialogOkStoresTheChoice();
 };
@@ -147,7 +149,7 @@ void TestPortMap::failedOpenShowsTheDialogThenLogs() {
     QCOMPARE(outcome.result, TransferResult::PortFailed);
     QVERIFY(outcome.portOpenFailed);
     QCOMPARE(outcome.portError, PortError::Busy);
-    QCOMPARE(outcome.portErrorText, QStringLiteral("busy"));
+    QCOMPARE(outcome.portErrorDetail, QStringLiteral("busy"));
     QVERIFY(outcome.messages.isEmpty());
     QVERIFY(!outcome.image);
     QCOMPARE(lamp, (QList<bool>{true, false}));
@@ -157,10 +159,39 @@ void TestPortMap::failedOpenShowsTheDialogThenLogs() {
     QCOMPARE(p.log.lastNumber(), err::DeviceUnavailable);
 }
 
-void TestPortMap::permissionMessageNamesTheGroup() {
-    const QString text = portmap::openFailureText(QStringLiteral("/dev/null"), PortError::PermissionDenied, {});
-    QVERIFY(text.contains(QStringLiteral("/dev/null")));
-    QVERIFY(text.contains(QStringLiteral("group \"root\"")));
+void TestPortMap::openFailureIsToldInTheLanguage_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("text");
+    const int denied = int(PortError::PermissionDenied);
+    // A permission failure names the group that owns the device.
+    QTest::newRow("permission")
+        << 3 << "/dev/null" << denied
+        << "No permission to open /dev/null: the user must be a member of the group \"root\" "
+           "that owns the device (for instance: sudo usermod -aG root $USER, then log in again).";
+    QTest::newRow("permission, Simplified Chinese")
+        << 1 << "/dev/null" << denied
+        << "没有打开 /dev/null 的权限：用户必须是拥有该设备的用户组“root”的成员（例如：sudo usermod -aG root "
+           "$USER，然后重新登录）。";
+    QTest::newRow("no device for the number")
+        << 3 << "" << int(PortError::NotFound) << "COM4 stands for no serial device on this computer";
+    QTest::newRow("no device, Traditional Chinese")
+        << 2 << "" << int(PortError::NotFound) << "COM4 在這台電腦上沒有對應的串口裝置";
+    QTest::newRow("busy, Simplified Chinese")
+        << 1 << "/dev/ttyUSB0" << int(PortError::Busy) << "/dev/ttyUSB0 正被其他程序使用";
+    QTest::newRow("other, with the system's words")
+        << 3 << "/dev/ttyS0" << int(PortError::Other) << "Cannot open /dev/ttyS0: Input/output error";
+}
+
+void TestPortMap::openFailureIsToldInTheLanguage() {
+    QFETCH(int, language);
+    QFETCH(QString, device);
+    QFETCH(int, kind);
+    QFETCH(QString, text);
+    ExtraTexts texts;
+    QVERIFY(texts.load(language));
+    QCOMPARE(portmap::openFailureText(texts, 4, device, PortError(kind), QStringLiteral("Input/output error")), text);
 }
 
 void TestPortMap::dialogCancelKeepsAGreyedOutPort() {

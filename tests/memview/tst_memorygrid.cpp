@@ -309,23 +309,30 @@ void TestMemoryGrid::gridFollowsTheDocument() {
                  QStringLiteral("%1").arg(quint8(g.bytes().at(FreeRow)), 2, 16, QLatin1Char('0')).toUpper());
 }
 
+// A new highest address takes effect at once: the rows follow it, and with them how far
+// refresh and editing reach.
 void TestMemoryGrid::laterHighestAddressLimitsReach() {
     Grid g;
+    g.radioWrites(0x20, QByteArray(1, char(~g.bytes().at(0x20))));
+    g.model->refresh();
     g.model->setTableMaxAddr(0x0FFF);
-    QCOMPARE(g.model->rowCount(), 512);
+    QCOMPARE(g.model->rowCount(), 256);
     QCOMPARE(g.model->lastAddress(), 0x0FFF);
     QVERIFY(!g.edit(FreeRow, QStringLiteral("01")));
-    const QString shown = g.cell(FreeRow);
-    g.radioWrites(FreeRow, QByteArray(1, char(~g.bytes().at(FreeRow))));
-    g.model->refresh();
-    QCOMPARE(g.cell(FreeRow), shown);
-    QCOMPARE(g.model->markedCount(), 0);
+    // The rows that stay keep their marks.
+    QCOMPARE(g.marked(), QList<int>{0x20});
 
-    // Rows out of reach at the start are filled from the image before anything is stored.
+    // Rows added later show the image at once, unmarked.
     Grid small(0x3FF);
     QCOMPARE(small.model->rowCount(), 64);
     small.model->setTableMaxAddr(0x1FFF);
-    QCOMPARE(small.model->lastAddress(), 0x3FF);
+    QCOMPARE(small.model->rowCount(), 512);
+    QCOMPARE(small.model->lastAddress(), 0x1FFF);
+    QCOMPARE(small.cell(FreeRow),
+             QStringLiteral("%1").arg(quint8(small.bytes().at(FreeRow)), 2, 16, QLatin1Char('0')).toUpper());
+    QCOMPARE(small.model->markedCount(), 0);
+    QVERIFY(small.edit(FreeRow, QStringLiteral("01")));
+    QCOMPARE(quint8(small.bytes().at(FreeRow)), quint8(0x01));
     Grid wide(0xFFFF);
     wide.model->setTableMaxAddr(0x0FFF);
     wide.model->setTableMaxAddr(0xFFFF);

@@ -1,3 +1,4 @@
+#include "core/ExtraTexts.h"
 #include "memview/ByteTexts.h"
 #include "memview/PartFill.h"
 
@@ -17,6 +18,8 @@ private Q_SLOTS:
     void typedNumbers();
     void fillPlans_data();
     void fillPlans();
+    void fillProblemsInTheLanguage_data();
+    void fillProblemsInTheLanguage();
 };
 
 void TestMemoryTexts::cellTexts_data() {
@@ -153,7 +156,9 @@ void TestMemoryTexts::fillPlans() {
     QFETCH(QString, end);
     QFETCH(bool, ok);
     QFETCH(QString, problem);
-    const partfill::Plan plan = partfill::plan({value, base, start, end}, 0x2000);
+    qrt::ExtraTexts english;
+    QVERIFY(english.load(3));
+    const partfill::Plan plan = partfill::plan({value, base, start, end}, 0x2000, english);
     QCOMPARE(plan.ok, ok);
     QCOMPARE(plan.problem, problem);
     if (ok) {
@@ -161,6 +166,28 @@ void TestMemoryTexts::fillPlans() {
         QTEST(plan.start, "first");
         QTEST(plan.end, "last");
     }
+}
+
+void TestMemoryTexts::fillProblemsInTheLanguage_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QStringList>("request"); // value, start, end; decimal
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("negative, Simplified Chinese") << 1 << QStringList{"-3", "0", "1"} << "Fill Data 不能是负数。";
+    QTest::newRow("not decimal, Simplified Chinese")
+        << 1 << QStringList{"1A", "0", "1"} << "Fill Data“1A”不是十进制数。";
+    QTest::newRow("outside, Traditional Chinese")
+        << 2 << QStringList{"1", "0", "2000"} << "End Addr 2000H 超出了記憶體的範圍（0000H - 1FFFH）。";
+}
+
+// The dialog's captions stay as the dialog shows them; the sentence is the user's language.
+void TestMemoryTexts::fillProblemsInTheLanguage() {
+    QFETCH(int, language);
+    QFETCH(QStringList, request);
+    QFETCH(QString, problem);
+    qrt::ExtraTexts texts;
+    QVERIFY(texts.load(language));
+    const int decimal = int(partfill::Base::Decimal);
+    QCOMPARE(partfill::plan({request.at(0), decimal, request.at(1), request.at(2)}, 0x2000, texts).problem, problem);
 }
 
 QTEST_GUILESS_MAIN(TestMemoryTexts)

@@ -30,6 +30,8 @@ private Q_SLOTS:
     void newProgramCodeStaysOutOfTheImage();
     void rejectedChanges();
     void changesAreSignalled();
+    void everyChangeIsCalledInWords_data();
+    void everyChangeIsCalledInWords();
 };
 
 // A user's choice on a refreshed image, and the bytes it leaves.
@@ -349,6 +351,33 @@ void TestSettingsChanges::changesAreSignalled() {
     QSignalSpy refreshed(&f.model, &SettingsModel::refreshed);
     f.refresh();
     QCOMPARE(refreshed.count(), 1);
+}
+
+void TestSettingsChanges::everyChangeIsCalledInWords_data() {
+    QTest::addColumn<int>("language");
+    QTest::newRow("Simplified Chinese") << 1;
+    QTest::newRow("Traditional Chinese") << 2;
+    QTest::newRow("English") << 3;
+}
+
+// Every control the user can change has words for its undo step, in the language, which
+// are neither empty nor its object name; the words are announced with the change.
+void TestSettingsChanges::everyChangeIsCalledInWords() {
+    QFETCH(int, language);
+    SettingsFixture f(0xFF, language);
+    f.refresh();
+    for (const QString& name : f.model.names()) {
+        const options::Control* c = f.model.control(name);
+        if (c->kind == options::ControlKind::Button || c->readOnly)
+            continue;
+        const QString words = f.model.undoTextOf(name);
+        QVERIFY2(!words.trimmed().isEmpty() && words != name, qPrintable(name));
+    }
+    QStringList announced;
+    QObject::connect(&f.model, &options::SettingsModel::userEditStarted,
+                     [&announced](const QString&, const QString& words) { announced << words; });
+    QVERIFY(f.model.setChecked(QStringLiteral("chkBeep"), !f.model.control(QStringLiteral("chkBeep"))->checked));
+    QCOMPARE(announced, QStringList{f.texts.text(225)});
 }
 
 QTEST_GUILESS_MAIN(TestSettingsChanges)

@@ -170,7 +170,7 @@ void TestSettingsDialogs::volumeDialog() {
 
 void TestSettingsDialogs::pttIdPauseOptions() {
     SettingsFixture f(0xA5); // bit 6 clear, other bits mixed
-    PttIdPauseDialogModel dialog(f.image);
+    PttIdPauseDialogModel dialog(f.image, f.texts);
     dialog.open();
     dialog.selectAll();
     for (int c = 1; c <= 16; ++c)
@@ -193,7 +193,7 @@ void TestSettingsDialogs::pttIdPauseOptions() {
 void TestSettingsDialogs::pttIdPauseOpensFromImage() {
     SettingsFixture f(0x00);
     f.set({{0x5D, 0x40}});
-    PttIdPauseDialogModel dialog(f.image);
+    PttIdPauseDialogModel dialog(f.image, f.texts);
     dialog.open();
     for (int i = 0; i < 16; ++i)
         QCOMPARE(dialog.box(i).checked, i == 4);
@@ -217,7 +217,7 @@ void TestSettingsDialogs::checkBoxSetToTheStateItShowsWritesNothing() {
     f.set({{0x1AB, 0x88}, {0x5D, 0x40}});
     VolumeDialogModel volume(f.image, f.texts);
     volume.open();
-    PttIdPauseDialogModel pause(f.image);
+    PttIdPauseDialogModel pause(f.image, f.texts);
     pause.open();
     f.image.setBit(PttIdPauseDialogModel::flagAddress(7), PttIdPauseDialogModel::FlagBit, true);
     const RadioImage before = f.image;

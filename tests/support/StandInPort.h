@@ -7,16 +7,16 @@
 namespace qrt::test {
 
 // A port that opens when it is usable; otherwise the open fails with the given error
-// (by default: the device does not exist).
+// (by default: the device does not exist) and the system's detail.
 class StandInPort : public SerialPort {
 public:
-    StandInPort(QString device, bool usable, PortError failure = PortError::NotFound, QString failureText = {})
-        : m_device(std::move(device)), m_usable(usable), m_failure(failure),
-          m_failureText(failureText.isEmpty() ? m_device + QStringLiteral(" does not exist") : failureText) {}
+    StandInPort(QString device, bool usable, PortError failure = PortError::NotFound, QString failureDetail = {})
+        : m_device(std::move(device)), m_usable(usable), m_failure(failure), m_failureDetail(std::move(failureDetail)) {
+    }
     bool open() override {
         m_open = m_usable;
         if (!m_usable)
-            setError(m_failure, m_failureText);
+            setError(m_failure, m_failureDetail);
         return m_usable;
     }
     bool close() override {
@@ -35,7 +35,7 @@ private:
     QString m_device;
     bool m_usable;
     PortError m_failure;
-    QString m_failureText;
+    QString m_failureDetail;
     bool m_open = false;
 };
 

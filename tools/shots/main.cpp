@@ -11,6 +11,7 @@
 #include "document/ProgramStartup.h"
 #include "gui/shell/MainWindow.h"
 #include "gui/shell/PlatformServices.h"
+#include "gui/shell/QtTranslations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -78,6 +79,7 @@ int main(int argc, char* argv[]) {
 
     AppContext context(appDir);
     std::unique_ptr<Document> document = startProgram(context, language);
+    const gui::QtTranslations qtTexts(context.language());
     if (parser.isSet(QStringLiteral("open"))) {
         const QString file = parser.value(QStringLiteral("open"));
         const FileResult opened = document->openFile(file);

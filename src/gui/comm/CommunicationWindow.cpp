@@ -1,6 +1,7 @@
 #include "gui/comm/CommunicationWindow.h"
 
 #include "comm/DocumentTransfer.h"
+#include "comm/PortMap.h"
 #include "comm/RadioTransfer.h"
 #include "core/AppContext.h"
 #include "document/Document.h"
@@ -105,8 +106,7 @@ QWidget* CommunicationWindow::buildTopFrame() {
     grid->addWidget(m_read, 0, 0);
     grid->addWidget(m_write, 0, 0);
 
-    const QString stopCaption = m_link.document().context().language() == 3 ? QStringLiteral("Stop Communication")
-                                                                            : QStringLiteral("停止通信...");
+    const QString stopCaption = m_link.document().context().extraText(QStringLiteral("comm.stop"));
     m_stop = named(new QCheckBox(stopCaption, m_top), "chkStopCom", stopCaption);
     m_stop->hide();
     connect(m_stop, &QCheckBox::toggled, this,
@@ -124,13 +124,16 @@ QWidget* CommunicationWindow::buildTopFrame() {
     m_progress->setMinimumWidth(360);
     grid->addWidget(m_progress, 1, 0, 1, 3);
 
-    m_status = named(new QLabel(m_top), "lblComStatus", QStringLiteral("Status"));
+    // The status and percent labels are heard by the text they show.
+    m_status = new QLabel(m_top);
+    m_status->setObjectName(QStringLiteral("lblComStatus"));
     QPalette red = m_status->palette();
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
     m_status->setPalette(red);
     m_status->setWordWrap(true);
     grid->addWidget(m_status, 2, 0, 1, 2);
-    m_percent = named(new QLabel(m_top), "lblComPercent", QStringLiteral("Percent"));
+    m_percent = new QLabel(m_top);
+    m_percent->setObjectName(QStringLiteral("lblComPercent"));
     grid->addWidget(m_percent, 2, 2, Qt::AlignRight);
     return m_top;
 }
@@ -162,7 +165,7 @@ QWidget* CommunicationWindow::buildAddressFrame() {
         grid->addWidget(box, row, column + 1);
         grid->addWidget(unit, row, column + 2);
         connect(box, &QLineEdit::textEdited, this,
-                [this, which = def.box](const QString& t) { m_link.addresses().setText(which, t); });
+                [this, which = def.box](const QString& t) { m_link.changeAddress(which, t); });
         m_addressBoxes[size_t(def.box)] = box;
         // The highest address stands alone on its row, the ranges in pairs below it.
         slot += def.box == CommAddresses::MaxAddr ? 2 : 1;
@@ -253,7 +256,14 @@ void CommunicationWindow::finishOperation(const TransferOutcome& outcome) {
         // The user may choose another port; the window stays for the next try.
         m_link.choosePort();
         m_link.port().logOpenFailure(outcome.portError);
-        m_status->setText(outcome.portErrorText);
+        m_status->setText(portmap::openFailureText(m_link.document().context().extraTexts(), m_job.portNumber,
+                                                   m_job.device, outcome.portError, outcome.portErrorDetail));
+        Q_EMIT operationFinished(outcome);
+        return;
+    }
+    if (outcome.result == TransferResult::BadRange) {
+        // Nothing was sent. The window stays open, so that the addresses can be mended.
+        showRangeFailure(*frame);
         Q_EMIT operationFinished(outcome);
         return;
     }
@@ -263,9 +273,16 @@ void CommunicationWindow::finishOperation(const TransferOutcome& outcome) {
     if (m_kind == TransferJob::Read && outcome.result == TransferResult::Ok && m_showMemory->isChecked())
         Q_EMIT m_link.memoryViewRefreshRequested();
     Q_EMIT operationFinished(outcome);
-    // A range that cannot be sent leaves the window open, so that the addresses can be mended.
-    if (outcome.result != TransferResult::BadRange)
-        accept();
+    accept();
+}
+
+void CommunicationWindow::showRangeFailure(QWidget& frame) {
+    const AppContext& context = m_link.document().context();
+    m_status->setText(m_kind == TransferJob::Read ? text(RadioTransfer::TextReadFailed)
+                                                  : context.extraText(QStringLiteral("comm.writeFailed")));
+    const QString lastAddress = QString::number(m_job.image.size() - 1, 16).toUpper();
+    m_link.prompts().inform(&frame, QMessageBox::Warning, text(commtext::Notice),
+                            context.extraText(QStringLiteral("comm.rangeNotSendable")).arg(lastAddress));
 }
 
 bool CommunicationWindow::engineeringShown() const {

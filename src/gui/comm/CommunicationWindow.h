@@ -52,6 +52,9 @@ private:
     QWidget* buildLogFrame();
     void connectTransfer();
     void finishOperation(const TransferOutcome& outcome);
+    // The read or write range cannot be sent: the status says that the operation failed,
+    // a message why.
+    void showRangeFailure(QWidget& frame);
     void countFrameDoubleClick();
     void showEngineering(bool shown);
     QString text(int index) const;

@@ -21,7 +21,7 @@ constexpr int OptionsPerRow = 4;
 }
 
 PortDialog::PortDialog(AppContext& context, PortControl& port, QWidget* parent)
-    : QDialog(parent), m_model(port, context.settings(), context.errorLog()) {
+    : QDialog(parent), m_model(port, context.settings(), context.errorLog()), m_texts(context.extraTexts()) {
     setObjectName(QStringLiteral("frmToolCom"));
     setWindowTitle(context.text(commtext::PortDialogTitle));
     setAccessibleName(windowTitle());
@@ -91,7 +91,8 @@ void PortDialog::addOption(int index, QGridLayout& grid) {
         facts.info = serialDeviceInfo(facts.device);
         facts.lacksAccess = !facts.passed && portmap::lacksAccess(facts.device);
         if (facts.lacksAccess) {
-            facts.accessHint = portmap::openFailureText(facts.device, PortError::PermissionDenied, {});
+            facts.accessHint =
+                portmap::openFailureText(m_texts, index + 1, facts.device, PortError::PermissionDenied, {});
             if (m_accessHint.isEmpty())
                 m_accessHint = facts.accessHint;
         }
@@ -100,7 +101,7 @@ void PortDialog::addOption(int index, QGridLayout& grid) {
     auto* option = new QRadioButton(portmap::portKey(index + 1), grid.parentWidget());
     option->setObjectName(QStringLiteral("COM1(%1)").arg(index));
     option->setAccessibleName(option->text());
-    option->setToolTip(portOptionToolTip(facts));
+    option->setToolTip(portOptionToolTip(facts, m_texts));
     option->setAccessibleDescription(option->toolTip());
     option->setEnabled(facts.passed);
     auto* line = new QLabel(portOptionLine(facts), grid.parentWidget());

@@ -11,6 +11,7 @@ class QRadioButton;
 
 namespace qrt {
 class AppContext;
+class ExtraTexts;
 class PortControl;
 } // namespace qrt
 
@@ -33,6 +34,7 @@ private:
     void addOption(int index, QGridLayout& grid);
 
     PortDialogModel m_model;
+    const ExtraTexts& m_texts;
     std::array<QRadioButton*, PortDialogModel::OptionCount> m_options{};
     QString m_accessHint;
 };

@@ -1,5 +1,7 @@
 #include "gui/comm/PortOptionText.h"
 
+#include "core/ExtraTexts.h"
+
 #include <QFileInfo>
 #include <QStringList>
 
@@ -17,9 +19,9 @@ QString portOptionLine(const PortOptionFacts& facts) {
     return QFileInfo(facts.device).fileName();
 }
 
-QString portOptionToolTip(const PortOptionFacts& facts) {
+QString portOptionToolTip(const PortOptionFacts& facts, const ExtraTexts& texts) {
     if (facts.device.isEmpty())
-        return QStringLiteral("No serial device");
+        return texts.text(QStringLiteral("port.noSerialDevice"));
     QStringList lines{facts.device};
     if (!facts.info.description.isEmpty())
         lines << facts.info.description;

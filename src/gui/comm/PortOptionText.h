@@ -4,6 +4,10 @@
 
 #include <QString>
 
+namespace qrt {
+class ExtraTexts;
+}
+
 namespace qrt::gui::comm {
 
 // What the port dialog tells about one port number beside its option, so that the user can
@@ -20,6 +24,6 @@ struct PortOptionFacts {
 QString portOptionLine(const PortOptionFacts& facts);
 // The tool tip: the device path, the adapter's description, maker and USB ids, and the
 // permission hint.
-QString portOptionToolTip(const PortOptionFacts& facts);
+QString portOptionToolTip(const PortOptionFacts& facts, const ExtraTexts& texts);
 
 } // namespace qrt::gui::comm

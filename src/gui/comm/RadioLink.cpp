@@ -36,6 +36,13 @@ void RadioLink::openWindow(TransferJob::Kind kind) {
     window.exec();
 }
 
+void RadioLink::changeAddress(CommAddresses::Box box, const QString& text) {
+    const int before = m_addresses.value(box);
+    m_addresses.setText(box, text);
+    if (box == CommAddresses::MaxAddr && m_addresses.value(box) != before)
+        Q_EMIT tableMaxAddrChanged(m_addresses.value(box));
+}
+
 void RadioLink::choosePort() {
     PortDialog dialog(m_document.context(), m_port, &m_frame);
     dialog.exec();

@@ -42,6 +42,9 @@ public:
     TransferThread& transferThread() { return m_thread; }
     // Double-clicks on the window's top frame during this run.
     int& frameDoubleClicks() { return m_frameDoubleClicks; }
+    // A change typed into one of the address boxes; a new highest address of the memory
+    // viewer is announced.
+    void changeAddress(CommAddresses::Box box, const QString& text);
 
     // Called before the window for writing opens: a tone being chosen in the grid is stored.
     void setToneCommit(std::function<void()> commit) { m_commitTone = std::move(commit); }
@@ -67,6 +70,8 @@ Q_SIGNALS:
     void portChanged(int number);
     // "Show Memory Data" is ticked and an operation asks for the memory viewer's refresh.
     void memoryViewRefreshRequested();
+    // "Grid Max Addr" holds a new address.
+    void tableMaxAddrChanged(int address);
     // A communication window has been made and is about to be shown.
     void windowOpened(qrt::gui::comm::CommunicationWindow* window);
 

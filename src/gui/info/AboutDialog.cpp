@@ -14,8 +14,7 @@
 namespace qrt::gui::info {
 
 AboutDialog::AboutDialog(const AppContext& context, QWidget* parent) : QDialog(parent), m_ok(new QPushButton(this)) {
-    const AboutTexts texts =
-        aboutTexts(InterfaceTexts::effectiveLanguage(context.language()), context.text(TextModelName));
+    const AboutTexts texts = aboutTexts(context.extraTexts(), context.text(TextModelName));
     setObjectName(QStringLiteral("frmAboutSoft"));
     setWindowTitle(texts.caption);
     setAccessibleName(texts.caption);

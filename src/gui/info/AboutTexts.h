@@ -2,10 +2,15 @@
 
 #include <QString>
 
+namespace qrt {
+class ExtraTexts;
+}
+
 namespace qrt::gui::info {
 
-// The texts of the about dialog in one language. They name the product and its makers,
-// so they are kept here, by language, rather than in the interface text table.
+// The texts of the about dialog in the language of the program's own texts (keys
+// "about.*"); they name the product and its makers, so they are not in the interface
+// text table.
 struct AboutTexts {
     QString caption;
     QString title;
@@ -17,7 +22,6 @@ struct AboutTexts {
     QString rights;
 };
 
-// A language outside 1..3 gives the English texts.
-AboutTexts aboutTexts(int language, const QString& modelName);
+AboutTexts aboutTexts(const ExtraTexts& texts, const QString& modelName);
 
 } // namespace qrt::gui::info

@@ -51,7 +51,6 @@ RadioInfoPage::RadioInfoPage(const AppContext& context, QWidget* parent)
 
     // A small blank spot in the frame's corner: the hidden switch of the debug mode.
     m_debugLabel->setObjectName(QStringLiteral("lblDebug"));
-    m_debugLabel->setAccessibleName(QStringLiteral("lblDebug"));
     m_debugLabel->setFixedSize(DebugLabelSize, DebugLabelSize);
 
     auto* frameLayout = new QVBoxLayout(m_frame);

@@ -84,8 +84,7 @@ MemoryViewerWindow::~MemoryViewerWindow() = default;
 
 void MemoryViewerWindow::openPartFill() {
     if (!m_partFill)
-        m_partFill = new PartFillDialog(*m_model, m_document.context(), m_prompts,
-                                        m_document.context().program().tableMaxAddr, this);
+        m_partFill = new PartFillDialog(*m_model, m_document.context(), m_prompts, m_model->tableMaxAddr(), this);
     m_partFill->exec();
 }
 
@@ -101,11 +100,12 @@ void MemoryViewerWindow::closeEvent(QCloseEvent* event) {
 }
 
 MemoryViewer::MemoryViewer(Document& document, UserPrompts& prompts, QWidget& frame)
-    : QObject(&frame), m_document(document), m_prompts(prompts), m_frame(frame) {}
+    : QObject(&frame), m_document(document), m_prompts(prompts), m_frame(frame),
+      m_tableMaxAddr(document.context().program().tableMaxAddr) {}
 
 void MemoryViewer::show() {
     if (!m_window)
-        m_window = new MemoryViewerWindow(m_document, m_prompts, m_document.context().program().tableMaxAddr, &m_frame);
+        m_window = new MemoryViewerWindow(m_document, m_prompts, m_tableMaxAddr, &m_frame);
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
@@ -114,6 +114,12 @@ void MemoryViewer::show() {
 void MemoryViewer::hide() {
     if (m_window)
         m_window->hide();
+}
+
+void MemoryViewer::setTableMaxAddr(int address) {
+    m_tableMaxAddr = address;
+    if (m_window)
+        m_window->model().setTableMaxAddr(address);
 }
 
 void MemoryViewer::refresh() {

@@ -69,6 +69,8 @@ public:
 public Q_SLOTS:
     void show();
     void hide();
+    // "Grid Max Addr" changed: the grid shows the rows up to it at once.
+    void setTableMaxAddr(int address);
     // A refresh of the grid when the window exists (after a transfer).
     void refresh();
     // The program closes: the window closes for good.
@@ -78,6 +80,7 @@ private:
     Document& m_document;
     UserPrompts& m_prompts;
     QWidget& m_frame;
+    int m_tableMaxAddr;
     QPointer<MemoryViewerWindow> m_window;
 };
 

@@ -82,8 +82,9 @@ PartFillDialog::PartFillDialog(memview::MemoryGridModel& grid, const AppContext&
 }
 
 void PartFillDialog::fill() {
-    const memview::partfill::Plan plan = memview::partfill::plan(
-        {m_value->text(), m_base->currentIndex(), m_start->text(), m_end->text()}, m_grid.imageSize());
+    const memview::partfill::Plan plan =
+        memview::partfill::plan({m_value->text(), m_base->currentIndex(), m_start->text(), m_end->text()},
+                                m_grid.imageSize(), m_context.extraTexts());
     if (!plan.ok) {
         if (!plan.problem.isEmpty())
             m_prompts.inform(this, QMessageBox::Warning, m_context.text(memview_texts::Notice), plan.problem);

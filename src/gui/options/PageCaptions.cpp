@@ -60,10 +60,12 @@ void applyPageCaptions(QWidget& root, const AppContext& context) {
         if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy() && !label->text().isEmpty())
             label->buddy()->setAccessibleName(label->text());
     }
+    if (pageCaption.isEmpty())
+        return;
     for (QWidget* w : widgets) {
         if (w->accessibleName().isEmpty() && !w->objectName().isEmpty() &&
             !w->objectName().startsWith(QLatin1String("qt_")))
-            w->setAccessibleName(pageCaption.isEmpty() ? w->objectName() : pageCaption);
+            w->setAccessibleName(pageCaption);
     }
 }
 

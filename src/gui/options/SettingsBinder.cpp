@@ -50,6 +50,10 @@ void SettingsBinder::bind(const QString& name, QWidget* widget, const QList<QWid
     Binding b;
     b.widget = widget;
     b.kind = m_model.control(name)->kind;
+    // Heard by the words of its caption, as the undo step of its changes is called; a
+    // control of a numbered row also by its row.
+    if (const QString words = m_model.undoTextOf(name); !words.isEmpty())
+        widget->setAccessibleName(words);
     for (QWidget* root : roots) {
         for (QWidget* w : root->findChildren<QWidget*>()) {
             if (w->property(FollowsProperty).toString() == name)

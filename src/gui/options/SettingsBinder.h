@@ -20,6 +20,7 @@ namespace qrt::gui {
 // a QLineEdit or read-only QPlainTextEdit to a text box, any other widget to a button
 // (its visibility only). The widgets show the model's items, selection, check state, text,
 // enabled and visible state and tool tips, and forward what the user does to the model.
+// Each bound widget is named for assistive technology by its caption (undoTextOf).
 // While showing, the widgets' signals are blocked, so a refresh never runs a change rule.
 //
 // Dynamic properties read from the widgets:

@@ -54,7 +54,7 @@ bool FileCommands::openFile(const QString& givenPath) {
     }
     QByteArray head;
     if (datafile::readFile(path, datafile::FileSize + 1, &head).ok) {
-        const QString oddity = datafile::whyNotRadioData(head);
+        const QString oddity = datafile::whyNotRadioData(head, m_document.context().extraTexts());
         if (!oddity.isEmpty()) {
             const QString question = m_document.context()
                                          .extraText(QStringLiteral("file.oddFileQuestion"))

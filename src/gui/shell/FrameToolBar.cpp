@@ -46,7 +46,8 @@ static_assert(std::size(Positions) == 17);
 
 FrameToolBar::FrameToolBar(QMainWindow& window, const AppContext& context) : m_toolBar(new QToolBar(&window)) {
     m_toolBar->setObjectName(QStringLiteral("tlbMdiFrmMain"));
-    m_toolBar->setAccessibleName(QStringLiteral("tlbMdiFrmMain"));
+    m_toolBar->setWindowTitle(context.extraText(QStringLiteral("frame.toolBar")));
+    m_toolBar->setAccessibleName(m_toolBar->windowTitle());
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_toolBar->setMovable(false);
     m_toolBar->setFloatable(false);

@@ -13,6 +13,7 @@
 #include "gui/memview/MemoryViewerWindow.h"
 #include "gui/shell/FileCommands.h"
 #include "gui/shell/MainWindow.h"
+#include "gui/shell/QtTranslations.h"
 #include "gui/shell/SideWindows.h"
 #include "gui/shell/StatusPanels.h"
 
@@ -68,6 +69,7 @@ RunningProgram::RunningProgram(const QString& appDir, UserPrompts& prompts, Docu
     bool searchPorts = false;
     hooks.testPort = [&searchPorts](AppContext&, bool search) { searchPorts = search; };
     m_document = startProgram(*m_context, 0, hooks);
+    m_qtTranslations = std::make_unique<QtTranslations>(m_context->language());
 
     const QString family = interfaceFontFamily(m_context->program().uiFontName(), QFontDatabase::families());
     if (!family.isEmpty()) {
@@ -103,6 +105,7 @@ void RunningProgram::connectRadioLink(UserPrompts& prompts, bool searchPorts) {
                      [frame](int number) { frame->statusPanels().setPort(number); });
     // "Show Memory Data": the viewer shows what a read or write left in the image.
     QObject::connect(link, &comm::RadioLink::memoryViewRefreshRequested, m_memoryViewer, &MemoryViewer::refresh);
+    QObject::connect(link, &comm::RadioLink::tableMaxAddrChanged, m_memoryViewer, &MemoryViewer::setTableMaxAddr);
     frame->setCommunicationCommands(
         {[link] { link->readRadio(); }, [link] { link->writeRadio(); }, [link] { link->choosePort(); }});
     link->startPortTest(searchPorts);

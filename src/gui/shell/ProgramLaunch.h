@@ -18,6 +18,7 @@ class DocumentViewer;
 class MainWindow;
 class MemoryViewer;
 class ProgramRestarter;
+class QtTranslations;
 class SideWindows;
 class UserPrompts;
 namespace comm {
@@ -41,7 +42,8 @@ LaunchOptions launchOptionsFrom(const QCommandLineParser& parser, const QString&
 QString interfaceFontFamily(const QString& wanted, const QStringList& systemFamilies);
 
 // One run of the program with windows: the start-up sequence (with the first-start
-// language step from the system locale), the interface font, the frame.
+// language step from the system locale), Qt's own texts in the interface language, the
+// interface font, the frame.
 class RunningProgram {
 public:
     RunningProgram(const QString& appDir, UserPrompts& prompts, DocumentViewer& viewer, ProgramRestarter& restarter);
@@ -63,6 +65,7 @@ private:
 
     std::unique_ptr<AppContext> m_context;
     std::unique_ptr<Document> m_document;
+    std::unique_ptr<QtTranslations> m_qtTranslations;
     std::unique_ptr<MainWindow> m_window;
     SideWindows* m_sideWindows = nullptr;   // owned by the window
     MemoryViewer* m_memoryViewer = nullptr; // owned by the window

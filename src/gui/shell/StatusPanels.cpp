@@ -9,8 +9,8 @@ namespace {
 
 QLabel* addPanel(QStatusBar& bar, const char* key, int stretch) {
     auto* panel = new QLabel(&bar);
+    // No accessible name of its own: a panel is heard by the text it shows.
     panel->setObjectName(QString::fromLatin1(key));
-    panel->setAccessibleName(QString::fromLatin1(key));
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setFrameShadow(QFrame::Sunken);
     panel->setTextInteractionFlags(Qt::TextSelectableByMouse);

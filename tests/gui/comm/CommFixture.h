@@ -22,10 +22,11 @@ inline QString standInDevice(int n) {
 }
 
 // A started program in a temporary application folder with the communication objects over
-// a plain frame widget. With standInPorts, the ports 1..16 stand for the devices above and
-// only the usable numbers open; otherwise the real ports are used.
+// a plain frame widget, in the language given. With standInPorts, the ports 1..16 stand for
+// the devices above and only the usable numbers open; otherwise the real ports are used.
 struct CommFixture {
-    explicit CommFixture(const QSet<int>& usablePorts = {}, bool standInPorts = false, int storedPort = 1) {
+    explicit CommFixture(const QSet<int>& usablePorts = {}, bool standInPorts = false, int storedPort = 1,
+                         int language = 3) {
         SettingsFile file(dir.filePath(AppContext::SettingsFileName));
         file.write(QStringLiteral("Setting"), QStringLiteral("COM"), QString::number(storedPort));
         SerialPortFactory factory = createSerialPort;
@@ -40,7 +41,7 @@ struct CommFixture {
             };
         }
         context = std::make_unique<AppContext>(dir.path());
-        document = startProgram(*context, 3);
+        document = startProgram(*context, language);
         link = std::make_unique<gui::comm::RadioLink>(*document, prompts, frame, factory);
     }
 

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -104,6 +105,11 @@ private Q_SLOTS:
     void addressBoxesStoreEveryChange_data();
     void addressBoxesStoreEveryChange();
     void portThatDoesNotOpenShowsThePortDialogThenLogs();
+    void portFailureIsToldInTheUsersLanguage_data();
+    void portFailureIsToldInTheUsersLanguage();
+    void rangeThatCannotBeSentIsTold_data();
+    void rangeThatCannotBeSentIsTold();
+    void gridMaxAddrIsAnnouncedAtOnce();
 };
 
 void TestCommunicationWindow::onlyTheOperationsButtonIsShown_data() {
@@ -398,6 +404,106 @@ void TestCommunicationWindow::portThatDoesNotOpenShowsThePortDialogThenLogs() {
     // The window stays for another try.
     QVERIFY(window.isVisible());
     QVERIFY(child<QPushButton>(window, "cmdRead")->isEnabled());
+}
+
+void TestCommunicationWindow::portFailureIsToldInTheUsersLanguage_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("English") << 3 << "%1 does not exist (is the programming cable plugged in?)";
+    QTest::newRow("Simplified Chinese") << 1 << "%1 不存在（写频线插好了吗?）";
+    QTest::newRow("Traditional Chinese") << 2 << "%1 不存在（寫頻線插好了嗎?）";
+}
+
+void TestCommunicationWindow::portFailureIsToldInTheUsersLanguage() {
+    QFETCH(int, language);
+    QFETCH(QString, status);
+    CommFixture f({}, false, 1, language);
+    const QString device = f.dir.filePath(QStringLiteral("no-such-port"));
+    f.link->port().setDeviceOverride(device);
+    CommunicationWindow window(*f.link, TransferJob::Read, &f.frame);
+    window.show();
+    QTimer::singleShot(10, [] {
+        if (auto* dialog = qobject_cast<gui::comm::PortDialog*>(QApplication::activeModalWidget()))
+            dialog->reject();
+    });
+    const auto outcome = runThrough(window);
+    QVERIFY(outcome);
+    QVERIFY(outcome->portOpenFailed);
+    QCOMPARE(child<QLabel>(window, "lblComStatus")->text(), status.arg(device));
+}
+
+void TestCommunicationWindow::rangeThatCannotBeSentIsTold_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("message");
+    const QString english = QStringLiteral(
+        "The read or write address range (Read Start Addr … Write End Addr) cannot be sent to the radio: a range "
+        "must lie within 0000H–1FFFH and hold at most 516 blocks of 16 bytes. Nothing was sent.");
+    QTest::newRow("read past the image") << 3 << int(TransferJob::Read) << "txtReadEndAddr"
+                                         << "2100"
+                                         << "Read Failed" << english;
+    QTest::newRow("write range too long") << 3 << int(TransferJob::Write) << "txtWriteEndAddr"
+                                          << "FFFF"
+                                          << "Write Failed" << english;
+    QTest::newRow("write, Simplified Chinese")
+        << 1 << int(TransferJob::Write) << "txtWriteEndAddr"
+        << "FFFF"
+        << "写入失败"
+        << "读写地址范围（Read Start Addr … Write End Addr）无法发送到对讲机：范围必须在 0000H–1FFFH 之内，且最多 516 "
+           "个 16 字节的数据块。没有发送任何数据。";
+    QTest::newRow("read, Traditional Chinese") << 2 << int(TransferJob::Read) << "txtReadEndAddr"
+                                               << "2100"
+                                               << "讀取失敗"
+                                               << "讀寫位址範圍（Read Start Addr … Write End Addr）無法傳送到對講機："
+                                                  "範圍必須在 0000H–1FFFH 之內，且最多 516 個 16 位元組的資料塊。"
+                                                  "沒有傳送任何資料。";
+}
+
+// Nothing is sent; the window says so as a failed read does, tells why, and stays open so
+// that the addresses can be mended.
+void TestCommunicationWindow::rangeThatCannotBeSentIsTold() {
+    QFETCH(int, language);
+    QFETCH(int, kind);
+    QFETCH(QString, box);
+    QFETCH(QString, address);
+    QFETCH(QString, status);
+    QFETCH(QString, message);
+    CommFixture f({}, false, 1, language);
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed, factoryRadio()));
+    f.link->port().setDeviceOverride(sim.device());
+    const QByteArray before = f.document->image().bytes();
+    CommunicationWindow window(*f.link, TransferJob::Kind(kind), &f.frame);
+    window.show();
+    typeInto(window, box.toLatin1().constData(), address);
+    const auto outcome = runThrough(window);
+    QVERIFY(outcome);
+    QCOMPARE(outcome->result, TransferResult::BadRange);
+    QCOMPARE(child<QLabel>(window, "lblComStatus")->text(), status);
+    QCOMPARE(f.prompts.boxTexts(), QStringList{message});
+    QCOMPARE(f.prompts.boxes.first().title, f.text(70));
+    QCOMPARE(f.prompts.boxes.first().icon, QMessageBox::Warning);
+    QVERIFY(window.isVisible());
+    QCOMPARE(f.document->image().bytes(), before);
+    QVERIFY(sim.stop());
+    QVERIFY(sim.trace().isEmpty());
+}
+
+// A new highest address of the memory viewer is announced as it is typed.
+void TestCommunicationWindow::gridMaxAddrIsAnnouncedAtOnce() {
+    CommFixture f;
+    QSignalSpy announced(f.link.get(), &gui::comm::RadioLink::tableMaxAddrChanged);
+    CommunicationWindow window(*f.link, TransferJob::Read, &f.frame);
+    window.show();
+    typeInto(window, "txtMaxAddr", QStringLiteral("3FF"));
+    QCOMPARE(announced.count(), 3); // 3, 3F, 3FF
+    QCOMPARE(announced.last().at(0).toInt(), 0x3FF);
+    // A text that is no address changes nothing.
+    QTest::keyClicks(child<QLineEdit>(window, "txtMaxAddr"), QStringLiteral("Q"));
+    QCOMPARE(announced.count(), 3);
 }
 
 QTEST_MAIN(TestCommunicationWindow)

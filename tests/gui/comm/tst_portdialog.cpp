@@ -131,7 +131,7 @@ void TestPortDialog::optionsTellTheDevice() {
     QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("lblDevice(2)"))->text(), QStringLiteral("port3"));
 
     gui::comm::PortOptionFacts facts;
-    QCOMPARE(gui::comm::portOptionToolTip(facts), QStringLiteral("No serial device"));
+    QCOMPARE(gui::comm::portOptionToolTip(facts, f.context->extraTexts()), QStringLiteral("No serial device"));
     facts.device = QStringLiteral("/dev/ttyUSB0");
     facts.info.description = QStringLiteral("USB-Serial Controller");
     facts.info.hasUsbIds = true;
@@ -139,7 +139,7 @@ void TestPortDialog::optionsTellTheDevice() {
     facts.info.productId = 0x2303;
     facts.lacksAccess = true;
     facts.accessHint = QStringLiteral("join dialout");
-    QCOMPARE(gui::comm::portOptionToolTip(facts),
+    QCOMPARE(gui::comm::portOptionToolTip(facts, f.context->extraTexts()),
              QStringLiteral("/dev/ttyUSB0\nUSB-Serial Controller\nUSB 067b:2303\njoin dialout"));
     QCOMPARE(gui::comm::portOptionLine(facts), QStringLiteral("ttyUSB0"));
 }

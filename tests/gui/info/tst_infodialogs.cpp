@@ -144,12 +144,12 @@ private Q_SLOTS:
                                             << "QRT506系列对讲机编程软件"
                                             << "用于QRT506"
                                             << "版本 1.0"
-                                            << "确定" << false;
+                                            << "确定" << true;
         QTest::newRow("Traditional Chinese") << 2 << "關於"
                                              << "QRT506系列對講機編程軟體"
                                              << "用於QRT506"
                                              << "版本 1.0"
-                                             << "確定" << false;
+                                             << "確定" << true;
         QTest::newRow("English") << 3 << "About"
                                  << "QRT506 Radio Programming Software"
                                  << "For QRT506"

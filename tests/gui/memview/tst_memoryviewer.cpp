@@ -1,6 +1,8 @@
 #include "ShellFixture.h"
+#include "comm/CommAddresses.h"
 #include "gui/channels/ChannelEditorWindow.h"
 #include "gui/channels/ModelBandPanel.h"
+#include "gui/comm/RadioLink.h"
 #include "gui/info/RadioInfoPage.h"
 #include "gui/info/RadioSetPages.h"
 #include "gui/memview/MemoryGridView.h"
@@ -8,6 +10,7 @@
 #include "gui/memview/PartFillDialog.h"
 #include "gui/shell/ProgramLaunch.h"
 #include "gui/shell/SideWindows.h"
+#include "memview/ByteTexts.h"
 #include "memview/MemoryGridModel.h"
 
 #include <QCheckBox>
@@ -73,6 +76,7 @@ private Q_SLOTS:
     void partFill_data();
     void partFill();
     void gesturesOpenTheViewer();
+    void gridMaxAddrTakesEffectAtOnce();
 };
 
 void TestMemoryViewer::windowCarriesItsControls() {
@@ -332,6 +336,41 @@ void TestMemoryViewer::gesturesOpenTheViewer() {
     QTest::mouseDClick(page->debugLabel(), Qt::LeftButton);
     QTest::mouseDClick(page->frame(), Qt::LeftButton, {}, QPoint(4, page->frame()->height() / 2));
     QVERIFY(program.memoryViewer().window()->isVisible());
+}
+
+// "Grid Max Addr" typed in the communication window reaches the viewer at once, whether it
+// is shown already or later; the rows that stay keep their marks.
+void TestMemoryViewer::gridMaxAddrTakesEffectAtOnce() {
+    test::TempAppDir appDir;
+    test::ScriptedPrompts prompts;
+    test::RecordingViewer files;
+    test::RecordingRestarter restarter;
+    gui::RunningProgram program(appDir.path(), prompts, files, restarter);
+    program.start(QString());
+    gui::comm::RadioLink& link = program.radioLink();
+
+    link.changeAddress(CommAddresses::MaxAddr, QStringLiteral("3FF"));
+    program.memoryViewer().show();
+    memview::MemoryGridModel& model = program.memoryViewer().window()->model();
+    QCOMPARE(model.rowCount(), 64);
+    QCOMPARE(model.headerData(63, Qt::Vertical).toString(), QStringLiteral("03F0H"));
+
+    QByteArray image = program.document().image().bytes();
+    image[0x20] = char(quint8(image.at(0x20)) ^ 0xFF);
+    program.document().applyRadioWrite(image);
+    model.refresh();
+    QVERIFY(model.isMarked(0x20));
+
+    link.changeAddress(CommAddresses::MaxAddr, QStringLiteral("7FF"));
+    QCOMPARE(model.rowCount(), 128);
+    QCOMPARE(model.indexOf(0x7FF).data().toString(), memview::bytetext::formatByte(quint8(image.at(0x7FF))));
+    QVERIFY(model.isMarked(0x20));
+    QVERIFY(model.flags(model.indexOf(0x7FF)) & Qt::ItemIsEditable);
+
+    link.changeAddress(CommAddresses::MaxAddr, QStringLiteral("FF"));
+    QCOMPARE(model.rowCount(), 16);
+    QVERIFY(!model.indexOf(0x100).isValid());
+    QCOMPARE(model.lastAddress(), 0xFF);
 }
 
 QTEST_MAIN(TestMemoryViewer)

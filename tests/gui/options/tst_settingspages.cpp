@@ -388,8 +388,17 @@ void TestSettingsPages::captionsInEveryLanguage() {
                                       : qobject_cast<QGroupBox*>(child)->title();
             QVERIFY2(!shown.isEmpty(), qPrintable(child->objectName()));
         }
-        if (auto* l = qobject_cast<QLabel*>(child); l && l->buddy())
-            QCOMPARE(l->buddy()->accessibleName(), l->text());
+        // A control is heard by the words its undo steps are called by, which hold its
+        // caption: the label's, or its own text.
+        const options::SettingsModel& model = f.document->settings();
+        if (auto* l = qobject_cast<QLabel*>(child);
+            l && l->buddy() && l->property("textIndex").isValid() && model.control(l->buddy()->objectName())) {
+            QVERIFY2(model.undoTextOf(l->buddy()->objectName()).contains(l->text().trimmed()),
+                     qPrintable(l->buddy()->objectName()));
+            QCOMPARE(l->buddy()->accessibleName(), model.undoTextOf(l->buddy()->objectName()));
+        }
+        if (auto* b = qobject_cast<QCheckBox*>(child); b && model.control(b->objectName()))
+            QCOMPARE(model.undoTextOf(b->objectName()), b->text().trimmed());
     }
 }
 

@@ -122,6 +122,7 @@ void TestFileCommands::openCancelledChangesNothing() {
 }
 
 void TestFileCommands::openOddFile_data() {
+    QTest::addColumn<int>("language");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("reason");
     QTest::addColumn<bool>("agree");
@@ -129,18 +130,25 @@ void TestFileCommands::openOddFile_data() {
     QByteArray longer = headerless;
     longer.replace(0, 6, datafile::HeaderText);
     longer.append(10, char(0x22));
-    QTest::newRow("empty, yes") << QByteArray() << "the file is empty" << true;
-    QTest::newRow("short, no") << QByteArray(100, char(0x33)) << "the file holds 100 bytes" << false;
-    QTest::newRow("short, yes") << QByteArray(100, char(0x33)) << "the file holds 100 bytes" << true;
-    QTest::newRow("long, no") << longer << "more than 1040 bytes" << false;
-    QTest::newRow("no header, yes") << headerless << "does not begin with" << true;
+    QTest::newRow("empty, yes") << 3 << QByteArray() << "the file is empty" << true;
+    QTest::newRow("short, no") << 3 << QByteArray(100, char(0x33)) << "the file holds 100 bytes" << false;
+    QTest::newRow("short, yes") << 3 << QByteArray(100, char(0x33)) << "the file holds 100 bytes" << true;
+    QTest::newRow("long, no") << 3 << longer << "more than 1040 bytes" << false;
+    QTest::newRow("no header, yes") << 3 << headerless << "does not begin with" << true;
+    // The whole question in the user's language, the reason too.
+    QTest::newRow("short, Simplified Chinese")
+        << 1 << QByteArray(100, char(0x33)) << "看起来不是对讲机数据（文件只有 100 字节，数据文件应为 1040 字节）"
+        << false;
+    QTest::newRow("no header, Traditional Chinese")
+        << 2 << headerless << "看起來不是對講機資料（檔案不是以「KW5182」開頭，而每個儲存的資料檔都以它開頭）" << false;
 }
 
 void TestFileCommands::openOddFile() {
+    QFETCH(int, language);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, reason);
     QFETCH(bool, agree);
-    ShellFixture f;
+    ShellFixture f(language);
     QVERIFY(f.appDir.writeFile("odd.dat", bytes));
     const QString path = f.appDir.filePath("odd.dat");
     const QByteArray before = f.document->image().bytes();
@@ -152,7 +160,7 @@ void TestFileCommands::openOddFile() {
     QCOMPARE(f.prompts.boxes.size(), 1);
     const auto& warning = f.prompts.boxes.first();
     QCOMPARE(warning.icon, QMessageBox::Warning);
-    QCOMPARE(warning.title, QStringLiteral("Notice"));
+    QCOMPARE(warning.title, f.text(70));
     QVERIFY2(warning.text.contains(reason), qPrintable(warning.text));
     QVERIFY(warning.text.contains(QDir::toNativeSeparators(path)));
     QCOMPARE(warning.buttons, QMessageBox::Yes | QMessageBox::No);

@@ -4,6 +4,7 @@
 #include "gui/shell/HelpWindow.h"
 #include "gui/shell/LanguageSwitch.h"
 #include "gui/shell/LockController.h"
+#include "options/SettingsModel.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -88,6 +89,8 @@ private Q_SLOTS:
     void sameLanguageDoesNothing();
 
     void undoAndRedoThroughTheMenu();
+    void undoEntriesNameWhatChangedInWords_data();
+    void undoEntriesNameWhatChangedInWords();
     void textsInSimplifiedChinese();
 };
 
@@ -631,6 +634,71 @@ void TestFrame::undoAndRedoThroughTheMenu() {
     QTest::keySequence(f.window.get(), QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
     QCOMPARE(f.document->image().bytes(), edited);
     QVERIFY(redo->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Y"))));
+}
+
+void TestFrame::undoEntriesNameWhatChangedInWords_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("undoEntry");
+    QTest::addColumn<QString>("redoEntry");
+    QTest::newRow("check box") << 3 << "beep"
+                               << "Undo Beep"
+                               << "Redo Beep";
+    QTest::newRow("channel cell") << 3 << "bandwidth"
+                                  << "Undo channel 2 Bandwidth"
+                                  << "Redo channel 2 Bandwidth";
+    QTest::newRow("numbered list") << 3 << "vox level"
+                                   << "Undo Vox Compare Voltage 3"
+                                   << "Redo Vox Compare Voltage 3";
+    QTest::newRow("delete channel") << 3 << "delete"
+                                    << "Undo Delete channel 3"
+                                    << "Redo Delete channel 3";
+    QTest::newRow("band") << 3 << "band"
+                          << "Undo Frequency"
+                          << "Redo Frequency";
+    QTest::newRow("check box, Simplified Chinese") << 1 << "beep"
+                                                   << "撤销 哔音"
+                                                   << "重做 哔音";
+    QTest::newRow("channel cell, Simplified Chinese") << 1 << "bandwidth"
+                                                      << "撤销 信道 2 带宽"
+                                                      << "重做 信道 2 带宽";
+    QTest::newRow("numbered list, Traditional Chinese") << 2 << "vox level"
+                                                        << "復原 聲控電壓比較值 3級"
+                                                        << "取消復原 聲控電壓比較值 3級";
+    QTest::newRow("channel cell, Traditional Chinese") << 2 << "bandwidth"
+                                                       << "復原 信道 2 帶寬"
+                                                       << "取消復原 信道 2 帶寬";
+}
+
+// The Edit menu tells in the user's words what Undo and Redo would change, whatever key
+// the document merges the edits by.
+void TestFrame::undoEntriesNameWhatChangedInWords() {
+    QFETCH(int, language);
+    QFETCH(QString, edit);
+    QFETCH(QString, undoEntry);
+    QFETCH(QString, redoEntry);
+    ShellFixture f(language);
+    QVERIFY(f.document->openFile(f.context->appFile(AppContext::FactoryFileName)).ok);
+    auto& channels = f.document->channelModel();
+    options::SettingsModel& settings = f.document->settings();
+    if (edit == QLatin1String("beep")) {
+        QVERIFY(settings.setChecked(QStringLiteral("chkBeep"), !settings.control(QStringLiteral("chkBeep"))->checked));
+    } else if (edit == QLatin1String("bandwidth")) {
+        const int position = channels.optionList(5).indexOf(channels.cellText(2, 5));
+        QVERIFY(position >= 0);
+        QVERIFY(channels.setData(channels.cell(2, 5), 1 - position));
+    } else if (edit == QLatin1String("vox level")) {
+        const int item = settings.control(QStringLiteral("cboVoxCmpDat3"))->item;
+        QVERIFY(settings.selectItem(QStringLiteral("cboVoxCmpDat3"), item == 50 ? 60 : 50));
+    } else if (edit == QLatin1String("delete")) {
+        QVERIFY(channels.deleteChannel(3));
+    } else {
+        f.document->chooseBand(f.document->session().bandPosition() == 0 ? 1 : 0);
+    }
+    QCOMPARE(f.document->undoStack().count(), 1);
+    QCOMPARE(f.action("mnuEditUndo")->text(), undoEntry);
+    f.action("mnuEditUndo")->trigger();
+    QCOMPARE(f.action("mnuEditRedo")->text(), redoEntry);
 }
 
 void TestFrame::textsInSimplifiedChinese() {
