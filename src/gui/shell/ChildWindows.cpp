@@ -10,7 +10,7 @@ namespace qrt::gui {
 
 namespace {
 
-// The channel editor's frame: it is maximised whenever it is the active child window and
+// The channel editor's frame: it is maximised whenever it is the current child window and
 // refuses to be closed; it goes when the main window goes. While another child window is
 // in front (a page of the radio set tree), the area may restore it: maximising it then
 // would bring it back over the page the user asked for.
@@ -28,7 +28,7 @@ protected:
 
 private:
     void maximiseWhenActive() {
-        if (!isMaximized() && mdiArea() && mdiArea()->activeSubWindow() == this)
+        if (!isMaximized() && mdiArea() && mdiArea()->currentSubWindow() == this)
             showMaximized();
     }
 };
