@@ -104,9 +104,8 @@ private Q_SLOTS:
     void frameDoubleClicksRevealAndHide();
     void addressBoxesStoreEveryChange_data();
     void addressBoxesStoreEveryChange();
+    void portThatDoesNotOpenShowsThePortDialogThenLogs_data();
     void portThatDoesNotOpenShowsThePortDialogThenLogs();
-    void portFailureIsToldInTheUsersLanguage_data();
-    void portFailureIsToldInTheUsersLanguage();
     void rangeThatCannotBeSentIsTold_data();
     void rangeThatCannotBeSentIsTold();
     void gridMaxAddrIsAnnouncedAtOnce();
@@ -375,9 +374,20 @@ void TestCommunicationWindow::addressBoxesStoreEveryChange() {
     QCOMPARE(child<QLineEdit>(next, box.toLatin1().constData())->text(), typed);
 }
 
+void TestCommunicationWindow::portThatDoesNotOpenShowsThePortDialogThenLogs_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("status"); // why, in the user's language
+    QTest::newRow("English") << 3 << "%1 does not exist (is the programming cable plugged in?)";
+    QTest::newRow("Simplified Chinese") << 1 << "%1 不存在（写频线插好了吗?）";
+    QTest::newRow("Traditional Chinese") << 2 << "%1 不存在（寫頻線插好了嗎?）";
+}
+
 void TestCommunicationWindow::portThatDoesNotOpenShowsThePortDialogThenLogs() {
-    CommFixture f;
-    f.link->port().setDeviceOverride(f.dir.filePath(QStringLiteral("no-such-port")));
+    QFETCH(int, language);
+    QFETCH(QString, status);
+    CommFixture f({}, false, 1, language);
+    const QString device = f.dir.filePath(QStringLiteral("no-such-port"));
+    f.link->port().setDeviceOverride(device);
     QStringList tags;
     f.context->errorLog().subscribe([&tags](const QString&, const QString& detail) { tags << detail; });
     CommunicationWindow window(*f.link, TransferJob::Read, &f.frame);
@@ -401,34 +411,9 @@ void TestCommunicationWindow::portThatDoesNotOpenShowsThePortDialogThenLogs() {
     QVERIFY(!tagsWhileDialogShown.join(QLatin1Char('\n')).contains(QStringLiteral("modCommun->OpenCom")));
     QVERIFY(tags.join(QLatin1Char('\n')).contains(QStringLiteral("modCommun->OpenCom")));
     QVERIFY(f.prompts.boxes.isEmpty());
-    // The window stays for another try.
+    // The window stays for another try and says why.
     QVERIFY(window.isVisible());
     QVERIFY(child<QPushButton>(window, "cmdRead")->isEnabled());
-}
-
-void TestCommunicationWindow::portFailureIsToldInTheUsersLanguage_data() {
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("status");
-    QTest::newRow("English") << 3 << "%1 does not exist (is the programming cable plugged in?)";
-    QTest::newRow("Simplified Chinese") << 1 << "%1 不存在（写频线插好了吗?）";
-    QTest::newRow("Traditional Chinese") << 2 << "%1 不存在（寫頻線插好了嗎?）";
-}
-
-void TestCommunicationWindow::portFailureIsToldInTheUsersLanguage() {
-    QFETCH(int, language);
-    QFETCH(QString, status);
-    CommFixture f({}, false, 1, language);
-    const QString device = f.dir.filePath(QStringLiteral("no-such-port"));
-    f.link->port().setDeviceOverride(device);
-    CommunicationWindow window(*f.link, TransferJob::Read, &f.frame);
-    window.show();
-    QTimer::singleShot(10, [] {
-        if (auto* dialog = qobject_cast<gui::comm::PortDialog*>(QApplication::activeModalWidget()))
-            dialog->reject();
-    });
-    const auto outcome = runThrough(window);
-    QVERIFY(outcome);
-    QVERIFY(outcome->portOpenFailed);
     QCOMPARE(child<QLabel>(window, "lblComStatus")->text(), status.arg(device));
 }
 
