@@ -6,6 +6,7 @@
 #include "document/ProgramStartup.h"
 #include "gui/channels/ChannelEditorWindow.h"
 #include "gui/comm/RadioLink.h"
+#include "gui/common/WheelFocusPolicy.h"
 #include "gui/info/ErrorLogWindow.h"
 #include "gui/info/RadioSetPages.h"
 #include "gui/memview/MemoryViewerWindow.h"
@@ -51,7 +52,9 @@ QString interfaceFontFamily(const QString& wanted, const QStringList& systemFami
 
 RunningProgram::RunningProgram(const QString& appDir, UserPrompts& prompts, DocumentViewer& viewer,
                                ProgramRestarter& restarter)
-    : m_context(std::make_unique<AppContext>(appDir)) {
+    : m_context(std::make_unique<AppContext>(appDir)), m_wheelPolicy(std::make_unique<WheelFocusPolicy>()) {
+    // Before any window exists, so that the policy sees every widget made.
+    QApplication::instance()->installEventFilter(m_wheelPolicy.get());
     StartupHooks hooks;
     hooks.chooseFirstLanguage = [](AppContext& context) {
         return getSysLang(context.settings(), systemLocaleId(), &context.errorLog());

@@ -20,6 +20,7 @@ class MemoryViewer;
 class ProgramRestarter;
 class SideWindows;
 class UserPrompts;
+class WheelFocusPolicy;
 namespace comm {
 class RadioLink;
 }
@@ -39,7 +40,8 @@ LaunchOptions launchOptionsFrom(const QCommandLineParser& parser, const QString&
 QString interfaceFontFamily(const QString& wanted, const QStringList& systemFamilies);
 
 // One run of the program with windows: the start-up sequence (with the first-start
-// language step from the system locale), the interface font, the frame.
+// language step from the system locale), the interface font, the frame, and the wheel
+// policy of every list, spin box and slider.
 class RunningProgram {
 public:
     RunningProgram(const QString& appDir, UserPrompts& prompts, DocumentViewer& viewer, ProgramRestarter& restarter);
@@ -60,6 +62,7 @@ private:
     void connectRadioLink(UserPrompts& prompts, bool searchPorts);
 
     std::unique_ptr<AppContext> m_context;
+    std::unique_ptr<WheelFocusPolicy> m_wheelPolicy;
     std::unique_ptr<Document> m_document;
     std::unique_ptr<MainWindow> m_window;
     SideWindows* m_sideWindows = nullptr;   // owned by the window
