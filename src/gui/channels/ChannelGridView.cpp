@@ -138,6 +138,9 @@ void ChannelGridView::moveToRequestedCell(const QModelIndex& cell) {
 }
 
 void ChannelGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    // A move of the user's (an arrow that also stored the editor) wins over the cell the
+    // edit asked for.
+    m_requestedCell = QPersistentModelIndex();
     m_movingCursor = true;
     QTableView::currentChanged(current, previous);
     m_movingCursor = false;

@@ -110,6 +110,9 @@ RunningProgram::~RunningProgram() = default;
 
 void RunningProgram::start(const QString& file) {
     m_window->show();
+    // The keyboard works at once, in the grid, also where no window manager activates
+    // a new window.
+    m_window->activateWindow();
     if (!file.isEmpty())
         m_window->fileCommands().openFile(file);
 }

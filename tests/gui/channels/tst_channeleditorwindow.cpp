@@ -131,6 +131,7 @@ private Q_SLOTS:
     void keyboard();
     void keysTypedRightAfterAClick_data();
     void keysTypedRightAfterAClick();
+    void arrowsInAFrequencyStoreAndMove();
     void contextMenu_data();
     void contextMenu();
     void contextMenuCommandsAndLock();
@@ -490,6 +491,21 @@ void TestChannelEditorWindow::keysTypedRightAfterAClick() {
     hints->setMouseDoubleClickInterval(interval);
     QTRY_VERIFY(!e.editor(Row, column));
     QCOMPARE((QStringList{e.text(Row, 1), e.text(Row, 2), e.text(Row, 3), e.text(Row, 4), e.text(Row, 5)}), cells);
+}
+
+void TestChannelEditorWindow::arrowsInAFrequencyStoreAndMove() {
+    Editor e;
+    e.addChannel(Row);
+    QCoreApplication::processEvents();
+    e.grid->setFocus();
+    e.grid->setCurrentIndex(e.cell(Row, 1));
+    for (int key : {Qt::Key_4, Qt::Key_5, Qt::Key_0, Qt::Key_Down})
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCoreApplication::processEvents();
+    QCOMPARE(e.text(Row, 1), QStringLiteral("450"));
+    // The arrow's move wins over the transmit cell a typed receive moves to.
+    QCOMPARE(e.grid->currentIndex(), e.cell(Row + 1, 1));
+    QCOMPARE(QApplication::focusWidget(), e.grid);
 }
 
 void TestChannelEditorWindow::contextMenu_data() {
