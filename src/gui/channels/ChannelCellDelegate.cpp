@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 
 namespace qrt::gui {
 
@@ -18,6 +19,36 @@ ChannelTableModel::EditorKind editorKindOf(const QModelIndex& index) {
 QString columnCaption(const QModelIndex& index) {
     return index.model()->headerData(index.column(), Qt::Horizontal).toString();
 }
+
+// The option list over a cell. The arrow keys, a typed letter and the wheel move its
+// choice without storing it (Enter, Tab or leaving the cell stores, Escape drops it); a
+// choice made in its pop-up list is stored at once. chosen() tells the latter.
+class OptionList : public QComboBox {
+    Q_OBJECT
+public:
+    explicit OptionList(QWidget* parent) : QComboBox(parent) {
+        connect(this, &QComboBox::activated, this, [this] {
+            if (!m_browsing)
+                Q_EMIT chosen();
+        });
+    }
+
+Q_SIGNALS:
+    void chosen();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const QScopedValueRollback browsing(m_browsing, true);
+        QComboBox::keyPressEvent(event);
+    }
+    void wheelEvent(QWheelEvent* event) override {
+        const QScopedValueRollback browsing(m_browsing, true);
+        QComboBox::wheelEvent(event);
+    }
+
+private:
+    bool m_browsing = false;
+};
 
 } // namespace
 
@@ -67,11 +98,10 @@ QWidget* ChannelCellDelegate::createToneList(QWidget* parent, const QModelIndex&
 }
 
 QWidget* ChannelCellDelegate::createOptionList(QWidget* parent, const QModelIndex& index) const {
-    auto* list = new QComboBox(parent);
+    auto* list = new OptionList(parent);
     list->setObjectName(OptionListName);
     list->addItems(index.data(ChannelTableModel::OptionListRole).toStringList());
-    // A choice is stored at once, as the grid's drop-down lists do.
-    connect(list, &QComboBox::activated, this, [this, list] {
+    connect(list, &OptionList::chosen, this, [this, list] {
         auto* self = const_cast<ChannelCellDelegate*>(this);
         Q_EMIT self->commitData(list);
         Q_EMIT self->closeEditor(list, QAbstractItemDelegate::NoHint);
@@ -88,6 +118,8 @@ void ChannelCellDelegate::setEditorData(QWidget* editor, const QModelIndex& inde
             const QSignalBlocker quiet(list);
             list->setCurrentIndex(list->findText(value.toString()));
             list->setEditText(value.toString());
+            // Typing replaces the tone shown, as it replaces a frequency.
+            list->lineEdit()->selectAll();
         } else {
             list->setCurrentIndex(value.isValid() ? value.toInt() : -1);
         }
@@ -111,3 +143,5 @@ void ChannelCellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOpti
 }
 
 } // namespace qrt::gui
+
+#include "ChannelCellDelegate.moc"

@@ -33,16 +33,25 @@ ChannelGridView::ChannelGridView(ChannelTableModel& model, QWidget* parent) : QT
     m_delayedEdit.setSingleShot(true);
     connect(&m_delayedEdit, &QTimer::timeout, this, &ChannelGridView::openDelayedEditor);
     connect(&model, &ChannelTableModel::currentCellRequested, this, &ChannelGridView::moveToRequestedCell);
+    // New data (a file opened, a read, an undo) keeps the cursor where it was, so that
+    // the keyboard goes on working in the cell that looks current.
+    connect(&model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        const QModelIndex cell = currentIndex();
+        m_cursorBeforeReset = cell.isValid() ? QPoint(cell.column(), cell.row()) : QPoint();
+    });
     connect(&model, &QAbstractItemModel::modelReset, this, [this] {
         m_delayedEdit.stop();
         applySectionSizes();
+        const QModelIndex cell = m_model.index(m_cursorBeforeReset.y(), m_cursorBeforeReset.x());
+        setCurrentIndex(cell.isValid() ? cell : m_model.cell(1, 1));
     });
     connect(&model, &ChannelTableModel::lockChanged, this, &ChannelGridView::applyLock);
 
     m_corner = findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
     if (m_corner)
         m_corner->installEventFilter(this);
-    m_background = palette().color(QPalette::Base);
+    m_ownPalette = palette();
+    m_background = m_ownPalette.color(QPalette::Base);
     applySectionSizes();
     applyLock(model.isLocked());
     setCurrentIndex(model.cell(1, 1));
@@ -78,11 +87,13 @@ void ChannelGridView::applyLock(bool locked) {
     if (locked)
         m_delayedEdit.stop();
     setEnabled(!locked);
-    // Locked, a selected cell no longer stands out.
-    const QColor selection = locked ? m_background : selectionColor();
-    QPalette colours = palette();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        colours.setColor(group, QPalette::Highlight, selection);
+    // Locked, a selected cell no longer stands out, but its text stays readable.
+    QPalette colours = m_ownPalette;
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        colours.setColor(group, QPalette::Highlight, locked ? m_background : selectionColor());
+        if (locked)
+            colours.setColor(group, QPalette::HighlightedText, colours.color(group, QPalette::Text));
+    }
     setPalette(colours);
 }
 
@@ -141,6 +152,9 @@ void ChannelGridView::moveToRequestedCell(const QModelIndex& cell) {
 }
 
 void ChannelGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    // A move of the user's (an arrow that also stored the editor) wins over the cell the
+    // edit asked for.
+    m_requestedCell = QPersistentModelIndex();
     m_movingCursor = true;
     QTableView::currentChanged(current, previous);
     m_movingCursor = false;
@@ -160,8 +174,12 @@ void ChannelGridView::mouseDoubleClickEvent(QMouseEvent* event) {
         return;
     m_delayedEdit.stop();
     const QModelIndex cell = currentIndex();
-    if (!cell.isValid() || !indexAt(event->position().toPoint()).isValid())
-        return;
+    if (cell.isValid() && indexAt(event->position().toPoint()).isValid())
+        doubleClickCell(cell);
+}
+
+void ChannelGridView::doubleClickCell(const QModelIndex& cell) {
+    m_delayedEdit.stop();
     // A double-click that changes nothing edits the cell, as in a spreadsheet; one that
     // changed a tone shows the tone list again.
     const bool changed = m_model.doubleClick(cell);
@@ -183,11 +201,15 @@ bool ChannelGridView::handleCommandKey(QKeyEvent* event) {
     }
     if (state() == QAbstractItemView::EditingState || !cell.isValid())
         return false;
-    const bool frequencyCell =
-        m_model.editorKind(ChannelTableModel::columnOf(cell)) == ChannelTableModel::FrequencyEditor;
+    const ChannelTableModel::EditorKind kind = m_model.editorKind(ChannelTableModel::columnOf(cell));
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        if (modifiers == Qt::ControlModifier) {
+            doubleClickCell(cell);
+            return true;
+        }
+        Q_FALLTHROUGH();
     case Qt::Key_F2:
     case Qt::Key_Space:
         if (modifiers != Qt::NoModifier)
@@ -195,7 +217,7 @@ bool ChannelGridView::handleCommandKey(QKeyEvent* event) {
         activate(cell);
         return true;
     case Qt::Key_Delete:
-        if (frequencyCell)
+        if (kind == ChannelTableModel::FrequencyEditor)
             m_model.setData(cell, QString());
         return true;
     default:
@@ -204,14 +226,26 @@ bool ChannelGridView::handleCommandKey(QKeyEvent* event) {
     const QString text = event->text();
     if (text.isEmpty() || !text.at(0).isPrint() || (modifiers & (Qt::ControlModifier | Qt::AltModifier)))
         return false;
-    // Typing edits a frequency; elsewhere it does nothing (no search by first letter).
-    if (!frequencyCell || !m_model.canEdit(ChannelTableModel::channelOf(cell), ChannelTableModel::columnOf(cell)))
-        return true;
-    const Click result = m_model.click(cell);
-    if (result.action == Click::EditCell && result.cell == cell)
-        return false; // the view opens the editor and gives it the key
-    carryOut(result, EditTiming::Now);
-    return true;
+    return !typeIntoCell(cell);
+}
+
+bool ChannelGridView::typeIntoCell(const QModelIndex& cell) {
+    // Typing opens the cell's editor with the key: a frequency or a tone takes it as text,
+    // an option list picks the option it begins. Typing on an empty channel's other cells
+    // does nothing, and there is no search by first letter through the grid.
+    if (!m_model.canEdit(ChannelTableModel::channelOf(cell), ChannelTableModel::columnOf(cell)))
+        return false;
+    // A click on this cell may have its editor still waiting for the double-click time:
+    // the key opens it now instead of getting lost.
+    m_delayedEdit.stop();
+    if (m_model.pendingToneCell() != cell) {
+        const Click result = m_model.click(cell);
+        if (result.cell != cell || (result.action != Click::EditCell && result.action != Click::OpenToneList)) {
+            carryOut(result, EditTiming::Now);
+            return false;
+        }
+    }
+    return true; // the view opens the editor and gives it the key
 }
 
 void ChannelGridView::contextMenuEvent(QContextMenuEvent* event) {
@@ -235,11 +269,13 @@ void ChannelGridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEdi
     if (hint == QAbstractItemDelegate::RevertModelCache && editor &&
         editor->objectName() == ChannelCellDelegate::ToneListName)
         m_model.cancelPendingTone();
-    // Tab in an editor stores it and moves one cell, without opening the next editor.
+    // Tab in an editor stores it and moves one cell, without opening the next editor;
+    // Shift+Tab moves back. The key's move wins over the cell the edit asked for.
     const bool next = hint == QAbstractItemDelegate::EditNextItem;
     const bool previous = hint == QAbstractItemDelegate::EditPreviousItem;
     QTableView::closeEditor(editor, next || previous ? QAbstractItemDelegate::NoHint : hint);
     if (next || previous) {
+        m_requestedCell = QPersistentModelIndex();
         const QModelIndex cell = currentIndex();
         const QModelIndex neighbour = cell.sibling(cell.row(), cell.column() + (next ? 1 : -1));
         if (neighbour.isValid())

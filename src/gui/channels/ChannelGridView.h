@@ -12,13 +12,16 @@ namespace qrt::gui {
 
 // The channel grid `vsfgGridCh`: a table view over the channel table model that turns
 // clicks, double-clicks and keys into the model's click(), doubleClick() and edits and
-// carries out what the model answers. Keys:
+// carries out what the model answers. Keys (the README's keyboard table):
 //   arrows, Home, End, Page Up/Down  move the current cell;
 //   Enter, F2, Space                 act as a click on the current cell (edit it, or open
 //                                    the tone list on a tone cell);
-//   typing on a frequency cell       starts its edit with the typed character;
+//   Ctrl+Enter                       acts as a double-click on the current cell;
+//   typing on a cell with an editor  opens it with the typed character (a frequency or
+//                                    tone takes it as text, an option list its option);
 //   Delete on a frequency cell       clears it (an empty edit);
-//   Escape in an editor              closes it without storing;
+//   in an editor: Enter stores, Tab and Shift+Tab store and move right or left, Escape
+//   closes it without storing; an option list's arrows only move its choice;
 //   Menu key, Shift+F10              the context menu of the current cell.
 // A click opens its editor only when no double-click follows, so that a double-click
 // reaches the grid (it steps an option or copies a frequency or tone).
@@ -31,6 +34,8 @@ public:
     void commitToneSelection();
     // Carries out a click on the cell at once (the keyboard's click).
     void activate(const QModelIndex& cell);
+    // Carries out a double-click on the cell (also the keyboard's Ctrl+Enter).
+    void doubleClickCell(const QModelIndex& cell);
     // The selection colour while unlocked.
     static QColor selectionColor() { return channels::ChannelTableModel::selectionColor(); }
 
@@ -58,15 +63,18 @@ private:
     int captionWidth(int column) const;
     void applyLock(bool locked);
     bool handleCommandKey(QKeyEvent* event);
+    bool typeIntoCell(const QModelIndex& cell);
     void requestMenuAt(const QModelIndex& cell, const QPoint& globalPos);
     bool paintCorner();
 
     channels::ChannelTableModel& m_model;
     QAbstractButton* m_corner = nullptr;
+    QPalette m_ownPalette;
     QColor m_background;
     QTimer m_delayedEdit;
     QPersistentModelIndex m_delayedCell;
     QPersistentModelIndex m_requestedCell;
+    QPoint m_cursorBeforeReset; // column, row
     bool m_movingCursor = false;
 };
 

@@ -8,6 +8,7 @@
 #include "gui/channels/ChannelEditorWindow.h"
 #include "gui/comm/RadioLink.h"
 #include "gui/common/ScreenPlacement.h"
+#include "gui/common/WheelFocusPolicy.h"
 #include "gui/info/ErrorLogWindow.h"
 #include "gui/info/RadioSetPages.h"
 #include "gui/memview/MemoryViewerWindow.h"
@@ -57,7 +58,9 @@ QString interfaceFontFamily(const QString& wanted, const QStringList& systemFami
 
 RunningProgram::RunningProgram(const QString& appDir, UserPrompts& prompts, DocumentViewer& viewer,
                                ProgramRestarter& restarter)
-    : m_context(std::make_unique<AppContext>(appDir)) {
+    : m_context(std::make_unique<AppContext>(appDir)), m_wheelPolicy(std::make_unique<WheelFocusPolicy>()) {
+    // Before any window exists, so that the policy sees every widget made.
+    QApplication::instance()->installEventFilter(m_wheelPolicy.get());
     StartupHooks hooks;
     hooks.chooseFirstLanguage = [](AppContext& context) {
         return getSysLang(context.settings(), systemLocaleId(), &context.errorLog());
@@ -115,6 +118,9 @@ RunningProgram::~RunningProgram() = default;
 
 void RunningProgram::start(const QString& file) {
     showFillingScreen(*m_window);
+    // The keyboard works at once, in the grid, also where no window manager activates
+    // a new window.
+    m_window->activateWindow();
     if (!file.isEmpty())
         m_window->fileCommands().openFile(file);
 }

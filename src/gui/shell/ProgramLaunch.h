@@ -21,6 +21,7 @@ class ProgramRestarter;
 class QtTranslations;
 class SideWindows;
 class UserPrompts;
+class WheelFocusPolicy;
 namespace comm {
 class RadioLink;
 }
@@ -42,8 +43,9 @@ LaunchOptions launchOptionsFrom(const QCommandLineParser& parser, const QString&
 QString interfaceFontFamily(const QString& wanted, const QStringList& systemFamilies);
 
 // One run of the program with windows: the start-up sequence (with the first-start
+// One run of the program with windows: the start-up sequence (with the first-start
 // language step from the system locale), Qt's own texts in the interface language, the
-// interface font, the frame.
+// interface font, the frame, and the wheel policy of every list, spin box and slider.
 class RunningProgram {
 public:
     RunningProgram(const QString& appDir, UserPrompts& prompts, DocumentViewer& viewer, ProgramRestarter& restarter);
@@ -64,6 +66,7 @@ private:
     void connectRadioLink(UserPrompts& prompts, bool searchPorts);
 
     std::unique_ptr<AppContext> m_context;
+    std::unique_ptr<WheelFocusPolicy> m_wheelPolicy;
     std::unique_ptr<Document> m_document;
     std::unique_ptr<QtTranslations> m_qtTranslations;
     std::unique_ptr<MainWindow> m_window;

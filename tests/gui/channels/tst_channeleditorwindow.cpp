@@ -1,5 +1,6 @@
 #include "ScriptedPrompts.h"
 #include "TestSupport.h"
+#include "WheelTurn.h"
 #include "channels/ChannelTableModel.h"
 #include "core/AppContext.h"
 #include "document/Document.h"
@@ -128,6 +129,9 @@ private Q_SLOTS:
     void toneListCancelledOrCommitted();
     void keyboard_data();
     void keyboard();
+    void keysTypedRightAfterAClick_data();
+    void keysTypedRightAfterAClick();
+    void arrowsInAFrequencyStoreAndMove();
     void contextMenu_data();
     void contextMenu();
     void contextMenuCommandsAndLock();
@@ -282,16 +286,45 @@ void TestChannelEditorWindow::optionChosenInTheList() {
     Editor reference;
     reference.addChannel(Row);
     QVERIFY(reference.model().setData(reference.cell(Row, 6), 1));
+    const QByteArray before = e.document->image().bytes();
 
     auto* list = qobject_cast<QComboBox*>(e.clickAndWaitForEditor(Row, 6));
     QVERIFY(list);
     QCOMPARE(list->objectName(), QStringLiteral("cboGridChOption"));
     QCOMPARE(list->count(), 2);
     QCOMPARE(list->currentText(), QStringLiteral("High"));
+    // Keys and the wheel move the choice; nothing is stored until Enter, Escape drops it.
     QTest::keyClick(list, Qt::Key_Down);
-    QCOMPARE(e.text(Row, 6), QStringLiteral("Low"));
+    QCOMPARE(list->currentText(), QStringLiteral("Low"));
+    test::turnWheel(list, 1);
+    QCOMPARE(list->currentText(), QStringLiteral("High"));
+    test::turnWheel(list, -1);
+    QCOMPARE(list->currentText(), QStringLiteral("Low"));
+    QCOMPARE(e.editor(Row, 6), list);
+    QCOMPARE(e.text(Row, 6), QStringLiteral("High"));
+    QTest::keyClick(list, Qt::Key_Escape);
     QTRY_VERIFY(!e.editor(Row, 6));
+    QCOMPARE(e.text(Row, 6), QStringLiteral("High"));
+    QCOMPARE(e.document->image().bytes(), before);
+
+    list = qobject_cast<QComboBox*>(e.clickAndWaitForEditor(Row, 6));
+    QVERIFY(list);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    QTRY_VERIFY(!e.editor(Row, 6));
+    QCOMPARE(e.text(Row, 6), QStringLiteral("Low"));
     QCOMPARE(e.document->image().bytes(), reference.document->image().bytes());
+
+    // A choice in the pop-up list is stored at once.
+    list = qobject_cast<QComboBox*>(e.clickAndWaitForEditor(Row, 6));
+    QVERIFY(list);
+    list->showPopup();
+    QTRY_VERIFY(list->view()->isVisible());
+    list->view()->setCurrentIndex(list->model()->index(0, 0));
+    QTest::keyClick(list->view(), Qt::Key_Return);
+    QTRY_VERIFY(!e.editor(Row, 6));
+    QCOMPARE(e.text(Row, 6), QStringLiteral("High"));
+    QCOMPARE(e.document->image().bytes(), before);
 }
 
 void TestChannelEditorWindow::toneListOverTheCell_data() {
@@ -366,50 +399,113 @@ void TestChannelEditorWindow::toneListCancelledOrCommitted() {
 
 void TestChannelEditorWindow::keyboard_data() {
     QTest::addColumn<QList<int>>("keys");
-    QTest::addColumn<QModelIndex>("unused");
     QTest::addColumn<int>("currentColumn");
     QTest::addColumn<QString>("editorName");
-    QTest::addColumn<QString>("receive");
-    QTest::newRow("arrows move") << QList<int>{Qt::Key_Right, Qt::Key_Right, Qt::Key_Left} << QModelIndex() << 2 << ""
-                                 << "440.15";
-    QTest::newRow("enter edits") << QList<int>{Qt::Key_Return} << QModelIndex() << 1 << "txtGridChFrequency"
-                                 << "440.15";
-    QTest::newRow("F2 edits") << QList<int>{Qt::Key_F2} << QModelIndex() << 1 << "txtGridChFrequency"
-                              << "440.15";
+    QTest::addColumn<QStringList>("cells"); // columns 1 to 4 and 6 afterwards
+    const QStringList unchanged = {"440.15", "440.15", "None", "None", "High"};
+    const auto keys = [](std::initializer_list<int> list) { return QList<int>(list); };
+    QTest::newRow("arrows move") << keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Left}) << 2 << "" << unchanged;
+    QTest::newRow("enter edits") << keys({Qt::Key_Return}) << 1 << "txtGridChFrequency" << unchanged;
+    QTest::newRow("F2 edits") << keys({Qt::Key_F2}) << 1 << "txtGridChFrequency" << unchanged;
     QTest::newRow("space on a tone opens the tone list")
-        << QList<int>{Qt::Key_Right, Qt::Key_Right, Qt::Key_Space} << QModelIndex() << 3 << "cboGridChCtdcs"
-        << "440.15";
+        << keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Space}) << 3 << "cboGridChCtdcs" << unchanged;
     QTest::newRow("enter on an option opens its list")
-        << QList<int>{Qt::Key_End, Qt::Key_Return} << QModelIndex() << 13 << "cboGridChOption"
-        << "440.15";
+        << keys({Qt::Key_End, Qt::Key_Return}) << 13 << "cboGridChOption" << unchanged;
     QTest::newRow("escape cancels an edit")
-        << QList<int>{Qt::Key_4, Qt::Key_5, Qt::Key_0, Qt::Key_Escape} << QModelIndex() << 1 << ""
-        << "440.15";
-    QTest::newRow("typing edits") << QList<int>{Qt::Key_4, Qt::Key_5, Qt::Key_0, Qt::Key_Return} << QModelIndex() << 2
-                                  << ""
-                                  << "450";
-    QTest::newRow("delete clears") << QList<int>{Qt::Key_Delete} << QModelIndex() << 1 << ""
-                                   << "";
-    QTest::newRow("typing on a tone does nothing")
-        << QList<int>{Qt::Key_Right, Qt::Key_Right, Qt::Key_7} << QModelIndex() << 3 << ""
-        << "440.15";
+        << keys({Qt::Key_4, Qt::Key_5, Qt::Key_0, Qt::Key_Escape}) << 1 << "" << unchanged;
+    QTest::newRow("typing edits") << keys({Qt::Key_4, Qt::Key_5, Qt::Key_0, Qt::Key_Return}) << 2 << ""
+                                  << QStringList{"450", "440.15", "None", "None", "High"};
+    QTest::newRow("delete clears") << keys({Qt::Key_Delete}) << 1 << "" << QStringList{"", "", "", "", ""};
+    QTest::newRow("tab stores the transmit and moves on")
+        << keys({Qt::Key_Right, Qt::Key_4, Qt::Key_5, Qt::Key_0, Qt::Key_Tab}) << 3 << ""
+        << QStringList{"440.15", "450", "None", "None", "High"};
+    QTest::newRow("shift+tab stores the transmit and moves back")
+        << keys({Qt::Key_Right, Qt::Key_4, Qt::Key_5, Qt::Key_0, Qt::Key_Backtab}) << 1 << ""
+        << QStringList{"440.15", "450", "None", "None", "High"};
+    QTest::newRow("typing on a tone opens the tone list with the key")
+        << keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_7, Qt::Key_5, Qt::Key_4, Qt::Key_Return}) << 3 << ""
+        << QStringList{"440.15", "440.15", "D754N", "D754N", "High"};
+    QTest::newRow("up and down in an option list change the choice only")
+        << keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Return,
+                 Qt::Key_Down, Qt::Key_Up, Qt::Key_Down})
+        << 6 << "cboGridChOption" << unchanged;
+    QTest::newRow("ctrl+enter steps an option as a double-click does")
+        << keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right,
+                 (Qt::ControlModifier | Qt::Key_Return).toCombined()})
+        << 6 << "" << QStringList{"440.15", "440.15", "None", "None", "Low"};
+    QTest::newRow("an option list stores at enter")
+        << keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Return,
+                 Qt::Key_Down, Qt::Key_Return})
+        << 6 << "" << QStringList{"440.15", "440.15", "None", "None", "Low"};
 }
 
 void TestChannelEditorWindow::keyboard() {
     QFETCH(QList<int>, keys);
     QFETCH(int, currentColumn);
     QFETCH(QString, editorName);
-    QFETCH(QString, receive);
+    QFETCH(QStringList, cells);
     Editor e;
     e.addChannel(Row);
+    QCoreApplication::processEvents(); // the grid follows the edit before the keys come
     e.grid->setFocus();
     e.grid->setCurrentIndex(e.cell(Row, 1));
-    for (int key : keys)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-    QTRY_COMPARE(e.text(Row, 1), receive);
+    for (int key : keys) {
+        const QKeyCombination combination = QKeyCombination::fromCombined(key);
+        QTest::keyClick(QApplication::focusWidget(), combination.key(), combination.keyboardModifiers());
+    }
+    QCoreApplication::processEvents(); // what the keys left queued
+    // Enter stores once the key has been handled.
+    QTRY_COMPARE((QStringList{e.text(Row, 1), e.text(Row, 2), e.text(Row, 3), e.text(Row, 4), e.text(Row, 6)}), cells);
     QTRY_COMPARE(e.grid->currentIndex(), e.cell(Row, currentColumn));
     QWidget* open = e.editor(Row, currentColumn);
     QCOMPARE(open ? open->objectName() : QString(), editorName);
+}
+
+void TestChannelEditorWindow::keysTypedRightAfterAClick_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("cells"); // columns 1 to 4 and 5 afterwards
+    QTest::newRow("CTCSS decode") << 3 << "88.5" << QStringList{"440.15", "440.15", "88.5", "88.5", "Wide"};
+    QTest::newRow("CTCSS without decimals") << 3 << "231" << QStringList{"440.15", "440.15", "231.0", "231.0", "Wide"};
+    QTest::newRow("DCS decode") << 3 << "D754N" << QStringList{"440.15", "440.15", "D754N", "D754N", "Wide"};
+    QTest::newRow("inverted encode") << 4 << "D023I" << QStringList{"440.15", "440.15", "None", "D023I", "Wide"};
+    QTest::newRow("transmit") << 2 << "446.1" << QStringList{"440.15", "446.1", "None", "None", "Wide"};
+    QTest::newRow("option by its first letter")
+        << 5 << "N" << QStringList{"440.15", "440.15", "None", "None", "Narrow"};
+}
+
+void TestChannelEditorWindow::keysTypedRightAfterAClick() {
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, cells);
+    Editor e;
+    e.addChannel(Row);
+    // The click's editor waits for the double-click time; the keys come before it is over.
+    QStyleHints* hints = QGuiApplication::styleHints();
+    const int interval = hints->mouseDoubleClickInterval();
+    hints->setMouseDoubleClickInterval(60000);
+    e.click(Row, column);
+    QVERIFY(!e.editor(Row, column));
+    e.typeIntoFocus(typed);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    hints->setMouseDoubleClickInterval(interval);
+    QTRY_VERIFY(!e.editor(Row, column));
+    QCOMPARE((QStringList{e.text(Row, 1), e.text(Row, 2), e.text(Row, 3), e.text(Row, 4), e.text(Row, 5)}), cells);
+}
+
+void TestChannelEditorWindow::arrowsInAFrequencyStoreAndMove() {
+    Editor e;
+    e.addChannel(Row);
+    QCoreApplication::processEvents();
+    e.grid->setFocus();
+    e.grid->setCurrentIndex(e.cell(Row, 1));
+    for (int key : {Qt::Key_4, Qt::Key_5, Qt::Key_0, Qt::Key_Down})
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCoreApplication::processEvents();
+    QCOMPARE(e.text(Row, 1), QStringLiteral("450"));
+    // The arrow's move wins over the transmit cell a typed receive moves to.
+    QCOMPARE(e.grid->currentIndex(), e.cell(Row + 1, 1));
+    QCOMPARE(QApplication::focusWidget(), e.grid);
 }
 
 void TestChannelEditorWindow::contextMenu_data() {
@@ -611,6 +707,17 @@ void TestChannelEditorWindow::lock() {
     QVERIFY(!e.grid->isEnabled());
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         QCOMPARE(e.grid->palette().color(group, QPalette::Highlight), background);
+    // The current cell no longer stands out, but its text is still shown.
+    e.grid->setCurrentIndex(e.cell(Row, 1));
+    QVERIFY(e.grid->selectionModel()->isSelected(e.cell(Row, 1)));
+    const QImage current =
+        e.grid->viewport()->grab(e.grid->visualRect(e.cell(Row, 1)).adjusted(2, 2, -2, -2)).toImage();
+    int textPixels = 0;
+    for (int y = 0; y < current.height(); ++y) {
+        for (int x = 0; x < current.width(); ++x)
+            textPixels += qAbs(current.pixelColor(x, y).lightness() - background.lightness()) > 60;
+    }
+    QVERIFY2(textPixels > 10, "the locked grid's current cell shows its text");
     for (const char* name : {"cmdDelAllCh", "cmdDefSet", "cboFrequency", "cboModel"})
         QVERIFY2(!e.child(name)->isEnabled(), name);
     const QByteArray image = e.document->image().bytes();

@@ -311,11 +311,8 @@ void TestMemoryViewer::partFill() {
 }
 
 void TestMemoryViewer::gesturesOpenTheViewer() {
-    test::TempAppDir appDir;
-    test::ScriptedPrompts prompts;
-    test::RecordingViewer files;
-    test::RecordingRestarter restarter;
-    gui::RunningProgram program(appDir.path(), prompts, files, restarter);
+    test::ProgramFixture started;
+    gui::RunningProgram& program = started.program;
     program.start(QString());
     QVERIFY(!program.memoryViewer().window());
 

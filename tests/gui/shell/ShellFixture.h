@@ -9,6 +9,7 @@
 #include "document/ProgramStartup.h"
 #include "gui/shell/MainWindow.h"
 #include "gui/shell/PlatformServices.h"
+#include "gui/shell/ProgramLaunch.h"
 
 #include <QAction>
 #include <QStringList>
@@ -68,6 +69,18 @@ struct ShellFixture {
     std::unique_ptr<AppContext> context;
     std::unique_ptr<Document> document;
     std::unique_ptr<gui::MainWindow> window;
+};
+
+// The whole program as main() starts it (frame, docked windows, memory viewer, radio
+// link), in a temporary application folder, every prompt answered by script. Not shown yet.
+struct ProgramFixture {
+    ProgramFixture() : program(appDir.path(), prompts, viewer, restarter) {}
+
+    TempAppDir appDir;
+    ScriptedPrompts prompts;
+    RecordingViewer viewer;
+    RecordingRestarter restarter;
+    gui::RunningProgram program;
 };
 
 } // namespace qrt::test

@@ -19,6 +19,7 @@
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -92,6 +93,8 @@ private Q_SLOTS:
     void undoEntriesNameWhatChangedInWords_data();
     void undoEntriesNameWhatChangedInWords();
     void textsInSimplifiedChinese();
+
+    void keyboardStartsInTheGrid();
 };
 
 // ---- menus, tool bar, status bar ----
@@ -711,6 +714,30 @@ void TestFrame::textsInSimplifiedChinese() {
     QCOMPARE(f.window->findChild<QLabel*>("statusNotice")->text(), QStringLiteral("就绪"));
     QVERIFY(f.window->findChild<QLabel*>("statusAddress")->text().startsWith(QStringLiteral("文件名:")));
     QVERIFY(f.action("mnuLangSel0")->isChecked());
+}
+
+// ---- keyboard ----
+
+void TestFrame::keyboardStartsInTheGrid() {
+    // The program as it starts with a file, with its docked windows.
+    test::ProgramFixture started;
+    gui::RunningProgram& program = started.program;
+    program.start(started.appDir.filePath(AppContext::FactoryFileName));
+    auto* grid = program.window().findChild<QTableView*>(QStringLiteral("vsfgGridCh"));
+    QVERIFY(grid);
+    channels::ChannelTableModel& channels = program.document().channelModel();
+    QVERIFY(!channels.cellText(1, 1).isEmpty());
+    // The grid is where the window puts the keyboard, and the file opened kept its cursor,
+    // before any focus change could set one.
+    QCOMPARE(program.window().focusWidget(), grid);
+    QCOMPARE(grid->currentIndex(), channels.cell(1, 1));
+    QVERIFY(QTest::qWaitForWindowActive(&program.window()));
+    QTRY_COMPARE(QApplication::focusWidget(), grid);
+    // A frequency typed at once lands in the current cell.
+    for (QChar c : QStringLiteral("446.1"))
+        QTest::keyClicks(QApplication::focusWidget(), QString(c));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_COMPARE(channels.cellText(1, 1), QStringLiteral("446.1"));
 }
 
 QTEST_MAIN(TestFrame)
