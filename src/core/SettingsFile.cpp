@@ -1,6 +1,6 @@
 #include "core/SettingsFile.h"
 
-#include "core/FileAccess.h"
+#include "core/ErrorLog.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -147,19 +147,19 @@ bool SettingsFile::contains(const QString& section, const QString& key) const {
     return find(section, key).keyLine >= 0;
 }
 
-bool SettingsFile::write(const QString& section, const QString& key, const QString& value, QString* error) {
+bool SettingsFile::write(const QString& section, const QString& key, const QString& value, FileStatus* failure) {
     // A line break would end the line early and put the rest of the value into the file as lines of its own.
     static const QRegularExpression lineBreak(QStringLiteral("[\r\n]"));
     if (section.contains(lineBreak) || key.contains(lineBreak) || value.contains(lineBreak)) {
-        if (error)
-            *error = QStringLiteral("A setting cannot hold a line break");
+        if (failure)
+            *failure = {false, err::InvalidPropertyValue, {}, QStringLiteral("A setting cannot hold a line break")};
         return false;
     }
     const Lookup at = find(section, key);
     if (!m_problem.isEmpty()) {
         // What the file holds was never read, so writing it would lose it (or block on a pipe).
-        if (error)
-            *error = QStringLiteral("The settings file is not used: ") + m_problem;
+        if (failure)
+            *failure = {false, err::PathFileAccess, {}, QStringLiteral("The settings file is not used: ") + m_problem};
         return false;
     }
     QStringList lines = m_lines;
@@ -191,8 +191,8 @@ bool SettingsFile::write(const QString& section, const QString& key, const QStri
     // All or nothing: a failed write (a full disk) leaves the settings file as it was.
     const FileStatus written = fileaccess::replaceFile(m_path, bytes);
     if (!written.ok) {
-        if (error)
-            *error = written.reason;
+        if (failure)
+            *failure = written;
         return false;
     }
     m_lines = lines;

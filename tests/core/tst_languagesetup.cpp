@@ -198,6 +198,7 @@ void TestLanguageSetup::fullDiskKeepsTheSettingsFile() {
 
     QVERIFY(!getSysLang(file, 1033, &log));
     QCOMPARE(log.lastTag(), QStringLiteral("mdifrmMain->GetSysLang"));
+    QCOMPARE(log.lastNumber(), err::DiskFull);
     QVERIFY(!storeLanguage(file, 1, &log));
     QCOMPARE(log.lastTag(), QStringLiteral("mdifrmMain->SwiLangFace"));
     QCOMPARE(disk.read(QStringLiteral("holvard.def")), initial);

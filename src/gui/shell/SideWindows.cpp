@@ -40,8 +40,9 @@ SideWindows::SideWindows(MainWindow& frame, const AppContext& context, std::uniq
     m_treeDock = dock(frame, QStringLiteral("tdockTreeView"), m_tree, Qt::LeftDockWidgetArea);
     m_errorDock = dock(frame, QStringLiteral("tdockShowErr"), m_errors, Qt::BottomDockWidgetArea);
     frame.resizeDocks({m_treeDock}, {160}, Qt::Horizontal);
-    // The error list shows itself when something is logged.
-    m_errorDock->hide();
+    // The error list shows itself when something is logged, and at once when the start-up
+    // already logged something (a settings file or template it could not use).
+    m_errorDock->setVisible(!m_errors->lines().isEmpty());
     connect(m_errors, &info::ErrorLogWindow::errorShown, m_errorDock, [this] { showDock(m_errorDock); });
 
     m_pages->follow(*m_tree);

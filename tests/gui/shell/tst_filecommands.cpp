@@ -7,7 +7,9 @@
 #include "gui/shell/ProgramLaunch.h"
 
 #include <QCommandLineParser>
+#include <QDockWidget>
 #include <QLabel>
+#include <QListWidget>
 #include <QTest>
 
 using namespace qrt;
@@ -45,6 +47,7 @@ private Q_SLOTS:
     void saveCommitsTheToneFirst();
     void savedFileOpensToTheSameData();
     void commandLineOpensTheFile();
+    void startUpShowsWhatItCouldNotRead();
 };
 
 void TestFileCommands::newFile_data() {
@@ -431,6 +434,24 @@ void TestFileCommands::commandLineOpensTheFile() {
     QVERIFY(parser.parse({"qrt506"}));
     QCOMPARE(gui::launchOptionsFrom(parser, QStringLiteral("/prog")).appDir, QStringLiteral("/prog"));
     QVERIFY(gui::launchOptionsFrom(parser, QStringLiteral("/prog")).file.isEmpty());
+}
+
+void TestFileCommands::startUpShowsWhatItCouldNotRead() {
+    // The lines were logged before the error list was docked, which then stayed hidden: a
+    // template that could not be read left empty data without a word.
+    test::TempAppDir appDir;
+    QVERIFY(test::placeUnreadable(QStringLiteral("pipe"), appDir.filePath(AppContext::TemplateFileName)));
+    test::ScriptedPrompts prompts;
+    test::RecordingViewer viewer;
+    test::RecordingRestarter restarter;
+    gui::RunningProgram program(appDir.path(), prompts, viewer, restarter);
+    program.start(QString());
+    auto* errors = program.window().findChild<QDockWidget*>(QStringLiteral("tdockShowErr"));
+    QVERIFY(errors);
+    QVERIFY(errors->isVisible());
+    QVERIFY(errors->findChild<QListWidget*>()
+                ->findItems(QStringLiteral("mdifrmMain->InitTempArray"), Qt::MatchContains)
+                .size() == 1);
 }
 
 QTEST_MAIN(TestFileCommands)
