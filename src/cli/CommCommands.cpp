@@ -6,12 +6,12 @@
 #include "comm/PortControl.h"
 #include "comm/PortMap.h"
 #include "comm/RadioTransfer.h"
+#include "core/DataFile.h"
+#include "core/FileAccess.h"
 #include "options/SettingsModel.h"
 
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace qrt::cli {
@@ -22,18 +22,6 @@ bool parseRange(const QString& text, int* start, int* end) {
     const QStringList parts = text.split(QLatin1Char('-'));
     return parts.size() == 2 && ProgramSettings::parseHexAddress(parts.at(0).trimmed(), start) &&
            ProgramSettings::parseHexAddress(parts.at(1).trimmed(), end) && *start <= *end;
-}
-
-// Why no data file can be saved under path, found out before the radio is read so that
-// nothing read is lost; empty when one can.
-QString whyNotWritable(const QString& path) {
-    if (QFileInfo(path).isDir())
-        return QStringLiteral("it is a folder");
-    QSaveFile probe(path);
-    if (!probe.open(QIODevice::WriteOnly))
-        return probe.errorString();
-    probe.cancelWriting();
-    return {};
 }
 
 // One read or write from the command line: the program started without windows, its
@@ -195,8 +183,11 @@ int readCommand(CommandContext& c) {
     CommRun run(c, true);
     if (!run.applyOptions())
         return ExitUsage;
-    if (const QString why = whyNotWritable(output); !why.isEmpty()) {
-        c.err << "Cannot save to " << QDir::toNativeSeparators(output) << ": " << why << "; the radio was not read.\n";
+    // Found out before the radio is read, so that nothing read is lost: OUT must be (or
+    // become) a regular file with room for the data.
+    if (const FileStatus writable = fileaccess::checkReplaceable(output, datafile::FileSize); !writable.ok) {
+        c.err << "Cannot save to " << QDir::toNativeSeparators(output) << ": "
+              << run.program().context().extraText(writable.reasonKey) << "; the radio was not read.\n";
         return ExitIo;
     }
     const TransferResult result = run.run();

@@ -4,35 +4,7 @@
 #include "core/ExtraTexts.h"
 #include "core/RadioImage.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-
 namespace qrt::datafile {
-
-namespace {
-
-int errorNumberOf(QFileDevice::FileError error, const QString& path) {
-    switch (error) {
-    case QFileDevice::PermissionsError:
-        return err::PermissionDenied;
-    case QFileDevice::ResourceError:
-        return err::DiskFull;
-    case QFileDevice::OpenError:
-        if (!QFileInfo(path).absoluteDir().exists())
-            return err::PathNotFound;
-        return QFileInfo::exists(path) ? err::PathFileAccess : err::FileNotFound;
-    default:
-        return err::PathFileAccess;
-    }
-}
-
-Status failure(const QFileDevice& file, const QString& path) {
-    return Status{false, errorNumberOf(file.error(), path), file.errorString()};
-}
-
-} // namespace
 
 void loadIntoImage(const QByteArray& fileBytes, RadioImage& image) {
     image.write(0, fileBytes.left(image.size()));
@@ -70,52 +42,6 @@ QString whyNotRadioData(const QByteArray& fileBytes, const ExtraTexts& texts) {
         return texts.text(QStringLiteral("file.notData.tooShort")).arg(fileBytes.size()).arg(FileSize);
     if (!fileBytes.startsWith(HeaderText))
         return texts.text(QStringLiteral("file.notData.header")).arg(QString::fromLatin1(HeaderText));
-    return {};
-}
-
-namespace {
-
-Status noFileName() {
-    return Status{false, err::BadFileName, QStringLiteral("No file name given")};
-}
-
-} // namespace
-
-Status readFile(const QString& path, int maxBytes, QByteArray* bytes) {
-    if (path.isEmpty())
-        return noFileName();
-    QFile file(path);
-    if (QFileInfo(path).isDir())
-        return Status{false, err::PathFileAccess, QStringLiteral("Is a folder")};
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(file, path);
-    // Never more than the image holds, however large the file is.
-    *bytes = file.read(qMax(0, maxBytes));
-    if (file.error() != QFileDevice::NoError)
-        return failure(file, path);
-    return {};
-}
-
-Status writeFile(const QString& path, const QByteArray& bytes) {
-    if (path.isEmpty())
-        return noFileName();
-    // The save puts a new file in the old one's place, which would replace a device node or
-    // a pipe (such as /dev/null) by a regular file. A link to a regular file is followed.
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile()) {
-        const QString what = target.isDir() ? QStringLiteral("a folder") : QStringLiteral("not a regular file");
-        return Status{false, err::PathFileAccess, QStringLiteral("The target is %1").arg(what)};
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(file, path);
-    if (file.write(bytes) != bytes.size()) {
-        const Status s = failure(file, path);
-        file.cancelWriting();
-        return s;
-    }
-    if (!file.commit())
-        return failure(file, path);
     return {};
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/FileAccess.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -16,12 +18,7 @@ constexpr int FileSize = 1040;
 constexpr int HeaderSize = 16;
 inline const QByteArray HeaderText = QByteArrayLiteral("KW5182");
 
-// The result of a file operation: an error number of the description table and a reason.
-struct Status {
-    bool ok = true;
-    int errNumber = 0;
-    QString reason;
-};
+using Status = FileStatus;
 
 // Copies the file's bytes to the start of the image (as many as it holds; image bytes
 // beyond the end of the file keep their values), then moves file offsets 32..1039 down
@@ -40,10 +37,14 @@ int addressOfOffset(int offset);
 // told apart.
 QString whyNotRadioData(const QByteArray& fileBytes, const ExtraTexts& texts);
 
-// Reads at most maxBytes from the start of the file.
-Status readFile(const QString& path, int maxBytes, QByteArray* bytes);
-// Writes atomically: a failure leaves any earlier file as it was.
-Status writeFile(const QString& path, const QByteArray& bytes);
+// Reads at most maxBytes from the start of the file; only a regular file is read.
+inline Status readFile(const QString& path, int maxBytes, QByteArray* bytes) {
+    return fileaccess::readRegularFile(path, maxBytes, bytes);
+}
+// Writes all or nothing: a failure leaves any earlier file as it was.
+inline Status writeFile(const QString& path, const QByteArray& bytes) {
+    return fileaccess::replaceFile(path, bytes);
+}
 
 } // namespace datafile
 } // namespace qrt

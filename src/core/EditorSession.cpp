@@ -181,12 +181,16 @@ FileResult EditorSession::openFile(const QString& path) {
     const datafile::Status status = datafile::readFile(path, m_image.size(), &bytes);
     if (!status.ok) {
         m_context.errorLog().logErr(QStringLiteral("mdifrmMain->OpenFile"), status.errNumber);
-        return {false, MsgWrongFileType, status.reason};
+        return failureResult(MsgWrongFileType, status);
     }
     datafile::loadIntoImage(bytes, m_image);
     refreshViewsFromImage();
     setCurrentFilePath(path);
     return {};
+}
+
+FileResult EditorSession::failureResult(int messageIndex, const FileStatus& status) const {
+    return {false, messageIndex, m_context.extraText(status.reasonKey)};
 }
 
 FileResult EditorSession::restoreDefaults() {
@@ -212,7 +216,7 @@ FileResult EditorSession::saveToCurrentFile() {
     const datafile::Status status = datafile::writeFile(m_currentFilePath, datafile::fileLayout(m_image));
     if (!status.ok) {
         m_context.errorLog().logErr(QStringLiteral("mdifrmMain->SaveDatFile"), status.errNumber);
-        return {false, MsgSaveAsFailed, status.reason};
+        return failureResult(MsgSaveAsFailed, status);
     }
     return {};
 }

@@ -2,6 +2,7 @@
 
 #include "core/Band.h"
 #include "core/ChannelCodec.h"
+#include "core/FileAccess.h"
 #include "core/RadioImage.h"
 #include "core/TextIndex.h"
 
@@ -36,7 +37,12 @@ public:
 struct FileResult {
     bool ok = true;
     int messageIndex = 0; // interface text of the message box on failure
-    QString reason;
+    QString reason;       // why, in the user's language
+
+    // A failure message with the reason on a line of its own.
+    QString withReason(const QString& message) const {
+        return reason.isEmpty() ? message : message + QLatin1Char('\n') + reason;
+    }
 };
 
 // Model and band as the editor shows them, kept with each undo step.
@@ -144,6 +150,7 @@ Q_SIGNALS:
 private:
     void applyBand(int position);
     void setCurrentFilePath(const QString& path);
+    FileResult failureResult(int messageIndex, const FileStatus& status) const;
 
     AppContext& m_context;
     SettingsRefresh* m_settingsRefresh = nullptr;

@@ -73,21 +73,23 @@ bool getSysLang(SettingsFile& settings, int localeId, ErrorLog* log) {
     if (firstRun == 0)
         return false;
 
-    if (!settings.write(key::SettingSection, FirstRunKey, QStringLiteral("0"))) {
-        logError(log, tag, err::PathFileAccess);
+    FileStatus failure;
+    if (!settings.write(key::SettingSection, FirstRunKey, QStringLiteral("0"), &failure)) {
+        logError(log, tag, failure.errNumber);
         return false;
     }
     const int language = languageForLocaleId(localeId);
-    if (!settings.write(key::SettingSection, LanguageKey, QString::number(language))) {
-        logError(log, tag, err::PathFileAccess);
+    if (!settings.write(key::SettingSection, LanguageKey, QString::number(language), &failure)) {
+        logError(log, tag, failure.errNumber);
         return false;
     }
     return true;
 }
 
 bool storeLanguage(SettingsFile& settings, int language, ErrorLog* log) {
-    if (!settings.write(key::SettingSection, LanguageKey, QString::number(language))) {
-        logError(log, "mdifrmMain->SwiLangFace", err::PathFileAccess);
+    FileStatus failure;
+    if (!settings.write(key::SettingSection, LanguageKey, QString::number(language), &failure)) {
+        logError(log, "mdifrmMain->SwiLangFace", failure.errNumber);
         return false;
     }
     return true;

@@ -1,9 +1,9 @@
 #include "core/SettingsFile.h"
 
-#include <QFile>
+#include "core/ErrorLog.h"
+
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace qrt {
 
@@ -28,35 +28,22 @@ void SettingsFile::ensureLoaded() const {
     m_loaded = true;
     m_problem.clear();
     loadFrom({});
-    const QFileInfo info(m_path);
-    if (m_path.isEmpty() || !info.exists())
+    if (m_path.isEmpty() || !QFileInfo::exists(m_path))
         return;
-    // Checked before opening: opening a pipe waits for a writer, and a device may never end.
-    if (info.isDir()) {
-        m_problem = QStringLiteral("it is a folder");
-        return;
-    }
-    if (!info.isFile()) {
-        m_problem = QStringLiteral("it is not a regular file");
-        return;
-    }
-    const QString tooLarge = QStringLiteral("it is larger than %1 bytes").arg(MaxFileSize);
-    if (info.size() > MaxFileSize) {
-        m_problem = tooLarge;
-        return;
-    }
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_problem = QStringLiteral("it cannot be read (%1)").arg(file.errorString());
-        return;
-    }
-    const QByteArray bytes = file.read(MaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError) {
-        m_problem = QStringLiteral("it cannot be read (%1)").arg(file.errorString());
+    QByteArray bytes;
+    const FileStatus read = fileaccess::readRegularFile(m_path, MaxFileSize + 1, &bytes);
+    if (!read.ok) {
+        // A folder, pipe or device is refused before it is opened: a pipe would wait for a writer.
+        if (read.reasonKey == fileaccess::IsFolder)
+            m_problem = QStringLiteral("it is a folder");
+        else if (read.reasonKey == fileaccess::NotRegular)
+            m_problem = QStringLiteral("it is not a regular file");
+        else
+            m_problem = QStringLiteral("it cannot be read (%1)").arg(read.reason);
         return;
     }
     if (bytes.size() > MaxFileSize) {
-        m_problem = tooLarge;
+        m_problem = QStringLiteral("it is larger than %1 bytes").arg(MaxFileSize);
         return;
     }
     loadFrom(bytes);
@@ -160,19 +147,19 @@ bool SettingsFile::contains(const QString& section, const QString& key) const {
     return find(section, key).keyLine >= 0;
 }
 
-bool SettingsFile::write(const QString& section, const QString& key, const QString& value, QString* error) {
+bool SettingsFile::write(const QString& section, const QString& key, const QString& value, FileStatus* failure) {
     // A line break would end the line early and put the rest of the value into the file as lines of its own.
     static const QRegularExpression lineBreak(QStringLiteral("[\r\n]"));
     if (section.contains(lineBreak) || key.contains(lineBreak) || value.contains(lineBreak)) {
-        if (error)
-            *error = QStringLiteral("A setting cannot hold a line break");
+        if (failure)
+            *failure = {false, err::InvalidPropertyValue, {}, QStringLiteral("A setting cannot hold a line break")};
         return false;
     }
     const Lookup at = find(section, key);
     if (!m_problem.isEmpty()) {
         // What the file holds was never read, so writing it would lose it (or block on a pipe).
-        if (error)
-            *error = QStringLiteral("The settings file is not used: ") + m_problem;
+        if (failure)
+            *failure = {false, err::PathFileAccess, {}, QStringLiteral("The settings file is not used: ") + m_problem};
         return false;
     }
     QStringList lines = m_lines;
@@ -197,20 +184,15 @@ bool SettingsFile::write(const QString& section, const QString& key, const QStri
         put(int(lines.size()), key + QLatin1Char('=') + value, false);
     }
 
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
     const QByteArray newline = m_newline.toUtf8();
     QByteArray bytes = m_bom;
     for (const QByteArray& line : raw)
         bytes += line + newline;
-    file.write(bytes);
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
+    // All or nothing: a failed write (a full disk) leaves the settings file as it was.
+    const FileStatus written = fileaccess::replaceFile(m_path, bytes);
+    if (!written.ok) {
+        if (failure)
+            *failure = written;
         return false;
     }
     m_lines = lines;

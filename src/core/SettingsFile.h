@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/FileAccess.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -32,8 +34,9 @@ public:
     QString read(const QString& section, const QString& key, const QString& defaultValue, int width) const;
     // Whether the key is present in the file (whatever its value).
     bool contains(const QString& section, const QString& key) const;
-    // Writes one key; returns false (with a reason) when the file cannot be written.
-    bool write(const QString& section, const QString& key, const QString& value, QString* error = nullptr);
+    // Writes one key; returns false (with the reason) when the file cannot be written, and
+    // then the file stays as it was.
+    bool write(const QString& section, const QString& key, const QString& value, FileStatus* failure = nullptr);
 
 private:
     struct Lookup {

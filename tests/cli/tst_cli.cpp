@@ -1,3 +1,4 @@
+#include "FullFileSystem.h"
 #include "TestSupport.h"
 #include "channels/ChannelTableModel.h"
 #include "cli/Cli.h"
@@ -13,8 +14,6 @@
 #include <QProcess>
 #include <QTest>
 #include <QTextStream>
-
-#include <sys/stat.h>
 
 using namespace qrt;
 
@@ -91,6 +90,12 @@ private Q_SLOTS:
     void unusableSettingsFileIsNamedAndDefaultsApply_data();
     void unusableSettingsFileIsNamedAndDefaultsApply();
     void saveLeavesAPipeAlone();
+    void fullDiskFailsAndKeepsTheOldFile_data();
+    void fullDiskFailsAndKeepsTheOldFile();
+    void pipesAreRefusedAtOnce_data();
+    void pipesAreRefusedAtOnce();
+    void readChecksTheOutputBeforeTheRadio_data();
+    void readChecksTheOutputBeforeTheRadio();
     void languageBeforeTheFirstStartFollowsTheSystem_data();
     void languageBeforeTheFirstStartFollowsTheSystem();
 };
@@ -435,7 +440,7 @@ void TestCli::unusableSettingsFileIsNamedAndDefaultsApply() {
     if (kind == QLatin1String("folder"))
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("holvard.def")));
     else if (kind == QLatin1String("pipe"))
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        QVERIFY(test::makePipe(path));
     else
         QVERIFY(dir.writeFile(QStringLiteral("holvard.def"), QByteArray(2 * 1024 * 1024, ';')));
 
@@ -451,15 +456,128 @@ void TestCli::saveLeavesAPipeAlone() {
     // Saving onto a device or pipe (-o /dev/null) would put a regular file in its place.
     test::TempAppDir dir;
     const QString pipe = dir.filePath(QStringLiteral("pipe.dat"));
-    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QVERIFY(test::makePipe(pipe));
     const Run r = runCli(dir, {QStringLiteral("normalize"), dir.filePath(QStringLiteral("DefRadioSet.def")),
                                QStringLiteral("-o"), pipe, QStringLiteral("--lang"), QStringLiteral("3")});
     QCOMPARE(r.code, 2);
     QVERIFY2(r.err.contains(QStringLiteral("Save file failed! (") + pipe +
-                            QStringLiteral(": The target is not a regular file)")),
+                            QStringLiteral(": It is not an ordinary file (it is a pipe or a device))")),
              qPrintable(r.err));
     QVERIFY2(r.err.contains(QStringLiteral("mdifrmMain->SaveDatFile")), qPrintable(r.err));
     QVERIFY(QFileInfo::exists(pipe) && !QFileInfo(pipe).isFile());
+}
+
+void TestCli::fullDiskFailsAndKeepsTheOldFile_data() {
+    QTest::addColumn<QStringList>("args"); // OUT stands for the output file
+    QTest::addColumn<QString>("message");
+    QTest::newRow("normalize") << QStringList{"normalize", "DefRadioSet.def", "-o", "OUT"}
+                               << "Save file failed! (OUT: The disk is full)";
+    QTest::newRow("set") << QStringList{"set", "DefRadioSet.def", "chkBeep=0", "-o", "OUT"}
+                         << "Save file failed! (OUT: The disk is full)";
+    // The radio is not read at all when its data could not be saved.
+    QTest::newRow("read") << QStringList{"read", "--port", "/dev/no-such-port", "-o", "OUT"}
+                          << "Cannot save to OUT: The disk is full; the radio was not read.";
+}
+
+void TestCli::fullDiskFailsAndKeepsTheOldFile() {
+    // Each of these exited 0 and left the output file empty.
+    QFETCH(QStringList, args);
+    QFETCH(QString, message);
+    test::FullFileSystem disk;
+    if (!disk.isMounted())
+        QSKIP("Mounting a small file system needs root");
+    test::TempAppDir dir;
+    const QString out = disk.filePath(QStringLiteral("out.dat"));
+    QVERIFY(disk.put(QStringLiteral("out.dat"), "the old data"));
+    QVERIFY(disk.fill());
+    for (QString& a : args) {
+        if (a == QLatin1String("OUT"))
+            a = out;
+        else if (a.endsWith(QLatin1String(".def")))
+            a = dir.filePath(a);
+    }
+
+    const Run r = runCli(dir, args << QStringLiteral("--lang") << QStringLiteral("3"));
+
+    QCOMPARE(r.code, 2);
+    QVERIFY2(r.err.contains(QString(message).replace(QStringLiteral("OUT"), out)), qPrintable(r.err));
+    QVERIFY(!r.err.contains(QStringLiteral("Port:")));
+    QCOMPARE(disk.read(QStringLiteral("out.dat")), QByteArray("the old data"));
+    QCOMPARE(disk.fileNames(), (QStringList{"filler", "out.dat"}));
+}
+
+void TestCli::pipesAreRefusedAtOnce_data() {
+    QTest::addColumn<QStringList>("args"); // PIPE stands for a pipe
+    QTest::addColumn<QString>("pipeName"); // where the pipe is made in the application folder
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("message");
+    const QString notRegular = QStringLiteral("It is not an ordinary file (it is a pipe or a device)");
+    QTest::newRow("dump") << QStringList{"dump", "PIPE"} << "in.dat" << 2 << "Wrong file type! (PIPE: " + notRegular;
+    QTest::newRow("normalize") << QStringList{"normalize", "PIPE", "-o", "out.dat"} << "in.dat" << 2
+                               << "Wrong file type! (PIPE: " + notRegular;
+    QTest::newRow("write") << QStringList{"write", "PIPE", "--port", "/dev/no-such-port"} << "in.dat" << 2
+                           << "Wrong file type! (PIPE: " + notRegular;
+    QTest::newRow("hexdump") << QStringList{"hexdump", "PIPE"} << "in.dat" << 2 << "Cannot read PIPE";
+    // The template builds the untitled data at every start.
+    QTest::newRow("template") << QStringList{"dump"} << "dhcpqec.def" << 0 << "mdifrmMain->InitTempArray";
+}
+
+void TestCli::pipesAreRefusedAtOnce() {
+    // Opening a pipe waits for a writer: each of these hung for ever.
+    QFETCH(QStringList, args);
+    QFETCH(QString, pipeName);
+    QFETCH(int, code);
+    QFETCH(QString, message);
+    test::TempAppDir dir;
+    const QString pipe = dir.filePath(pipeName);
+    QFile::remove(pipe);
+    QVERIFY(test::makePipe(pipe));
+    for (QString& a : args) {
+        if (a == QLatin1String("PIPE"))
+            a = pipe;
+        else if (a.endsWith(QLatin1String(".dat")))
+            a = dir.filePath(a);
+    }
+
+    const Run r = runCli(dir, args << QStringLiteral("--lang") << QStringLiteral("3"));
+
+    QCOMPARE(r.code, code);
+    QVERIFY2(r.err.contains(QString(message).replace(QStringLiteral("PIPE"), pipe)), qPrintable(r.err));
+    QVERIFY(!r.err.contains(QStringLiteral("Port:")));
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("out.dat"))));
+}
+
+void TestCli::readChecksTheOutputBeforeTheRadio_data() {
+    QTest::addColumn<QString>("output"); // in the application folder unless absolute
+    QTest::addColumn<QString>("reason");
+    const QString notRegular = QStringLiteral("It is not an ordinary file (it is a pipe or a device)");
+    QTest::newRow("pipe") << "pipe.dat" << notRegular;
+    QTest::newRow("device") << "/dev/null" << notRegular;
+    QTest::newRow("folder") << "folder.dat"
+                            << "It is a folder, not a file";
+    QTest::newRow("missing folder") << "none/out.dat"
+                                    << "The folder does not exist";
+}
+
+void TestCli::readChecksTheOutputBeforeTheRadio() {
+    // A pipe or a device passed the check, the whole radio was read, and only then was the
+    // save refused.
+    QFETCH(QString, output);
+    QFETCH(QString, reason);
+    test::TempAppDir dir;
+    QVERIFY(test::makePipe(dir.filePath(QStringLiteral("pipe.dat"))));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.dat")));
+    const QString path = QDir::isAbsolutePath(output) ? output : dir.filePath(output);
+
+    const Run r = runCli(dir, {QStringLiteral("read"), QStringLiteral("--port"), QStringLiteral("/dev/no-such-port"),
+                               QStringLiteral("-o"), path, QStringLiteral("--lang"), QStringLiteral("3")});
+
+    QCOMPARE(r.code, 2);
+    QVERIFY2(r.err.contains(QStringLiteral("Cannot save to ") + path + QStringLiteral(": ") + reason +
+                            QStringLiteral("; the radio was not read.")),
+             qPrintable(r.err));
+    QVERIFY2(!r.err.contains(QStringLiteral("Port:")), qPrintable(r.err));
+    QVERIFY(!QFileInfo(dir.filePath(QStringLiteral("pipe.dat"))).isFile());
 }
 
 void TestCli::languageBeforeTheFirstStartFollowsTheSystem_data() {

@@ -78,9 +78,9 @@ void TestCommCli::readNeedsAPlaceToSave_data() {
     QTest::addColumn<QString>("output"); // below the application folder
     QTest::addColumn<QString>("reason");
     QTest::newRow("missing folder") << "missing/folder/x.dat"
-                                    << "No such file or directory";
+                                    << "The folder does not exist";
     QTest::newRow("a folder") << "Data"
-                              << "it is a folder";
+                              << "It is a folder, not a file";
 }
 
 // What is read must not be lost for want of a place to save it: the place is checked first.

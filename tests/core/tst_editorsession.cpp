@@ -52,7 +52,8 @@ class TestEditorSession : public QObject {
 private Q_SLOTS:
     void startUpBuildsUntitledData();
     void templateTailAppearsTwice();
-    void missingTemplateIsLogged();
+    void unreadableTemplateIsLogged_data();
+    void unreadableTemplateIsLogged();
     void saveWritesFileLayoutAndKeepsImage();
     void saveAndReopenGivesSameData();
     void failedSaveIsReportedAndKeepsEarlierFile();
@@ -70,6 +71,8 @@ private Q_SLOTS:
     void modelFromImage();
     void customBand();
     void restoreDefaultsOpensFactoryFile();
+    void unreadableFactoryFileIsRefused_data();
+    void unreadableFactoryFileIsRefused();
 };
 
 void TestEditorSession::startUpBuildsUntitledData() {
@@ -95,15 +98,26 @@ void TestEditorSession::templateTailAppearsTwice() {
     QCOMPARE(s.session->templateImage().mid(0, datafile::FileSize), file);
 }
 
-void TestEditorSession::missingTemplateIsLogged() {
+void TestEditorSession::unreadableTemplateIsLogged_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("errNumber");
+    QTest::newRow("missing") << "missing" << int(err::FileNotFound);
+    // Opening a pipe would wait for a writer: every start would hang.
+    QTest::newRow("pipe") << "pipe" << int(err::PathFileAccess);
+    QTest::newRow("link to a device") << "device" << int(err::PathFileAccess);
+}
+
+void TestEditorSession::unreadableTemplateIsLogged() {
+    QFETCH(QString, kind);
+    QFETCH(int, errNumber);
     test::TempAppDir dir;
-    QFile::remove(dir.filePath(AppContext::TemplateFileName));
+    QVERIFY(test::placeUnreadable(kind, dir.filePath(AppContext::TemplateFileName)));
     AppContext context(dir.path());
     context.load(3);
     EditorSession session(context);
     session.startUp();
     QCOMPARE(context.errorLog().lastTag(), QStringLiteral("mdifrmMain->InitTempArray"));
-    QCOMPARE(context.errorLog().lastNumber(), err::FileNotFound);
+    QCOMPARE(context.errorLog().lastNumber(), errNumber);
     QCOMPARE(session.bandPosition(), 7);
 }
 
@@ -353,6 +367,30 @@ void TestEditorSession::restoreDefaultsOpensFactoryFile() {
     QCOMPARE(s.session->currentFilePath(), s.context->appFile(AppContext::FactoryFileName));
     QFile::remove(s.context->appFile(AppContext::FactoryFileName));
     QCOMPARE(s.session->restoreDefaults().messageIndex, int(EditorSession::MsgWrongFileType));
+}
+
+void TestEditorSession::unreadableFactoryFileIsRefused_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("pipe") << "pipe"
+                          << "It is not an ordinary file (it is a pipe or a device)";
+    QTest::newRow("link to a device") << "device"
+                                      << "It is not an ordinary file (it is a pipe or a device)";
+    QTest::newRow("missing") << "missing"
+                             << "The file does not exist";
+}
+
+void TestEditorSession::unreadableFactoryFileIsRefused() {
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    Started s;
+    const RadioImage before = s.session->image();
+    QVERIFY(test::placeUnreadable(kind, s.context->appFile(AppContext::FactoryFileName)));
+    const FileResult result = s.session->restoreDefaults();
+    QVERIFY(!result.ok);
+    QCOMPARE(result.messageIndex, int(EditorSession::MsgWrongFileType));
+    QCOMPARE(result.reason, reason);
+    QVERIFY(s.session->image() == before);
 }
 
 QTEST_GUILESS_MAIN(TestEditorSession)

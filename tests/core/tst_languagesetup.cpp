@@ -1,5 +1,6 @@
 #include "core/LanguageSetup.h"
 
+#include "FullFileSystem.h"
 #include "core/ErrorLog.h"
 #include "core/SettingsFile.h"
 
@@ -50,6 +51,7 @@ private Q_SLOTS:
     void laterStartChangesNothing();
     void firstStartRunsOnce();
     void unwritableSettingsAreLogged();
+    void fullDiskKeepsTheSettingsFile();
     void storeLanguageWritesTheKey();
     void languageOfARunThatSkipsTheFirstStart_data();
     void languageOfARunThatSkipsTheFirstStart();
@@ -180,6 +182,26 @@ void TestLanguageSetup::unwritableSettingsAreLogged() {
     QVERIFY(!storeLanguage(file, 3, &log));
     QCOMPARE(log.count(), 2);
     QCOMPARE(log.lastTag(), QStringLiteral("mdifrmMain->SwiLangFace"));
+}
+
+void TestLanguageSetup::fullDiskKeepsTheSettingsFile() {
+    // A first start on a full disk emptied the settings file without a word; the next start
+    // had no channel table captions.
+    test::FullFileSystem disk;
+    if (!disk.isMounted())
+        QSKIP("Mounting a small file system needs root");
+    const QByteArray initial = "[Setting]\r\nFirRun=1\r\nLanguage=2\r\n[ChInfo]\r\n3000=16\r\n";
+    QVERIFY(disk.put(QStringLiteral("holvard.def"), initial));
+    QVERIFY(disk.fill());
+    SettingsFile file(disk.filePath(QStringLiteral("holvard.def")));
+    ErrorLog log;
+
+    QVERIFY(!getSysLang(file, 1033, &log));
+    QCOMPARE(log.lastTag(), QStringLiteral("mdifrmMain->GetSysLang"));
+    QCOMPARE(log.lastNumber(), err::DiskFull);
+    QVERIFY(!storeLanguage(file, 1, &log));
+    QCOMPARE(log.lastTag(), QStringLiteral("mdifrmMain->SwiLangFace"));
+    QCOMPARE(disk.read(QStringLiteral("holvard.def")), initial);
 }
 
 void TestLanguageSetup::storeLanguageWritesTheKey() {

@@ -145,18 +145,18 @@ void TestSettingsFile::writeKeepsOtherLinesByteForByte() {
 
 void TestSettingsFile::writeFailureIsReported() {
     SettingsFile file(QStringLiteral("/nonexistent-folder/holvard.def"));
-    QString error;
-    QVERIFY(!file.write(QStringLiteral("Setting"), QStringLiteral("COM"), QStringLiteral("2"), &error));
-    QVERIFY(!error.isEmpty());
+    FileStatus failure;
+    QVERIFY(!file.write(QStringLiteral("Setting"), QStringLiteral("COM"), QStringLiteral("2"), &failure));
+    QVERIFY(!failure.reason.isEmpty());
 
     // A value with a line break would add lines of its own; it is refused and nothing changes.
     QTemporaryDir dir;
     const QString path = writeIni(dir, "[Setting]\r\nReadStartAddr=0000\r\n");
     SettingsFile settings(path);
-    error.clear();
+    failure = {};
     QVERIFY(!settings.write(QStringLiteral("Setting"), QStringLiteral("ReadStartAddr"),
-                            QStringLiteral("0000\r\n[Setting]\r\nDatNum=99"), &error));
-    QVERIFY(!error.isEmpty());
+                            QStringLiteral("0000\r\n[Setting]\r\nDatNum=99"), &failure));
+    QVERIFY(!failure.reason.isEmpty());
     QCOMPARE(readAll(path), QByteArray("[Setting]\r\nReadStartAddr=0000\r\n"));
 }
 
@@ -264,9 +264,9 @@ void TestSettingsFile::unusableFilesGiveDefaultsAndAreNeverWritten() {
     QVERIFY2(file.problem().contains(reason), qPrintable(file.problem()));
     QCOMPARE(ProgramSettings::load(file).portNumber, 1);
 
-    QString error;
-    QVERIFY(!file.write(QStringLiteral("Setting"), QStringLiteral("COM"), QStringLiteral("2"), &error));
-    QVERIFY2(error.contains(reason), qPrintable(error));
+    FileStatus failure;
+    QVERIFY(!file.write(QStringLiteral("Setting"), QStringLiteral("COM"), QStringLiteral("2"), &failure));
+    QVERIFY2(failure.reason.contains(reason), qPrintable(failure.reason));
     const QFileInfo after(path);
     if (kind == QLatin1String("folder"))
         QVERIFY(after.isDir());

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <sys/stat.h>
+
 namespace qrt::test {
 
 QStringList cellTexts(const QAbstractItemModel& model) {
@@ -20,6 +22,21 @@ QString builtAppDir() {
 
 QString sourceDir() {
     return qEnvironmentVariable("QRT_SOURCE_DIR");
+}
+
+bool makePipe(const QString& path) {
+    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+}
+
+bool placeUnreadable(const QString& kind, const QString& path) {
+    QFile::remove(path);
+    if (kind == QLatin1String("pipe"))
+        return makePipe(path);
+    if (kind == QLatin1String("folder"))
+        return QDir().mkdir(path);
+    if (kind == QLatin1String("device"))
+        return QFile::link(QStringLiteral("/dev/zero"), path);
+    return !QFile::exists(path);
 }
 
 TempAppDir::TempAppDir() {

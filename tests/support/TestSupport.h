@@ -19,6 +19,12 @@ QString builtAppDir();
 // Folder of the source tree.
 QString sourceDir();
 
+// Makes a named pipe at path (opening it for reading waits for a writer).
+bool makePipe(const QString& path);
+// Puts in path's place what a read of a file must refuse: nothing ("missing"), a pipe
+// ("pipe"), a folder ("folder") or a link to a device ("device").
+bool placeUnreadable(const QString& kind, const QString& path);
+
 // A temporary copy of the application folder's shipped files, so a test may change them.
 class TempAppDir {
 public:

@@ -19,12 +19,12 @@ using namespace qrt;
 namespace {
 
 bool loadMemory(const QString& path, QByteArray& memory, QString* error) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        *error = f.errorString();
+    QByteArray bytes;
+    const FileStatus read = datafile::readFile(path, sim::SimRadio::MemorySize + 1, &bytes);
+    if (!read.ok) {
+        *error = read.reason;
         return false;
     }
-    const QByteArray bytes = f.read(sim::SimRadio::MemorySize + 1);
     if (bytes.size() == datafile::FileSize && bytes.startsWith(datafile::HeaderText)) {
         RadioImage image(sim::SimRadio::MemorySize);
         image.bytes() = memory;

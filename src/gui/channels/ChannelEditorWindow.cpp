@@ -105,7 +105,7 @@ void ChannelEditorWindow::restoreDefaults() {
     const FileResult result = m_document.restoreDefaults();
     if (!result.ok && result.messageIndex != 0)
         m_prompts.inform(window(), QMessageBox::Critical, m_document.context().text(texts::Notice),
-                         m_document.context().text(result.messageIndex));
+                         result.withReason(m_document.context().text(result.messageIndex)));
 }
 
 void ChannelEditorWindow::applyLock(bool locked) {

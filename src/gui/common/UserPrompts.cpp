@@ -17,7 +17,7 @@ QString DialogPrompts::openFileName(QWidget* parent, const QString& title, const
 }
 
 QString DialogPrompts::saveFileName(QWidget* parent, const QString& title, const QString& path, const QString& filter) {
-    return QFileDialog::getSaveFileName(parent, title, path, filter);
+    return QFileDialog::getSaveFileName(parent, title, path, filter, nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
 } // namespace qrt::gui

@@ -17,7 +17,8 @@ public:
     // close box give the escape button of the set, or NoButton).
     virtual QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                                             const QString& text, QMessageBox::StandardButtons buttons) = 0;
-    // The open and save file dialogs; an empty result means cancelled.
+    // The open and save file dialogs; an empty result means cancelled. The save dialog does
+    // not ask before replacing a file: the caller asks about the name it really writes.
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& folder,
                                  const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& path, const QString& filter) = 0;

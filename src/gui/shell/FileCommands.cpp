@@ -65,7 +65,7 @@ bool FileCommands::openFile(const QString& givenPath) {
     }
     const FileResult result = m_document.openFile(path);
     if (!result.ok) {
-        ask(QMessageBox::Critical, text(frametext::WrongFileType), QMessageBox::Ok);
+        ask(QMessageBox::Critical, result.withReason(text(frametext::WrongFileType)), QMessageBox::Ok);
         return false;
     }
     return true;
@@ -84,20 +84,35 @@ void FileCommands::saveAs() {
     saveWithDialog(frametext::SaveAsFailed);
 }
 
+QString FileCommands::askForSaveName() {
+    QString folder = startFolder();
+    for (;;) {
+        QString path =
+            m_prompts.saveFileName(&m_window, withoutAccessKey(text(frametext::SaveAsCaption)), folder, DataFileFilter);
+        if (path.isEmpty())
+            return {};
+        // The suffix is added before the question, so that it covers the file really written.
+        if (QFileInfo(path).suffix().isEmpty())
+            path += QLatin1Char('.') + DataFileSuffix;
+        if (!QFileInfo(path).isFile())
+            return path;
+        const QString question =
+            m_document.context().extraText(QStringLiteral("file.replaceQuestion")).arg(QDir::toNativeSeparators(path));
+        if (ask(QMessageBox::Warning, question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
+            return path;
+        // No: back to the dialog, as the platform's own question does.
+        folder = QFileInfo(path).absolutePath();
+    }
+}
+
 bool FileCommands::saveWithDialog(int failureMessage) {
-    QString path = m_prompts.saveFileName(&m_window, withoutAccessKey(text(frametext::SaveAsCaption)), startFolder(),
-                                          DataFileFilter);
+    const QString path = askForSaveName();
     if (path.isEmpty())
         return false;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QLatin1Char('.') + DataFileSuffix;
     const FileResult result = m_document.saveAs(path);
     if (!result.ok) {
         // The file was not written: say so rather than leave the user believing it was.
-        QString message = text(failureMessage);
-        if (!result.reason.isEmpty())
-            message += QLatin1Char('\n') + result.reason;
-        ask(QMessageBox::Critical, message, QMessageBox::Ok);
+        ask(QMessageBox::Critical, result.withReason(text(failureMessage)), QMessageBox::Ok);
         return false;
     }
     return true;

@@ -44,6 +44,9 @@ public:
 private:
     // Asks for a name and writes the data; false when cancelled or failed (the failure shown).
     bool saveWithDialog(int failureMessage);
+    // The name to save under, with the data file suffix; an existing file is replaced only
+    // when the user agrees. Empty when cancelled.
+    QString askForSaveName();
     QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons);
     void commitTone();
     QString startFolder() const;

@@ -42,9 +42,11 @@ SideWindows::SideWindows(MainWindow& frame, const AppContext& context, std::uniq
     m_errorDock = dock(frame, QStringLiteral("tdockShowErr"), m_errors, Qt::BottomDockWidgetArea);
     frame.resizeDocks({m_treeDock}, {160}, Qt::Horizontal);
     // The tree repeats the settings tabs and is reached only through the View menu, so
-    // the grid keeps the whole width; the error list shows itself when something is logged.
+    // the grid keeps the whole width. The error list shows itself when something is logged,
+    // and at once when the start-up already logged something (a settings file or template
+    // it could not use).
     m_treeDock->hide();
-    m_errorDock->hide();
+    m_errorDock->setVisible(!m_errors->lines().isEmpty());
     connect(m_errors, &info::ErrorLogWindow::errorShown, m_errorDock, [this] { showDock(m_errorDock); });
 
     m_pages->follow(*m_tree);

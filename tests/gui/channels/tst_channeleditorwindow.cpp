@@ -610,7 +610,7 @@ void TestChannelEditorWindow::restoreDefaultsFailure() {
     QTest::mouseClick(e.window->findChild<QPushButton*>("cmdDefSet"), Qt::LeftButton);
     QCOMPARE(e.prompts.shown.size(), 1);
     QCOMPARE(e.prompts.shown[0].title, QStringLiteral("Notice"));
-    QCOMPARE(e.prompts.shown[0].text, QStringLiteral("Wrong file type!"));
+    QCOMPARE(e.prompts.shown[0].text, QStringLiteral("Wrong file type!\nThe file does not exist"));
     QCOMPARE(e.prompts.shown[0].icon, QMessageBox::Critical);
     QCOMPARE(e.prompts.shown[0].parent, e.window.get());
     QCOMPARE(e.document->currentFilePath(), before);

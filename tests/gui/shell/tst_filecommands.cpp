@@ -1,14 +1,18 @@
+#include "FullFileSystem.h"
 #include "ShellFixture.h"
 #include "channels/ChannelTableModel.h"
 #include "core/DataFile.h"
+#include "core/TextIndex.h"
 #include "gui/channels/ChannelGridView.h"
 #include "gui/shell/FileCommands.h"
 #include "gui/shell/ProgramLaunch.h"
 
 #include <QComboBox>
 #include <QCommandLineParser>
+#include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 
 using namespace qrt;
@@ -35,14 +39,20 @@ private Q_SLOTS:
     void openCancelledChangesNothing();
     void openOddFile_data();
     void openOddFile();
+    void openUnreadableFile_data();
     void openUnreadableFile();
     void saveFlows_data();
     void saveFlows();
+    void saveAsAsksBeforeReplacing_data();
+    void saveAsAsksBeforeReplacing();
+    void fullDiskKeepsTheOldFile_data();
+    void fullDiskKeepsTheOldFile();
     void saveCommitsTheToneFirst();
     void toneBeingChosenIsAnUnsavedChange_data();
     void toneBeingChosenIsAnUnsavedChange();
     void savedFileOpensToTheSameData();
     void commandLineOpensTheFile();
+    void startUpShowsWhatItCouldNotRead();
 };
 
 void TestFileCommands::newFile_data() {
@@ -175,12 +185,28 @@ void TestFileCommands::openOddFile() {
     }
 }
 
+void TestFileCommands::openUnreadableFile_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << "missing"
+                             << "The file does not exist";
+    // Opening a pipe would wait for a writer for ever.
+    QTest::newRow("pipe") << "pipe"
+                          << "It is not an ordinary file (it is a pipe or a device)";
+    QTest::newRow("folder") << "folder"
+                            << "It is a folder, not a file";
+}
+
 void TestFileCommands::openUnreadableFile() {
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
     ShellFixture f;
+    const QString path = f.appDir.filePath("unreadable.dat");
+    QVERIFY(test::placeUnreadable(kind, path));
     const QByteArray before = f.document->image().bytes();
-    f.prompts.fileNames.enqueue(f.appDir.filePath("missing.dat"));
+    f.prompts.fileNames.enqueue(path);
     f.action("mnuFileOpen")->trigger();
-    QCOMPARE(f.prompts.boxTexts(), QStringList{"Wrong file type!"});
+    QCOMPARE(f.prompts.boxTexts(), QStringList{QStringLiteral("Wrong file type!\n") + reason});
     QCOMPARE(f.prompts.boxes.first().icon, QMessageBox::Critical);
     QCOMPARE(f.document->image().bytes(), before);
     QCOMPARE(f.context->errorLog().lastTag(), QStringLiteral("mdifrmMain->OpenFile"));
@@ -254,6 +280,114 @@ void TestFileCommands::saveFlows() {
     QVERIFY(!f.document->isModified());
     QVERIFY(!f.window->isWindowModified());
     QVERIFY(f.window->findChild<QLabel*>("statusAddress")->text().endsWith(written));
+}
+
+void TestFileCommands::saveAsAsksBeforeReplacing_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("typed");    // in the save dialog
+    QTest::addColumn<QString>("existing"); // a file there before
+    QTest::addColumn<int>("answer");       // to the question; NoButton: no question expected
+    QTest::addColumn<QString>("question"); // a part of it
+    QTest::addColumn<bool>("replaced");
+    const int none = QMessageBox::NoButton;
+    // The suffix is added to a name typed without one: the question covers that name.
+    QTest::newRow("typed without suffix, yes")
+        << 3 << "three"
+        << "three.dat" << int(QMessageBox::Yes) << "three.dat already exists." << true;
+    QTest::newRow("typed without suffix, no")
+        << 3 << "three"
+        << "three.dat" << int(QMessageBox::No) << "Do you want to replace it?" << false;
+    QTest::newRow("typed with suffix, no") << 3 << "three.dat"
+                                           << "three.dat" << int(QMessageBox::No) << "three.dat" << false;
+    QTest::newRow("Simplified Chinese") << 1 << "three"
+                                        << "three.dat" << int(QMessageBox::No) << "three.dat 已存在。\n要替换它吗?"
+                                        << false;
+    QTest::newRow("Traditional Chinese") << 2 << "three"
+                                         << "three.dat" << int(QMessageBox::Yes) << "要取代它嗎?" << true;
+    QTest::newRow("only the name typed exists") << 3 << "three"
+                                                << "three" << none << "" << true;
+}
+
+void TestFileCommands::saveAsAsksBeforeReplacing() {
+    QFETCH(int, language);
+    QFETCH(QString, typed);
+    QFETCH(QString, existing);
+    QFETCH(int, answer);
+    QFETCH(QString, question);
+    QFETCH(bool, replaced);
+    ShellFixture f(language);
+    QVERIFY(f.appDir.writeFile(existing, "old"));
+    f.editChannel("441.5");
+    f.prompts.fileNames.enqueue(f.appDir.filePath(typed));
+    f.prompts.answers.enqueue(QMessageBox::StandardButton(answer));
+
+    f.action("mnuFileSaveAs")->trigger();
+
+    const QString written = f.appDir.filePath("three.dat");
+    if (answer == QMessageBox::NoButton) {
+        QVERIFY(f.prompts.boxes.isEmpty());
+    } else {
+        QCOMPARE(f.prompts.boxes.size(), 1);
+        QCOMPARE(f.prompts.boxes.first().buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(f.prompts.boxes.first().title, f.text(textindex::Notice));
+        QVERIFY2(f.prompts.boxes.first().text.contains(QDir::toNativeSeparators(written)),
+                 qPrintable(f.prompts.boxes.first().text));
+        QVERIFY2(f.prompts.boxes.first().text.contains(question), qPrintable(f.prompts.boxes.first().text));
+    }
+    if (replaced) {
+        QCOMPARE(f.appDir.readFile("three.dat"), datafile::fileLayout(f.document->image()));
+        QCOMPARE(f.document->currentFilePath(), written);
+        QCOMPARE(f.prompts.dialogs.size(), 1);
+    } else {
+        // No keeps the old file and goes back to the dialog, in the folder of that file.
+        QCOMPARE(f.appDir.readFile("three.dat"), QByteArray("old"));
+        QVERIFY(f.document->isModified());
+        QCOMPARE(f.prompts.dialogs.size(), 2);
+        QCOMPARE(f.prompts.dialogs.last().folder, f.appDir.path());
+    }
+    if (existing != QLatin1String("three.dat"))
+        QCOMPARE(f.appDir.readFile(existing), QByteArray("old"));
+}
+
+void TestFileCommands::fullDiskKeepsTheOldFile_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("Save As, English") << 3 << "mnuFileSaveAs"
+                                      << "Save file failed!\nThe disk is full";
+    QTest::newRow("Save, Simplified Chinese") << 1 << "mnuFileSave"
+                                              << "保存文件出错!\n磁盘已满";
+    QTest::newRow("Save As, Traditional Chinese") << 2 << "mnuFileSaveAs"
+                                                  << "\n磁碟已滿";
+}
+
+void TestFileCommands::fullDiskKeepsTheOldFile() {
+    QFETCH(int, language);
+    QFETCH(QString, command);
+    QFETCH(QString, failure);
+    test::FullFileSystem disk;
+    if (!disk.isMounted())
+        QSKIP("Mounting a small file system needs root");
+    ShellFixture f(language);
+    QVERIFY(disk.put(QStringLiteral("old.dat"), "the old data"));
+    QVERIFY(disk.fill());
+    f.editChannel("441.5");
+    const QString untitled = f.document->currentFilePath();
+    if (command == QLatin1String("mnuFileSave"))
+        f.prompts.answers.enqueue(QMessageBox::Yes); // save the changes
+    f.prompts.answers.enqueue(QMessageBox::Yes);     // replace old.dat
+    f.prompts.fileNames.enqueue(disk.filePath(QStringLiteral("old.dat")));
+
+    f.action(qPrintable(command))->trigger();
+
+    QVERIFY2(f.prompts.boxes.last().text.endsWith(failure), qPrintable(f.prompts.boxes.last().text));
+    QCOMPARE(f.prompts.boxes.last().icon, QMessageBox::Critical);
+    QCOMPARE(disk.read(QStringLiteral("old.dat")), QByteArray("the old data"));
+    QCOMPARE(disk.fileNames(), (QStringList{"filler", "old.dat"}));
+    QCOMPARE(f.document->currentFilePath(), untitled);
+    QVERIFY(f.document->isModified());
+    QCOMPARE(f.context->errorLog().lastTag(), QStringLiteral("mdifrmMain->SaveDatFile"));
+    QCOMPARE(f.context->errorLog().lastNumber(), int(err::DiskFull));
 }
 
 void TestFileCommands::saveCommitsTheToneFirst() {
@@ -361,6 +495,24 @@ void TestFileCommands::commandLineOpensTheFile() {
     QVERIFY(parser.parse({"qrt506"}));
     QCOMPARE(gui::launchOptionsFrom(parser, appDir.path()).appDir, appDir.path());
     QVERIFY(gui::launchOptionsFrom(parser, appDir.path()).file.isEmpty());
+}
+
+void TestFileCommands::startUpShowsWhatItCouldNotRead() {
+    // The lines were logged before the error list was docked, which then stayed hidden: a
+    // template that could not be read left empty data without a word.
+    test::TempAppDir appDir;
+    QVERIFY(test::placeUnreadable(QStringLiteral("pipe"), appDir.filePath(AppContext::TemplateFileName)));
+    test::ScriptedPrompts prompts;
+    test::RecordingViewer viewer;
+    test::RecordingRestarter restarter;
+    gui::RunningProgram program(appDir.path(), prompts, viewer, restarter);
+    program.start(QString());
+    auto* errors = program.window().findChild<QDockWidget*>(QStringLiteral("tdockShowErr"));
+    QVERIFY(errors);
+    QVERIFY(errors->isVisible());
+    QVERIFY(errors->findChild<QListWidget*>()
+                ->findItems(QStringLiteral("mdifrmMain->InitTempArray"), Qt::MatchContains)
+                .size() == 1);
 }
 
 QTEST_MAIN(TestFileCommands)
