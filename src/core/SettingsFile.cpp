@@ -22,11 +22,17 @@ QString SettingsFile::problem() const {
     return m_problem;
 }
 
+QString SettingsFile::problemKey() const {
+    ensureLoaded();
+    return m_problemKey;
+}
+
 void SettingsFile::ensureLoaded() const {
     if (m_loaded)
         return;
     m_loaded = true;
     m_problem.clear();
+    m_problemKey.clear();
     loadFrom({});
     if (m_path.isEmpty() || !QFileInfo::exists(m_path))
         return;
@@ -40,10 +46,12 @@ void SettingsFile::ensureLoaded() const {
             m_problem = QStringLiteral("it is not a regular file");
         else
             m_problem = QStringLiteral("it cannot be read (%1)").arg(read.reason);
+        m_problemKey = read.reasonKey.isEmpty() ? fileaccess::ReadFailed : read.reasonKey;
         return;
     }
     if (bytes.size() > MaxFileSize) {
         m_problem = QStringLiteral("it is larger than %1 bytes").arg(MaxFileSize);
+        m_problemKey = TooLargeKey;
         return;
     }
     loadFrom(bytes);

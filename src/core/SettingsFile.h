@@ -30,6 +30,10 @@ public:
 
     // Why the file is not used; empty when it was read or does not exist.
     QString problem() const;
+    // The same as a key of the program's own texts (see ExtraTexts), for the user; the
+    // text of TooLargeKey takes MaxFileSize as its %1.
+    QString problemKey() const;
+    static inline const QString TooLargeKey = QStringLiteral("file.reason.tooLarge");
 
     QString read(const QString& section, const QString& key, const QString& defaultValue, int width) const;
     // Whether the key is present in the file (whatever its value).
@@ -60,6 +64,7 @@ private:
     QString m_path;
     mutable bool m_loaded = false;
     mutable QString m_problem;
+    mutable QString m_problemKey;
     mutable QStringList m_lines;     // decoded, for lookups
     mutable QList<QByteArray> m_raw; // the bytes of each line, written back unchanged
     mutable QByteArray m_bom;        // the byte order mark the file started with, if any

@@ -396,6 +396,7 @@ int SettingsModel::importSerialNumbers(const QString& path) {
     m_serialValues.clear();
     const SettingsFile file(path);
     m_serialImportProblem = file.problem();
+    m_serialImportProblemKey = file.problemKey();
     for (int n = 1; n <= MaxSerialNumbers; ++n) {
         const QString value =
             file.read(QStringLiteral("SerialNo"), QString::number(n), QString(), SerialValueWidth).trimmed();

@@ -63,6 +63,8 @@ public:
     // Why the last import could not read its file (a folder, a pipe, too large, unreadable);
     // empty when it was read or does not exist.
     QString serialImportProblem() const { return m_serialImportProblem; }
+    // The same as a key of the program's own texts (see SettingsFile::problemKey).
+    QString serialImportProblemKey() const { return m_serialImportProblemKey; }
     QStringList serialNumbers() const { return m_serialValues; }
     // "<<" (0) and ">>" (1).
     void seqSwitch(int direction);
@@ -105,6 +107,7 @@ private:
     TwoToneTable m_twoTone;
     QStringList m_serialValues;
     QString m_serialImportProblem;
+    QString m_serialImportProblemKey;
     QByteArray m_newCodeBlock;
     bool m_keyListBusy = false;
 };

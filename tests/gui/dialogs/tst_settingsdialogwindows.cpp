@@ -1,5 +1,7 @@
 #include "DialogFixture.h"
 
+#include "core/FileAccess.h"
+#include "core/SettingsFile.h"
 #include "gui/options/dialogs/PttIdPauseDialog.h"
 #include "gui/options/dialogs/SerialNumberImport.h"
 #include "gui/options/dialogs/VolumeDialog.h"
@@ -71,6 +73,7 @@ private Q_SLOTS:
     void serialImport_data();
     void serialImport();
     void serialImportCancelled();
+    void serialImportOfUnreadableFile_data();
     void serialImportOfUnreadableFile();
 };
 
@@ -342,9 +345,29 @@ void TestSettingsDialogWindows::serialImportCancelled() {
     QVERIFY(!f.document->isModified());
 }
 
+void TestSettingsDialogWindows::serialImportOfUnreadableFile_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<bool>("folder"); // else a file too large to be a list
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("folder, English") << 3 << true << QStringLiteral("It is a folder, not a file");
+    QTest::newRow("folder, Simplified Chinese") << 1 << true << QString();
+    QTest::newRow("too large, Traditional Chinese") << 2 << false << QString();
+}
+
 void TestSettingsDialogWindows::serialImportOfUnreadableFile() {
-    DialogFixture f;
-    QVERIFY(QDir(f.appDir.path()).mkdir(QStringLiteral("serials.ini")));
+    QFETCH(int, language);
+    QFETCH(bool, folder);
+    QFETCH(QString, reason);
+    DialogFixture f(language);
+    if (folder)
+        QVERIFY(QDir(f.appDir.path()).mkdir(QStringLiteral("serials.ini")));
+    else
+        QVERIFY(f.appDir.writeFile(QStringLiteral("serials.ini"), QByteArray(SettingsFile::MaxFileSize + 1, ' ')));
+    // Every reason is told in the interface language.
+    if (reason.isEmpty())
+        reason = folder ? f.context->extraText(fileaccess::IsFolder)
+                        : f.context->extraText(SettingsFile::TooLargeKey).arg(SettingsFile::MaxFileSize);
+    QVERIFY(!reason.startsWith(QStringLiteral("file.")));
     RecordingPrompts prompts;
     prompts.fileNames << f.path(QStringLiteral("serials.ini"));
     gui::SerialNumberImport import(*f.document, prompts, f.window.get());
@@ -354,7 +377,7 @@ void TestSettingsDialogWindows::serialImportOfUnreadableFile() {
     QCOMPARE(box.parent, f.window.get());
     QCOMPARE(box.title, f.context->text(70));
     QVERIFY2(box.text.startsWith(f.context->text(87)), qPrintable(box.text));
-    QVERIFY2(box.text.contains(QStringLiteral("folder")), qPrintable(box.text));
+    QVERIFY2(box.text.endsWith(QLatin1Char('\n') + reason), qPrintable(box.text));
     QVERIFY(box.text.contains(QDir::toNativeSeparators(f.path(QStringLiteral("serials.ini")))));
     QVERIFY(f.document->settings().control(QStringLiteral("cboImportSeq"))->items.isEmpty());
 }

@@ -1,6 +1,7 @@
 #include "gui/options/dialogs/SerialNumberImport.h"
 
 #include "core/AppContext.h"
+#include "core/SettingsFile.h"
 #include "document/Document.h"
 #include "gui/common/UserPrompts.h"
 #include "gui/options/dialogs/DialogTexts.h"
@@ -25,11 +26,15 @@ int SerialNumberImport::exec() {
         return -1;
     options::SettingsModel& settings = m_document.settings();
     const int count = settings.importSerialNumbers(path);
-    const QString problem = settings.serialImportProblem();
-    if (!problem.isEmpty())
+    const QString problemKey = settings.serialImportProblemKey();
+    if (!problemKey.isEmpty()) {
+        QString problem = context.extraText(problemKey);
+        if (problemKey == SettingsFile::TooLargeKey)
+            problem = problem.arg(SettingsFile::MaxFileSize);
         m_prompts.inform(m_parent, QMessageBox::Warning, context.text(texts::Notice),
                          context.text(texts::ReadFileFailed) + QLatin1Char('\n') + QDir::toNativeSeparators(path) +
                              QLatin1Char('\n') + problem);
+    }
     return count;
 }
 
