@@ -109,6 +109,7 @@ MainWindow::MainWindow(Document& document, UserPrompts& prompts, DocumentViewer&
 }
 
 MainWindow::~MainWindow() {
+    Q_EMIT aboutToBeDestroyed();
     // The child windows go after this part of the frame: their last activations find no one.
     disconnect(m_childArea, nullptr, this, nullptr);
     disconnect(m_childCaption);

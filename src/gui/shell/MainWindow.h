@@ -68,6 +68,8 @@ public:
 Q_SIGNALS:
     // The frame has decided to close: windows that hide on a close request now close.
     void exiting();
+    // The frame's own part is being destroyed; its child windows go after it.
+    void aboutToBeDestroyed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -54,6 +54,7 @@ SideWindows::SideWindows(MainWindow& frame, const AppContext& context, std::uniq
             [this](QWidget* page) { m_frame.childArea()->addSubWindow(page)->installEventFilter(this); });
     connect(m_pages, &info::RadioSetPages::channelEditorRequested, this, &SideWindows::showChannelEditor);
     connect(&frame, &MainWindow::exiting, m_pages, [this] { m_pages->setProgramClosing(true); });
+    connect(&frame, &MainWindow::aboutToBeDestroyed, this, [this] { m_frameGone = true; });
 
     if (QAction* entry = frame.findChild<QAction*>(QStringLiteral("mnuTreeView")))
         connect(entry, &QAction::triggered, m_treeDock, [this] { showDock(m_treeDock); });
@@ -68,7 +69,8 @@ SideWindows::SideWindows(MainWindow& frame, const AppContext& context, std::uniq
 bool SideWindows::eventFilter(QObject* watched, QEvent* event) {
     // A page the user closes is only hidden, and the area would keep it as its active
     // window: the editor comes back in front instead.
-    if (event->type() == QEvent::Hide && !event->spontaneous() && !m_frame.isExiting() &&
+    // While the frame is destroyed its pages hide too, and the frame is no longer one to ask.
+    if (!m_frameGone && event->type() == QEvent::Hide && !event->spontaneous() && !m_frame.isExiting() &&
         m_frame.childArea()->currentSubWindow() == watched)
         showChannelEditor();
     return QObject::eventFilter(watched, event);

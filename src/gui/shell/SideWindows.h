@@ -45,6 +45,7 @@ private:
     info::RadioSetPages* m_pages;
     QDockWidget* m_treeDock;
     QDockWidget* m_errorDock;
+    bool m_frameGone = false;
 };
 
 } // namespace qrt::gui
