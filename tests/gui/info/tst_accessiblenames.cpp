@@ -114,7 +114,7 @@ QStringList problemsOf(QWidget& window) {
             problems << describe(*w) + QStringLiteral(": no name");
     }
     for (QMenu* menu : window.findChildren<QMenu*>()) {
-        // A menu that is never offered (the spec's hidden Window menu) is not heard.
+        // A menu that is never offered (the hidden Window menu) is not heard.
         if (!menu->menuAction()->isVisible())
             continue;
         for (QAction* action : menu->actions()) {
