@@ -1,6 +1,7 @@
 #include "core/ApplicationFolder.h"
 
 #include "core/AppContext.h"
+#include "core/InterfaceTexts.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,19 +60,10 @@ Choice choose(const QString& commandLineDir, const QString& executableDir) {
 }
 
 QString userGuidePage(const QString& executableDir, int language) {
-    const auto folderOf = [](int lang) {
-        switch (lang) {
-        case 1:
-            return QStringLiteral("zh_CN");
-        case 2:
-            return QStringLiteral("zh_TW");
-        default:
-            return QStringLiteral("en");
-        }
-    };
     const QStringList roots = {QDir(executableDir).filePath(QStringLiteral("guide")),
                                QDir(shippedFilesFolder(executableDir)).filePath(QStringLiteral("guide"))};
-    for (const QString& folder : {folderOf(language), folderOf(3)}) {
+    for (const QString& folder :
+         {InterfaceTexts::localeName(language), InterfaceTexts::localeName(InterfaceTexts::DefaultLanguage)}) {
         for (const QString& root : roots) {
             const QString page = QDir(root).filePath(folder + QStringLiteral("/index.html"));
             if (QFileInfo(page).isFile())

@@ -5,10 +5,6 @@
 
 #include <QFile>
 
-static void initExtraTextResources() {
-    Q_INIT_RESOURCE(texts);
-}
-
 namespace qrt {
 
 namespace {
@@ -37,7 +33,7 @@ QString ExtraTexts::resourcePath(int language) {
 }
 
 bool ExtraTexts::load(int language, QString* error) {
-    initExtraTextResources();
+    textfile::registerTextResources();
     m_language = InterfaceTexts::effectiveLanguage(language);
     bool ok = loadFile(resourcePath(m_language), &m_texts, error);
     if (m_language == InterfaceTexts::DefaultLanguage)

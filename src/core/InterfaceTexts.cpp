@@ -6,12 +6,6 @@
 
 #include <vector>
 
-// The text resources live in the static core library; registering them here makes sure
-// the linker keeps them in every program that looks up an interface text.
-static void initTextResources() {
-    Q_INIT_RESOURCE(texts);
-}
-
 namespace qrt {
 
 namespace {
@@ -40,12 +34,23 @@ int InterfaceTexts::effectiveLanguage(int language) {
     return language >= 1 && language <= 3 ? language : DefaultLanguage;
 }
 
+QString InterfaceTexts::localeName(int language) {
+    switch (effectiveLanguage(language)) {
+    case 1:
+        return QStringLiteral("zh_CN");
+    case 2:
+        return QStringLiteral("zh_TW");
+    default:
+        return QStringLiteral("en");
+    }
+}
+
 QString InterfaceTexts::resourcePath(int language) {
     return QStringLiteral(":/texts/lang%1.txt").arg(effectiveLanguage(language));
 }
 
 bool InterfaceTexts::load(int language, QString* error) {
-    initTextResources();
+    textfile::registerTextResources();
     m_language = effectiveLanguage(language);
     const QString path = resourcePath(m_language);
 

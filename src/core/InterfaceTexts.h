@@ -26,6 +26,8 @@ public:
     int language() const { return m_language; }
 
     static int effectiveLanguage(int language);
+    // The locale of a language: "zh_CN", "zh_TW", or "en" (also for a language outside 1..3).
+    static QString localeName(int language);
     static QString resourcePath(int language);
 
     // Reads the contents of a text file into a table of Size entries. Every line that is

@@ -1,6 +1,16 @@
 #include "core/TextFileFormat.h"
 
+// The text resources live in the static core library; registering them here makes sure
+// the linker keeps them in every program that looks up a text.
+static void initTextResources() {
+    Q_INIT_RESOURCE(texts);
+}
+
 namespace qrt::textfile {
+
+void registerTextResources() {
+    initTextResources();
+}
 
 bool unescape(QStringView raw, QString* text) {
     text->clear();

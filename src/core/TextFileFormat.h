@@ -11,6 +11,10 @@ namespace qrt::textfile {
 // text, \t stands for a tab, \n for a line break and \\ for a backslash. Lines that start
 // with # and blank lines are ignored.
 
+// Registers the resources that hold the text files of every language (the interface texts
+// and the program's own texts).
+void registerTextResources();
+
 // Resolves \t, \n and \\ ; false for any other backslash sequence.
 bool unescape(QStringView raw, QString* text);
 bool isIgnored(QStringView line);

@@ -1,5 +1,7 @@
 #include "gui/shell/QtTranslations.h"
 
+#include "core/InterfaceTexts.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -26,14 +28,9 @@ QtTranslations::~QtTranslations() {
 }
 
 QString QtTranslations::localeName(int language) {
-    switch (language) {
-    case 1:
-        return QStringLiteral("zh_CN");
-    case 2:
-        return QStringLiteral("zh_TW");
-    default:
-        return {};
-    }
+    // English needs no translation of Qt's own texts.
+    const QString locale = InterfaceTexts::localeName(language);
+    return locale == InterfaceTexts::localeName(InterfaceTexts::DefaultLanguage) ? QString() : locale;
 }
 
 QString QtTranslations::defaultFolder() {
