@@ -7,14 +7,10 @@
 #include "core/InterfaceTexts.h"
 #include "core/ToneCodec.h"
 
-#include <QBrush>
-#include <QSize>
-
 namespace qrt::channels {
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
 constexpr int FirstLabelledRow = 100;
 constexpr int DefaultColumnWidth = 1000;
 
@@ -25,33 +21,41 @@ QColor colorOfNumber(int bgr) {
 } // namespace
 
 ChannelTableModel::ChannelTableModel(ChannelTableSources sources, QObject* parent)
-    : QAbstractTableModel(parent), m_table(sources.table), m_image(sources.image), m_templateFile(sources.templateFile),
+    : QObject(parent), m_table(sources.table), m_image(sources.image), m_templateFile(sources.templateFile),
       m_def(sources.def), m_codec(sources.codec), m_tones(sources.tones), m_texts(sources.texts),
       m_extraTexts(sources.extraTexts), m_log(sources.log), m_bandLimits(std::move(sources.bandLimits)),
       m_outOfBandColor(colorOfNumber(sources.outOfBandColor)), m_inBandColor(colorOfNumber(sources.inBandColor)) {}
 
-int ChannelTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : qBound(0, m_def.chCount, ChannelTable::Rows);
+int ChannelTableModel::channelCount() const {
+    return qBound(0, m_def.chCount, ChannelTable::Rows);
 }
 
-int ChannelTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : qBound(0, m_def.colCount, ChannelTable::Columns - 1);
-}
-
-QModelIndex ChannelTableModel::cell(int channel, int column) const {
-    return isCell(channel, column) ? index(channel - 1, column - 1) : QModelIndex();
+int ChannelTableModel::columnCount() const {
+    return qBound(0, m_def.colCount, ChannelTable::Columns - 1);
 }
 
 bool ChannelTableModel::isCell(int channel, int column) const {
-    return channel >= 1 && channel <= rowCount() && column >= 1 && column <= columnCount();
+    return channel >= 1 && channel <= channelCount() && column >= 1 && column <= columnCount();
 }
 
 QString ChannelTableModel::cornerCaption() const {
     return m_def.captions().value(0);
 }
 
+QString ChannelTableModel::columnCaption(int column) const {
+    return m_def.captions().value(column);
+}
+
+int ChannelTableModel::columnWidthTwips(int column) const {
+    return m_def.colWidths.value(column, DefaultColumnWidth);
+}
+
+int ChannelTableModel::rowHeightTwips() const {
+    return m_def.rowHeight;
+}
+
 QString ChannelTableModel::cellEditText(int channel, int column) const {
-    return m_extraTexts.text(QStringLiteral("edit.channelCell")).arg(channel).arg(m_def.captions().value(column));
+    return m_extraTexts.text(QStringLiteral("edit.channelCell")).arg(channel).arg(columnCaption(column));
 }
 
 QString ChannelTableModel::rowLabel(int channel) const {
@@ -60,30 +64,26 @@ QString ChannelTableModel::rowLabel(int channel) const {
     return channel == FirstLabelledRow ? QStringLiteral("VFO") : QString();
 }
 
-ChannelTableModel::EditorKind ChannelTableModel::editorKind(int column) const {
+ChannelTableModel::ColumnKind ChannelTableModel::columnKind(int column) const {
     switch (column) {
     case ChannelTable::RxColumn:
     case ChannelTable::TxColumn:
-        return FrequencyEditor;
+        return FrequencyColumn;
     case DecodeColumn:
     case EncodeColumn:
-        return ToneListEditor;
+        return ToneColumn;
     case NameColumn:
-        return NoEditor;
+        return PlainColumn;
     default:
-        return column > EncodeColumn && m_def.isOptionColumn(column) ? OptionListEditor : NoEditor;
+        return column > EncodeColumn && m_def.isOptionColumn(column) ? OptionColumn : PlainColumn;
     }
 }
 
-bool ChannelTableModel::isOptionCell(int column) const {
-    return editorKind(column) == OptionListEditor;
-}
-
 QStringList ChannelTableModel::optionList(int column) const {
-    switch (editorKind(column)) {
-    case ToneListEditor:
+    switch (columnKind(column)) {
+    case ToneColumn:
         return m_tones.toneList();
-    case OptionListEditor:
+    case OptionColumn:
         return m_def.columnKey(column).split(QLatin1Char('|'));
     default:
         return {};
@@ -110,84 +110,20 @@ QString ChannelTableModel::cellText(int channel, int column) const {
     }
 }
 
-QColor ChannelTableModel::bandColor(qint32 frequency) const {
+QColor ChannelTableModel::frequencyColor(int channel, int column) const {
+    const qint32 frequency = m_table.isInUse(channel) ? m_table.value(channel, column) : ChannelTable::Empty;
     if (frequency == ChannelTable::Empty)
         return m_inBandColor;
     const band::Limits limits = m_bandLimits();
     return frequency < limits.min || frequency > limits.max ? m_outOfBandColor : m_inBandColor;
 }
 
-QVariant ChannelTableModel::editValue(int channel, int column) const {
-    if (isOptionCell(column))
-        return m_table.isInUse(channel) ? QVariant(m_table.value(channel, column)) : QVariant();
-    if (editorKind(column) == ToneListEditor && m_table.isInUse(channel))
-        return column == DecodeColumn ? m_table.decodeTone(channel) : m_table.encodeTone(channel);
-    return cellText(channel, column);
-}
-
-QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
-        return {};
-    const int channel = channelOf(index), column = columnOf(index);
-    switch (role) {
-    case Qt::DisplayRole:
-        return cellText(channel, column);
-    case Qt::EditRole:
-        return editValue(channel, column);
-    case Qt::ForegroundRole:
-        if (column != ChannelTable::RxColumn && column != ChannelTable::TxColumn)
-            return {};
-        return QBrush(bandColor(m_table.isInUse(channel) ? m_table.value(channel, column) : ChannelTable::Empty));
-    case Qt::BackgroundRole:
-        return channel == m_highlighted ? QVariant(QBrush(highlightColor())) : QVariant();
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
-    case OptionListRole: {
-        const QStringList list = optionList(column);
-        return list.isEmpty() ? QVariant() : QVariant(list);
-    }
-    case EditorKindRole:
-        return int(editorKind(column));
-    default:
-        return {};
-    }
-}
-
-QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    const bool horizontal = orientation == Qt::Horizontal;
-    if (section < 0 || section >= (horizontal ? columnCount() : rowCount()))
-        return {};
-    const int column = horizontal ? section + 1 : 0;
-    switch (role) {
-    case Qt::DisplayRole:
-        return horizontal ? m_def.captions().value(column) : rowLabel(section + 1);
-    case Qt::SizeHintRole:
-        return QSize(m_def.colWidths.value(column, DefaultColumnWidth) / TwipsPerPixel,
-                     m_def.rowHeight / TwipsPerPixel);
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
-    default:
-        return {};
-    }
-}
-
-Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
-        return Qt::NoItemFlags;
-    const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    return canEdit(channelOf(index), columnOf(index)) ? flags | Qt::ItemIsEditable : flags;
-}
-
 bool ChannelTableModel::canEdit(int channel, int column) const {
-    if (m_locked || !isCell(channel, column) || editorKind(column) == NoEditor)
+    if (m_locked || !isCell(channel, column) || columnKind(column) == PlainColumn)
         return false;
     if (!m_table.isInUse(channel))
         return column == ChannelTable::RxColumn;
     return column != EncodeColumn || m_table.hasTransmit(channel);
-}
-
-QModelIndex ChannelTableModel::pendingToneCell() const {
-    return hasPendingTone() ? cell(m_pending.channel, m_pending.column) : QModelIndex();
 }
 
 QString ChannelTableModel::deleteChannelCaption(int channel) const {
@@ -199,28 +135,34 @@ QString ChannelTableModel::deleteAllChannelsCaption() const {
 }
 
 bool ChannelTableModel::canDeleteChannel(int channel) const {
-    return !m_locked && channel >= 1 && channel <= rowCount() && m_table.isInUse(channel);
+    return !m_locked && channel >= 1 && channel <= channelCount() && m_table.isInUse(channel);
+}
+
+void ChannelTableModel::setLocked(bool locked) {
+    if (locked == m_locked)
+        return;
+    if (locked)
+        Q_EMIT aboutToLock();
+    m_locked = locked;
+    Q_EMIT lockChanged(locked);
 }
 
 void ChannelTableModel::reloadFromImage() {
-    beginResetModel();
+    Q_EMIT aboutToReplaceTable();
     m_codec.decodeAll(m_image, m_def, m_table);
-    // A tone list left open over the old data must not write into the new.
-    m_pending = {};
-    m_highlighted = 0;
-    endResetModel();
+    Q_EMIT tableReplaced();
+    Q_EMIT reloadedFromImage();
     logOptionsWithoutText();
 }
 
 void ChannelTableModel::restoreTable(const ChannelTable& table) {
-    beginResetModel();
+    Q_EMIT aboutToReplaceTable();
     m_table = table;
-    m_pending = {};
-    endResetModel();
+    Q_EMIT tableReplaced();
 }
 
 void ChannelTableModel::logOptionsWithoutText() {
-    for (int n = 1; n <= rowCount(); ++n) {
+    for (int n = 1; n <= channelCount(); ++n) {
         if (!m_table.isInUse(n))
             continue;
         for (int c = ChannelTable::FirstOptionColumn; c <= columnCount(); ++c) {

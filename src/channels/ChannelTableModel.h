@@ -4,35 +4,35 @@
 #include "core/ChannelCodec.h"
 #include "core/EditorSession.h"
 
-#include <QAbstractTableModel>
 #include <QColor>
+#include <QObject>
 
 namespace qrt::channels {
 
-// The channel table as a grid: one row per channel (model row n - 1 is channel n, the
-// channel number being the vertical header) and one column per table column (model
-// column c - 1 is column c: 1 receive, 2 transmit, 3 decode tone, 4 encode tone, then the
-// option columns of the definition). Every editing rule lives here, so a view is a plain
-// table view with an item delegate that asks EditorKindRole and OptionListRole.
+// The channel table with its editing rules: one named edit per thing a user can do to
+// it, each carrying the rules of the grid (snapping and band limits of frequencies, the
+// tone forms, what a new or emptied channel gets, encoding a row once it is complete)
+// and refusing while the channel lock is on. Channels are numbered from 1, columns as the
+// table's: 1 receive, 2 transmit, 3 decode tone, 4 encode tone, then the option columns.
 //
-// Every change of the table goes through this model. Around each user action that may
-// change data it emits userEditStarted() and userEditFinished(), so that the owner can
-// record one undo step; refreshes (reloadFromImage, restoreTable, encodeIntoImage) emit
-// no such pair. Nested actions emit nested pairs; the outermost pair is the action.
+// Around each edit that may change data it emits userEditStarted() and
+// userEditFinished(), so that the owner can record one undo step; refreshes
+// (reloadFromImage, restoreTable, encodeIntoImage) emit no such pair. Nested edits emit
+// nested pairs; the outermost pair is the edit.
 //
-// The tone list: a click on a tone cell answers OpenToneList and makes that cell the
-// pending tone cell; the list is the delegate's editor there. Its text is stored when
-// the list is left: setData() on the cell (the delegate's commit), storePendingTone(),
-// or the next click(), which stores a tone still pending before anything else.
-class ChannelTableModel : public QAbstractTableModel, public ChannelRefresh {
+// The grid shows it through ChannelGridModel; how clicks and keys map onto the edits is
+// the grid's business.
+class ChannelTableModel : public QObject, public ChannelRefresh {
     Q_OBJECT
 public:
-    enum Role {
-        OptionListRole = Qt::UserRole + 1, // QStringList: the tone list or the column's options
-        EditorKindRole,                    // int, an EditorKind
+    // How the cells of a column are edited.
+    enum ColumnKind {
+        PlainColumn,     // not edited (the reserved name column)
+        FrequencyColumn, // typed
+        ToneColumn,      // chosen in the tone list, or typed in a free form
+        OptionColumn,    // one of the column's options
     };
-    enum EditorKind { NoEditor, FrequencyEditor, ToneListEditor, OptionListEditor };
-    Q_ENUM(EditorKind)
+    Q_ENUM(ColumnKind)
 
     static constexpr int DecodeColumn = 3;
     static constexpr int EncodeColumn = 4;
@@ -40,78 +40,68 @@ public:
     static constexpr int TextDeleteChannel = 110;
     static constexpr int TextDeleteAllChannels = 112;
 
-    // The background of the clicked row and of the tone list, and the grid's selection.
-    static QColor highlightColor() { return QColor(194, 121, 240); }
-    static QColor selectionColor() { return QColor(255, 0, 255); }
-
-    // What a view does after a click.
-    struct ClickResult {
-        enum Action {
-            Nothing,      // locked, or not a cell
-            EditCell,     // start editing `cell` (which may differ from the clicked one)
-            OpenToneList, // open the tone list over `cell`, showing `toneText`
-            SelectCell,   // make `cell` the current cell
-        };
-        Action action = Nothing;
-        QModelIndex cell;
-        QString toneText;
-    };
-
     explicit ChannelTableModel(ChannelTableSources sources, QObject* parent = nullptr);
 
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
-    // The end of an edit. Frequency columns take the typed text (not a number: the
-    // frequency is removed), tone columns the text of the tone list, option columns the
-    // option's position (int) or its text. False when the edit may not start (canEdit)
-    // or the option is not in the list.
-    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
-
-    QModelIndex cell(int channel, int column) const;
-    static int channelOf(const QModelIndex& index) { return index.row() + 1; }
-    static int columnOf(const QModelIndex& index) { return index.column() + 1; }
-    // The caption over the channel numbers.
+    int channelCount() const;
+    int columnCount() const;
+    bool isCell(int channel, int column) const;
+    // The caption over the channel numbers, a column's caption and a row's label.
     QString cornerCaption() const;
+    QString columnCaption(int column) const;
     QString rowLabel(int channel) const;
+    // What the cell shows: empty for an empty channel, a transmit-less encode tone and
+    // the name column.
     QString cellText(int channel, int column) const;
-    EditorKind editorKind(int column) const;
+    // The frequency cell's colour: the settings' out-of-band colour outside the band.
+    QColor frequencyColor(int channel, int column) const;
+    ColumnKind columnKind(int column) const;
+    // The tone list of a tone column, the options of an option column; else empty.
     QStringList optionList(int column) const;
+    // The settings file's width of a column (0 the number column) and the row height, in twips.
+    int columnWidthTwips(int column) const;
+    int rowHeightTwips() const;
 
     const ChannelTable& table() const { return m_table; }
 
-    // The channel lock: while locked nothing changes and nothing is editable. Locking
-    // stores a tone still being chosen first, as the tone list loses the focus.
+    // The channel lock: while locked nothing changes and nothing is editable. Before it
+    // locks, aboutToLock() lets a view store what the user was choosing.
     void setLocked(bool locked);
     bool isLocked() const { return m_locked; }
 
-    // Whether an edit of the cell may start (the grid's before-edit rules).
+    // Whether the grid lets the cell be edited: an empty channel only in its receive
+    // frequency, a channel without transmit frequency not in its encode tone.
     bool canEdit(int channel, int column) const;
-    ClickResult click(const QModelIndex& index);
-    // False when nothing was done (locked, not a cell, an empty channel, column 1, ...).
-    bool doubleClick(const QModelIndex& index);
-    // The highlighted (last clicked) channel, 0 when none.
-    int highlightedChannel() const { return m_highlighted; }
 
-    bool hasPendingTone() const { return m_pending.column != 0; }
-    QModelIndex pendingToneCell() const;
-    // The text the tone list shows now (the delegate reports typing); changes no data.
-    void setPendingToneText(const QString& text);
-    // Leaving the tone list: stores its text into the pending cell. False when none is pending.
-    bool storePendingTone();
-    bool storePendingTone(const QString& text);
-    // The tone list closed without choosing (Escape): the pending tone is dropped unstored.
-    void cancelPendingTone() { m_pending = {}; }
+    // ---- the named edits; each is false, with nothing changed, when it may not be done ----
+
+    // A frequency typed into the receive cell. A number is snapped to the raster and pulled
+    // into the band; an empty channel so created gets no tones, the same transmit
+    // frequency and the default options. Any other text (also none) removes the channel.
+    bool setReceiveFrequency(int channel, const QString& typed);
+    // A frequency typed into the transmit cell; any text that is not a number removes the
+    // transmit frequency and the encode tone.
+    bool setTransmitFrequency(int channel, const QString& typed);
+    // A tone chosen or typed in the tone list of a tone column: brought to a tone form, or
+    // the none text when unreadable. A decode tone is given to the encode tone too.
+    bool setTone(int channel, int column, const QString& typed);
+    // An option of an option column chosen by its position.
+    bool chooseOption(int channel, int column, int position);
+    // The next option of the column, after the last the first.
+    bool cycleOption(int channel, int column);
+    // A channel without transmit frequency gets the receive frequency and the decode tone.
+    bool copyReceiveToTransmit(int channel);
+    // The tone of the other tone column copied into `toColumn` (a channel with transmit).
+    bool copyToneAcross(int channel, int toColumn);
+    // The pop-up menu's deletes: the channel's record back to the template's, its row
+    // emptied (its options are kept for the next encoding).
+    bool deleteChannel(int channel);
+    bool deleteAll();
 
     // The pop-up menu of the grid.
     QString deleteChannelCaption(int channel) const;
     QString deleteAllChannelsCaption() const;
     bool canDeleteChannel(int channel) const;
     bool canDeleteAllChannels() const { return !m_locked; }
-    bool deleteChannel(int channel);
-    bool deleteAllChannels();
 
     // Decodes every channel from the image and resets the views (after the image was replaced).
     void reloadFromImage() override;
@@ -127,33 +117,27 @@ public:
 Q_SIGNALS:
     void userEditStarted(const QString& mergeKey, const QString& undoText);
     void userEditFinished();
-    // After an edit the grid moves its current cell.
-    void currentCellRequested(const QModelIndex& cell);
+    // The cells of one channel changed.
+    void channelChanged(int channel);
+    // The whole table is about to be replaced / was replaced (new data, an undo).
+    void aboutToReplaceTable();
+    void tableReplaced();
+    // After tableReplaced(): the table was decoded from a replaced image.
+    void reloadedFromImage();
+    // After a typed frequency the grid moves its current cell here.
+    void cellAfterEditRequested(int channel, int column);
+    void aboutToLock();
     // The channel lock was switched; the grid disables itself while locked.
     void lockChanged(bool locked);
 
 private:
     class Mutation;
-    struct PendingTone {
-        int channel = 0;
-        int column = 0;
-        QString text;
-    };
 
     static QString cellKey(int channel, int column);
-    bool isCell(int channel, int column) const;
-    bool isOptionCell(int column) const;
-    QColor bandColor(qint32 frequency) const;
-    QVariant editValue(int channel, int column) const;
     bool rowIsComplete(int channel) const;
-    int optionPosition(int column, const QVariant& value) const;
-
-    void typeFrequency(int channel, int column, const QString& text);
-    void chooseOption(int channel, int column, int position);
-    void storeTone(int channel, int column, const QString& text);
+    bool setFrequency(int channel, int column, const QString& typed);
     void removeChannel(int channel);
     void encodeIfComplete(int channel);
-    void setHighlighted(int channel);
     void logOptionsWithoutText();
 
     ChannelTable& m_table;
@@ -170,8 +154,6 @@ private:
     QColor m_inBandColor;
 
     bool m_locked = false;
-    int m_highlighted = 0;
-    PendingTone m_pending;
 };
 
 } // namespace qrt::channels

@@ -89,19 +89,20 @@ ChannelAssigner::Outcome ChannelAssigner::apply(const ChannelAssignment& a) {
     case ChannelAssignment::RestoreDefaults:
         return restoreDefaults();
     case ChannelAssignment::DeleteAllChannels:
-        return m_model.deleteAllChannels() ? Applied : refuse(a, QStringLiteral("the channels are locked."));
+        return m_model.deleteAll() ? Applied : refuse(a, QStringLiteral("the channels are locked."));
     default:
         break;
     }
-    if (a.channel < 1 || a.channel > m_model.rowCount())
+    if (a.channel < 1 || a.channel > m_model.channelCount())
         return refuse(
-            a, QStringLiteral("there is no channel %1 (channels 1 to %2).").arg(a.channel).arg(m_model.rowCount()));
+            a, QStringLiteral("there is no channel %1 (channels 1 to %2).").arg(a.channel).arg(m_model.channelCount()));
     if (a.kind != ChannelAssignment::DeleteChannel && (a.column < 1 || a.column > m_model.columnCount()))
         return refuse(
             a, QStringLiteral("there is no column %1 (columns 1 to %2).").arg(a.column).arg(m_model.columnCount()));
     switch (a.kind) {
     case ChannelAssignment::TypeFrequency:
-        if (!m_model.setData(m_model.cell(a.channel, a.column), a.value))
+        if (!(a.column == ChannelTable::RxColumn ? m_model.setReceiveFrequency(a.channel, a.value)
+                                                 : m_model.setTransmitFrequency(a.channel, a.value)))
             return refuse(a, editRefusal(a.channel, a.column));
         return Applied;
     case ChannelAssignment::ChooseTone:
@@ -109,7 +110,7 @@ ChannelAssigner::Outcome ChannelAssigner::apply(const ChannelAssignment& a) {
     case ChannelAssignment::ChooseOption:
         return chooseOption(a);
     case ChannelAssignment::DoubleClick:
-        return doubleClick(a);
+        return quickChange(a);
     case ChannelAssignment::DeleteChannel:
         if (!m_model.deleteChannel(a.channel))
             return refuse(a, QStringLiteral("channel %1 is empty; \"%2\" is disabled for it.")
@@ -133,9 +134,7 @@ ChannelAssigner::Outcome ChannelAssigner::restoreDefaults() {
 }
 
 ChannelAssigner::Outcome ChannelAssigner::chooseTone(const ChannelAssignment& a) {
-    const QModelIndex cell = m_model.cell(a.channel, a.column);
-    const ChannelTableModel::ClickResult click = m_model.click(cell);
-    if (click.action != ChannelTableModel::ClickResult::OpenToneList || click.cell != cell)
+    if (!m_model.setTone(a.channel, a.column, a.value))
         return refuse(a, m_model.table().isInUse(a.channel)
                              ? QStringLiteral("channel %1 has no transmit frequency; a click on its encode tone "
                                               "selects the transmit cell and opens no tone list.")
@@ -143,7 +142,6 @@ ChannelAssigner::Outcome ChannelAssigner::chooseTone(const ChannelAssignment& a)
                              : QStringLiteral("channel %1 is empty; a click on its tone cell edits the receive "
                                               "frequency and opens no tone list.")
                                    .arg(a.channel));
-    m_model.storePendingTone(a.value);
     return Applied;
 }
 
@@ -158,7 +156,7 @@ int ChannelAssigner::optionPosition(int column, const QString& value) const {
 }
 
 ChannelAssigner::Outcome ChannelAssigner::chooseOption(const ChannelAssignment& a) {
-    if (m_model.editorKind(a.column) != ChannelTableModel::OptionListEditor)
+    if (m_model.columnKind(a.column) != ChannelTableModel::OptionColumn)
         return refuse(a, QStringLiteral("column %1 has no option list.").arg(a.column));
     if (!m_model.canEdit(a.channel, a.column))
         return refuse(a, editRefusal(a.channel, a.column));
@@ -171,13 +169,28 @@ ChannelAssigner::Outcome ChannelAssigner::chooseOption(const ChannelAssignment& 
                              .arg(options.size() - 1)
                              .arg(options.join(QStringLiteral(", "))));
     }
-    m_model.setData(m_model.cell(a.channel, a.column), position);
+    m_model.chooseOption(a.channel, a.column, position);
     return Applied;
 }
 
-ChannelAssigner::Outcome ChannelAssigner::doubleClick(const ChannelAssignment& a) {
+ChannelAssigner::Outcome ChannelAssigner::quickChange(const ChannelAssignment& a) {
+    bool changed = false;
+    switch (a.column) {
+    case ChannelTable::RxColumn:
+        break;
+    case ChannelTable::TxColumn:
+        changed = m_model.copyReceiveToTransmit(a.channel);
+        break;
+    case ChannelTableModel::DecodeColumn:
+    case ChannelTableModel::EncodeColumn:
+        changed = m_model.copyToneAcross(a.channel, a.column);
+        break;
+    default:
+        changed = m_model.cycleOption(a.channel, a.column);
+        break;
+    }
     // A double-click the grid lets happen may still change nothing; that is no refusal.
-    if (!m_model.doubleClick(m_model.cell(a.channel, a.column)))
+    if (!changed)
         m_err << a.argument << ": the double-click changes nothing.\n";
     return Applied;
 }

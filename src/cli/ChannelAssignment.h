@@ -14,9 +14,11 @@ class StartedProgram;
 
 // One change of the channel table as the command line states it:
 //   chN.rx=TEXT, chN.tx=TEXT          type TEXT into the receive or transmit cell (empty clears it)
-//   chN.decode=TEXT, chN.encode=TEXT  click the tone cell, type or choose TEXT, leave the tone list
+//   chN.decode=TEXT, chN.encode=TEXT  choose or type TEXT in the tone list of the tone cell
 //   chN.C=VALUE                       choose an option of column C by its text, #n or n
-//   chN.C!                            double-click cell (N, C); C may also be rx, tx, decode, encode
+//   chN.C!                            what a double-click on cell (N, C) does: an empty transmit
+//                                     takes the receive frequency, a tone cell the other tone,
+//                                     an option column steps; C may also be rx, tx, decode, encode
 //   chN.delete, channels.delete-all   the pop-up menu's delete commands
 //   defaults                          Restore Default Setting
 struct ChannelAssignment {
@@ -41,8 +43,8 @@ struct ChannelAssignment {
 // cannot be read.
 std::optional<ChannelAssignment> parseChannelAssignment(const QString& argument, QString* error);
 
-// Applies channel assignments to the opened data through the channel table model, as a
-// user does them in the grid. What the grid would not allow is refused with a message.
+// Applies channel assignments to the opened data through the channel table's named edits,
+// as a user makes them in the grid. What the grid would not allow is refused with a message.
 class ChannelAssigner {
 public:
     enum Outcome { Applied, Refused, FileFailed };
@@ -57,7 +59,7 @@ private:
     Outcome restoreDefaults();
     Outcome chooseTone(const ChannelAssignment& a);
     Outcome chooseOption(const ChannelAssignment& a);
-    Outcome doubleClick(const ChannelAssignment& a);
+    Outcome quickChange(const ChannelAssignment& a);
 
     StartedProgram& m_program;
     QTextStream& m_err;

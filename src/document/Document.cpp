@@ -187,6 +187,7 @@ FileResult Document::openFile(const QString& path) {
 }
 
 FileResult Document::save() {
+    Q_EMIT aboutToEncode();
     const QByteArray before = image().bytes();
     const FileResult result = m_session.saveToCurrentFile();
     announceChanges(before);
@@ -196,6 +197,7 @@ FileResult Document::save() {
 }
 
 FileResult Document::saveAs(const QString& path) {
+    Q_EMIT aboutToEncode();
     const QByteArray before = image().bytes();
     const FileResult result = m_session.saveAs(path);
     announceChanges(before);
@@ -255,7 +257,9 @@ bool Document::writeBytes(int address, const QByteArray& bytes, const QString& u
     return true;
 }
 
-void Document::encodeChannels() {
+void Document::encodeChannels(EditInProgress edit) {
+    if (edit == EditInProgress::Store)
+        Q_EMIT aboutToEncode();
     const QByteArray before = image().bytes();
     m_session.encodeChannels();
     announceChanges(before);

@@ -81,8 +81,11 @@ public:
     // The bytes a write to the radio forced into the image (no undo step; the data stays
     // as modified as it was).
     void applyRadioWrite(const QByteArray& image);
-    // The channel table encoded into the image, as before a save or a write.
-    void encodeChannels();
+    // The channel table encoded into the image, as before a save or a write; aboutToEncode()
+    // first. The memory viewer's encoding (EditInProgress::Keep) leaves what is being
+    // chosen where it is, without the signal.
+    enum class EditInProgress { Store, Keep };
+    void encodeChannels(EditInProgress edit = EditInProgress::Store);
     // Bytes typed into the image (the memory viewer), as one user edit called undoText: the channel table
     // is encoded first, the bytes are stored exactly as given, and every view then shows the
     // image without writing anything back into it (a value out of a list's range shows as
@@ -95,6 +98,9 @@ Q_SIGNALS:
     void imageChanged(int first, int count);
     void modifiedChanged(bool modified);
     void lockChanged(bool locked);
+    // The channel table is about to be encoded for a save or a write: a view stores what the
+    // user is still choosing (a tone in the tone list), so that it is not lost.
+    void aboutToEncode();
 
 private:
     class EditScope;

@@ -177,7 +177,7 @@ bool MemoryGridModel::storeGrid(int address, const QByteArray& bytes, const QStr
 // Before the grid is stored it must show the image as it is now: the channel table is
 // encoded (rows being edited are kept) and a pending refresh is done.
 void MemoryGridModel::catchUp() {
-    m_document.encodeChannels();
+    m_document.encodeChannels(Document::EditInProgress::Keep);
     if (m_follow.isActive()) {
         m_follow.stop();
         refresh();
@@ -216,7 +216,7 @@ void MemoryGridModel::refresh() {
 }
 
 void MemoryGridModel::refreshNow() {
-    m_document.encodeChannels();
+    m_document.encodeChannels(Document::EditInProgress::Keep);
     refresh();
 }
 

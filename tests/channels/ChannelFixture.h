@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TestSupport.h"
+#include "channels/ChannelGridModel.h"
 #include "channels/ChannelTableModel.h"
 #include "core/AppContext.h"
 #include "core/EditorSession.h"
@@ -12,7 +13,7 @@
 namespace qrt::test {
 
 // The program after its start-up (untitled data from the template: every channel empty,
-// the band 400 - 470 MHz) with a channel table model over the session's table.
+// the band 400 - 470 MHz) with a channel table over the session's table and its grid model.
 struct ChannelFixture {
     explicit ChannelFixture(int language = 3) {
         context = std::make_unique<AppContext>(dir.path());
@@ -21,6 +22,7 @@ struct ChannelFixture {
         session = std::make_unique<EditorSession>(*context);
         session->startUp();
         model = std::make_unique<channels::ChannelTableModel>(channels::sourcesOf(*session));
+        grid = std::make_unique<channels::ChannelGridModel>(*model);
     }
 
     // Writes a channel record (hexadecimal text) into the image and redisplays.
@@ -37,7 +39,7 @@ struct ChannelFixture {
         session->codec().encodeAll(table, context->channelDef(), image);
         return image;
     }
-    QModelIndex at(int channel, int column) const { return model->cell(channel, column); }
+    QModelIndex at(int channel, int column) const { return grid->cell(channel, column); }
     QString text(int channel, int column) const { return model->cellText(channel, column); }
     QStringList rowTexts(int channel) const {
         QStringList texts;
@@ -45,13 +47,51 @@ struct ChannelFixture {
             texts << text(channel, c);
         return texts;
     }
-    bool type(int channel, int column, const QString& typed) { return model->setData(at(channel, column), typed); }
+    // A frequency typed into the receive (column 1) or transmit cell.
+    bool type(int channel, int column, const QString& typed) {
+        return column == ChannelTable::RxColumn ? model->setReceiveFrequency(channel, typed)
+                                                : model->setTransmitFrequency(channel, typed);
+    }
 
     TempAppDir dir;
     std::unique_ptr<AppContext> context;
     std::unique_ptr<EditorSession> session;
     std::unique_ptr<channels::ChannelTableModel> model;
+    std::unique_ptr<channels::ChannelGridModel> grid;
     QStringList logged;
+};
+
+// The options of a new channel, columns 5 to 13.
+inline const QStringList DefaultOptions = {"Wide", "High", "On", "Off", "Off", "Off", "Off", "Off", "Off"};
+
+// The texts of a row: columns 1 to 4, then the options.
+inline QStringList texts(std::initializer_list<const char*> first4, const QStringList& options = DefaultOptions) {
+    QStringList list;
+    for (const char* t : first4)
+        list << QString::fromUtf8(t);
+    return list + options;
+}
+
+// Records the user-edit brackets and the changed channels of a table in their order.
+struct EditRecorder {
+    explicit EditRecorder(channels::ChannelTableModel& model) {
+        using channels::ChannelTableModel;
+        QObject::connect(&model, &ChannelTableModel::userEditStarted, [this](const QString& key) {
+            events << QStringLiteral("started ") + key;
+            if (depth++ == 0)
+                ++outerPairs;
+        });
+        QObject::connect(&model, &ChannelTableModel::userEditFinished, [this] {
+            events << QStringLiteral("finished");
+            if (--depth < 0)
+                unbalanced = true;
+        });
+        QObject::connect(&model, &ChannelTableModel::channelChanged, [this] { events << QStringLiteral("changed"); });
+    }
+    QStringList events;
+    int depth = 0;
+    int outerPairs = 0;
+    bool unbalanced = false;
 };
 
 // Channel records of the tests: receive, transmit, decode, encode, option bytes.

@@ -8,7 +8,6 @@
 using namespace qrt;
 using namespace qrt::test;
 using channels::ChannelTableModel;
-using Click = ChannelTableModel::ClickResult;
 
 namespace {
 
@@ -19,41 +18,6 @@ constexpr const char* RecordReceiveOnlyHiddenD777I = "00500144"
                                                      "9E02"
                                                      "FFA9"
                                                      "00000000";
-const QStringList DefaultOptions = {"Wide", "High", "On", "Off", "Off", "Off", "Off", "Off", "Off"};
-
-QStringList texts(std::initializer_list<const char*> first4, const QStringList& options = DefaultOptions) {
-    QStringList list;
-    for (const char* t : first4)
-        list << QString::fromUtf8(t);
-    return list + options;
-}
-
-// Records the user-edit brackets and the data changes of a model in their order.
-struct EditRecorder {
-    explicit EditRecorder(ChannelTableModel& model) {
-        QObject::connect(&model, &ChannelTableModel::userEditStarted, [this](const QString& key) {
-            events << QStringLiteral("started ") + key;
-            if (depth++ == 0)
-                ++outerPairs;
-        });
-        QObject::connect(&model, &ChannelTableModel::userEditFinished, [this] {
-            events << QStringLiteral("finished");
-            if (--depth < 0)
-                unbalanced = true;
-        });
-        // The row highlight of a click is no change of data.
-        QObject::connect(&model, &ChannelTableModel::dataChanged,
-                         [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
-                             if (roles != QList<int>{Qt::BackgroundRole})
-                                 events << QStringLiteral("changed");
-                         });
-    }
-    QStringList events;
-    int depth = 0;
-    int outerPairs = 0;
-    bool unbalanced = false;
-};
-
 } // namespace
 
 class TestChannelEditing : public QObject {
@@ -67,17 +31,12 @@ private Q_SLOTS:
     void beforeEditRules();
     void choosingOptions_data();
     void choosingOptions();
-    void doubleClick_data();
-    void doubleClick();
-    void doubleClickStepsOptions_data();
-    void doubleClickStepsOptions();
-    void click_data();
-    void click();
-    void storingTones_data();
-    void storingTones();
-    void pendingToneIsNeverLost();
-    void pendingToneOfOldDataIsDropped();
-    void cancelledToneIsNotStored();
+    void copyingAndCycling_data();
+    void copyingAndCycling();
+    void cycleOptionSteps_data();
+    void cycleOptionSteps();
+    void settingTones_data();
+    void settingTones();
     void lockChangesNothing();
     void lockChangeIsSignalledOnce();
     void oneOuterEditPairPerAction_data();
@@ -135,7 +94,7 @@ void TestChannelEditing::typingFrequency() {
     ChannelFixture f;
     f.setRecord(Row, record.constData());
     const RadioImage before = f.session->image();
-    QSignalSpy moved(f.model.get(), &ChannelTableModel::currentCellRequested);
+    QSignalSpy moved(f.model.get(), &ChannelTableModel::cellAfterEditRequested);
 
     QVERIFY(f.type(Row, column, typed));
     QCOMPARE(f.rowTexts(Row), after);
@@ -145,7 +104,7 @@ void TestChannelEditing::typingFrequency() {
         QVERIFY(!(f.session->image() == before));
     QCOMPARE(moved.count(), nextColumn < 0 ? 0 : 1);
     if (nextColumn > 0)
-        QCOMPARE(moved.first().first().toModelIndex(), f.at(Row, nextColumn));
+        QCOMPARE(moved.first(), (QVariantList{Row, nextColumn}));
     QCOMPARE(f.logged, QStringList());
 }
 
@@ -201,12 +160,12 @@ void TestChannelEditing::beforeEditRules() {
     f.setRecord(Row, record.constData());
     for (int c = 1; c <= 13; ++c) {
         QCOMPARE(f.model->canEdit(Row, c), bool(editable.at(c - 1)));
-        QCOMPARE(f.model->flags(f.at(Row, c)).testFlag(Qt::ItemIsEditable), bool(editable.at(c - 1)));
+        QCOMPARE(f.grid->flags(f.at(Row, c)).testFlag(Qt::ItemIsEditable), bool(editable.at(c - 1)));
     }
     f.model->setLocked(true);
     for (int c = 1; c <= 13; ++c) {
         QVERIFY(!f.model->canEdit(Row, c));
-        QVERIFY(!f.model->flags(f.at(Row, c)).testFlag(Qt::ItemIsEditable));
+        QVERIFY(!f.grid->flags(f.at(Row, c)).testFlag(Qt::ItemIsEditable));
     }
     QVERIFY(!f.model->canEdit(0, 1));
     QVERIFY(!f.model->canEdit(Row, 0));
@@ -237,7 +196,8 @@ void TestChannelEditing::choosingOptions() {
     const RadioImage before = f.session->image();
     const ChannelTable table = f.model->table();
     QSignalSpy started(f.model.get(), &ChannelTableModel::userEditStarted);
-    const bool accepted = f.model->setData(f.at(Row, column), value);
+    // The grid's option list gives a position, the command line a text or a number.
+    const bool accepted = f.grid->setData(f.at(Row, column), value);
     QCOMPARE(accepted, !shown.isEmpty());
     if (!accepted) {
         QVERIFY(f.model->table() == table);
@@ -251,14 +211,13 @@ void TestChannelEditing::choosingOptions() {
     QVERIFY(!(f.session->image() == before));
 }
 
-void TestChannelEditing::doubleClick_data() {
+void TestChannelEditing::copyingAndCycling_data() {
     QTest::addColumn<QByteArray>("record");
-    QTest::addColumn<int>("column");
-    QTest::addColumn<QStringList>("after"); // empty: nothing done
+    QTest::addColumn<int>("column"); // 2: copy receive to transmit; 3, 4: copy the tone across; else cycle
+    QTest::addColumn<QStringList>("after"); // empty: refused
     QTest::newRow("empty transmit copies receive and decode tone")
         << QByteArray(RecordReceiveOnly) << 2 << texts({"440.15", "440.15", "67.0", "67.0"});
     QTest::newRow("transmit present") << QByteArray(Record440) << 2 << QStringList();
-    QTest::newRow("receive") << QByteArray(Record440) << 1 << QStringList();
     QTest::newRow("decode takes the encode tone")
         << QByteArray(Record440) << 3 << texts({"440.15", "440.15", "D023N", "D023N"});
     QTest::newRow("encode takes the decode tone")
@@ -270,7 +229,7 @@ void TestChannelEditing::doubleClick_data() {
                                      {"Narrow", "High", "On", "Off", "Off", "Off", "Off", "Off", "Off"});
 }
 
-void TestChannelEditing::doubleClick() {
+void TestChannelEditing::copyingAndCycling() {
     QFETCH(QByteArray, record);
     QFETCH(int, column);
     QFETCH(QStringList, after);
@@ -278,13 +237,16 @@ void TestChannelEditing::doubleClick() {
     f.setRecord(Row, record.constData());
     const QStringList before = f.rowTexts(Row);
     const RadioImage image = f.session->image();
-    QCOMPARE(f.model->doubleClick(f.at(Row, column)), !after.isEmpty());
+    const bool done = column == 2   ? f.model->copyReceiveToTransmit(Row)
+                      : column <= 4 ? f.model->copyToneAcross(Row, column)
+                                    : f.model->cycleOption(Row, column);
+    QCOMPARE(done, !after.isEmpty());
     QCOMPARE(f.rowTexts(Row), after.isEmpty() ? before : after);
-    // A double-click is not encoded at once.
+    // These edits are not encoded at once.
     QVERIFY(f.session->image() == image);
 }
 
-void TestChannelEditing::doubleClickStepsOptions_data() {
+void TestChannelEditing::cycleOptionSteps_data() {
     QTest::addColumn<int>("column");
     QTest::addColumn<QStringList>("steps");
     QTest::newRow("three options") << 8 << QStringList{"Carrier", "CTCSS/DCS", "Off", "Carrier"};
@@ -292,59 +254,18 @@ void TestChannelEditing::doubleClickStepsOptions_data() {
     QTest::newRow("four options") << 10 << QStringList{"BOT", "EOT", "BOT+EOT", "Off"};
 }
 
-void TestChannelEditing::doubleClickStepsOptions() {
+void TestChannelEditing::cycleOptionSteps() {
     QFETCH(int, column);
     QFETCH(QStringList, steps);
     ChannelFixture f;
     f.setRecord(Row, Record440);
     for (const QString& step : steps) {
-        QVERIFY(f.model->doubleClick(f.at(Row, column)));
+        QVERIFY(f.model->cycleOption(Row, column));
         QCOMPARE(f.text(Row, column), step);
     }
 }
 
-void TestChannelEditing::click_data() {
-    QTest::addColumn<QByteArray>("record");
-    QTest::addColumn<int>("column");
-    QTest::addColumn<int>("action");
-    QTest::addColumn<int>("targetColumn");
-    QTest::addColumn<QString>("tone");
-    QTest::newRow("empty channel, tone cell") << QByteArray(RecordEmpty) << 3 << int(Click::EditCell) << 1 << "";
-    QTest::newRow("empty channel, option") << QByteArray(RecordEmpty) << 9 << int(Click::EditCell) << 1 << "";
-    QTest::newRow("receive") << QByteArray(Record440) << 1 << int(Click::EditCell) << 1 << "";
-    QTest::newRow("option") << QByteArray(Record440) << 7 << int(Click::EditCell) << 7 << "";
-    QTest::newRow("decode tone") << QByteArray(Record440) << 3 << int(Click::OpenToneList) << 3 << "67.0";
-    QTest::newRow("encode tone") << QByteArray(Record440) << 4 << int(Click::OpenToneList) << 4 << "D023N";
-    QTest::newRow("encode tone without transmit")
-        << QByteArray(RecordReceiveOnly) << 4 << int(Click::SelectCell) << 2 << "";
-}
-
-void TestChannelEditing::click() {
-    QFETCH(QByteArray, record);
-    QFETCH(int, column);
-    QFETCH(int, action);
-    QFETCH(int, targetColumn);
-    QFETCH(QString, tone);
-    ChannelFixture f;
-    f.setRecord(Row, record.constData());
-    const ChannelTable table = f.model->table();
-    const Click result = f.model->click(f.at(Row, column));
-    QCOMPARE(int(result.action), action);
-    QCOMPARE(result.cell, f.at(Row, targetColumn));
-    QCOMPARE(result.toneText, tone);
-    QCOMPARE(f.model->hasPendingTone(), action == Click::OpenToneList);
-    QVERIFY(f.model->table() == table);
-    // The clicked row is highlighted until the next click.
-    QCOMPARE(f.model->highlightedChannel(), Row);
-    QCOMPARE(f.model->data(f.at(Row, 12), Qt::BackgroundRole).value<QBrush>().color(),
-             ChannelTableModel::highlightColor());
-    QCOMPARE(f.model->data(f.at(Row + 1, 12), Qt::BackgroundRole), QVariant());
-    QCOMPARE(int(f.model->click(QModelIndex()).action), int(Click::Nothing));
-    QCOMPARE(f.model->highlightedChannel(), 0);
-    QVERIFY(!f.model->hasPendingTone());
-}
-
-void TestChannelEditing::storingTones_data() {
+void TestChannelEditing::settingTones_data() {
     QTest::addColumn<QByteArray>("record");
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("typed");
@@ -363,102 +284,22 @@ void TestChannelEditing::storingTones_data() {
         << QByteArray(RecordReceiveOnly) << 3 << "D754N" << texts({"440.15", "", "D754N", ""});
 }
 
-void TestChannelEditing::storingTones() {
+void TestChannelEditing::settingTones() {
     QFETCH(QByteArray, record);
     QFETCH(int, column);
     QFETCH(QString, typed);
     QFETCH(QStringList, after);
-    // The tone list left after typing, and the delegate committing the same text.
-    ChannelFixture f, g;
+    ChannelFixture f;
     f.setRecord(Row, record.constData());
-    g.setRecord(Row, record.constData());
     const RadioImage before = f.session->image();
-    QCOMPARE(int(f.model->click(f.at(Row, column)).action), int(Click::OpenToneList));
-    f.model->setPendingToneText(typed);
-    QVERIFY(f.model->storePendingTone());
-    QVERIFY(g.model->setData(g.at(Row, column), typed));
-
+    QVERIFY(f.model->setTone(Row, column, typed));
     QCOMPARE(f.rowTexts(Row), after);
-    QVERIFY(g.model->table() == f.model->table());
-    QVERIFY(!f.model->hasPendingTone());
-    QVERIFY(!f.model->storePendingTone());
     if (after.at(1).isEmpty())
         QCOMPARE(f.model->table().encodeTone(Row), QString());
     // Storing a tone does not encode the row; the next save does.
     QVERIFY(f.session->image() == before);
-}
-
-void TestChannelEditing::pendingToneIsNeverLost() {
-    ChannelFixture f;
-    f.setRecord(Row, Record440);
-    f.setRecord(Row + 1, Record440);
-
-    // The next click stores the tone being chosen before it does anything else.
-    f.model->click(f.at(Row, 3));
-    f.model->setPendingToneText(QStringLiteral("D025N"));
-    EditRecorder recorder(*f.model);
-    const Click next = f.model->click(f.at(Row + 1, 4));
-    QCOMPARE(f.text(Row, 3), QStringLiteral("D025N"));
-    QCOMPARE(f.text(Row, 4), QStringLiteral("D025N"));
-    QCOMPARE(recorder.outerPairs, 1);
-    QCOMPARE(next.action, Click::OpenToneList);
-    QCOMPARE(f.model->pendingToneCell(), f.at(Row + 1, 4));
-
-    // So does a click outside the cells.
-    f.model->setPendingToneText(QStringLiteral("D031N"));
-    QCOMPARE(int(f.model->click(QModelIndex()).action), int(Click::Nothing));
-    QCOMPARE(f.text(Row + 1, 4), QStringLiteral("D031N"));
-    f.model->click(f.at(Row + 1, 4));
-
-    // Locking stores it too, as the list loses the focus to the menu.
-    f.model->setPendingToneText(QStringLiteral("71.9"));
-    f.model->setLocked(true);
-    QCOMPARE(f.text(Row + 1, 4), QStringLiteral("71.9"));
-    QVERIFY(!f.model->hasPendingTone());
-
-    // A click that only opens the list changes nothing and brackets nothing.
-    f.model->setLocked(false);
-    recorder.outerPairs = 0;
-    f.model->click(f.at(Row, 3));
-    QCOMPARE(recorder.outerPairs, 0);
-}
-
-void TestChannelEditing::pendingToneOfOldDataIsDropped() {
-    ChannelFixture f;
-    f.setRecord(Row, Record440);
-    f.model->click(f.at(Row, 3));
-    f.model->setPendingToneText(QStringLiteral("D025N"));
-    // Other data replaces the image: the list was over the old data.
-    QVERIFY(f.session->openFile(f.context->appFile(AppContext::FactoryFileName)).ok);
-    f.model->reloadFromImage();
-    const ChannelTable opened = f.model->table();
-    QVERIFY(!f.model->hasPendingTone());
-    f.model->click(f.at(1, 5));
-    QVERIFY(f.model->table() == opened);
-
-    // A deleted channel has no tone list either.
-    f.setRecord(Row, Record440);
-    f.model->click(f.at(Row, 4));
-    QVERIFY(f.model->deleteChannel(Row));
-    QVERIFY(!f.model->storePendingTone(QStringLiteral("D025N")));
-    QCOMPARE(f.rowTexts(Row), QStringList(13, QString()));
-}
-
-void TestChannelEditing::cancelledToneIsNotStored() {
-    ChannelFixture f;
-    f.setRecord(Row, Record440);
-    const ChannelTable before = f.model->table();
-    EditRecorder recorder(*f.model);
-    f.model->click(f.at(Row, 3));
-    f.model->setPendingToneText(QStringLiteral("D025N"));
-    f.model->cancelPendingTone();
-    QVERIFY(!f.model->hasPendingTone());
-    // Neither the next click nor a save stores what was typed before the list was cancelled.
-    f.model->click(f.at(Row, 5));
-    QVERIFY(!f.model->storePendingTone());
-    QVERIFY(f.model->table() == before);
-    QCOMPARE(f.text(Row, 4), QStringLiteral("D023N"));
-    QCOMPARE(recorder.outerPairs, 0);
+    // Only tone cells take a tone.
+    QVERIFY(!f.model->setTone(Row, 5, typed));
 }
 
 void TestChannelEditing::lockChangeIsSignalledOnce() {
@@ -489,19 +330,18 @@ void TestChannelEditing::lockChangesNothing() {
 
     QVERIFY(!f.type(Row, 1, QStringLiteral("441")));
     QVERIFY(!f.type(Row, 1, QString()));
-    QVERIFY(!f.model->setData(f.at(Row, 5), 1));
-    QVERIFY(!f.model->setData(f.at(Row, 3), QStringLiteral("D023N")));
-    QCOMPARE(int(f.model->click(f.at(Row, 3)).action), int(Click::Nothing));
-    QVERIFY(!f.model->hasPendingTone());
-    QVERIFY(!f.model->doubleClick(f.at(Row + 1, 2)));
-    QVERIFY(!f.model->doubleClick(f.at(Row, 5)));
+    QVERIFY(!f.model->chooseOption(Row, 5, 1));
+    QVERIFY(!f.grid->setData(f.at(Row, 5), 1));
+    QVERIFY(!f.model->setTone(Row, 3, QStringLiteral("D023N")));
+    QVERIFY(!f.model->copyReceiveToTransmit(Row + 1));
+    QVERIFY(!f.model->copyToneAcross(Row, 4));
+    QVERIFY(!f.model->cycleOption(Row, 5));
     QVERIFY(!f.model->deleteChannel(Row));
-    QVERIFY(!f.model->deleteAllChannels());
+    QVERIFY(!f.model->deleteAll());
 
     QVERIFY(f.model->table() == table);
     QVERIFY(f.session->image() == image);
     QCOMPARE(recorder.outerPairs, 0);
-    QCOMPARE(f.model->highlightedChannel(), 0);
 
     f.model->setLocked(false);
     QCOMPARE(lockSpy.count(), 2);
@@ -515,9 +355,10 @@ void TestChannelEditing::oneOuterEditPairPerAction_data() {
     QTest::newRow("type receive") << 0 << "channel 6 column 1";
     QTest::newRow("clear transmit") << 1 << "channel 6 column 2";
     QTest::newRow("choose option") << 2 << "channel 6 column 9";
-    QTest::newRow("commit tone") << 3 << "channel 6 column 3";
-    QTest::newRow("click storing a tone") << 4 << "channel 6 column 4";
-    QTest::newRow("double-click") << 5 << "channel 6 column 8";
+    QTest::newRow("set tone") << 3 << "channel 6 column 3";
+    QTest::newRow("cycle option") << 5 << "channel 6 column 8";
+    QTest::newRow("copy receive to transmit") << 8 << "channel 7 column 2";
+    QTest::newRow("copy tone across") << 9 << "channel 6 column 4";
     QTest::newRow("delete channel") << 6 << "";
     QTest::newRow("delete all channels") << 7 << "";
 }
@@ -528,8 +369,8 @@ void TestChannelEditing::oneOuterEditPairPerAction() {
     ChannelFixture f;
     f.setRecord(Row, Record440);
     f.setRecord(Row + 2, Record440);
-    if (action == 4)
-        f.model->click(f.at(Row, 4));
+    if (action == 8)
+        f.setRecord(Row + 1, RecordReceiveOnly);
     EditRecorder recorder(*f.model);
     switch (action) {
     case 0:
@@ -539,23 +380,25 @@ void TestChannelEditing::oneOuterEditPairPerAction() {
         QVERIFY(f.type(Row, 2, QString()));
         break;
     case 2:
-        QVERIFY(f.model->setData(f.at(Row, 9), 1));
+        QVERIFY(f.model->chooseOption(Row, 9, 1));
         break;
     case 3:
-        QVERIFY(f.model->setData(f.at(Row, 3), QStringLiteral("D023N")));
-        break;
-    case 4:
-        f.model->setPendingToneText(QStringLiteral("D023I"));
-        f.model->click(f.at(Row, 1));
+        QVERIFY(f.model->setTone(Row, 3, QStringLiteral("D023N")));
         break;
     case 5:
-        QVERIFY(f.model->doubleClick(f.at(Row, 8)));
+        QVERIFY(f.model->cycleOption(Row, 8));
         break;
     case 6:
         QVERIFY(f.model->deleteChannel(Row));
         break;
     case 7:
-        QVERIFY(f.model->deleteAllChannels());
+        QVERIFY(f.model->deleteAll());
+        break;
+    case 8:
+        QVERIFY(f.model->copyReceiveToTransmit(Row + 1));
+        break;
+    case 9:
+        QVERIFY(f.model->copyToneAcross(Row, 4));
         break;
     }
     QCOMPARE(recorder.outerPairs, 1);
@@ -602,7 +445,7 @@ void TestChannelEditing::deleteAllChannels() {
     QVERIFY(f.session->openFile(f.context->appFile(AppContext::FactoryFileName)).ok);
     f.model->reloadFromImage();
     QVERIFY(f.model->table().isInUse(1));
-    QVERIFY(f.model->deleteAllChannels());
+    QVERIFY(f.model->deleteAll());
     const RadioImage& templateFile = f.session->templateImage();
     for (int n = 1; n <= 16; ++n) {
         QCOMPARE(f.rowTexts(n), QStringList(13, QString()));

@@ -9,6 +9,7 @@
 
 using namespace qrt;
 using namespace qrt::test;
+using channels::ChannelGridModel;
 using channels::ChannelTableModel;
 
 namespace {
@@ -21,7 +22,7 @@ channels::ChannelTableSources variant(ChannelFixture& f, const ChannelTableDef& 
             s.texts, s.extraTexts, s.log,          s.bandLimits, outOfBand, inBand};
 }
 
-QColor foreground(const ChannelTableModel& model, int channel, int column) {
+QColor foreground(const ChannelGridModel& model, int channel, int column) {
     return model.data(model.cell(channel, column), Qt::ForegroundRole).value<QBrush>().color();
 }
 
@@ -49,34 +50,34 @@ private Q_SLOTS:
 
 void TestChannelTableModel::passesTheModelTester() {
     ChannelFixture f;
-    QAbstractItemModelTester tester(f.model.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester tester(f.grid.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     QVERIFY(f.session->openFile(f.context->appFile(AppContext::FactoryFileName)).ok);
     f.model->reloadFromImage();
-    QVERIFY(f.type(9, 1, QStringLiteral("446.1")));
-    QVERIFY(f.model->setData(f.at(1, 5), 1));
-    f.model->click(f.at(2, 3));
-    QVERIFY(f.model->storePendingTone(QStringLiteral("D023I")));
-    QVERIFY(f.model->doubleClick(f.at(3, 8)));
+    QVERIFY(f.grid->setData(f.at(9, 1), QStringLiteral("446.1")));
+    QVERIFY(f.grid->setData(f.at(1, 5), 1));
+    f.grid->setHighlightedChannel(2);
+    QVERIFY(f.grid->setData(f.at(2, 3), QStringLiteral("D023I")));
+    QVERIFY(f.model->cycleOption(3, 8));
     f.model->setLocked(true);
     f.model->setLocked(false);
     QVERIFY(f.model->deleteChannel(1));
     f.model->encodeIntoImage();
-    QVERIFY(f.model->deleteAllChannels());
+    QVERIFY(f.model->deleteAll());
 }
 
 void TestChannelTableModel::shapeAndHeaders() {
     ChannelFixture f;
-    const ChannelTableModel& m = *f.model;
+    const ChannelGridModel& m = *f.grid;
     QCOMPARE(m.rowCount(), 16);
     QCOMPARE(m.columnCount(), 13);
-    QCOMPARE(m.cornerCaption(), QStringLiteral("CH"));
+    QCOMPARE(f.model->cornerCaption(), QStringLiteral("CH"));
     QCOMPARE(m.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Rx Freq[MHz]"));
     QCOMPARE(m.headerData(12, Qt::Horizontal).toString(), QStringLiteral("Talk Around"));
     QCOMPARE(m.headerData(0, Qt::Vertical).toString(), QStringLiteral("1"));
     QCOMPARE(m.headerData(15, Qt::Vertical).toString(), QStringLiteral("16"));
     QCOMPARE(m.headerData(16, Qt::Vertical), QVariant());
-    QCOMPARE(m.rowLabel(100), QStringLiteral("VFO"));
-    QCOMPARE(m.rowLabel(101), QString());
+    QCOMPARE(f.model->rowLabel(100), QStringLiteral("VFO"));
+    QCOMPARE(f.model->rowLabel(101), QString());
     // Widths and the row height in twips, at 15 twips a pixel.
     QCOMPARE(m.headerData(0, Qt::Horizontal, Qt::SizeHintRole).toSize(), QSize(1300 / 15, 300 / 15));
     QCOMPARE(m.headerData(0, Qt::Vertical, Qt::SizeHintRole).toSize(), QSize(500 / 15, 300 / 15));
@@ -89,24 +90,26 @@ void TestChannelTableModel::shapeAndHeaders() {
 
 void TestChannelTableModel::editorKindsAndOptionLists() {
     ChannelFixture f;
-    const ChannelTableModel& m = *f.model;
-    const QList<int> kinds = {ChannelTableModel::FrequencyEditor, ChannelTableModel::FrequencyEditor,
-                              ChannelTableModel::ToneListEditor, ChannelTableModel::ToneListEditor,
-                              ChannelTableModel::OptionListEditor};
-    for (int c = 1; c <= 13; ++c)
-        QCOMPARE(m.data(m.cell(1, c), ChannelTableModel::EditorKindRole).toInt(), kinds.value(c - 1, kinds.last()));
+    const ChannelGridModel& m = *f.grid;
+    const QList<int> kinds = {ChannelTableModel::FrequencyColumn, ChannelTableModel::FrequencyColumn,
+                              ChannelTableModel::ToneColumn, ChannelTableModel::ToneColumn,
+                              ChannelTableModel::OptionColumn};
+    for (int c = 1; c <= 13; ++c) {
+        QCOMPARE(m.data(m.cell(1, c), ChannelGridModel::ColumnKindRole).toInt(), kinds.value(c - 1, kinds.last()));
+        QCOMPARE(int(f.model->columnKind(c)), kinds.value(c - 1, kinds.last()));
+    }
 
-    const QStringList tones = m.data(m.cell(1, 3), ChannelTableModel::OptionListRole).toStringList();
+    const QStringList tones = m.data(m.cell(1, 3), ChannelGridModel::OptionListRole).toStringList();
     QCOMPARE(tones.size(), 261);
     QCOMPARE(tones.first(), QStringLiteral("None"));
     QCOMPARE(tones.at(1), QStringLiteral("67.0"));
     QCOMPARE(tones.at(51), QStringLiteral("D023N"));
     QCOMPARE(tones.last(), QStringLiteral("D754I"));
-    QCOMPARE(m.data(m.cell(1, 4), ChannelTableModel::OptionListRole).toStringList(), tones);
-    QCOMPARE(m.data(m.cell(1, 5), ChannelTableModel::OptionListRole).toStringList(), (QStringList{"Wide", "Narrow"}));
-    QCOMPARE(m.data(m.cell(1, 10), ChannelTableModel::OptionListRole).toStringList(),
+    QCOMPARE(m.data(m.cell(1, 4), ChannelGridModel::OptionListRole).toStringList(), tones);
+    QCOMPARE(m.data(m.cell(1, 5), ChannelGridModel::OptionListRole).toStringList(), (QStringList{"Wide", "Narrow"}));
+    QCOMPARE(m.data(m.cell(1, 10), ChannelGridModel::OptionListRole).toStringList(),
              (QStringList{"Off", "BOT", "EOT", "BOT+EOT"}));
-    QCOMPARE(m.data(m.cell(1, 1), ChannelTableModel::OptionListRole), QVariant());
+    QCOMPARE(m.data(m.cell(1, 1), ChannelGridModel::OptionListRole), QVariant());
 }
 
 void TestChannelTableModel::cellTexts_data() {
@@ -139,7 +142,7 @@ void TestChannelTableModel::cellTexts() {
     f.setRecord(4, record.constData());
     QCOMPARE(f.rowTexts(4), texts);
     for (int c = 1; c <= 13; ++c)
-        QCOMPARE(f.model->data(f.at(4, c)).toString(), texts.at(c - 1));
+        QCOMPARE(f.grid->data(f.at(4, c)).toString(), texts.at(c - 1));
     QCOMPARE(f.logged, QStringList());
 }
 
@@ -162,23 +165,24 @@ void TestChannelTableModel::bandColours() {
     QFETCH(QColor, transmit);
     ChannelFixture f;
     f.setRecord(2, record.constData());
-    QCOMPARE(foreground(*f.model, 2, 1), receive);
-    QCOMPARE(foreground(*f.model, 2, 2), transmit);
-    QCOMPARE(f.model->data(f.at(2, 5), Qt::ForegroundRole), QVariant());
+    QCOMPARE(foreground(*f.grid, 2, 1), receive);
+    QCOMPARE(foreground(*f.grid, 2, 2), transmit);
+    QCOMPARE(f.grid->data(f.at(2, 5), Qt::ForegroundRole), QVariant());
 }
 
 void TestChannelTableModel::colourNumbersAreBlueGreenRed() {
     ChannelFixture f;
     ChannelTableModel model(variant(f, f.context->channelDef(), 0x123456, 0xABCDEF));
+    ChannelGridModel grid(model);
     f.setRecord(1, Record136);
     f.setRecord(2, Record440);
-    QCOMPARE(foreground(model, 1, 1), QColor(0x56, 0x34, 0x12));
-    QCOMPARE(foreground(model, 2, 1), QColor(0xEF, 0xCD, 0xAB));
+    QCOMPARE(foreground(grid, 1, 1), QColor(0x56, 0x34, 0x12));
+    QCOMPARE(foreground(grid, 2, 1), QColor(0xEF, 0xCD, 0xAB));
     // The band is asked each time: after a band change the same frequency is in band.
     f.session->chooseBand(0); // 134 - 174 MHz rebuilds the data from the template
     f.model->reloadFromImage();
     f.setRecord(1, Record136);
-    QCOMPARE(foreground(model, 1, 1), QColor(0xEF, 0xCD, 0xAB));
+    QCOMPARE(foreground(grid, 1, 1), QColor(0xEF, 0xCD, 0xAB));
 }
 
 void TestChannelTableModel::definitionWithNameColumn() {
@@ -190,19 +194,20 @@ void TestChannelTableModel::definitionWithNameColumn() {
         def.items[c] = QStringList{"A|B|C", "3", "2", "A", "B", "C"};
     def.items[20] = QStringList{"CHNAME", "0", "0"};
     ChannelTableModel model(variant(f, def));
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    QCOMPARE(model.columnCount(), 20);
+    ChannelGridModel grid(model);
+    QAbstractItemModelTester tester(&grid, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(grid.columnCount(), 20);
     f.setRecord(1, Record440);
     model.reloadFromImage();
     QCOMPARE(model.cellText(1, 14), QStringLiteral("A"));
     QCOMPARE(model.cellText(1, 20), QString());
     QVERIFY(!model.canEdit(1, 20));
-    QVERIFY(!model.doubleClick(model.cell(1, 20)));
-    QVERIFY(model.doubleClick(model.cell(1, 14)));
+    QVERIFY(!model.cycleOption(1, 20));
+    QVERIFY(model.cycleOption(1, 14));
     QCOMPARE(model.cellText(1, 14), QStringLiteral("B"));
     // The name column is never filled, so a row is never complete and an edit does not encode.
     const RadioImage before = f.session->image();
-    QVERIFY(model.setData(model.cell(1, 1), QStringLiteral("441")));
+    QVERIFY(model.setReceiveFrequency(1, QStringLiteral("441")));
     QVERIFY(f.session->image() == before);
 }
 
@@ -212,11 +217,12 @@ void TestChannelTableModel::definitionWithNineColumns() {
     def.colCount = 9;
     def.items.resize(10);
     ChannelTableModel model(variant(f, def));
-    QCOMPARE(model.columnCount(), 9);
-    QVERIFY(!model.cell(1, 10).isValid());
+    ChannelGridModel grid(model);
+    QCOMPARE(grid.columnCount(), 9);
+    QVERIFY(!grid.cell(1, 10).isValid());
     QCOMPARE(model.cellText(1, 20), QString());
     // A complete row of nine columns is encoded.
-    QVERIFY(model.setData(model.cell(3, 1), QStringLiteral("441")));
+    QVERIFY(grid.setData(grid.cell(3, 1), QStringLiteral("441")));
     QCOMPARE(f.record(3).left(4), QByteArray::fromHex("00001044"));
 }
 
@@ -227,18 +233,19 @@ void TestChannelTableModel::optionValueWithoutText() {
     ChannelTableDef def = f.context->channelDef();
     def.items[12] = QStringList{"Off|1", "2", "0", "Off", "1"};
     ChannelTableModel model(variant(f, def));
+    ChannelGridModel grid(model);
     f.session->image().write(0x10 * 5, QByteArray::fromHex("0050014400500144FFFFFFFF00000005"));
     model.reloadFromImage();
     QCOMPARE(model.cellText(5, 12), QString());
     QCOMPARE(model.cellText(5, 13), QStringLiteral("Off"));
     QCOMPARE(f.logged.size(), 1);
     QVERIFY(f.logged.first().contains(QStringLiteral("modChMem->ChParaShow")));
-    QCOMPARE(model.data(model.cell(5, 12), Qt::EditRole).toInt(), 5);
+    QCOMPARE(grid.data(grid.cell(5, 12), Qt::EditRole).toInt(), 5);
 }
 
 void TestChannelTableModel::reloadResetsWithoutUserEdit() {
     ChannelFixture f;
-    QSignalSpy reset(f.model.get(), &ChannelTableModel::modelReset);
+    QSignalSpy reset(f.grid.get(), &ChannelGridModel::modelReset);
     QSignalSpy started(f.model.get(), &ChannelTableModel::userEditStarted);
     f.session->image().write(0x10 * 7, QByteArray::fromHex(Record440));
     QCOMPARE(f.text(7, 1), QString()); // the table changes only on a redisplay
@@ -255,7 +262,7 @@ void TestChannelTableModel::restoreTableReplacesTheTable() {
     QVERIFY(f.type(3, 1, QStringLiteral("440")));
     const ChannelTable edited = f.model->table();
     QVERIFY(!(edited == empty));
-    QSignalSpy reset(f.model.get(), &ChannelTableModel::modelReset);
+    QSignalSpy reset(f.grid.get(), &ChannelGridModel::modelReset);
     QSignalSpy started(f.model.get(), &ChannelTableModel::userEditStarted);
     f.model->restoreTable(empty);
     QVERIFY(f.model->table() == empty);

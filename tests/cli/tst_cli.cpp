@@ -1,6 +1,6 @@
 #include "FullFileSystem.h"
 #include "TestSupport.h"
-#include "channels/ChannelTableModel.h"
+#include "channels/ChannelGridModel.h"
 #include "cli/Cli.h"
 #include "cli/StartedProgram.h"
 #include "core/DataFile.h"
@@ -37,18 +37,16 @@ Run runCli(const test::TempAppDir& dir, QStringList args) {
     return r;
 }
 
-// The program opened on a file, edited through its channel table model: the reference
-// the set command's channel assignments are compared with.
+// The program opened on a file, edited as the grid edits it (its item model's cells, the
+// named edits of a double-click): the reference the set command's channel assignments are
+// compared with.
 struct ModelReference {
     ModelReference(const test::TempAppDir& dir, const QString& input)
-        : program(dir.path(), 3, errStream), model(program.document().channelModel()) {
+        : program(dir.path(), 3, errStream), model(program.document().channelModel()), grid(model) {
         opened = program.open(input);
     }
-    QModelIndex cell(int channel, int column) const { return model.cell(channel, column); }
-    void chooseTone(int channel, int column, const QString& typed) {
-        QCOMPARE(model.click(cell(channel, column)).action, channels::ChannelTableModel::ClickResult::OpenToneList);
-        QVERIFY(model.storePendingTone(typed));
-    }
+    QModelIndex cell(int channel, int column) const { return grid.cell(channel, column); }
+    void chooseTone(int channel, int column, const QString& typed) { QVERIFY(grid.setData(cell(channel, column), typed)); }
     QByteArray saved(const test::TempAppDir& dir) {
         const QString path = dir.filePath(QStringLiteral("reference.dat"));
         return program.saveAs(path) ? dir.readFile(QStringLiteral("reference.dat")) : QByteArray();
@@ -58,6 +56,7 @@ struct ModelReference {
     QTextStream errStream{&errors};
     cli::StartedProgram program;
     channels::ChannelTableModel& model;
+    channels::ChannelGridModel grid;
     bool opened = false;
 };
 
@@ -249,23 +248,24 @@ void TestCli::setChannelsAsTheGridDoes() {
     ModelReference ref(dir, input);
     QVERIFY(ref.opened);
     channels::ChannelTableModel& m = ref.model;
-    QVERIFY(m.setData(ref.cell(1, 1), QStringLiteral("146.52")));
+    channels::ChannelGridModel& grid = ref.grid;
+    QVERIFY(grid.setData(ref.cell(1, 1), QStringLiteral("146.52")));
     ref.chooseTone(1, 3, QStringLiteral("88.52"));
     ref.chooseTone(1, 4, QStringLiteral("D023i"));
-    QVERIFY(m.setData(ref.cell(1, 5), 1));
-    QVERIFY(m.setData(ref.cell(1, 6), 1));
-    QVERIFY(m.setData(ref.cell(1, 12), 3));
-    QVERIFY(m.doubleClick(ref.cell(1, 8)));
-    QVERIFY(m.setData(ref.cell(1, 2), QString()));
-    QVERIFY(m.doubleClick(ref.cell(1, 2)));
-    QVERIFY(m.setData(ref.cell(2, 1), QStringLiteral("435.0031")));
-    QVERIFY(m.setData(ref.cell(2, 2), QStringLiteral("436")));
-    QVERIFY(m.setData(ref.cell(3, 1), QStringLiteral("440")));
+    QVERIFY(grid.setData(ref.cell(1, 5), 1));
+    QVERIFY(grid.setData(ref.cell(1, 6), 1));
+    QVERIFY(grid.setData(ref.cell(1, 12), 3));
+    QVERIFY(m.cycleOption(1, 8));
+    QVERIFY(grid.setData(ref.cell(1, 2), QString()));
+    QVERIFY(m.copyReceiveToTransmit(1));
+    QVERIFY(grid.setData(ref.cell(2, 1), QStringLiteral("435.0031")));
+    QVERIFY(grid.setData(ref.cell(2, 2), QStringLiteral("436")));
+    QVERIFY(grid.setData(ref.cell(3, 1), QStringLiteral("440")));
     ref.chooseTone(3, 3, QStringLiteral("023"));
     QVERIFY(m.deleteChannel(3));
-    QVERIFY(m.setData(ref.cell(4, 1), QStringLiteral("441")));
+    QVERIFY(grid.setData(ref.cell(4, 1), QStringLiteral("441")));
     ref.chooseTone(4, 3, QStringLiteral("D025N"));
-    QVERIFY(m.setData(ref.cell(4, 2), QStringLiteral("abc")));
+    QVERIFY(grid.setData(ref.cell(4, 2), QStringLiteral("abc")));
     QVERIFY(ref.program.settings().selectItem(QStringLiteral("cboTot"), 4));
 
     const QByteArray out = dir.readFile(QStringLiteral("out.dat"));
@@ -295,7 +295,7 @@ void TestCli::setDefaultsReplacesTheDataInOrder() {
 
     ModelReference ref(dir, dir.filePath(QStringLiteral("DefRadioSet.def")));
     QVERIFY(ref.model.deleteChannel(1));
-    QVERIFY(ref.model.setData(ref.cell(2, 1), QStringLiteral("445")));
+    QVERIFY(ref.grid.setData(ref.cell(2, 1), QStringLiteral("445")));
     QCOMPARE(dir.readFile(QStringLiteral("out.dat")), ref.saved(dir));
 
     // Without the factory file the command fails as Open does, and writes nothing.
@@ -313,9 +313,9 @@ void TestCli::setDeleteAllChannels() {
     const Run r = runSet(dir, input, {"ch2.5!", "channels.delete-all", "ch3.rx=450"});
     QVERIFY2(r.code == 0, qPrintable(r.err));
     ModelReference ref(dir, input);
-    QVERIFY(ref.model.doubleClick(ref.cell(2, 5)));
-    QVERIFY(ref.model.deleteAllChannels());
-    QVERIFY(ref.model.setData(ref.cell(3, 1), QStringLiteral("450")));
+    QVERIFY(ref.model.cycleOption(2, 5));
+    QVERIFY(ref.model.deleteAll());
+    QVERIFY(ref.grid.setData(ref.cell(3, 1), QStringLiteral("450")));
     const QByteArray out = dir.readFile(QStringLiteral("out.dat"));
     QCOMPARE(out, ref.saved(dir));
     for (int n = 1; n <= 16; ++n) {

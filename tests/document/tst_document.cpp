@@ -72,32 +72,31 @@ void TestDocument::everyEditUndoesToTheSameBytes_data() {
     using channels::ChannelTableModel;
     row("receive frequency", [](Started& s) {
         ChannelTableModel& m = s.document->channelModel();
-        QVERIFY(m.setData(m.cell(2, 1), "462.55"));
+        QVERIFY(m.setReceiveFrequency(2, "462.55"));
     });
     row("new channel", [](Started& s) {
         ChannelTableModel& m = s.document->channelModel();
-        QVERIFY(m.setData(m.cell(12, 1), "440.1"));
+        QVERIFY(m.setReceiveFrequency(12, "440.1"));
     });
     row("cleared transmit", [](Started& s) {
         ChannelTableModel& m = s.document->channelModel();
-        QVERIFY(m.setData(m.cell(3, 2), ""));
+        QVERIFY(m.setTransmitFrequency(3, ""));
     });
     row("decode tone", [](Started& s) {
         ChannelTableModel& m = s.document->channelModel();
-        QCOMPARE(m.click(m.cell(4, 3)).action, ChannelTableModel::ClickResult::OpenToneList);
-        QVERIFY(m.storePendingTone("D754I"));
+        QVERIFY(m.setTone(4, 3, "D754I"));
     });
     row("option", [](Started& s) {
         ChannelTableModel& m = s.document->channelModel();
-        QVERIFY(m.setData(m.cell(1, 6), 1));
+        QVERIFY(m.chooseOption(1, 6, 1));
     });
     // Changes of the table that are not yet encoded into the image are undone too.
-    row("double-click", [](Started& s) {
+    row("cycled option", [](Started& s) {
         ChannelTableModel& m = s.document->channelModel();
-        QVERIFY(m.doubleClick(m.cell(5, 7)));
+        QVERIFY(m.cycleOption(5, 7));
     });
     row("delete channel", [](Started& s) { QVERIFY(s.document->channelModel().deleteChannel(2)); });
-    row("delete all channels", [](Started& s) { QVERIFY(s.document->channelModel().deleteAllChannels()); });
+    row("delete all channels", [](Started& s) { QVERIFY(s.document->channelModel().deleteAll()); });
     row("list", [](Started& s) { QVERIFY(s.selectOther("cboTot")); });
     row("check box",
         [](Started& s) { QVERIFY(s.settings().setChecked("chkBeep", !s.settings().control("chkBeep")->checked)); });
@@ -268,8 +267,7 @@ void TestDocument::readIsOneUndoStep() {
     QUndoStack& undo = s.document->undoStack();
     const QByteArray opened = s.bytes();
     QVERIFY(s.selectOther("cboTot"));
-    channels::ChannelTableModel& grid = s.document->channelModel();
-    QVERIFY(grid.setData(grid.cell(3, 1), "462.55"));
+    QVERIFY(s.document->channelModel().setReceiveFrequency(3, "462.55"));
     const QByteArray edited = s.bytes();
     const ChannelTable editedTable = s.document->channels();
     QByteArray radio = edited;
@@ -313,19 +311,18 @@ void TestDocument::lockRefusesEveryEdit_data() {
     using channels::ChannelTableModel;
     row("typed frequency", [](Started& s) {
         ChannelTableModel& m = s.document->channelModel();
-        QVERIFY(!m.setData(m.cell(2, 1), "462.55"));
+        QVERIFY(!m.setReceiveFrequency(2, "462.55"));
     });
-    row("double-click", [](Started& s) {
+    row("cycled option", [](Started& s) {
         ChannelTableModel& m = s.document->channelModel();
-        QVERIFY(!m.doubleClick(m.cell(5, 7)));
+        QVERIFY(!m.cycleOption(5, 7));
     });
-    row("tone list", [](Started& s) {
+    row("tone", [](Started& s) {
         ChannelTableModel& m = s.document->channelModel();
-        QCOMPARE(m.click(m.cell(4, 3)).action, ChannelTableModel::ClickResult::Nothing);
-        QVERIFY(!m.storePendingTone("D754I"));
+        QVERIFY(!m.setTone(4, 3, "D754I"));
     });
     row("delete channel", [](Started& s) { QVERIFY(!s.document->channelModel().deleteChannel(2)); });
-    row("delete all channels", [](Started& s) { QVERIFY(!s.document->channelModel().deleteAllChannels()); });
+    row("delete all channels", [](Started& s) { QVERIFY(!s.document->channelModel().deleteAll()); });
     row("model", [](Started& s) { s.document->chooseModel(1); });
     row("band", [](Started& s) { s.document->chooseBand(2); });
     row("custom band", [](Started& s) { s.document->chooseCustomBand("300", "350"); });

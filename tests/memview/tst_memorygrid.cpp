@@ -261,10 +261,10 @@ void TestMemoryGrid::editKeepsChannelRowsNotYetEncoded() {
     channels::ChannelTableModel& channels = g.document->channelModel();
     // A new channel with only its receive frequency: the row is encoded on the next save.
     const int row = 15;
-    QVERIFY(channels.setData(channels.cell(row, 1), QStringLiteral("441.5")));
-    const QString frequency = channels.cell(row, 1).data().toString();
+    QVERIFY(channels.setReceiveFrequency(row, QStringLiteral("441.5")));
+    const QString frequency = channels.cellText(row, 1);
     QVERIFY(g.edit(FreeRow, QStringLiteral("42")));
-    QCOMPARE(channels.cell(row, 1).data().toString(), frequency);
+    QCOMPARE(channels.cellText(row, 1), frequency);
     QCOMPARE(quint8(g.bytes().at(FreeRow)), quint8(0x42));
 }
 

@@ -1,6 +1,7 @@
 #include "gui/channels/ChannelCellDelegate.h"
 
-#include "channels/ChannelTableModel.h"
+#include "channels/ChannelGridModel.h"
+#include "gui/channels/ChannelGridGestures.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -8,12 +9,13 @@
 
 namespace qrt::gui {
 
+using channels::ChannelGridModel;
 using channels::ChannelTableModel;
 
 namespace {
 
-ChannelTableModel::EditorKind editorKindOf(const QModelIndex& index) {
-    return ChannelTableModel::EditorKind(index.data(ChannelTableModel::EditorKindRole).toInt());
+ChannelTableModel::ColumnKind columnKindOf(const QModelIndex& index) {
+    return ChannelTableModel::ColumnKind(index.data(ChannelGridModel::ColumnKindRole).toInt());
 }
 
 QString columnCaption(const QModelIndex& index) {
@@ -52,14 +54,14 @@ private:
 
 } // namespace
 
-ChannelCellDelegate::ChannelCellDelegate(ChannelTableModel& model, QObject* parent)
-    : QStyledItemDelegate(parent), m_model(model) {}
+ChannelCellDelegate::ChannelCellDelegate(ChannelGridGestures& gestures, QObject* parent)
+    : QStyledItemDelegate(parent), m_gestures(gestures) {}
 
 QWidget* ChannelCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                            const QModelIndex& index) const {
     QWidget* editor = nullptr;
-    switch (editorKindOf(index)) {
-    case ChannelTableModel::FrequencyEditor: {
+    switch (columnKindOf(index)) {
+    case ChannelTableModel::FrequencyColumn: {
         auto* line = new QLineEdit(parent);
         line->setObjectName(FrequencyEditorName);
         line->setAlignment(Qt::AlignCenter);
@@ -67,13 +69,13 @@ QWidget* ChannelCellDelegate::createEditor(QWidget* parent, const QStyleOptionVi
         editor = line;
         break;
     }
-    case ChannelTableModel::ToneListEditor:
+    case ChannelTableModel::ToneColumn:
         editor = createToneList(parent, index);
         break;
-    case ChannelTableModel::OptionListEditor:
+    case ChannelTableModel::OptionColumn:
         editor = createOptionList(parent, index);
         break;
-    case ChannelTableModel::NoEditor:
+    case ChannelTableModel::PlainColumn:
         return nullptr;
     }
     editor->setAccessibleName(columnCaption(index));
@@ -87,20 +89,20 @@ QWidget* ChannelCellDelegate::createToneList(QWidget* parent, const QModelIndex&
     list->setInsertPolicy(QComboBox::NoInsert);
     // Inline completion would turn a typed "88" into the first tone starting with it.
     list->setCompleter(nullptr);
-    list->addItems(index.data(ChannelTableModel::OptionListRole).toStringList());
+    list->addItems(index.data(ChannelGridModel::OptionListRole).toStringList());
     QPalette palette = list->palette();
-    palette.setColor(QPalette::Base, ChannelTableModel::highlightColor());
-    palette.setColor(QPalette::Button, ChannelTableModel::highlightColor());
+    palette.setColor(QPalette::Base, ChannelGridModel::highlightColor());
+    palette.setColor(QPalette::Button, ChannelGridModel::highlightColor());
     list->setPalette(palette);
     list->lineEdit()->setPalette(palette);
-    connect(list, &QComboBox::editTextChanged, this, [this](const QString& text) { m_model.setPendingToneText(text); });
+    connect(list, &QComboBox::editTextChanged, this, [this](const QString& text) { m_gestures.setPendingToneText(text); });
     return list;
 }
 
 QWidget* ChannelCellDelegate::createOptionList(QWidget* parent, const QModelIndex& index) const {
     auto* list = new OptionList(parent);
     list->setObjectName(OptionListName);
-    list->addItems(index.data(ChannelTableModel::OptionListRole).toStringList());
+    list->addItems(index.data(ChannelGridModel::OptionListRole).toStringList());
     connect(list, &OptionList::chosen, this, [this, list] {
         auto* self = const_cast<ChannelCellDelegate*>(this);
         Q_EMIT self->commitData(list);
@@ -131,7 +133,7 @@ void ChannelCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* mode
         model->setData(index, line->text());
     } else if (auto* list = qobject_cast<QComboBox*>(editor)) {
         if (list->isEditable())
-            model->setData(index, list->currentText());
+            m_gestures.storeTone(index, list->currentText());
         else if (list->currentIndex() >= 0)
             model->setData(index, list->currentIndex());
     }

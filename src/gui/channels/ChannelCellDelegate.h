@@ -2,17 +2,15 @@
 
 #include <QStyledItemDelegate>
 
-namespace qrt::channels {
-class ChannelTableModel;
-}
-
 namespace qrt::gui {
 
-// The editors of the channel grid, chosen by the model's EditorKindRole: a line edit for
+class ChannelGridGestures;
+
+// The editors of the channel grid, chosen by the model's ColumnKindRole: a line edit for
 // a frequency, a drop-down list of the column's options, and for a tone cell the tone
 // list `cboGridChCtdcs`, an editable drop-down list of every tone laid over the cell. The
-// tone list reports its text to the model as it is typed and is stored when it loses the
-// focus.
+// tone list reports its text to the grid's gestures as it is typed and is stored when it
+// loses the focus.
 class ChannelCellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
@@ -20,7 +18,7 @@ public:
     static inline const QString FrequencyEditorName = QStringLiteral("txtGridChFrequency");
     static inline const QString OptionListName = QStringLiteral("cboGridChOption");
 
-    explicit ChannelCellDelegate(channels::ChannelTableModel& model, QObject* parent = nullptr);
+    explicit ChannelCellDelegate(ChannelGridGestures& gestures, QObject* parent = nullptr);
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
@@ -32,7 +30,7 @@ private:
     QWidget* createToneList(QWidget* parent, const QModelIndex& index) const;
     QWidget* createOptionList(QWidget* parent, const QModelIndex& index) const;
 
-    channels::ChannelTableModel& m_model;
+    ChannelGridGestures& m_gestures;
 };
 
 } // namespace qrt::gui

@@ -34,6 +34,9 @@ ChannelEditorWindow::ChannelEditorWindow(Document& document, UserPrompts& prompt
     gridFrame->setAccessibleName(channelInfo);
     m_grid = new ChannelGridView(model, gridFrame);
     m_grid->setAccessibleName(channelInfo);
+    // A tone being chosen in the tone list is stored before the table is encoded for a
+    // save or a write.
+    connect(&document, &Document::aboutToEncode, m_grid, &ChannelGridView::storeToneBeingChosen);
     auto* gridLayout = new QVBoxLayout(gridFrame);
     gridLayout->addWidget(m_grid);
 
@@ -48,7 +51,7 @@ ChannelEditorWindow::ChannelEditorWindow(Document& document, UserPrompts& prompt
 
     m_deleteAll = commandButton(QStringLiteral("cmdDelAllCh"), texts::DeleteAllChannels);
     m_restoreDefaults = commandButton(QStringLiteral("cmdDefSet"), texts::RestoreDefaultSetting);
-    connect(m_deleteAll, &QPushButton::clicked, this, [&model] { model.deleteAllChannels(); });
+    connect(m_deleteAll, &QPushButton::clicked, this, [&model] { model.deleteAll(); });
     connect(m_restoreDefaults, &QPushButton::clicked, this, &ChannelEditorWindow::restoreDefaults);
     // The radio-wide settings; page 0 holds the model and band and the two buttons.
     m_settingsTabs = new QTabWidget(this);
@@ -86,10 +89,6 @@ QPushButton* ChannelEditorWindow::commandButton(const QString& objectName, int t
 
 void ChannelEditorWindow::setSettingsLocked(bool locked) {
     m_settingsPages->setLocked(locked);
-}
-
-void ChannelEditorWindow::commitToneSelection() {
-    m_grid->commitToneSelection();
 }
 
 void ChannelEditorWindow::setChannelLockAction(QAction* lockAction) {

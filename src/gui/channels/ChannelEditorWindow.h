@@ -28,8 +28,6 @@ class ChannelEditorWindow : public QWidget {
 public:
     ChannelEditorWindow(Document& document, UserPrompts& prompts, QWidget* parent = nullptr);
 
-    // Stores a tone being chosen in the tone list (before Save, Save As and Write).
-    void commitToneSelection();
     // The frame's channel lock entry `mnuPopChLock`, shown in the grid's pop-up menu.
     void setChannelLockAction(QAction* lockAction);
 

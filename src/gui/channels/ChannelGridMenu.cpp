@@ -15,7 +15,7 @@ ChannelGridMenu::ChannelGridMenu(ChannelTableModel& model, QWidget* parent)
     m_separator->setObjectName(QStringLiteral("sepPopChLock"));
     m_separator->setVisible(false);
     connect(m_deleteOne, &QAction::triggered, this, [this] { m_model.deleteChannel(m_channel); });
-    connect(m_deleteAll, &QAction::triggered, this, [this] { m_model.deleteAllChannels(); });
+    connect(m_deleteAll, &QAction::triggered, this, [this] { m_model.deleteAll(); });
     prepareFor(1);
 }
 

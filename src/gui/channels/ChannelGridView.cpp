@@ -12,16 +12,19 @@
 
 namespace qrt::gui {
 
+using channels::ChannelGridModel;
 using channels::ChannelTableModel;
-using Click = ChannelTableModel::ClickResult;
+using Click = ChannelGridGestures::ClickResult;
 
-ChannelGridView::ChannelGridView(ChannelTableModel& model, QWidget* parent) : QTableView(parent), m_model(model) {
+ChannelGridView::ChannelGridView(ChannelTableModel& table, QWidget* parent)
+    : QTableView(parent), m_model(new ChannelGridModel(table, this)), m_gestures(new ChannelGridGestures(*m_model, this)) {
     setObjectName(QStringLiteral("vsfgGridCh"));
+    ChannelGridModel& model = *m_model;
     setModel(&model);
-    setItemDelegate(new ChannelCellDelegate(model, this));
+    setItemDelegate(new ChannelCellDelegate(*m_gestures, this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
-    // Only typing opens an editor by itself; clicks and command keys go through the model.
+    // Only typing opens an editor by itself; clicks and command keys go through the gestures.
     setEditTriggers(QAbstractItemView::AnyKeyPressed);
     setTabKeyNavigation(false);
     setCornerButtonEnabled(false);
@@ -32,7 +35,7 @@ ChannelGridView::ChannelGridView(ChannelTableModel& model, QWidget* parent) : QT
 
     m_delayedEdit.setSingleShot(true);
     connect(&m_delayedEdit, &QTimer::timeout, this, &ChannelGridView::openDelayedEditor);
-    connect(&model, &ChannelTableModel::currentCellRequested, this, &ChannelGridView::moveToRequestedCell);
+    connect(&model, &ChannelGridModel::currentCellRequested, this, &ChannelGridView::moveToRequestedCell);
     // New data (a file opened, a read, an undo) keeps the cursor where it was, so that
     // the keyboard goes on working in the cell that looks current.
     connect(&model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
@@ -42,10 +45,10 @@ ChannelGridView::ChannelGridView(ChannelTableModel& model, QWidget* parent) : QT
     connect(&model, &QAbstractItemModel::modelReset, this, [this] {
         m_delayedEdit.stop();
         applySectionSizes();
-        const QModelIndex cell = m_model.index(m_cursorBeforeReset.y(), m_cursorBeforeReset.x());
-        setCurrentIndex(cell.isValid() ? cell : m_model.cell(1, 1));
+        const QModelIndex cell = m_model->index(m_cursorBeforeReset.y(), m_cursorBeforeReset.x());
+        setCurrentIndex(cell.isValid() ? cell : m_model->cell(1, 1));
     });
-    connect(&model, &ChannelTableModel::lockChanged, this, &ChannelGridView::applyLock);
+    connect(&table, &ChannelTableModel::lockChanged, this, &ChannelGridView::applyLock);
 
     m_corner = findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
     if (m_corner)
@@ -53,17 +56,17 @@ ChannelGridView::ChannelGridView(ChannelTableModel& model, QWidget* parent) : QT
     m_ownPalette = palette();
     m_background = m_ownPalette.color(QPalette::Base);
     applySectionSizes();
-    applyLock(model.isLocked());
+    applyLock(table.isLocked());
     setCurrentIndex(model.cell(1, 1));
 }
 
 void ChannelGridView::applySectionSizes() {
     // The settings file's width is the least a column gets: a caption is never cut.
-    for (int c = 0; c < m_model.columnCount(); ++c) {
-        const int width = m_model.headerData(c, Qt::Horizontal, Qt::SizeHintRole).toSize().width();
+    for (int c = 0; c < m_model->columnCount(); ++c) {
+        const int width = m_model->headerData(c, Qt::Horizontal, Qt::SizeHintRole).toSize().width();
         horizontalHeader()->resizeSection(c, qMax(width, captionWidth(c)));
     }
-    const QSize numberColumn = m_model.headerData(0, Qt::Vertical, Qt::SizeHintRole).toSize();
+    const QSize numberColumn = m_model->headerData(0, Qt::Vertical, Qt::SizeHintRole).toSize();
     if (numberColumn.isEmpty())
         return;
     verticalHeader()->setMinimumSectionSize(qMin(verticalHeader()->minimumSectionSize(), numberColumn.height()));
@@ -78,7 +81,7 @@ int ChannelGridView::captionWidth(int column) const {
     QStyleOptionHeader option;
     option.initFrom(header);
     option.section = column;
-    option.text = m_model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    option.text = m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
     option.textAlignment = Qt::AlignCenter;
     return header->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header).width();
 }
@@ -97,18 +100,18 @@ void ChannelGridView::applyLock(bool locked) {
     setPalette(colours);
 }
 
-void ChannelGridView::commitToneSelection() {
-    const QModelIndex cell = m_model.pendingToneCell();
+void ChannelGridView::storeToneBeingChosen() {
+    const QModelIndex cell = m_gestures->pendingToneCell();
     if (QWidget* editor = cell.isValid() ? indexWidget(cell) : nullptr) {
         commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
-    m_model.storePendingTone();
+    m_gestures->storePendingTone();
 }
 
 void ChannelGridView::activate(const QModelIndex& cell) {
     m_delayedEdit.stop();
-    carryOut(m_model.click(cell), EditTiming::Now);
+    carryOut(m_gestures->click(cell), EditTiming::Now);
 }
 
 void ChannelGridView::carryOut(const Click& result, EditTiming timing) {
@@ -166,7 +169,7 @@ void ChannelGridView::mousePressEvent(QMouseEvent* event) {
     m_delayedEdit.stop();
     QTableView::mousePressEvent(event);
     if (event->button() == Qt::LeftButton)
-        carryOut(m_model.click(indexAt(event->position().toPoint())), EditTiming::AfterDoubleClickTime);
+        carryOut(m_gestures->click(indexAt(event->position().toPoint())), EditTiming::AfterDoubleClickTime);
 }
 
 void ChannelGridView::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -182,8 +185,8 @@ void ChannelGridView::doubleClickCell(const QModelIndex& cell) {
     m_delayedEdit.stop();
     // A double-click that changes nothing edits the cell, as in a spreadsheet; one that
     // changed a tone shows the tone list again.
-    const bool changed = m_model.doubleClick(cell);
-    if (!changed || m_model.pendingToneCell() == cell)
+    const bool changed = m_gestures->doubleClick(cell);
+    if (!changed || m_gestures->pendingToneCell() == cell)
         edit(cell);
 }
 
@@ -201,7 +204,7 @@ bool ChannelGridView::handleCommandKey(QKeyEvent* event) {
     }
     if (state() == QAbstractItemView::EditingState || !cell.isValid())
         return false;
-    const ChannelTableModel::EditorKind kind = m_model.editorKind(ChannelTableModel::columnOf(cell));
+    const ChannelTableModel::ColumnKind kind = m_model->table().columnKind(ChannelGridModel::columnOf(cell));
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -217,8 +220,8 @@ bool ChannelGridView::handleCommandKey(QKeyEvent* event) {
         activate(cell);
         return true;
     case Qt::Key_Delete:
-        if (kind == ChannelTableModel::FrequencyEditor)
-            m_model.setData(cell, QString());
+        if (kind == ChannelTableModel::FrequencyColumn)
+            m_model->setData(cell, QString());
         return true;
     default:
         break;
@@ -233,13 +236,13 @@ bool ChannelGridView::typeIntoCell(const QModelIndex& cell) {
     // Typing opens the cell's editor with the key: a frequency or a tone takes it as text,
     // an option list picks the option it begins. Typing on an empty channel's other cells
     // does nothing, and there is no search by first letter through the grid.
-    if (!m_model.canEdit(ChannelTableModel::channelOf(cell), ChannelTableModel::columnOf(cell)))
+    if (!m_model->table().canEdit(ChannelGridModel::channelOf(cell), ChannelGridModel::columnOf(cell)))
         return false;
     // A click on this cell may have its editor still waiting for the double-click time:
     // the key opens it now instead of getting lost.
     m_delayedEdit.stop();
-    if (m_model.pendingToneCell() != cell) {
-        const Click result = m_model.click(cell);
+    if (m_gestures->pendingToneCell() != cell) {
+        const Click result = m_gestures->click(cell);
         if (result.cell != cell || (result.action != Click::EditCell && result.action != Click::OpenToneList)) {
             carryOut(result, EditTiming::Now);
             return false;
@@ -262,13 +265,13 @@ void ChannelGridView::contextMenuEvent(QContextMenuEvent* event) {
 
 void ChannelGridView::requestMenuAt(const QModelIndex& cell, const QPoint& globalPos) {
     if (cell.isValid())
-        Q_EMIT channelMenuRequested(ChannelTableModel::channelOf(cell), globalPos);
+        Q_EMIT channelMenuRequested(ChannelGridModel::channelOf(cell), globalPos);
 }
 
 void ChannelGridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
     if (hint == QAbstractItemDelegate::RevertModelCache && editor &&
         editor->objectName() == ChannelCellDelegate::ToneListName)
-        m_model.cancelPendingTone();
+        m_gestures->cancelPendingTone();
     // Tab in an editor stores it and moves one cell, without opening the next editor;
     // Shift+Tab moves back. The key's move wins over the cell the edit asked for.
     const bool next = hint == QAbstractItemDelegate::EditNextItem;
@@ -297,7 +300,7 @@ bool ChannelGridView::paintCorner() {
     // The corner takes no clicks but its caption is not greyed.
     option.state |= QStyle::State_Enabled;
     option.position = QStyleOptionHeader::OnlyOneSection;
-    option.text = m_model.cornerCaption();
+    option.text = m_model->table().cornerCaption();
     option.textAlignment = Qt::AlignCenter;
     painter.drawControl(QStyle::CE_Header, option);
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "channels/ChannelTableModel.h"
+#include "channels/ChannelGridModel.h"
+#include "gui/channels/ChannelGridGestures.h"
 
 #include <QPersistentModelIndex>
 #include <QTableView>
@@ -10,9 +11,9 @@ class QAbstractButton;
 
 namespace qrt::gui {
 
-// The channel grid `vsfgGridCh`: a table view over the channel table model that turns
-// clicks, double-clicks and keys into the model's click(), doubleClick() and edits and
-// carries out what the model answers. Keys (the README's keyboard table):
+// The channel grid `vsfgGridCh`: a table view over the channel table that turns clicks,
+// double-clicks and keys into its gestures (ChannelGridGestures) and edits and carries
+// out what they answer. Keys (the README's keyboard table):
 //   arrows, Home, End, Page Up/Down  move the current cell;
 //   Enter, F2, Space                 act as a click on the current cell (edit it, or open
 //                                    the tone list on a tone cell);
@@ -28,16 +29,19 @@ namespace qrt::gui {
 class ChannelGridView : public QTableView {
     Q_OBJECT
 public:
-    explicit ChannelGridView(channels::ChannelTableModel& model, QWidget* parent = nullptr);
+    explicit ChannelGridView(channels::ChannelTableModel& table, QWidget* parent = nullptr);
+
+    channels::ChannelGridModel& gridModel() const { return *m_model; }
+    ChannelGridGestures& gestures() const { return *m_gestures; }
 
     // Stores a tone being chosen in the tone list and closes the list.
-    void commitToneSelection();
+    void storeToneBeingChosen();
     // Carries out a click on the cell at once (the keyboard's click).
     void activate(const QModelIndex& cell);
     // Carries out a double-click on the cell (also the keyboard's Ctrl+Enter).
     void doubleClickCell(const QModelIndex& cell);
     // The selection colour while unlocked.
-    static QColor selectionColor() { return channels::ChannelTableModel::selectionColor(); }
+    static QColor selectionColor() { return channels::ChannelGridModel::selectionColor(); }
 
 Q_SIGNALS:
     // The context menu is asked for over a data cell.
@@ -56,7 +60,7 @@ protected Q_SLOTS:
 
 private:
     enum class EditTiming { AfterDoubleClickTime, Now };
-    void carryOut(const channels::ChannelTableModel::ClickResult& result, EditTiming timing);
+    void carryOut(const ChannelGridGestures::ClickResult& result, EditTiming timing);
     void openDelayedEditor();
     void moveToRequestedCell(const QModelIndex& cell);
     void applySectionSizes();
@@ -67,7 +71,8 @@ private:
     void requestMenuAt(const QModelIndex& cell, const QPoint& globalPos);
     bool paintCorner();
 
-    channels::ChannelTableModel& m_model;
+    channels::ChannelGridModel* m_model;
+    ChannelGridGestures* m_gestures;
     QAbstractButton* m_corner = nullptr;
     QPalette m_ownPalette;
     QColor m_background;

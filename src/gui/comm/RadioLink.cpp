@@ -23,8 +23,8 @@ void RadioLink::readRadio() {
 }
 
 void RadioLink::writeRadio() {
-    if (m_commitTone)
-        m_commitTone();
+    // A tone being chosen in the grid is stored before the window opens.
+    m_document.encodeChannels();
     openWindow(TransferJob::Write);
 }
 

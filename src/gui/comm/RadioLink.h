@@ -46,9 +46,6 @@ public:
     // viewer is announced.
     void changeAddress(CommAddresses::Box box, const QString& text);
 
-    // Called before the window for writing opens: a tone being chosen in the grid is stored.
-    void setToneCommit(std::function<void()> commit) { m_commitTone = std::move(commit); }
-
     // Opens the communication window modally with only the Read or the Write button.
     void readRadio();
     void writeRadio();
@@ -86,7 +83,6 @@ private:
     CommAddresses m_addresses;
     TransferThread m_thread;
     std::unique_ptr<StartupPortTest> m_startupTest;
-    std::function<void()> m_commitTone;
     int m_frameDoubleClicks = 0;
     bool m_operationRunning = false;
 };

@@ -45,8 +45,7 @@ HostedChannelEditor hostChannelEditor(QMdiArea& area, Document& document, UserPr
     child->setWindowFlags(Qt::SubWindow | Qt::FramelessWindowHint);
     area.addSubWindow(child);
     child->showMaximized();
-    return {editor, [editor] { editor->commitToneSelection(); },
-            [editor](bool locked) { editor->setSettingsLocked(locked); }};
+    return {editor, [editor](bool locked) { editor->setSettingsLocked(locked); }};
 }
 
 } // namespace qrt::gui

@@ -17,8 +17,6 @@ class UserPrompts;
 // The channel and settings editor as the frame hosts it.
 struct HostedChannelEditor {
     QWidget* window = nullptr;
-    // Stores a tone being chosen in the grid (before a save or a write).
-    std::function<void()> commitToneSelection;
     // The interface lock of the settings pages.
     std::function<void(bool)> lockSettings;
 };

@@ -24,9 +24,8 @@ QMessageBox::StandardButton FileCommands::ask(QMessageBox::Icon icon, const QStr
     return m_prompts.ask(&m_window, icon, text(frametext::Notice), message, buttons);
 }
 
-void FileCommands::commitTone() {
-    if (m_commitTone)
-        m_commitTone();
+void FileCommands::encodeEditsInProgress() {
+    m_document.encodeChannels();
 }
 
 QString FileCommands::startFolder() const {
@@ -72,7 +71,7 @@ bool FileCommands::openFile(const QString& givenPath) {
 }
 
 void FileCommands::save() {
-    commitTone();
+    encodeEditsInProgress();
     m_window.activateWindow();
     if (ask(QMessageBox::Question, text(frametext::SaveChangesQuestion), QMessageBox::Yes | QMessageBox::No) ==
         QMessageBox::Yes)
@@ -80,7 +79,7 @@ void FileCommands::save() {
 }
 
 void FileCommands::saveAs() {
-    commitTone();
+    encodeEditsInProgress();
     saveWithDialog(frametext::SaveAsFailed);
 }
 
@@ -120,7 +119,7 @@ bool FileCommands::saveWithDialog(int failureMessage) {
 
 bool FileCommands::offerToSaveChanges() {
     // A tone still being chosen is a change too.
-    commitTone();
+    encodeEditsInProgress();
     if (!m_document.isModified())
         return true;
     switch (ask(QMessageBox::Question, text(frametext::SaveChangesQuestion),

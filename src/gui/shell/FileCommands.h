@@ -3,8 +3,6 @@
 #include <QMessageBox>
 #include <QString>
 
-#include <functional>
-
 class QWidget;
 
 namespace qrt {
@@ -23,9 +21,6 @@ public:
     static inline const QString DataFileSuffix = QStringLiteral("dat");
 
     FileCommands(Document& document, UserPrompts& prompts, QWidget& window);
-
-    // Stores a tone being chosen in the channel grid before a save.
-    void setToneCommit(std::function<void()> commit) { m_commitTone = std::move(commit); }
 
     // Asks before the data is replaced by the template.
     void newFile();
@@ -48,14 +43,15 @@ private:
     // when the user agrees. Empty when cancelled.
     QString askForSaveName();
     QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons);
-    void commitTone();
+    // The channel table encoded as it will be saved: a view stores what is still being
+    // chosen (a tone in the tone list) first, which may be an unsaved change of its own.
+    void encodeEditsInProgress();
     QString startFolder() const;
     QString text(int index) const;
 
     Document& m_document;
     UserPrompts& m_prompts;
     QWidget& m_window;
-    std::function<void()> m_commitTone;
 };
 
 } // namespace qrt::gui

@@ -87,8 +87,6 @@ MainWindow::MainWindow(Document& document, UserPrompts& prompts, DocumentViewer&
     QAction* channelLockEntry = m_menus->action(QStringLiteral("mnuChLock"));
     const HostedChannelEditor editor = hostChannelEditor(*m_childArea, document, prompts, *channelLockEntry);
     m_channelEditor = editor.window;
-    m_files->setToneCommit(editor.commitToneSelection);
-    m_commitTone = editor.commitToneSelection;
 
     m_lock = new LockController(context, document, *m_status, *m_menus->action(QStringLiteral("mnuLockFace")),
                                 *channelLockEntry, this);

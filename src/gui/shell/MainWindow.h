@@ -40,11 +40,6 @@ public:
     LanguageSwitch& languageSwitch() { return *m_language; }
     StatusPanels& statusPanels() { return *m_status; }
     QWidget* channelEditor() const { return m_channelEditor; }
-    // Stores a tone being chosen in the channel grid (before a save or a write).
-    void commitToneSelection() {
-        if (m_commitTone)
-            m_commitTone();
-    }
 
     // Read, write and the port dialog; their entries stay disabled until given.
     struct CommunicationCommands {
@@ -95,7 +90,6 @@ private:
     LockController* m_lock = nullptr;
     LanguageSwitch* m_language = nullptr;
     QWidget* m_channelEditor = nullptr;
-    std::function<void()> m_commitTone;
     QMetaObject::Connection m_childCaption;
     bool m_exitWithoutAsking = false;
     bool m_exiting = false;

@@ -103,7 +103,6 @@ void RunningProgram::connectRadioLink(UserPrompts& prompts, bool searchPorts) {
     MainWindow* frame = m_window.get();
     m_radioLink = new comm::RadioLink(*m_document, prompts, *frame, createSerialPort, frame);
     comm::RadioLink* link = m_radioLink;
-    link->setToneCommit([frame] { frame->commitToneSelection(); });
     QObject::connect(link, &comm::RadioLink::portChanged, frame,
                      [frame](int number) { frame->statusPanels().setPort(number); });
     // "Show Memory Data": the viewer shows what a read or write left in the image.

@@ -56,7 +56,8 @@ struct Editor {
     }
 
     ChannelTableModel& model() { return document->channelModel(); }
-    QModelIndex cell(int channel, int column) { return model().cell(channel, column); }
+    gui::ChannelGridGestures& gestures() { return grid->gestures(); }
+    QModelIndex cell(int channel, int column) { return grid->gridModel().cell(channel, column); }
     QString text(int channel, int column) { return model().cellText(channel, column); }
     QStringList rowTexts(int channel) {
         QStringList texts;
@@ -69,7 +70,7 @@ struct Editor {
     }
     // A channel typed in through the model: 440.15 MHz both ways, no tones, default options.
     void addChannel(int channel, const QString& frequency = QStringLiteral("440.15")) {
-        QVERIFY(model().setData(cell(channel, 1), frequency));
+        QVERIFY(model().setReceiveFrequency(channel, frequency));
     }
 
     QPoint centre(int channel, int column) { return grid->visualRect(cell(channel, column)).center(); }
@@ -238,7 +239,7 @@ void TestChannelEditorWindow::clicksAndDoubleClicks_data() {
     const Action inUse = [](Editor& e) { e.addChannel(Row); };
     const Action receiveOnly = [](Editor& e) {
         e.addChannel(Row);
-        QVERIFY(e.model().setData(e.cell(Row, 2), QString()));
+        QVERIFY(e.model().setTransmitFrequency(Row, QString()));
     };
     const QStringList channel = rowOf({"440.15", "440.15", "None", "None"});
     const QStringList narrow =
@@ -267,7 +268,7 @@ void TestChannelEditorWindow::clicksAndDoubleClicks() {
     else
         e.click(Row, column);
     QCOMPARE(e.rowTexts(Row), after);
-    QCOMPARE(e.model().highlightedChannel(), Row);
+    QCOMPARE(e.gestures().highlightedChannel(), Row);
     QCOMPARE(e.grid->model()->data(e.cell(Row, 7), Qt::BackgroundRole).value<QBrush>().color(), QColor(194, 121, 240));
     const auto openEditor = [&] { return e.grid->indexWidget(e.grid->currentIndex()); };
     if (editorName.isEmpty()) {
@@ -285,7 +286,7 @@ void TestChannelEditorWindow::optionChosenInTheList() {
     e.addChannel(Row);
     Editor reference;
     reference.addChannel(Row);
-    QVERIFY(reference.model().setData(reference.cell(Row, 6), 1));
+    QVERIFY(reference.model().chooseOption(Row, 6, 1));
     const QByteArray before = e.document->image().bytes();
 
     auto* list = qobject_cast<QComboBox*>(e.clickAndWaitForEditor(Row, 6));
@@ -367,7 +368,7 @@ void TestChannelEditorWindow::toneListOverTheCell() {
     QTRY_VERIFY(!e.editor(Row, column));
     QCOMPARE(e.text(Row, 3), decode);
     QCOMPARE(e.text(Row, 4), encode);
-    QVERIFY(!e.model().hasPendingTone());
+    QVERIFY(!e.gestures().hasPendingTone());
 }
 
 void TestChannelEditorWindow::toneListCancelledOrCommitted() {
@@ -385,16 +386,16 @@ void TestChannelEditorWindow::toneListCancelledOrCommitted() {
     QCOMPARE(e.text(Row, 3), QStringLiteral("None"));
     QCOMPARE(e.document->image().bytes(), before);
 
-    // The frame stores a tone being chosen before a save.
+    // The grid stores a tone being chosen before the document encodes for a save or a write.
     list = qobject_cast<QComboBox*>(e.clickAndWaitForEditor(Row, 4));
     QVERIFY(list);
     list->lineEdit()->selectAll();
     QTest::keyClicks(list->lineEdit(), QStringLiteral("754"));
-    e.window->commitToneSelection();
+    e.document->encodeChannels();
     QCOMPARE(e.text(Row, 4), QStringLiteral("D754N"));
     QCOMPARE(e.text(Row, 3), QStringLiteral("None"));
     QVERIFY(!e.editor(Row, 4));
-    QVERIFY(!e.model().hasPendingTone());
+    QVERIFY(!e.gestures().hasPendingTone());
 }
 
 void TestChannelEditorWindow::keyboard_data() {

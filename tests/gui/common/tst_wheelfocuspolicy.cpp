@@ -201,7 +201,7 @@ void TestWheelFocusPolicy::theProgramAppliesTheRule() {
     program.start(QString());
     QVERIFY(QTest::qWaitForWindowExposed(&program.window()));
     channels::ChannelTableModel& channels = program.document().channelModel();
-    QVERIFY(channels.setData(channels.cell(2, 1), QStringLiteral("446.1")));
+    QVERIFY(channels.setReceiveFrequency(2, QStringLiteral("446.1")));
     auto* bands = program.window().findChild<QComboBox*>(QStringLiteral("cboFrequency"));
     QVERIFY(bands && bands->isVisible());
     clearFocus();

@@ -58,8 +58,7 @@ struct ShellFixture {
     }
     // An edit of the channel table that makes the data modified.
     void editChannel(const char* frequency = "441.5") {
-        auto& model = document->channelModel();
-        model.setData(model.cell(2, 1), QString::fromLatin1(frequency));
+        document->channelModel().setReceiveFrequency(2, QString::fromLatin1(frequency));
     }
 
     TempAppDir appDir;

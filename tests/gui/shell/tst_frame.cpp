@@ -501,7 +501,7 @@ void TestFrame::lockClosesEveryEditPath() {
     QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
     f.editChannel("441.5");
     auto& channels = f.document->channelModel();
-    QVERIFY(channels.setData(channels.cell(3, 1), QStringLiteral("442.5")));
+    QVERIFY(channels.setReceiveFrequency(3, QStringLiteral("442.5")));
     f.document->undoStack().undo(); // something to undo and something to redo
     QAction* undo = f.action("mnuEditUndo");
     QAction* redo = f.action("mnuEditRedo");
@@ -689,7 +689,7 @@ void TestFrame::undoEntriesNameWhatChangedInWords() {
     } else if (edit == QLatin1String("bandwidth")) {
         const int position = channels.optionList(5).indexOf(channels.cellText(2, 5));
         QVERIFY(position >= 0);
-        QVERIFY(channels.setData(channels.cell(2, 5), 1 - position));
+        QVERIFY(channels.chooseOption(2, 5, 1 - position));
     } else if (edit == QLatin1String("vox level")) {
         const int item = settings.control(QStringLiteral("cboVoxCmpDat3"))->item;
         QVERIFY(settings.selectItem(QStringLiteral("cboVoxCmpDat3"), item == 50 ? 60 : 50));
@@ -730,7 +730,7 @@ void TestFrame::keyboardStartsInTheGrid() {
     // The grid is where the window puts the keyboard, and the file opened kept its cursor,
     // before any focus change could set one.
     QCOMPARE(program.window().focusWidget(), grid);
-    QCOMPARE(grid->currentIndex(), channels.cell(1, 1));
+    QCOMPARE(grid->currentIndex(), grid->model()->index(0, 0));
     QVERIFY(QTest::qWaitForWindowActive(&program.window()));
     QTRY_COMPARE(QApplication::focusWidget(), grid);
     // A frequency typed at once lands in the current cell.
