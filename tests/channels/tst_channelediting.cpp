@@ -213,7 +213,7 @@ void TestChannelEditing::choosingOptions() {
 
 void TestChannelEditing::copyingAndCycling_data() {
     QTest::addColumn<QByteArray>("record");
-    QTest::addColumn<int>("column"); // 2: copy receive to transmit; 3, 4: copy the tone across; else cycle
+    QTest::addColumn<int>("column");        // 2: copy receive to transmit; 3, 4: copy the tone across; else cycle
     QTest::addColumn<QStringList>("after"); // empty: refused
     QTest::newRow("empty transmit copies receive and decode tone")
         << QByteArray(RecordReceiveOnly) << 2 << texts({"440.15", "440.15", "67.0", "67.0"});

@@ -46,7 +46,9 @@ struct ModelReference {
         opened = program.open(input);
     }
     QModelIndex cell(int channel, int column) const { return grid.cell(channel, column); }
-    void chooseTone(int channel, int column, const QString& typed) { QVERIFY(grid.setData(cell(channel, column), typed)); }
+    void chooseTone(int channel, int column, const QString& typed) {
+        QVERIFY(grid.setData(cell(channel, column), typed));
+    }
     QByteArray saved(const test::TempAppDir& dir) {
         const QString path = dir.filePath(QStringLiteral("reference.dat"));
         return program.saveAs(path) ? dir.readFile(QStringLiteral("reference.dat")) : QByteArray();

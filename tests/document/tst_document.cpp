@@ -62,6 +62,8 @@ private Q_SLOTS:
     void lockRefusesEveryEdit_data();
     void lockRefusesEveryEdit();
     void imageChangesAreAnnounced();
+    void aboutToEncodeComesBeforeSavesAndWrites_data();
+    void aboutToEncodeComesBeforeSavesAndWrites();
     void reloadingTheContextKeepsTheToneCodec();
 };
 
@@ -303,6 +305,42 @@ void TestDocument::readIsOneUndoStep() {
     s.document->applyRadioRead(read);
     QCOMPARE(undo.count(), 3);
     QVERIFY(!s.document->isModified());
+}
+
+void TestDocument::aboutToEncodeComesBeforeSavesAndWrites_data() {
+    QTest::addColumn<Edit>("action");
+    QTest::addColumn<int>("announcements");
+    QTest::newRow("save as") << Edit([](Started& s) {
+        QVERIFY(s.document->saveAs(s.dir.filePath(QStringLiteral("saved.dat"))).ok);
+    }) << 1;
+    QTest::newRow("save") << Edit([](Started& s) { QVERIFY(s.document->save().ok); }) << 1;
+    QTest::newRow("encode for a write") << Edit([](Started& s) { s.document->encodeChannels(); }) << 1;
+    // The memory viewer shows the image as it is; the tone list stays open over the grid.
+    QTest::newRow("memory viewer") << Edit([](Started& s) {
+        s.document->encodeChannels(Document::EditInProgress::Keep);
+    }) << 0;
+}
+
+// A view answers aboutToEncode() by storing what the user is still choosing; the encoding
+// that follows carries it.
+void TestDocument::aboutToEncodeComesBeforeSavesAndWrites() {
+    QFETCH(Edit, action);
+    QFETCH(int, announcements);
+    Started s;
+    QVERIFY(s.document->channelModel().table().hasTransmit(1));
+    int answered = 0;
+    connect(s.document.get(), &Document::aboutToEncode, s.document.get(), [&] {
+        ++answered;
+        QVERIFY(s.document->channelModel().setTone(1, 3, QStringLiteral("D754I")));
+    });
+    action(s);
+    QCOMPARE(answered, announcements);
+    if (announcements == 0)
+        return;
+    const QByteArray afterAction = s.bytes();
+    s.document->encodeChannels(Document::EditInProgress::Keep);
+    QCOMPARE(s.bytes(), afterAction);
+    QCOMPARE(s.document->channelModel().cellText(1, 3), QStringLiteral("D754I"));
 }
 
 void TestDocument::lockRefusesEveryEdit_data() {

@@ -95,7 +95,8 @@ QWidget* ChannelCellDelegate::createToneList(QWidget* parent, const QModelIndex&
     palette.setColor(QPalette::Button, ChannelGridModel::highlightColor());
     list->setPalette(palette);
     list->lineEdit()->setPalette(palette);
-    connect(list, &QComboBox::editTextChanged, this, [this](const QString& text) { m_gestures.setPendingToneText(text); });
+    connect(list, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { m_gestures.setPendingToneText(text); });
     return list;
 }
 

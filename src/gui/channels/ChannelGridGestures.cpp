@@ -19,8 +19,7 @@ ChannelGridGestures::ChannelGridGestures(ChannelGridModel& grid, QObject* parent
 }
 
 void ChannelGridGestures::dropPendingToneOfEmptyChannel(int channel) {
-    if (hasPendingTone() && ChannelGridModel::channelOf(m_pendingCell) == channel &&
-        !table().table().isInUse(channel))
+    if (hasPendingTone() && ChannelGridModel::channelOf(m_pendingCell) == channel && !table().table().isInUse(channel))
         cancelPendingTone();
 }
 

@@ -17,7 +17,8 @@ using channels::ChannelTableModel;
 using Click = ChannelGridGestures::ClickResult;
 
 ChannelGridView::ChannelGridView(ChannelTableModel& table, QWidget* parent)
-    : QTableView(parent), m_model(new ChannelGridModel(table, this)), m_gestures(new ChannelGridGestures(*m_model, this)) {
+    : QTableView(parent), m_model(new ChannelGridModel(table, this)),
+      m_gestures(new ChannelGridGestures(*m_model, this)) {
     setObjectName(QStringLiteral("vsfgGridCh"));
     ChannelGridModel& model = *m_model;
     setModel(&model);

@@ -24,10 +24,6 @@ QMessageBox::StandardButton FileCommands::ask(QMessageBox::Icon icon, const QStr
     return m_prompts.ask(&m_window, icon, text(frametext::Notice), message, buttons);
 }
 
-void FileCommands::encodeEditsInProgress() {
-    m_document.encodeChannels();
-}
-
 QString FileCommands::startFolder() const {
     return QFileInfo(m_document.currentFilePath()).absolutePath();
 }
@@ -71,7 +67,6 @@ bool FileCommands::openFile(const QString& givenPath) {
 }
 
 void FileCommands::save() {
-    encodeEditsInProgress();
     m_window.activateWindow();
     if (ask(QMessageBox::Question, text(frametext::SaveChangesQuestion), QMessageBox::Yes | QMessageBox::No) ==
         QMessageBox::Yes)
@@ -79,7 +74,6 @@ void FileCommands::save() {
 }
 
 void FileCommands::saveAs() {
-    encodeEditsInProgress();
     saveWithDialog(frametext::SaveAsFailed);
 }
 
@@ -118,8 +112,9 @@ bool FileCommands::saveWithDialog(int failureMessage) {
 }
 
 bool FileCommands::offerToSaveChanges() {
-    // A tone still being chosen is a change too.
-    encodeEditsInProgress();
+    // A tone still being chosen is a change too: the table is encoded as it would be saved,
+    // which lets the grid store it first.
+    m_document.encodeChannels();
     if (!m_document.isModified())
         return true;
     switch (ask(QMessageBox::Question, text(frametext::SaveChangesQuestion),

@@ -43,9 +43,6 @@ private:
     // when the user agrees. Empty when cancelled.
     QString askForSaveName();
     QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons);
-    // The channel table encoded as it will be saved: a view stores what is still being
-    // chosen (a tone in the tone list) first, which may be an unsaved change of its own.
-    void encodeEditsInProgress();
     QString startFolder() const;
     QString text(int index) const;
 

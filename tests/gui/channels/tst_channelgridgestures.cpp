@@ -79,35 +79,40 @@ void TestChannelGridGestures::click() {
     QVERIFY(!f.gestures.hasPendingTone());
 }
 
+// What a double-click means in each column: one named edit, or nothing.
 void TestChannelGridGestures::doubleClick_data() {
     QTest::addColumn<QByteArray>("record");
     QTest::addColumn<int>("column");
-    QTest::addColumn<QStringList>("after"); // empty: nothing done
-    QTest::newRow("empty transmit copies receive and decode tone")
-        << QByteArray(RecordReceiveOnly) << 2 << texts({"440.15", "440.15", "67.0", "67.0"});
-    QTest::newRow("transmit present") << QByteArray(Record440) << 2 << QStringList();
-    QTest::newRow("receive") << QByteArray(Record440) << 1 << QStringList();
-    QTest::newRow("decode takes the encode tone")
-        << QByteArray(Record440) << 3 << texts({"440.15", "440.15", "D023N", "D023N"});
-    QTest::newRow("encode takes the decode tone")
-        << QByteArray(Record440) << 4 << texts({"440.15", "440.15", "67.0", "67.0"});
-    QTest::newRow("decode without transmit") << QByteArray(RecordReceiveOnly) << 3 << QStringList();
-    QTest::newRow("empty channel") << QByteArray(RecordEmpty) << 5 << QStringList();
-    QTest::newRow("option") << QByteArray(Record440) << 5
-                            << texts({"440.15", "440.15", "67.0", "D023N"},
-                                     {"Narrow", "High", "On", "Off", "Off", "Off", "Off", "Off", "Off"});
+    QTest::addColumn<QString>("edit"); // the named edit it stands for; empty: nothing done
+    QTest::newRow("empty transmit") << QByteArray(RecordReceiveOnly) << 2 << "copyReceiveToTransmit";
+    QTest::newRow("transmit present") << QByteArray(Record440) << 2 << "";
+    QTest::newRow("receive") << QByteArray(Record440) << 1 << "";
+    QTest::newRow("decode tone") << QByteArray(Record440) << 3 << "copyToneAcross";
+    QTest::newRow("encode tone") << QByteArray(Record440) << 4 << "copyToneAcross";
+    QTest::newRow("decode without transmit") << QByteArray(RecordReceiveOnly) << 3 << "";
+    QTest::newRow("empty channel") << QByteArray(RecordEmpty) << 5 << "";
+    QTest::newRow("option") << QByteArray(Record440) << 5 << "cycleOption";
 }
 
 void TestChannelGridGestures::doubleClick() {
     QFETCH(QByteArray, record);
     QFETCH(int, column);
-    QFETCH(QStringList, after);
+    QFETCH(QString, edit);
     GestureFixture f;
+    ChannelFixture expected;
     f.setRecord(Row, record.constData());
-    const QStringList before = f.rowTexts(Row);
+    expected.setRecord(Row, record.constData());
+    const ChannelTable before = f.model->table();
     const RadioImage image = f.session->image();
-    QCOMPARE(f.gestures.doubleClick(f.at(Row, column)), !after.isEmpty());
-    QCOMPARE(f.rowTexts(Row), after.isEmpty() ? before : after);
+    QCOMPARE(f.gestures.doubleClick(f.at(Row, column)), !edit.isEmpty());
+    if (edit == QLatin1String("copyReceiveToTransmit"))
+        QVERIFY(expected.model->copyReceiveToTransmit(Row));
+    else if (edit == QLatin1String("copyToneAcross"))
+        QVERIFY(expected.model->copyToneAcross(Row, column));
+    else if (edit == QLatin1String("cycleOption"))
+        QVERIFY(expected.model->cycleOption(Row, column));
+    QVERIFY(f.model->table() == expected.model->table());
+    QCOMPARE(f.model->table() == before, edit.isEmpty());
     // A double-click is not encoded at once.
     QVERIFY(f.session->image() == image);
     QVERIFY(!f.gestures.doubleClick(QModelIndex()));

@@ -393,12 +393,12 @@ void TestFileCommands::saveCommitsTheToneFirst() {
     ShellFixture f;
     int commits = 0;
     QObject::connect(f.document.get(), &Document::aboutToEncode, f.document.get(), [&] {
-        if (commits++ == 0)
-            f.editChannel("443.25"); // the grid stores what was being chosen
+        ++commits;
+        f.editChannel("443.25"); // the grid stores what was being chosen
     });
     f.prompts.fileNames.enqueue(f.appDir.filePath("tone.dat"));
     f.action("mnuFileSaveAs")->trigger();
-    QVERIFY(commits >= 1);
+    QCOMPARE(commits, 1);
     ShellFixture reopened;
     QVERIFY(reopened.document->openFile(f.appDir.filePath("tone.dat")).ok);
     QCOMPARE(receiveFrequency(*reopened.document, 2), receiveFrequency(*f.document, 2));
