@@ -427,7 +427,7 @@ void TestFileCommands::toneBeingChosenIsAnUnsavedChange() {
         ++channel;
     auto* grid = f.window->findChild<gui::ChannelGridView*>();
     QVERIFY(grid);
-    const QModelIndex cell = model.cell(channel, 3);
+    const QModelIndex cell = grid->gridModel().cell(channel, 3);
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
     QVERIFY(QTest::qWaitFor([&] { return grid->indexWidget(cell) != nullptr; }, 3000));
     auto* list = qobject_cast<QComboBox*>(grid->indexWidget(cell));
