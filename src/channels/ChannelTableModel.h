@@ -2,7 +2,6 @@
 
 #include "channels/ChannelTableSources.h"
 #include "core/ChannelCodec.h"
-#include "core/EditorSession.h"
 
 #include <QAbstractTableModel>
 #include <QColor>
@@ -24,7 +23,7 @@ namespace qrt::channels {
 // pending tone cell; the list is the delegate's editor there. Its text is stored when
 // the list is left: setData() on the cell (the delegate's commit), storePendingTone(),
 // or the next click(), which stores a tone still pending before anything else.
-class ChannelTableModel : public QAbstractTableModel, public ChannelRefresh {
+class ChannelTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum Role {
@@ -114,9 +113,9 @@ public:
     bool deleteAllChannels();
 
     // Decodes every channel from the image and resets the views (after the image was replaced).
-    void reloadFromImage() override;
+    void reloadFromImage();
     // Encodes every channel into the image (before a save or a write).
-    void encodeIntoImage() override;
+    void encodeIntoImage();
     // Replaces the table (an undo or redo) and resets the views.
     void restoreTable(const ChannelTable& table);
 

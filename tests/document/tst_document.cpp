@@ -156,7 +156,7 @@ void TestDocument::everyEditUndoesToTheSameBytes() {
     const QString fileAfter = s.document->currentFilePath();
     QVERIFY(before != after || tableBefore != tableAfter);
     if (changedFile == "untitled")
-        QCOMPARE(fileAfter, s.document->session().untitledFilePath());
+        QCOMPARE(fileAfter, s.document->untitledFilePath());
     else if (changedFile == "factory")
         QCOMPARE(fileAfter, s.dir.filePath(AppContext::FactoryFileName));
     if (!changedFile.isEmpty())
@@ -355,14 +355,14 @@ void TestDocument::lockRefusesEveryEdit() {
     s.document->setLocked(true);
     const QByteArray bytes = s.bytes();
     const ChannelTable table = s.document->channels();
-    const BandState band = s.document->session().bandState();
+    const BandState band = s.document->bandState();
     const int index = s.document->undoStack().index();
 
     edit(s);
 
     QCOMPARE(s.bytes(), bytes);
     QVERIFY(s.document->channels() == table);
-    QVERIFY(s.document->session().bandState() == band);
+    QVERIFY(s.document->bandState() == band);
     QCOMPARE(s.document->currentFilePath(), s.dir.filePath("mine.dat"));
     QCOMPARE(s.document->undoStack().index(), index);
     QCOMPARE(s.document->undoStack().count(), 2);
@@ -393,7 +393,7 @@ void TestDocument::reloadingTheContextKeepsTheToneCodec() {
     // The channel codec keeps the tone list of the context; loading the settings again
     // (in another language) must leave it valid.
     s.context->load(1);
-    s.document->session().reloadChannels();
+    s.document->channelModel().reloadFromImage();
     QCOMPARE(s.document->channels().decodeTone(7), QStringLiteral("无"));
 }
 
