@@ -63,6 +63,9 @@ private Q_SLOTS:
     void lockRefusesEveryEdit();
     void imageChangesAreAnnounced();
     void reloadingTheContextKeepsTheToneCodec();
+    void encodingIsAnnouncedFirst_data();
+    void encodingIsAnnouncedFirst();
+    void modelBandAndFileChangesAreAnnounced();
 };
 
 void TestDocument::everyEditUndoesToTheSameBytes_data() {
@@ -395,6 +398,72 @@ void TestDocument::reloadingTheContextKeepsTheToneCodec() {
     s.context->load(1);
     s.document->channelModel().reloadFromImage();
     QCOMPARE(s.document->channels().decodeTone(7), QStringLiteral("无"));
+}
+
+void TestDocument::encodingIsAnnouncedFirst_data() {
+    QTest::addColumn<Edit>("command");
+    QTest::addColumn<int>("announced");
+    auto row = [](const char* name, Edit command, int announced) { QTest::newRow(name) << command << announced; };
+    row("save", [](Started& s) { QVERIFY(s.document->save().ok); }, 1);
+    row("save as", [](Started& s) { QVERIFY(s.document->saveAs(s.dir.filePath("mine.dat")).ok); }, 1);
+    row("failed save as", [](Started& s) { QVERIFY(!s.document->saveAs(s.dir.path()).ok); }, 1);
+    row("write to the radio", [](Started& s) { s.document->encodeChannels(); }, 1);
+    row("memory viewer bytes",
+        [](Started& s) { QVERIFY(s.document->writeBytes(0x1F0, QByteArray(2, '\x12'), QStringLiteral("bytes"))); }, 1);
+    row("open", [](Started& s) { QVERIFY(s.document->openFile(s.dir.filePath(AppContext::FactoryFileName)).ok); }, 0);
+    row("read from the radio", [](Started& s) { s.document->applyRadioRead(s.bytes()); }, 0);
+    row("new data", [](Started& s) { s.document->newFile(); }, 0);
+}
+
+void TestDocument::encodingIsAnnouncedFirst() {
+    QFETCH(Edit, command);
+    QFETCH(int, announced);
+    Started s;
+    QStringList events;
+    connect(s.document.get(), &Document::imageChanged, s.document.get(), [&] { events << "image"; });
+    // What a view holding an edit not yet stored does: it stores it when the encoding is announced.
+    connect(s.document.get(), &Document::aboutToEncode, s.document.get(), [&] {
+        events << "encode";
+        channels::ChannelTableModel& m = s.document->channelModel();
+        QVERIFY(m.setData(m.cell(12, 1), QStringLiteral("440.1")));
+    });
+    command(s);
+    QCOMPARE(events.count("encode"), announced);
+    if (announced) {
+        QCOMPARE(events.first(), QStringLiteral("encode"));
+        QCOMPARE(s.document->image().mid(ChannelTable::recordAddress(12), 4), QByteArray::fromHex("00000144"));
+    }
+}
+
+void TestDocument::modelBandAndFileChangesAreAnnounced() {
+    Started s;
+    QSignalSpy model(s.document.get(), &Document::modelChanged);
+    QSignalSpy band(s.document.get(), &Document::bandChanged);
+    QSignalSpy file(s.document.get(), &Document::currentFileChanged);
+
+    s.document->chooseBand(0);
+    QCOMPARE(band.count(), 1);
+    QCOMPARE(band.last().at(0).toInt(), 0);
+    QCOMPARE(band.last().at(1).toString(), QStringLiteral("134 - 174 MHz"));
+    s.document->chooseModel(0);
+    QCOMPARE(model.count(), 1);
+    QCOMPARE(file.count(), 0);
+
+    const QString path = s.dir.filePath("mine.dat");
+    QVERIFY(s.document->saveAs(path).ok);
+    QCOMPARE(file.count(), 1);
+    QCOMPARE(file.last().at(0).toString(), path);
+    QVERIFY(!s.document->saveAs(s.dir.path()).ok);
+    QCOMPARE(file.count(), 1);
+
+    // The model was already 0: the band choice is the one step to undo, and undoing it
+    // shows the band of before again.
+    s.document->undoStack().undo();
+    QCOMPARE(band.last().at(0).toInt(), s.document->bandPosition());
+    QVERIFY(s.document->bandPosition() != 0);
+
+    s.document->newFile();
+    QCOMPARE(file.last().at(0).toString(), s.document->untitledFilePath());
 }
 
 QTEST_GUILESS_MAIN(TestDocument)

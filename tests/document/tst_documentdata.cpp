@@ -4,6 +4,7 @@
 #include "core/DataFile.h"
 #include "core/TextIndex.h"
 #include "document/Document.h"
+#include "document/RadioData.h"
 
 #include <QDir>
 #include <QFile>
@@ -98,11 +99,18 @@ void TestDocumentData::startUpBuildsUntitledData() {
 void TestDocumentData::templateTailAppearsTwice() {
     const QByteArray file = patternedFile();
     Started s(file);
-    const RadioImage& image = s.document->image();
+    QCOMPARE(s.document->templateImage().mid(0, datafile::FileSize), file);
+    // The template as loaded, before the settings' refresh repairs what this pattern holds
+    // out of range.
+    RadioData data(*s.context);
+    QVERIFY(data.loadTemplate());
+    const RadioImage& image = data.image;
     QCOMPARE(image.mid(0x010, 0x369), file.mid(0x020, 0x369)); // up to the model byte
     QCOMPARE(image.mid(1008, 16), file.mid(1024, 16));
     QCOMPARE(image.mid(1024, 16), file.mid(1024, 16));
-    QCOMPARE(s.document->templateImage().mid(0, datafile::FileSize), file);
+    QCOMPARE(data.templateFile.mid(0, datafile::FileSize), file);
+    // The document's channel records come from it unchanged.
+    QCOMPARE(s.document->image().mid(0x010, 0x100), file.mid(0x020, 0x100));
 }
 
 void TestDocumentData::unreadableTemplateIsLogged_data() {
