@@ -146,10 +146,14 @@ private:
     void applyFixedBand(int position);
     void applyCustomBand(const QString& minText, const QString& maxText);
     void announceBand();
+    // New data from the template. Model and band stay as chosen, so only channels and
+    // settings are shown from it, and nothing is repaired.
     void rebuildFromTemplate();
-    // After the image was replaced: model, band, channels and settings shown from it,
-    // with the repairs of the identification text and of the VOX compare values.
+    // After the image was replaced (open, read from the radio, restore defaults): model,
+    // band, channels and settings shown from it, then the repairs of the identification
+    // text and of the VOX compare values.
     void showReplacedImage();
+    void showChannelsAndSettings();
     // Runs a refresh of the views, then puts back the bytes the image held before it: the
     // views show the image, and what the refresh would repair stays as stored.
     void showKeepingTheImage(const std::function<void()>& refresh);

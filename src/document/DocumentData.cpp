@@ -62,8 +62,7 @@ void Document::rebuildFromTemplate() {
     const QByteArray kept = m_data.image.mid(band::ModelAddress, 5);
     m_data.loadTemplate();
     m_data.image.write(band::ModelAddress, kept);
-    m_channelModel->reloadFromImage();
-    m_settings->refreshFromImage();
+    showChannelsAndSettings();
 }
 
 void Document::showReplacedImage() {
@@ -71,11 +70,15 @@ void Document::showReplacedImage() {
     Q_EMIT modelChanged(m_band.modelPosition());
     m_band.showBandFromImage();
     announceBand();
-    m_channelModel->reloadFromImage();
-    m_settings->refreshFromImage();
+    showChannelsAndSettings();
     if (m_data.image.at(IdentificationAddress) != quint8('T'))
         m_data.image.write(IdentificationAddress, kIdentificationText);
     m_settings->repairVoxCompare();
+}
+
+void Document::showChannelsAndSettings() {
+    m_channelModel->reloadFromImage();
+    m_settings->refreshFromImage();
 }
 
 void Document::showKeepingTheImage(const std::function<void()>& refresh) {
