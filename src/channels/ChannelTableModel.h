@@ -2,7 +2,6 @@
 
 #include "channels/ChannelTableSources.h"
 #include "core/ChannelCodec.h"
-#include "core/EditorSession.h"
 
 #include <QColor>
 #include <QObject>
@@ -22,7 +21,7 @@ namespace qrt::channels {
 //
 // The grid shows it through ChannelGridModel; how clicks and keys map onto the edits is
 // the grid's business.
-class ChannelTableModel : public QObject, public ChannelRefresh {
+class ChannelTableModel : public QObject {
     Q_OBJECT
 public:
     // How the cells of a column are edited.
@@ -104,9 +103,9 @@ public:
     bool canDeleteAllChannels() const { return !m_locked; }
 
     // Decodes every channel from the image and resets the views (after the image was replaced).
-    void reloadFromImage() override;
+    void reloadFromImage();
     // Encodes every channel into the image (before a save or a write).
-    void encodeIntoImage() override;
+    void encodeIntoImage();
     // Replaces the table (an undo or redo) and resets the views.
     void restoreTable(const ChannelTable& table);
 

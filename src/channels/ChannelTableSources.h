@@ -8,7 +8,6 @@
 namespace qrt {
 class ChannelCodec;
 class ChannelTable;
-class EditorSession;
 class ErrorLog;
 class ExtraTexts;
 class InterfaceTexts;
@@ -35,8 +34,5 @@ struct ChannelTableSources {
     int outOfBandColor = ProgramSettings::DefaultOutOfBandColor; // colour numbers 0xBBGGRR
     int inBandColor = ProgramSettings::DefaultInBandColor;
 };
-
-// The sources an editor session holds: its table, image, template and band.
-ChannelTableSources sourcesOf(EditorSession& session);
 
 } // namespace qrt::channels

@@ -56,9 +56,9 @@ public:
             (m_reading ? m_job.readEnd : m_job.writeEnd) = end;
         }
         const int end = m_reading ? m_job.readEnd : m_job.writeEnd;
-        if (end >= m_program.session().image().size()) {
+        if (end >= m_program.document().image().size()) {
             m_c.err << "The range ends beyond the memory image (highest address "
-                    << QString::number(m_program.session().image().size() - 1, 16).toUpper() << ").\n";
+                    << QString::number(m_program.document().image().size() - 1, 16).toUpper() << ").\n";
             return false;
         }
         m_port.setPortNumber(s.portNumber);

@@ -18,14 +18,13 @@ QString mhz(qint32 value) {
     return value == ChannelTable::Empty ? QString() : QString::number(value / 100000.0, 'f', 5);
 }
 
-void printText(EditorSession& session, QTextStream& out) {
-    AppContext& context = session.context();
-    const ChannelTableDef& def = context.channelDef();
-    const ChannelTable& table = session.channels();
-    const band::Limits limits = session.bandLimits();
-    out << "Model: " << session.modelList().value(session.modelPosition()) << '\n';
-    out << "Band: " << session.bandCaption() << " (" << mhz(limits.min) << " - " << mhz(limits.max) << " MHz)\n";
-    out << "File: " << QDir::toNativeSeparators(session.currentFilePath()) << '\n';
+void printText(const Document& document, QTextStream& out) {
+    const ChannelTableDef& def = document.context().channelDef();
+    const ChannelTable& table = document.channels();
+    const band::Limits limits = document.bandLimits();
+    out << "Model: " << document.modelList().value(document.modelPosition()) << '\n';
+    out << "Band: " << document.bandCaption() << " (" << mhz(limits.min) << " - " << mhz(limits.max) << " MHz)\n";
+    out << "File: " << QDir::toNativeSeparators(document.currentFilePath()) << '\n';
 
     const QStringList captions = def.captions();
     QStringList header;
@@ -96,9 +95,9 @@ QJsonObject settingsJson(const options::SettingsModel& settings) {
     return json;
 }
 
-QJsonObject dumpJson(EditorSession& session) {
-    const ChannelTableDef& def = session.context().channelDef();
-    const ChannelTable& table = session.channels();
+QJsonObject dumpJson(const Document& document) {
+    const ChannelTableDef& def = document.context().channelDef();
+    const ChannelTable& table = document.channels();
     QJsonArray channels;
     for (int n = 1; n <= def.chCount; ++n) {
         QJsonObject options;
@@ -111,9 +110,9 @@ QJsonObject dumpJson(EditorSession& session) {
                                     {QStringLiteral("encode"), table.encodeTone(n)},
                                     {QStringLiteral("options"), options}});
     }
-    const band::Limits limits = session.bandLimits();
-    return QJsonObject{{QStringLiteral("model"), session.modelPosition()},
-                       {QStringLiteral("band"), QJsonObject{{QStringLiteral("position"), session.bandPosition()},
+    const band::Limits limits = document.bandLimits();
+    return QJsonObject{{QStringLiteral("model"), document.modelPosition()},
+                       {QStringLiteral("band"), QJsonObject{{QStringLiteral("position"), document.bandPosition()},
                                                             {QStringLiteral("min"), limits.min},
                                                             {QStringLiteral("max"), limits.max}}},
                        {QStringLiteral("channels"), channels}};
@@ -130,11 +129,11 @@ int dumpCommand(CommandContext& c) {
     if (const QString notData = c.args.isEmpty() ? QString() : notRadioDataText(c.args.first()); !notData.isEmpty())
         c.err << "Warning: " << notData << '\n';
     if (c.parser.isSet(QStringLiteral("json"))) {
-        QJsonObject json = dumpJson(program.session());
+        QJsonObject json = dumpJson(program.document());
         json.insert(QStringLiteral("settings"), settingsJson(program.settings()));
         c.out << QJsonDocument(json).toJson(QJsonDocument::Indented);
     } else
-        printText(program.session(), c.out);
+        printText(program.document(), c.out);
     return ExitOk;
 }
 

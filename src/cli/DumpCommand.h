@@ -3,7 +3,7 @@
 #include <QJsonObject>
 
 namespace qrt {
-class EditorSession;
+class Document;
 namespace options {
 class SettingsModel;
 }
@@ -12,7 +12,7 @@ class SettingsModel;
 namespace qrt::cli {
 
 // The editor's view of the data as one JSON object: model, band and the channels.
-QJsonObject dumpJson(EditorSession& session);
+QJsonObject dumpJson(const Document& document);
 // Every control of the settings refresh by name: its item and item text, check state or text,
 // and whether it is enabled.
 QJsonObject settingsJson(const options::SettingsModel& settings);

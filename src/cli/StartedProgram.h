@@ -19,7 +19,6 @@ public:
 
     AppContext& context() { return m_context; }
     Document& document() { return *m_document; }
-    EditorSession& session() { return m_document->session(); }
     options::SettingsModel& settings() { return m_document->settings(); }
 
     // Opens a data file as the Open command does; prints the message on failure.

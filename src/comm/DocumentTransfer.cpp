@@ -32,7 +32,7 @@ void fillTransferJob(Document& document, TransferJob& job) {
     job.newCodeText = newCode ? newCode->text : QString();
     job.newCodeBlock = settings.newCodeBlock();
     job.reservedCodes = reservedProgramCodes();
-    job.bandLimits = document.session().bandLimits();
+    job.bandLimits = document.bandLimits();
     job.autoNextSerial =
         serials && serials->visible && !serials->items.isEmpty() && autoNext && autoNext->visible && autoNext->checked;
     job.texts = document.context().texts();

@@ -36,13 +36,12 @@ template <class Model> void Document::recordEditsOf(Model* model) {
 }
 
 Document::Document(AppContext& context, QObject* parent)
-    : QObject(parent), m_context(context), m_session(context),
-      m_channelModel(std::make_unique<channels::ChannelTableModel>(channels::sourcesOf(m_session))),
-      m_settings(std::make_unique<options::SettingsModel>(m_session.image(), context.texts(), &context.errorLog())),
-      m_volume(std::make_unique<options::VolumeDialogModel>(m_session.image(), context.texts())),
-      m_pttIdPause(std::make_unique<options::PttIdPauseDialogModel>(m_session.image(), context.texts())) {
-    m_session.setSettingsRefresh(m_settings.get());
-    m_session.setChannelRefresh(m_channelModel.get());
+    : QObject(parent), m_context(context), m_data(context), m_band(context, m_data.image),
+      m_channelModel(
+          std::make_unique<channels::ChannelTableModel>(m_data.channelSources([this] { return m_band.limits(); }))),
+      m_settings(std::make_unique<options::SettingsModel>(m_data.image, context.texts(), &context.errorLog())),
+      m_volume(std::make_unique<options::VolumeDialogModel>(m_data.image, context.texts())),
+      m_pttIdPause(std::make_unique<options::PttIdPauseDialogModel>(m_data.image, context.texts())) {
     recordEditsOf(m_channelModel.get());
     recordEditsOf(m_settings.get());
     recordEditsOf(m_volume.get());
@@ -55,7 +54,8 @@ Document::Document(AppContext& context, QObject* parent)
 Document::~Document() = default;
 
 void Document::startUp() {
-    m_session.startUp();
+    createDataFolder();
+    buildUntitledData();
     startNewHistory();
     announceReplacement();
 }
@@ -73,7 +73,7 @@ void Document::setLocked(bool locked) {
 // ---- recording ----
 
 DocumentState Document::captureState() const {
-    return {image().bytes(), channels(), m_session.bandState(), m_session.currentFilePath()};
+    return {image().bytes(), channels(), m_band.state(), m_currentFilePath};
 }
 
 void Document::beginUserEdit(const QString& mergeKey, const QString& undoText) {
@@ -111,9 +111,11 @@ int Document::mergeIdOf(const QString& key) {
 void Document::applyState(const DocumentState& state) {
     const QByteArray before = image().bytes();
     m_applyingState = true;
-    m_session.image().bytes() = state.image;
-    m_session.restoreBandState(state.band);
-    m_session.restoreFilePath(state.filePath);
+    m_data.image.bytes() = state.image;
+    m_band.restore(state.band);
+    Q_EMIT modelChanged(m_band.modelPosition());
+    announceBand();
+    setCurrentFilePath(state.filePath);
     m_channelModel->restoreTable(state.channels);
     // The pages and dialogs show the image again, as it was: bytes stored from the memory
     // viewer stay as they were typed.
@@ -124,12 +126,6 @@ void Document::applyState(const DocumentState& state) {
     });
     m_applyingState = false;
     announceChanges(before);
-}
-
-void Document::showKeepingTheImage(const std::function<void()>& refresh) {
-    const QByteArray stored = image().bytes();
-    refresh();
-    m_session.image().bytes() = stored;
 }
 
 void Document::announceReplacement() {
@@ -169,80 +165,47 @@ void Document::updateModified() {
     }
 }
 
-// ---- file commands ----
-
-void Document::newFile() {
-    m_session.newFile();
-    startNewHistory();
-    announceReplacement();
-}
-
-FileResult Document::openFile(const QString& path) {
-    const FileResult result = m_session.openFile(path);
-    if (result.ok) {
-        startNewHistory();
-        announceReplacement();
-    }
-    return result;
-}
-
-FileResult Document::save() {
-    Q_EMIT aboutToEncode();
-    const QByteArray before = image().bytes();
-    const FileResult result = m_session.saveToCurrentFile();
-    announceChanges(before);
-    if (result.ok)
-        markSaved();
-    return result;
-}
-
-FileResult Document::saveAs(const QString& path) {
-    Q_EMIT aboutToEncode();
-    const QByteArray before = image().bytes();
-    const FileResult result = m_session.saveAs(path);
-    announceChanges(before);
-    if (result.ok)
-        markSaved();
-    return result;
-}
+// ---- recorded commands of the document ----
 
 FileResult Document::restoreDefaults() {
     if (m_locked)
         return {false, 0, QString()};
     const EditScope edit(this, QString(), m_context.text(TextRestoreDefaults));
-    return m_session.restoreDefaults();
+    return replaceWithFile(m_context.appFile(AppContext::FactoryFileName));
 }
 
 void Document::chooseModel(int position) {
     if (m_locked)
         return;
     const EditScope edit(this, QStringLiteral("cboModel"), m_context.text(TextModel));
-    m_session.chooseModel(position);
+    applyModel(position);
 }
 
 void Document::chooseBand(int position) {
     if (m_locked)
         return;
     const EditScope edit(this, QString(), m_context.text(TextBand));
-    m_session.chooseBand(position);
+    applyFixedBand(position);
 }
 
 void Document::chooseCustomBand(const QString& minText, const QString& maxText) {
     if (m_locked)
         return;
     const EditScope edit(this, QString(), m_context.text(TextBand));
-    m_session.chooseCustomBand(minText, maxText);
+    applyCustomBand(minText, maxText);
 }
+
+// ---- the radio and the memory viewer ----
 
 void Document::applyRadioRead(const QByteArray& newImage) {
     const EditScope edit(this, QString(), m_context.extraText(QStringLiteral("undo.readFromRadio")));
-    m_session.image().write(0, newImage);
-    m_session.refreshViewsFromImage();
+    m_data.image.write(0, newImage);
+    showReplacedImage();
 }
 
 void Document::applyRadioWrite(const QByteArray& newImage) {
     const QByteArray before = image().bytes();
-    m_session.image().write(0, newImage);
+    m_data.image.write(0, newImage);
     announceChanges(before);
 }
 
@@ -250,18 +213,16 @@ bool Document::writeBytes(int address, const QByteArray& bytes, const QString& u
     if (m_locked || !image().contains(address, int(bytes.size())))
         return false;
     const EditScope edit(this, QString(), undoText);
-    m_session.encodeChannels();
-    m_session.image().write(address, bytes);
+    encodeChannelTable();
+    m_data.image.write(address, bytes);
     // Repairs belong to the refresh after a read or an open, not to bytes typed on purpose.
-    showKeepingTheImage([this] { m_session.refreshViewsFromImage(); });
+    showKeepingTheImage([this] { showReplacedImage(); });
     return true;
 }
 
 void Document::encodeChannels(EditInProgress edit) {
-    if (edit == EditInProgress::Store)
-        Q_EMIT aboutToEncode();
     const QByteArray before = image().bytes();
-    m_session.encodeChannels();
+    encodeChannelTable(edit);
     announceChanges(before);
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "core/EditorSession.h"
+#include "core/FileResult.h"
 #include "document/DocumentState.h"
+#include "document/ModelAndBand.h"
+#include "document/RadioData.h"
 
 #include <QHash>
 #include <QObject>
@@ -15,6 +17,7 @@ namespace qrt {
 
 class AppContext;
 class UserEditNotifier;
+struct FileStatus;
 namespace channels {
 class ChannelTableModel;
 }
@@ -24,23 +27,27 @@ class SettingsModel;
 class VolumeDialogModel;
 } // namespace options
 
-// What one running program edits: the memory image and its template, the channel table,
-// the radio-wide settings and their dialogs, the current file, the modified flag and the
-// undo history. Views read the models and follow imageChanged(); user actions go to the
-// models (or to the commands here), which record each as one undo step.
+// What one running program edits, and the only owner of it: the memory image and its
+// template, the channel table, model and band, the radio-wide settings and their dialogs,
+// the current file, the modified flag and the undo history. Views read the document and
+// its models and follow its signals; user actions go to the models (or to the commands
+// here), which record each as one undo step.
 class Document : public QObject {
     Q_OBJECT
 public:
     explicit Document(AppContext& context, QObject* parent = nullptr);
     ~Document() override;
 
-    // Builds the untitled data from the template with model 0 and the default band.
+    // Creates the data folder and builds the untitled data from the template with model 0
+    // and the default band.
     void startUp();
 
     AppContext& context() { return m_context; }
-    const RadioImage& image() const { return m_session.image(); }
-    const ChannelTable& channels() const { return m_session.channels(); }
-    EditorSession& session() { return m_session; }
+    const AppContext& context() const { return m_context; }
+    const RadioImage& image() const { return m_data.image; }
+    // The template as stored in its file (the untitled data and empty channels come from it).
+    const RadioImage& templateImage() const { return m_data.templateFile; }
+    const ChannelTable& channels() const { return m_data.channels; }
     channels::ChannelTableModel& channelModel() { return *m_channelModel; }
     options::SettingsModel& settings() { return *m_settings; }
     options::VolumeDialogModel& volumeDialog() { return *m_volume; }
@@ -57,7 +64,20 @@ public:
     void setLocked(bool locked);
     bool isLocked() const { return m_locked; }
 
-    QString currentFilePath() const { return m_session.currentFilePath(); }
+    // Model and band.
+    QStringList modelList() const { return m_band.modelList(); }
+    QStringList bandList() const { return m_band.bandList(); }
+    int modelPosition() const { return m_band.modelPosition(); }
+    int bandPosition() const { return m_band.bandPosition(); }
+    band::Limits bandLimits() const { return m_band.limits(); }
+    band::Limits absoluteLimits() const { return m_band.absoluteLimits(); }
+    QString bandCaption() const { return m_band.caption(); }
+    QString customMinText() const { return m_band.customMinText(); }
+    QString customMaxText() const { return m_band.customMaxText(); }
+    const BandState& bandState() const { return m_band.state(); }
+
+    QString currentFilePath() const { return m_currentFilePath; }
+    QString untitledFilePath() const { return m_untitledFilePath; }
     bool isModified() const { return !m_undo.isClean(); }
 
     // File commands. New and Open start a new history and clear the modified flag, as
@@ -70,7 +90,9 @@ public:
     // fails with no message to show (messageIndex 0).
     FileResult restoreDefaults();
 
-    // Model and band choices, each one undo step; nothing while locked.
+    // Model and band choices, each one undo step; nothing while locked. A band chosen
+    // builds new data from the template, keeping model and band; a custom band also makes
+    // the data untitled.
     void chooseModel(int position);
     void chooseBand(int position);
     void chooseCustomBand(const QString& minText, const QString& maxText);
@@ -81,9 +103,9 @@ public:
     // The bytes a write to the radio forced into the image (no undo step; the data stays
     // as modified as it was).
     void applyRadioWrite(const QByteArray& image);
-    // The channel table encoded into the image, as before a save or a write; aboutToEncode()
-    // first. The memory viewer's encoding (EditInProgress::Keep) leaves what is being
-    // chosen where it is, without the signal.
+    // The channel table encoded into the image, as before a write to the radio;
+    // aboutToEncode() first. The memory viewer's encoding (EditInProgress::Keep) leaves
+    // what is being chosen where it is, without the signal.
     enum class EditInProgress { Store, Keep };
     void encodeChannels(EditInProgress edit = EditInProgress::Store);
     // Bytes typed into the image (the memory viewer), as one user edit called undoText: the channel table
@@ -96,11 +118,14 @@ public:
 Q_SIGNALS:
     // Bytes [first, first + count) of the image may have changed.
     void imageChanged(int first, int count);
+    void modelChanged(int position);
+    void bandChanged(int position, const QString& caption);
+    void currentFileChanged(const QString& path);
+    // The channel table is about to be encoded into the image (a save, a write to the radio,
+    // bytes typed into the image): a view holding an edit not yet stored stores it now.
+    void aboutToEncode();
     void modifiedChanged(bool modified);
     void lockChanged(bool locked);
-    // The channel table is about to be encoded for a save or a write: a view stores what the
-    // user is still choosing (a tone in the tone list), so that it is not lost.
-    void aboutToEncode();
 
 private:
     class EditScope;
@@ -110,9 +135,6 @@ private:
     void endUserEdit();
     DocumentState captureState() const;
     void applyState(const DocumentState& state);
-    // Runs a refresh of the views, then puts back the bytes the image held before it: the
-    // views show the image, and what the refresh would repair stays as stored.
-    void showKeepingTheImage(const std::function<void()>& refresh);
     void announceChanges(const QByteArray& before);
     void announceReplacement();
     void startNewHistory();
@@ -120,8 +142,38 @@ private:
     void updateModified();
     int mergeIdOf(const QString& key);
 
+    // The data itself, without recording (DocumentData.cpp).
+    void createDataFolder();
+    void buildUntitledData();
+    void applyModel(int position);
+    void applyFixedBand(int position);
+    void applyCustomBand(const QString& minText, const QString& maxText);
+    void announceBand();
+    // New data from the template. Model and band stay as chosen, so only channels and
+    // settings are shown from it, and nothing is repaired.
+    void rebuildFromTemplate();
+    // After the image was replaced (open, read from the radio, restore defaults): model,
+    // band, channels and settings shown from it, then the repairs of the identification
+    // text and of the VOX compare values.
+    void showReplacedImage();
+    void showChannelsAndSettings();
+    // Runs a refresh of the views, then puts back the bytes the image held before it: the
+    // views show the image, and what the refresh would repair stays as stored.
+    void showKeepingTheImage(const std::function<void()>& refresh);
+    void encodeChannelTable(EditInProgress edit = EditInProgress::Store);
+    void setCurrentFilePath(const QString& path);
+
+    // Files (DocumentFiles.cpp).
+    // The file read into the image and shown, as the current file; no undo step.
+    FileResult replaceWithFile(const QString& path);
+    FileResult writeCurrentFile();
+    FileResult failureResult(int messageIndex, const FileStatus& status) const;
+
     AppContext& m_context;
-    EditorSession m_session;
+    RadioData m_data;
+    ModelAndBand m_band;
+    QString m_currentFilePath;
+    QString m_untitledFilePath;
     std::unique_ptr<channels::ChannelTableModel> m_channelModel;
     std::unique_ptr<options::SettingsModel> m_settings;
     std::unique_ptr<options::VolumeDialogModel> m_volume;

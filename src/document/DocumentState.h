@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/ChannelCodec.h"
-#include "core/EditorSession.h"
+#include "document/ModelAndBand.h"
 
 #include <QByteArray>
 #include <QString>

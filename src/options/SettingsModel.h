@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/EditorSession.h"
 #include "options/SettingsControl.h"
 #include "options/SettingsMap.h"
 #include "options/TwoToneTable.h"
@@ -22,7 +21,7 @@ namespace qrt::options {
 // state: a user change writes its field at once, and the refresh rebuilds every list and
 // sets every control from the image, repairing out-of-range values. Views bind to the
 // controls by name and follow controlChanged().
-class SettingsModel : public UserEditNotifier, public SettingsRefresh {
+class SettingsModel : public UserEditNotifier {
     Q_OBJECT
 public:
     static constexpr int NewCodeSize = 16;
@@ -30,9 +29,9 @@ public:
     SettingsModel(RadioImage& image, const InterfaceTexts& texts, ErrorLog* log, QObject* parent = nullptr);
 
     // The refresh after the image was replaced.
-    void refreshFromImage() override;
+    void refreshFromImage();
     // Restores the VOX compare defaults when level 1 shows below 20 or level 10 above 180.
-    void repairVoxCompare() override;
+    void repairVoxCompare();
 
     // Names of the controls the refresh sets, in its order (the two-tone grid excluded).
     QStringList refreshedNames() const;

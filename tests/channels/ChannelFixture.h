@@ -4,7 +4,9 @@
 #include "channels/ChannelGridModel.h"
 #include "channels/ChannelTableModel.h"
 #include "core/AppContext.h"
-#include "core/EditorSession.h"
+#include "core/DataFile.h"
+#include "document/ModelAndBand.h"
+#include "document/RadioData.h"
 
 #include <QStringList>
 
@@ -12,31 +14,64 @@
 
 namespace qrt::test {
 
-// The program after its start-up (untitled data from the template: every channel empty,
-// the band 400 - 470 MHz) with a channel table over the session's table and its grid model.
+// The data after the program's start-up (untitled data from the template: every channel
+// empty, the band 400 - 470 MHz) with a channel table model over its table and its grid
+// model. The model is redisplayed only where a test says so.
 struct ChannelFixture {
     explicit ChannelFixture(int language = 3) {
         context = std::make_unique<AppContext>(dir.path());
         context->errorLog().subscribe([this](const QString&, const QString& detail) { logged << detail; });
         context->load(language);
-        session = std::make_unique<EditorSession>(*context);
-        session->startUp();
-        model = std::make_unique<channels::ChannelTableModel>(channels::sourcesOf(*session));
+        data = std::make_unique<RadioData>(*context);
+        modelAndBand = std::make_unique<ModelAndBand>(*context, data->image);
+        modelAndBand->chooseModel(0);
+        chooseBand(band::DefaultPosition);
+        model = std::make_unique<channels::ChannelTableModel>(sources());
         grid = std::make_unique<channels::ChannelGridModel>(*model);
     }
 
+    channels::ChannelTableSources sources() {
+        return data->channelSources([this] { return modelAndBand->limits(); });
+    }
+    // New data from the template, keeping model and band.
+    void newData() {
+        const QByteArray kept = data->image.mid(band::ModelAddress, 5);
+        data->loadTemplate();
+        data->image.write(band::ModelAddress, kept);
+        decodeTable();
+    }
+    // A band of the list taken as the user chooses it: new data from the template.
+    void chooseBand(int position) {
+        modelAndBand->chooseFixedBand(position);
+        newData();
+    }
+    // A data file read into the image, with its model and band.
+    bool openFile(const QString& path) {
+        QByteArray bytes;
+        if (!datafile::readFile(path, data->image.size(), &bytes).ok)
+            return false;
+        datafile::loadIntoImage(bytes, data->image);
+        modelAndBand->showModelFromImage();
+        modelAndBand->showBandFromImage();
+        decodeTable();
+        return true;
+    }
+    // The table decoded from the image behind the model's back (the model shows it after
+    // its own redisplay).
+    void decodeTable() { data->codec.decodeAll(data->image, context->channelDef(), data->channels); }
+
     // Writes a channel record (hexadecimal text) into the image and redisplays.
     void setRecord(int channel, const char* hex) {
-        session->image().write(ChannelTable::recordAddress(channel), QByteArray::fromHex(hex));
+        data->image.write(ChannelTable::recordAddress(channel), QByteArray::fromHex(hex));
         model->reloadFromImage();
     }
     QByteArray record(int channel) const {
-        return session->image().mid(ChannelTable::recordAddress(channel), ChannelTable::RecordSize);
+        return data->image.mid(ChannelTable::recordAddress(channel), ChannelTable::RecordSize);
     }
     // The image as the codec encodes the model's table into the given image.
     RadioImage encoded(RadioImage image) const {
         ChannelTable table = model->table();
-        session->codec().encodeAll(table, context->channelDef(), image);
+        data->codec.encodeAll(table, context->channelDef(), image);
         return image;
     }
     QModelIndex at(int channel, int column) const { return grid->cell(channel, column); }
@@ -55,7 +90,8 @@ struct ChannelFixture {
 
     TempAppDir dir;
     std::unique_ptr<AppContext> context;
-    std::unique_ptr<EditorSession> session;
+    std::unique_ptr<RadioData> data;
+    std::unique_ptr<ModelAndBand> modelAndBand;
     std::unique_ptr<channels::ChannelTableModel> model;
     std::unique_ptr<channels::ChannelGridModel> grid;
     QStringList logged;

@@ -93,15 +93,15 @@ void TestChannelEditing::typingFrequency() {
     QFETCH(int, nextColumn);
     ChannelFixture f;
     f.setRecord(Row, record.constData());
-    const RadioImage before = f.session->image();
+    const RadioImage before = f.data->image;
     QSignalSpy moved(f.model.get(), &ChannelTableModel::cellAfterEditRequested);
 
     QVERIFY(f.type(Row, column, typed));
     QCOMPARE(f.rowTexts(Row), after);
     // A complete row is encoded at once; otherwise the image waits for the next save.
-    QVERIFY(f.session->image() == (encoded ? f.encoded(before) : before));
+    QVERIFY(f.data->image == (encoded ? f.encoded(before) : before));
     if (encoded)
-        QVERIFY(!(f.session->image() == before));
+        QVERIFY(!(f.data->image == before));
     QCOMPARE(moved.count(), nextColumn < 0 ? 0 : 1);
     if (nextColumn > 0)
         QCOMPARE(moved.first(), (QVariantList{Row, nextColumn}));
@@ -193,7 +193,7 @@ void TestChannelEditing::choosingOptions() {
     QFETCH(QString, shown);
     ChannelFixture f;
     f.setRecord(Row, record.constData());
-    const RadioImage before = f.session->image();
+    const RadioImage before = f.data->image;
     const ChannelTable table = f.model->table();
     QSignalSpy started(f.model.get(), &ChannelTableModel::userEditStarted);
     // The grid's option list gives a position, the command line a text or a number.
@@ -201,14 +201,14 @@ void TestChannelEditing::choosingOptions() {
     QCOMPARE(accepted, !shown.isEmpty());
     if (!accepted) {
         QVERIFY(f.model->table() == table);
-        QVERIFY(f.session->image() == before);
+        QVERIFY(f.data->image == before);
         QCOMPARE(started.count(), 0);
         return;
     }
     QCOMPARE(f.text(Row, column), shown);
     // The row is complete: the image holds the new option bits.
-    QVERIFY(f.session->image() == f.encoded(before));
-    QVERIFY(!(f.session->image() == before));
+    QVERIFY(f.data->image == f.encoded(before));
+    QVERIFY(!(f.data->image == before));
 }
 
 void TestChannelEditing::copyingAndCycling_data() {
@@ -236,14 +236,14 @@ void TestChannelEditing::copyingAndCycling() {
     ChannelFixture f;
     f.setRecord(Row, record.constData());
     const QStringList before = f.rowTexts(Row);
-    const RadioImage image = f.session->image();
+    const RadioImage image = f.data->image;
     const bool done = column == 2   ? f.model->copyReceiveToTransmit(Row)
                       : column <= 4 ? f.model->copyToneAcross(Row, column)
                                     : f.model->cycleOption(Row, column);
     QCOMPARE(done, !after.isEmpty());
     QCOMPARE(f.rowTexts(Row), after.isEmpty() ? before : after);
     // These edits are not encoded at once.
-    QVERIFY(f.session->image() == image);
+    QVERIFY(f.data->image == image);
 }
 
 void TestChannelEditing::cycleOptionSteps_data() {
@@ -291,13 +291,13 @@ void TestChannelEditing::settingTones() {
     QFETCH(QStringList, after);
     ChannelFixture f;
     f.setRecord(Row, record.constData());
-    const RadioImage before = f.session->image();
+    const RadioImage before = f.data->image;
     QVERIFY(f.model->setTone(Row, column, typed));
     QCOMPARE(f.rowTexts(Row), after);
     if (after.at(1).isEmpty())
         QCOMPARE(f.model->table().encodeTone(Row), QString());
     // Storing a tone does not encode the row; the next save does.
-    QVERIFY(f.session->image() == before);
+    QVERIFY(f.data->image == before);
     // Only tone cells take a tone.
     QVERIFY(!f.model->setTone(Row, 5, typed));
 }
@@ -325,7 +325,7 @@ void TestChannelEditing::lockChangesNothing() {
     QCOMPARE(lockSpy.count(), 1);
     QCOMPARE(lockSpy.at(0).at(0).toBool(), true);
     const ChannelTable table = f.model->table();
-    const RadioImage image = f.session->image();
+    const RadioImage image = f.data->image;
     EditRecorder recorder(*f.model);
 
     QVERIFY(!f.type(Row, 1, QStringLiteral("441")));
@@ -340,7 +340,7 @@ void TestChannelEditing::lockChangesNothing() {
     QVERIFY(!f.model->deleteAll());
 
     QVERIFY(f.model->table() == table);
-    QVERIFY(f.session->image() == image);
+    QVERIFY(f.data->image == image);
     QCOMPARE(recorder.outerPairs, 0);
 
     f.model->setLocked(false);
@@ -419,10 +419,10 @@ void TestChannelEditing::deleteChannelRestoresTemplateRecord() {
     for (int i = 0; i < pattern.size(); ++i)
         pattern[i] = char((i * 7 + 3) & 0xFF);
     f.dir.writeFile(AppContext::TemplateFileName, pattern);
-    f.session->newFile();
+    f.newData();
     f.setRecord(Row, "0050014400500144FFFFFFFF22B00107");
     const ChannelTable before = f.model->table();
-    const QByteArray flags = f.session->image().mid(ChannelTable::FlagBitmapAddress, 2);
+    const QByteArray flags = f.data->image.mid(ChannelTable::FlagBitmapAddress, 2);
 
     QVERIFY(f.model->deleteChannel(Row));
     QCOMPARE(f.record(Row), pattern.mid(ChannelTable::recordAddress(Row) + datafile::HeaderSize, 16));
@@ -431,7 +431,7 @@ void TestChannelEditing::deleteChannelRestoresTemplateRecord() {
     QCOMPARE(f.model->table().encodeTone(Row), QString());
     for (int c = 5; c <= 13; ++c)
         QCOMPARE(f.model->table().value(Row, c), before.value(Row, c));
-    QCOMPARE(f.session->image().mid(ChannelTable::FlagBitmapAddress, 2), flags);
+    QCOMPARE(f.data->image.mid(ChannelTable::FlagBitmapAddress, 2), flags);
     QVERIFY(!f.model->deleteChannel(Row)); // the menu entry of an empty row is disabled
 
     // The next encoding writes no frequencies and no tones, and the kept options.
@@ -442,11 +442,11 @@ void TestChannelEditing::deleteChannelRestoresTemplateRecord() {
 
 void TestChannelEditing::deleteAllChannels() {
     ChannelFixture f;
-    QVERIFY(f.session->openFile(f.context->appFile(AppContext::FactoryFileName)).ok);
+    QVERIFY(f.openFile(f.context->appFile(AppContext::FactoryFileName)));
     f.model->reloadFromImage();
     QVERIFY(f.model->table().isInUse(1));
     QVERIFY(f.model->deleteAll());
-    const RadioImage& templateFile = f.session->templateImage();
+    const RadioImage& templateFile = f.data->templateFile;
     for (int n = 1; n <= 16; ++n) {
         QCOMPARE(f.rowTexts(n), QStringList(13, QString()));
         QCOMPARE(f.record(n), templateFile.mid(ChannelTable::recordAddress(n) + datafile::HeaderSize, 16));

@@ -17,7 +17,7 @@ namespace {
 // The fixture's sources with another table definition and other colour numbers.
 channels::ChannelTableSources variant(ChannelFixture& f, const ChannelTableDef& def, int outOfBand = 255,
                                       int inBand = 0) {
-    const channels::ChannelTableSources s = channels::sourcesOf(*f.session);
+    const channels::ChannelTableSources s = f.sources();
     return {s.table, s.image,      s.templateFile, def,          s.codec,   s.tones,
             s.texts, s.extraTexts, s.log,          s.bandLimits, outOfBand, inBand};
 }
@@ -51,7 +51,7 @@ private Q_SLOTS:
 void TestChannelTableModel::passesTheModelTester() {
     ChannelFixture f;
     QAbstractItemModelTester tester(f.grid.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
-    QVERIFY(f.session->openFile(f.context->appFile(AppContext::FactoryFileName)).ok);
+    QVERIFY(f.openFile(f.context->appFile(AppContext::FactoryFileName)));
     f.model->reloadFromImage();
     QVERIFY(f.grid->setData(f.at(9, 1), QStringLiteral("446.1")));
     QVERIFY(f.grid->setData(f.at(1, 5), 1));
@@ -179,7 +179,7 @@ void TestChannelTableModel::colourNumbersAreBlueGreenRed() {
     QCOMPARE(foreground(grid, 1, 1), QColor(0x56, 0x34, 0x12));
     QCOMPARE(foreground(grid, 2, 1), QColor(0xEF, 0xCD, 0xAB));
     // The band is asked each time: after a band change the same frequency is in band.
-    f.session->chooseBand(0); // 134 - 174 MHz rebuilds the data from the template
+    f.chooseBand(0); // 134 - 174 MHz rebuilds the data from the template
     f.model->reloadFromImage();
     f.setRecord(1, Record136);
     QCOMPARE(foreground(grid, 1, 1), QColor(0xEF, 0xCD, 0xAB));
@@ -206,9 +206,9 @@ void TestChannelTableModel::definitionWithNameColumn() {
     QVERIFY(model.cycleOption(1, 14));
     QCOMPARE(model.cellText(1, 14), QStringLiteral("B"));
     // The name column is never filled, so a row is never complete and an edit does not encode.
-    const RadioImage before = f.session->image();
+    const RadioImage before = f.data->image;
     QVERIFY(model.setReceiveFrequency(1, QStringLiteral("441")));
-    QVERIFY(f.session->image() == before);
+    QVERIFY(f.data->image == before);
 }
 
 void TestChannelTableModel::definitionWithNineColumns() {
@@ -234,7 +234,7 @@ void TestChannelTableModel::optionValueWithoutText() {
     def.items[12] = QStringList{"Off|1", "2", "0", "Off", "1"};
     ChannelTableModel model(variant(f, def));
     ChannelGridModel grid(model);
-    f.session->image().write(0x10 * 5, QByteArray::fromHex("0050014400500144FFFFFFFF00000005"));
+    f.data->image.write(0x10 * 5, QByteArray::fromHex("0050014400500144FFFFFFFF00000005"));
     model.reloadFromImage();
     QCOMPARE(model.cellText(5, 12), QString());
     QCOMPARE(model.cellText(5, 13), QStringLiteral("Off"));
@@ -247,7 +247,7 @@ void TestChannelTableModel::reloadResetsWithoutUserEdit() {
     ChannelFixture f;
     QSignalSpy reset(f.grid.get(), &ChannelGridModel::modelReset);
     QSignalSpy started(f.model.get(), &ChannelTableModel::userEditStarted);
-    f.session->image().write(0x10 * 7, QByteArray::fromHex(Record440));
+    f.data->image.write(0x10 * 7, QByteArray::fromHex(Record440));
     QCOMPARE(f.text(7, 1), QString()); // the table changes only on a redisplay
     f.model->reloadFromImage();
     QCOMPARE(f.text(7, 1), QStringLiteral("440.15"));

@@ -62,9 +62,10 @@ private Q_SLOTS:
     void lockRefusesEveryEdit_data();
     void lockRefusesEveryEdit();
     void imageChangesAreAnnounced();
-    void aboutToEncodeComesBeforeSavesAndWrites_data();
-    void aboutToEncodeComesBeforeSavesAndWrites();
     void reloadingTheContextKeepsTheToneCodec();
+    void encodingIsAnnouncedFirst_data();
+    void encodingIsAnnouncedFirst();
+    void modelBandAndFileChangesAreAnnounced();
 };
 
 void TestDocument::everyEditUndoesToTheSameBytes_data() {
@@ -157,7 +158,7 @@ void TestDocument::everyEditUndoesToTheSameBytes() {
     const QString fileAfter = s.document->currentFilePath();
     QVERIFY(before != after || tableBefore != tableAfter);
     if (changedFile == "untitled")
-        QCOMPARE(fileAfter, s.document->session().untitledFilePath());
+        QCOMPARE(fileAfter, s.document->untitledFilePath());
     else if (changedFile == "factory")
         QCOMPARE(fileAfter, s.dir.filePath(AppContext::FactoryFileName));
     if (!changedFile.isEmpty())
@@ -307,42 +308,6 @@ void TestDocument::readIsOneUndoStep() {
     QVERIFY(!s.document->isModified());
 }
 
-void TestDocument::aboutToEncodeComesBeforeSavesAndWrites_data() {
-    QTest::addColumn<Edit>("action");
-    QTest::addColumn<int>("announcements");
-    QTest::newRow("save as") << Edit([](Started& s) {
-        QVERIFY(s.document->saveAs(s.dir.filePath(QStringLiteral("saved.dat"))).ok);
-    }) << 1;
-    QTest::newRow("save") << Edit([](Started& s) { QVERIFY(s.document->save().ok); }) << 1;
-    QTest::newRow("encode for a write") << Edit([](Started& s) { s.document->encodeChannels(); }) << 1;
-    // The memory viewer shows the image as it is; the tone list stays open over the grid.
-    QTest::newRow("memory viewer") << Edit([](Started& s) {
-        s.document->encodeChannels(Document::EditInProgress::Keep);
-    }) << 0;
-}
-
-// A view answers aboutToEncode() by storing what the user is still choosing; the encoding
-// that follows carries it.
-void TestDocument::aboutToEncodeComesBeforeSavesAndWrites() {
-    QFETCH(Edit, action);
-    QFETCH(int, announcements);
-    Started s;
-    QVERIFY(s.document->channelModel().table().hasTransmit(1));
-    int answered = 0;
-    connect(s.document.get(), &Document::aboutToEncode, s.document.get(), [&] {
-        ++answered;
-        QVERIFY(s.document->channelModel().setTone(1, 3, QStringLiteral("D754I")));
-    });
-    action(s);
-    QCOMPARE(answered, announcements);
-    if (announcements == 0)
-        return;
-    const QByteArray afterAction = s.bytes();
-    s.document->encodeChannels(Document::EditInProgress::Keep);
-    QCOMPARE(s.bytes(), afterAction);
-    QCOMPARE(s.document->channelModel().cellText(1, 3), QStringLiteral("D754I"));
-}
-
 void TestDocument::lockRefusesEveryEdit_data() {
     QTest::addColumn<Edit>("edit");
     auto row = [](const char* name, Edit edit) { QTest::newRow(name) << edit; };
@@ -390,14 +355,14 @@ void TestDocument::lockRefusesEveryEdit() {
     s.document->setLocked(true);
     const QByteArray bytes = s.bytes();
     const ChannelTable table = s.document->channels();
-    const BandState band = s.document->session().bandState();
+    const BandState band = s.document->bandState();
     const int index = s.document->undoStack().index();
 
     edit(s);
 
     QCOMPARE(s.bytes(), bytes);
     QVERIFY(s.document->channels() == table);
-    QVERIFY(s.document->session().bandState() == band);
+    QVERIFY(s.document->bandState() == band);
     QCOMPARE(s.document->currentFilePath(), s.dir.filePath("mine.dat"));
     QCOMPARE(s.document->undoStack().index(), index);
     QCOMPARE(s.document->undoStack().count(), 2);
@@ -428,8 +393,75 @@ void TestDocument::reloadingTheContextKeepsTheToneCodec() {
     // The channel codec keeps the tone list of the context; loading the settings again
     // (in another language) must leave it valid.
     s.context->load(1);
-    s.document->session().reloadChannels();
+    s.document->channelModel().reloadFromImage();
     QCOMPARE(s.document->channels().decodeTone(7), QStringLiteral("无"));
+}
+
+void TestDocument::encodingIsAnnouncedFirst_data() {
+    QTest::addColumn<Edit>("command");
+    QTest::addColumn<int>("announced");
+    auto row = [](const char* name, Edit command, int announced) { QTest::newRow(name) << command << announced; };
+    row("save", [](Started& s) { QVERIFY(s.document->save().ok); }, 1);
+    row("save as", [](Started& s) { QVERIFY(s.document->saveAs(s.dir.filePath("mine.dat")).ok); }, 1);
+    row("failed save as", [](Started& s) { QVERIFY(!s.document->saveAs(s.dir.path()).ok); }, 1);
+    row("write to the radio", [](Started& s) { s.document->encodeChannels(); }, 1);
+    row("memory viewer bytes",
+        [](Started& s) { QVERIFY(s.document->writeBytes(0x1F0, QByteArray(2, '\x12'), QStringLiteral("bytes"))); }, 1);
+    row("open", [](Started& s) { QVERIFY(s.document->openFile(s.dir.filePath(AppContext::FactoryFileName)).ok); }, 0);
+    row("read from the radio", [](Started& s) { s.document->applyRadioRead(s.bytes()); }, 0);
+    row("new data", [](Started& s) { s.document->newFile(); }, 0);
+    // The memory viewer shows the image as it is; the tone list stays open over the grid.
+    row("memory viewer refresh", [](Started& s) { s.document->encodeChannels(Document::EditInProgress::Keep); }, 0);
+}
+
+void TestDocument::encodingIsAnnouncedFirst() {
+    QFETCH(Edit, command);
+    QFETCH(int, announced);
+    Started s;
+    QStringList events;
+    connect(s.document.get(), &Document::imageChanged, s.document.get(), [&] { events << "image"; });
+    // What a view holding an edit not yet stored does: it stores it when the encoding is announced.
+    connect(s.document.get(), &Document::aboutToEncode, s.document.get(), [&] {
+        events << "encode";
+        QVERIFY(s.document->channelModel().setReceiveFrequency(12, QStringLiteral("440.1")));
+    });
+    command(s);
+    QCOMPARE(events.count("encode"), announced);
+    if (announced) {
+        QCOMPARE(events.first(), QStringLiteral("encode"));
+        QCOMPARE(s.document->image().mid(ChannelTable::recordAddress(12), 4), QByteArray::fromHex("00000144"));
+    }
+}
+
+void TestDocument::modelBandAndFileChangesAreAnnounced() {
+    Started s;
+    QSignalSpy model(s.document.get(), &Document::modelChanged);
+    QSignalSpy band(s.document.get(), &Document::bandChanged);
+    QSignalSpy file(s.document.get(), &Document::currentFileChanged);
+
+    s.document->chooseBand(0);
+    QCOMPARE(band.count(), 1);
+    QCOMPARE(band.last().at(0).toInt(), 0);
+    QCOMPARE(band.last().at(1).toString(), QStringLiteral("134 - 174 MHz"));
+    s.document->chooseModel(0);
+    QCOMPARE(model.count(), 1);
+    QCOMPARE(file.count(), 0);
+
+    const QString path = s.dir.filePath("mine.dat");
+    QVERIFY(s.document->saveAs(path).ok);
+    QCOMPARE(file.count(), 1);
+    QCOMPARE(file.last().at(0).toString(), path);
+    QVERIFY(!s.document->saveAs(s.dir.path()).ok);
+    QCOMPARE(file.count(), 1);
+
+    // The model was already 0: the band choice is the one step to undo, and undoing it
+    // shows the band of before again.
+    s.document->undoStack().undo();
+    QCOMPARE(band.last().at(0).toInt(), s.document->bandPosition());
+    QVERIFY(s.document->bandPosition() != 0);
+
+    s.document->newFile();
+    QCOMPARE(file.last().at(0).toString(), s.document->untitledFilePath());
 }
 
 QTEST_GUILESS_MAIN(TestDocument)

@@ -3,8 +3,7 @@
 #include "TestSupport.h"
 #include "core/AppContext.h"
 #include "core/DataFile.h"
-#include "core/EditorSession.h"
-#include "options/SettingsModel.h"
+#include "document/Document.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -16,21 +15,18 @@ namespace {
 struct Program {
     explicit Program(const test::TempAppDir& dir) : context(dir.path()) {
         context.load(3);
-        session = std::make_unique<EditorSession>(context);
-        settings = std::make_unique<options::SettingsModel>(session->image(), context.texts(), &context.errorLog());
-        session->setSettingsRefresh(settings.get());
-        session->startUp();
+        document = std::make_unique<Document>(context);
+        document->startUp();
     }
     QByteArray normalize(const QString& in, const QString& out) {
-        if (!session->openFile(in).ok || !session->saveAs(out).ok)
+        if (!document->openFile(in).ok || !document->saveAs(out).ok)
             return {};
         QByteArray bytes;
         datafile::readFile(out, datafile::FileSize, &bytes);
         return bytes;
     }
     AppContext context;
-    std::unique_ptr<EditorSession> session;
-    std::unique_ptr<options::SettingsModel> settings;
+    std::unique_ptr<Document> document;
 };
 
 QByteArray randomBytes(QRandomGenerator& rng, int size, bool sparse) {

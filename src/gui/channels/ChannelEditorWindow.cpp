@@ -73,8 +73,8 @@ ChannelEditorWindow::ChannelEditorWindow(Document& document, UserPrompts& prompt
     layout->addWidget(gridFrame, 3);
     layout->addWidget(m_settingsTabs, 2);
 
-    setWindowTitle(document.session().bandCaption());
-    connect(&document.session(), &EditorSession::bandChanged, this,
+    setWindowTitle(document.bandCaption());
+    connect(&document, &Document::bandChanged, this,
             [this](int, const QString& caption) { setWindowTitle(caption); });
     connect(&model, &ChannelTableModel::lockChanged, this, &ChannelEditorWindow::applyLock);
     applyLock(model.isLocked());

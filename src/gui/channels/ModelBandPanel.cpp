@@ -34,7 +34,6 @@ QComboBox* listWithCaption(QFormLayout* form, const QString& listName, const QSt
 
 ModelBandPanel::ModelBandPanel(Document& document, QWidget* parent) : QGroupBox(parent), m_document(document) {
     const AppContext& context = document.context();
-    EditorSession& session = document.session();
     setObjectName(QStringLiteral("fraModelBand"));
     setTitle(context.text(texts::ModelInformation));
     setAccessibleName(title());
@@ -42,15 +41,15 @@ ModelBandPanel::ModelBandPanel(Document& document, QWidget* parent) : QGroupBox(
     auto* form = new QFormLayout(this);
     QLabel* bandLabel = nullptr;
     m_model = listWithCaption(form, QStringLiteral("cboModel"), QStringLiteral("lblModel"),
-                              context.text(texts::ModelType), session.modelList(), &m_modelLabel);
+                              context.text(texts::ModelType), document.modelList(), &m_modelLabel);
     m_band = listWithCaption(form, QStringLiteral("cboFrequency"), QStringLiteral("lblFrequency"),
-                             context.text(texts::Frequency), session.bandList(), &bandLabel);
+                             context.text(texts::Frequency), document.bandList(), &bandLabel);
     m_modelLabel->installEventFilter(this);
 
     connect(m_model, &QComboBox::activated, this, [this](int position) { m_document.chooseModel(position); });
     connect(m_band, &QComboBox::activated, this, &ModelBandPanel::chooseBand);
-    connect(&session, &EditorSession::modelChanged, this, &ModelBandPanel::showModel);
-    connect(&session, &EditorSession::bandChanged, this, &ModelBandPanel::showBand);
+    connect(&document, &Document::modelChanged, this, &ModelBandPanel::showModel);
+    connect(&document, &Document::bandChanged, this, &ModelBandPanel::showBand);
     showModel();
     showBand();
 }
@@ -65,18 +64,17 @@ void ModelBandPanel::chooseBand(int position) {
 }
 
 void ModelBandPanel::askCustomBand() {
-    EditorSession& session = m_document.session();
-    CustomBandDialog dialog(m_document.context(), session.customMinText(), session.customMaxText(), window());
+    CustomBandDialog dialog(m_document.context(), m_document.customMinText(), m_document.customMaxText(), window());
     if (dialog.exec() == QDialog::Accepted)
         m_document.chooseCustomBand(dialog.minText(), dialog.maxText());
 }
 
 void ModelBandPanel::showModel() {
-    m_model->setCurrentIndex(m_document.session().modelPosition());
+    m_model->setCurrentIndex(m_document.modelPosition());
 }
 
 void ModelBandPanel::showBand() {
-    m_band->setCurrentIndex(m_document.session().bandPosition());
+    m_band->setCurrentIndex(m_document.bandPosition());
 }
 
 bool ModelBandPanel::eventFilter(QObject* watched, QEvent* event) {

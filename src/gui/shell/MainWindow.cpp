@@ -80,7 +80,7 @@ MainWindow::MainWindow(Document& document, UserPrompts& prompts, DocumentViewer&
     m_status->setNotice(context.text(frametext::Ready));
     m_status->setPort(context.program().portNumber);
     showFileName();
-    connect(&document.session(), &EditorSession::currentFileChanged, this, &MainWindow::showFileName);
+    connect(&document, &Document::currentFileChanged, this, &MainWindow::showFileName);
     setWindowModified(document.isModified());
     connect(&document, &Document::modifiedChanged, this, &QWidget::setWindowModified);
 

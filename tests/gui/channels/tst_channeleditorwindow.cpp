@@ -579,7 +579,7 @@ void TestChannelEditorWindow::contextMenuCommandsAndLock() {
     QVERIFY(menu->deleteOneAction()->isEnabled());
     menu->deleteOneAction()->trigger();
     QCOMPARE(e.rowTexts(3), QStringList(13, QString()));
-    QCOMPARE(e.record(3), e.document->session().templateImage().mid(ChannelTable::recordAddress(3), 16));
+    QCOMPARE(e.record(3), e.document->templateImage().mid(ChannelTable::recordAddress(3), 16));
     QCOMPARE(e.text(4, 1), QStringLiteral("440.15"));
     e.rightClick(e.grid->viewport(), e.centre(9, 2));
     menu->deleteAllAction()->trigger();
@@ -594,7 +594,7 @@ void TestChannelEditorWindow::buttons() {
     for (int n = 1; n <= 16; ++n) {
         QCOMPARE(e.rowTexts(n), QStringList(13, QString()));
         // Frequencies and tones come from the template; a channel's kept options are encoded.
-        QVERIFY2(e.record(n).left(12) == e.document->session().templateImage().mid(ChannelTable::recordAddress(n), 12),
+        QVERIFY2(e.record(n).left(12) == e.document->templateImage().mid(ChannelTable::recordAddress(n), 12),
                  qPrintable(QString::number(n)));
     }
 
@@ -672,7 +672,7 @@ void TestChannelEditorWindow::bandLists() {
     QTest::keyClick(bands, Qt::Key(key));
     QCOMPARE(dialogSeen, position == 14 || !accept);
     QCOMPARE(bands->currentIndex(), position);
-    QCOMPARE(e.document->session().bandPosition(), position);
+    QCOMPARE(e.document->bandPosition(), position);
     QCOMPARE(e.window->windowTitle(), caption);
     QCOMPARE(e.document->image().mid(band::LimitsAddress, 4), limitBytes);
     // A band accepted rebuilds the data from the template.
@@ -753,7 +753,7 @@ void TestChannelEditorWindow::followsTheDocument() {
     QCOMPARE(e.window->modelBandPanel()->bandList()->currentIndex(), 0);
     QCOMPARE(e.window->windowTitle(), QStringLiteral("134 - 174 MHz"));
     QVERIFY(e.document->openFile(e.context->appFile(AppContext::FactoryFileName)).ok);
-    QCOMPARE(e.window->modelBandPanel()->bandList()->currentIndex(), e.document->session().bandPosition());
+    QCOMPARE(e.window->modelBandPanel()->bandList()->currentIndex(), e.document->bandPosition());
     QCOMPARE(e.grid->model()->data(e.cell(1, 1)).toString(), e.text(1, 1));
 }
 

@@ -103,7 +103,7 @@ void TestChannelGridGestures::doubleClick() {
     f.setRecord(Row, record.constData());
     expected.setRecord(Row, record.constData());
     const ChannelTable before = f.model->table();
-    const RadioImage image = f.session->image();
+    const RadioImage image = f.data->image;
     QCOMPARE(f.gestures.doubleClick(f.at(Row, column)), !edit.isEmpty());
     if (edit == QLatin1String("copyReceiveToTransmit"))
         QVERIFY(expected.model->copyReceiveToTransmit(Row));
@@ -114,7 +114,7 @@ void TestChannelGridGestures::doubleClick() {
     QVERIFY(f.model->table() == expected.model->table());
     QCOMPARE(f.model->table() == before, edit.isEmpty());
     // A double-click is not encoded at once.
-    QVERIFY(f.session->image() == image);
+    QVERIFY(f.data->image == image);
     QVERIFY(!f.gestures.doubleClick(QModelIndex()));
 }
 
@@ -139,7 +139,7 @@ void TestChannelGridGestures::storingThePendingTone() {
     ChannelFixture g;
     f.setRecord(Row, record.constData());
     g.setRecord(Row, record.constData());
-    const RadioImage before = f.session->image();
+    const RadioImage before = f.data->image;
     QCOMPARE(int(f.gestures.click(f.at(Row, column)).action), int(Click::OpenToneList));
     f.gestures.setPendingToneText(typed);
     QVERIFY(f.gestures.storePendingTone());
@@ -148,7 +148,7 @@ void TestChannelGridGestures::storingThePendingTone() {
     QVERIFY(g.model->table() == f.model->table());
     QVERIFY(!f.gestures.hasPendingTone());
     QVERIFY(!f.gestures.storePendingTone());
-    QVERIFY(f.session->image() == before);
+    QVERIFY(f.data->image == before);
 }
 
 void TestChannelGridGestures::pendingToneIsNeverLost() {
@@ -192,7 +192,7 @@ void TestChannelGridGestures::pendingToneOfOldDataIsDropped() {
     f.gestures.click(f.at(Row, 3));
     f.gestures.setPendingToneText(QStringLiteral("D025N"));
     // Other data replaces the image: the list was over the old data.
-    QVERIFY(f.session->openFile(f.context->appFile(AppContext::FactoryFileName)).ok);
+    QVERIFY(f.openFile(f.context->appFile(AppContext::FactoryFileName)));
     f.model->reloadFromImage();
     const ChannelTable opened = f.model->table();
     QVERIFY(!f.gestures.hasPendingTone());

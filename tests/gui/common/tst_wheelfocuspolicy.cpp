@@ -205,12 +205,12 @@ void TestWheelFocusPolicy::theProgramAppliesTheRule() {
     auto* bands = program.window().findChild<QComboBox*>(QStringLiteral("cboFrequency"));
     QVERIFY(bands && bands->isVisible());
     clearFocus();
-    const int band = program.document().session().bandPosition();
+    const int band = program.document().bandPosition();
 
     // The pointer resting on the band list: a notch either way rebuilds nothing.
     for (int notches : {-1, 1})
         test::turnWheel(bands, notches);
-    QCOMPARE(program.document().session().bandPosition(), band);
+    QCOMPARE(program.document().bandPosition(), band);
     QCOMPARE(bands->currentIndex(), band);
     QCOMPARE(channels.cellText(2, 1), QStringLiteral("446.1"));
 }

@@ -696,7 +696,7 @@ void TestFrame::undoEntriesNameWhatChangedInWords() {
     } else if (edit == QLatin1String("delete")) {
         QVERIFY(channels.deleteChannel(3));
     } else {
-        f.document->chooseBand(f.document->session().bandPosition() == 0 ? 1 : 0);
+        f.document->chooseBand(f.document->bandPosition() == 0 ? 1 : 0);
     }
     QCOMPARE(f.document->undoStack().count(), 1);
     QCOMPARE(f.action("mnuEditUndo")->text(), undoEntry);

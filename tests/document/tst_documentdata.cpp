@@ -1,7 +1,10 @@
 #include "TestSupport.h"
+#include "channels/ChannelTableModel.h"
 #include "core/AppContext.h"
 #include "core/DataFile.h"
-#include "core/EditorSession.h"
+#include "core/TextIndex.h"
+#include "document/Document.h"
+#include "document/RadioData.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,23 +34,29 @@ struct Started {
         context = std::make_unique<AppContext>(dir.path());
         context->errorLog().subscribe([this](const QString&, const QString& detail) { logged << detail; });
         context->load(3);
-        session = std::make_unique<EditorSession>(*context);
-        session->startUp();
+        document = std::make_unique<Document>(*context);
+        document->startUp();
     }
     QString write(const QString& name, const QByteArray& bytes) {
         dir.writeFile(name, bytes);
         return dir.filePath(name);
     }
+    // The image with these bytes at the address replaces the data, as a read of the radio does.
+    void replaceImage(int address, const QByteArray& bytes) {
+        QByteArray image = document->image().bytes();
+        image.replace(address, bytes.size(), bytes);
+        document->applyRadioRead(image);
+    }
 
     test::TempAppDir dir;
     std::unique_ptr<AppContext> context;
-    std::unique_ptr<EditorSession> session;
+    std::unique_ptr<Document> document;
     QStringList logged;
 };
 
 } // namespace
 
-class TestEditorSession : public QObject {
+class TestDocumentData : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void startUpBuildsUntitledData();
@@ -75,30 +84,36 @@ private Q_SLOTS:
     void unreadableFactoryFileIsRefused();
 };
 
-void TestEditorSession::startUpBuildsUntitledData() {
+void TestDocumentData::startUpBuildsUntitledData() {
     Started s;
     QVERIFY(s.dir.isValid());
-    QCOMPARE(s.session->modelPosition(), 0);
-    QCOMPARE(s.session->bandPosition(), 7);
-    QCOMPARE(s.session->bandCaption(), QStringLiteral("400 - 470 MHz"));
-    QCOMPARE(s.session->image().mid(0x379, 5), QByteArray::fromHex("0040004700"));
-    QCOMPARE(s.session->currentFilePath(), QDir(s.dir.path()).filePath(QStringLiteral("Data/Untitled.dat")));
+    QCOMPARE(s.document->modelPosition(), 0);
+    QCOMPARE(s.document->bandPosition(), 7);
+    QCOMPARE(s.document->bandCaption(), QStringLiteral("400 - 470 MHz"));
+    QCOMPARE(s.document->image().mid(0x379, 5), QByteArray::fromHex("0040004700"));
+    QCOMPARE(s.document->currentFilePath(), QDir(s.dir.path()).filePath(QStringLiteral("Data/Untitled.dat")));
     QVERIFY(QFileInfo(s.dir.filePath(QStringLiteral("Data"))).isDir());
-    QCOMPARE(s.session->statusFileText(), QStringLiteral("File Name:") + s.session->currentFilePath());
     QCOMPARE(s.logged, QStringList());
 }
 
-void TestEditorSession::templateTailAppearsTwice() {
+void TestDocumentData::templateTailAppearsTwice() {
     const QByteArray file = patternedFile();
     Started s(file);
-    const RadioImage& image = s.session->image();
+    QCOMPARE(s.document->templateImage().mid(0, datafile::FileSize), file);
+    // The template as loaded, before the settings' refresh repairs what this pattern holds
+    // out of range.
+    RadioData data(*s.context);
+    QVERIFY(data.loadTemplate());
+    const RadioImage& image = data.image;
     QCOMPARE(image.mid(0x010, 0x369), file.mid(0x020, 0x369)); // up to the model byte
     QCOMPARE(image.mid(1008, 16), file.mid(1024, 16));
     QCOMPARE(image.mid(1024, 16), file.mid(1024, 16));
-    QCOMPARE(s.session->templateImage().mid(0, datafile::FileSize), file);
+    QCOMPARE(data.templateFile.mid(0, datafile::FileSize), file);
+    // The document's channel records come from it unchanged.
+    QCOMPARE(s.document->image().mid(0x010, 0x100), file.mid(0x020, 0x100));
 }
 
-void TestEditorSession::unreadableTemplateIsLogged_data() {
+void TestDocumentData::unreadableTemplateIsLogged_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("errNumber");
     QTest::newRow("missing") << "missing" << int(err::FileNotFound);
@@ -107,28 +122,30 @@ void TestEditorSession::unreadableTemplateIsLogged_data() {
     QTest::newRow("link to a device") << "device" << int(err::PathFileAccess);
 }
 
-void TestEditorSession::unreadableTemplateIsLogged() {
+void TestDocumentData::unreadableTemplateIsLogged() {
     QFETCH(QString, kind);
     QFETCH(int, errNumber);
     test::TempAppDir dir;
     QVERIFY(test::placeUnreadable(kind, dir.filePath(AppContext::TemplateFileName)));
     AppContext context(dir.path());
     context.load(3);
-    EditorSession session(context);
-    session.startUp();
+    Document document(context);
+    document.startUp();
     QCOMPARE(context.errorLog().lastTag(), QStringLiteral("mdifrmMain->InitTempArray"));
     QCOMPARE(context.errorLog().lastNumber(), errNumber);
-    QCOMPARE(session.bandPosition(), 7);
+    QCOMPARE(document.bandPosition(), 7);
 }
 
-void TestEditorSession::saveWritesFileLayoutAndKeepsImage() {
+void TestDocumentData::saveWritesFileLayoutAndKeepsImage() {
     Started s(patternedFile());
-    RadioImage& image = s.session->image();
-    image.write(0x400, QByteArray(16, '\x5C')); // what a read of the radio's upper memory left
-    s.session->encodeChannels();
+    QByteArray upper = s.document->image().bytes();
+    upper.replace(0x400, 16, QByteArray(16, '\x5C')); // what a read of the radio's upper memory left
+    s.document->applyRadioWrite(upper);
+    s.document->encodeChannels();
+    const RadioImage& image = s.document->image();
     const RadioImage before = image;
     const QString path = s.dir.filePath(QStringLiteral("out.dat"));
-    QVERIFY(s.session->saveAs(path).ok);
+    QVERIFY(s.document->saveAs(path).ok);
 
     const QByteArray file = s.dir.readFile(QStringLiteral("out.dat"));
     QCOMPARE(file.size(), datafile::FileSize);
@@ -140,49 +157,56 @@ void TestEditorSession::saveWritesFileLayoutAndKeepsImage() {
     RadioImage expected = before;
     expected.write(0, "KW5182");
     QVERIFY(image == expected);
-    QCOMPARE(s.session->currentFilePath(), path);
+    QCOMPARE(s.document->currentFilePath(), path);
 }
 
-void TestEditorSession::saveAndReopenGivesSameData() {
+void TestDocumentData::saveAndReopenGivesSameData() {
     Started s;
-    ChannelTable& table = s.session->channelTableStorage();
+    // Channel 3 as the codec stores it, typed into the image.
+    ChannelTable table = s.document->channels();
     table.setValue(3, 1, 44612500);
     table.setValue(3, 2, 44600625);
     table.setDecodeTone(3, QStringLiteral("D754I"));
     table.setEncodeTone(3, QStringLiteral("88.5"));
+    RadioImage encoded = s.document->image();
+    ChannelCodec(s.context->tones(), nullptr).encodeAll(table, s.context->channelDef(), encoded);
+    const int record = ChannelTable::recordAddress(3);
+    QVERIFY(s.document->writeBytes(record, encoded.mid(record, ChannelTable::RecordSize), QStringLiteral("edit")));
+    QVERIFY(s.document->channels() == table);
     const QString path = s.dir.filePath(QStringLiteral("a.dat"));
-    QVERIFY(s.session->saveAs(path).ok);
-    const QByteArray saved = s.session->image().mid(0x010, 0x3F0);
+    QVERIFY(s.document->saveAs(path).ok);
+    const QByteArray saved = s.document->image().mid(0x010, 0x3F0);
 
     Started t;
-    QVERIFY(t.session->openFile(path).ok);
-    QCOMPARE(t.session->image().mid(0x010, 0x3F0), saved);
-    QCOMPARE(t.session->image().mid(0, 6), QByteArray("KW5182"));
-    QCOMPARE(t.session->channels().value(3, 1), 44612500);
-    QCOMPARE(t.session->channels().value(3, 2), 44600625);
-    QCOMPARE(t.session->channels().decodeTone(3), QStringLiteral("D754I"));
-    QCOMPARE(t.session->channels().encodeTone(3), QStringLiteral("88.5"));
-    QCOMPARE(t.session->currentFilePath(), path);
+    QVERIFY(t.document->openFile(path).ok);
+    QCOMPARE(t.document->image().mid(0x010, 0x3F0), saved);
+    QCOMPARE(t.document->image().mid(0, 6), QByteArray("KW5182"));
+    QCOMPARE(t.document->channels().value(3, 1), 44612500);
+    QCOMPARE(t.document->channels().value(3, 2), 44600625);
+    QCOMPARE(t.document->channels().decodeTone(3), QStringLiteral("D754I"));
+    QCOMPARE(t.document->channels().encodeTone(3), QStringLiteral("88.5"));
+    QCOMPARE(t.document->currentFilePath(), path);
 }
 
-void TestEditorSession::failedSaveIsReportedAndKeepsEarlierFile() {
+void TestDocumentData::failedSaveIsReportedAndKeepsEarlierFile() {
     Started s;
-    const QString earlier = s.session->currentFilePath();
+    const QString earlier = s.document->currentFilePath();
     // A folder stands where the file should go: the save cannot replace it.
     QDir(s.dir.path()).mkdir(QStringLiteral("taken.dat"));
-    FileResult result = s.session->saveAs(s.dir.filePath(QStringLiteral("taken.dat")));
+    FileResult result = s.document->saveAs(s.dir.filePath(QStringLiteral("taken.dat")));
     QVERIFY(!result.ok);
-    QCOMPARE(result.messageIndex, int(EditorSession::MsgSaveAsFailed));
-    QCOMPARE(s.session->currentFilePath(), earlier);
+    QCOMPARE(result.messageIndex, int(textindex::SaveAsFailed));
+    QCOMPARE(s.document->currentFilePath(), earlier);
     QCOMPARE(s.logged.size(), 1);
     QVERIFY(s.logged.first().contains(QStringLiteral("mdifrmMain->SaveDatFile")));
 
-    result = s.session->saveAs(s.dir.filePath(QStringLiteral("no/such/folder/x.dat")), EditorSession::MsgSaveFailed);
+    result = s.document->saveAs(s.dir.filePath(QStringLiteral("no/such/folder/x.dat")));
     QVERIFY(!result.ok);
-    QCOMPARE(result.messageIndex, int(EditorSession::MsgSaveFailed));
+    QCOMPARE(result.messageIndex, int(textindex::SaveAsFailed));
+    QCOMPARE(s.document->currentFilePath(), earlier);
 }
 
-void TestEditorSession::openAcceptsAnyFile_data() {
+void TestDocumentData::openAcceptsAnyFile_data() {
     QTest::addColumn<QByteArray>("file");
     QTest::newRow("empty") << QByteArray();
     QTest::newRow("ten bytes") << QByteArray("0123456789");
@@ -190,104 +214,105 @@ void TestEditorSession::openAcceptsAnyFile_data() {
     QTest::newRow("forty bytes") << QByteArray(40, '\x22');
 }
 
-void TestEditorSession::openAcceptsAnyFile() {
+void TestDocumentData::openAcceptsAnyFile() {
     QFETCH(QByteArray, file);
     Started s;
-    RadioImage expected = s.session->image();
+    RadioImage expected = s.document->image();
     expected.write(0, file);
     for (int i = 32; i < datafile::FileSize; ++i)
         expected.set(i - 16, expected.at(i));
     const QString path = s.write(QStringLiteral("in.dat"), file);
-    QVERIFY(s.session->openFile(path).ok);
+    QVERIFY(s.document->openFile(path).ok);
     // Beyond the file the image keeps its bytes; the shift runs over them all the same.
     // The refresh may then repair settings, band, model and identification text; the
     // channel records it leaves alone.
-    QCOMPARE(s.session->image().mid(0x010, 0x100), expected.mid(0x010, 0x100));
-    QCOMPARE(s.session->image().mid(0x400, 0x1C00), expected.mid(0x400, 0x1C00));
-    QCOMPARE(s.session->currentFilePath(), path);
+    QCOMPARE(s.document->image().mid(0x010, 0x100), expected.mid(0x010, 0x100));
+    QCOMPARE(s.document->image().mid(0x400, 0x1C00), expected.mid(0x400, 0x1C00));
+    QCOMPARE(s.document->currentFilePath(), path);
 }
 
-void TestEditorSession::openFailureChangesNothing() {
+void TestDocumentData::openFailureChangesNothing() {
     Started s;
-    const RadioImage before = s.session->image();
-    const QString path = s.session->currentFilePath();
-    const FileResult result = s.session->openFile(s.dir.filePath(QStringLiteral("missing.dat")));
+    const RadioImage before = s.document->image();
+    const QString path = s.document->currentFilePath();
+    const FileResult result = s.document->openFile(s.dir.filePath(QStringLiteral("missing.dat")));
     QVERIFY(!result.ok);
-    QCOMPARE(result.messageIndex, int(EditorSession::MsgWrongFileType));
+    QCOMPARE(result.messageIndex, int(textindex::WrongFileType));
     QCOMPARE(s.context->text(result.messageIndex), QStringLiteral("Wrong file type!"));
-    QVERIFY(s.session->image() == before);
-    QCOMPARE(s.session->currentFilePath(), path);
+    QVERIFY(s.document->image() == before);
+    QCOMPARE(s.document->currentFilePath(), path);
     QVERIFY(s.logged.last().contains(QStringLiteral("mdifrmMain->OpenFile")));
     QVERIFY(s.logged.last().contains(QStringLiteral("出错号:  53")));
 
-    QVERIFY(!s.session->openFile(s.dir.path()).ok); // a folder
+    QVERIFY(!s.document->openFile(s.dir.path()).ok); // a folder
 }
 
-void TestEditorSession::emptyFileNameFailsCleanly() {
+void TestDocumentData::emptyFileNameFailsCleanly() {
     Started s;
     QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-    const RadioImage before = s.session->image();
-    const QString path = s.session->currentFilePath();
-    FileResult result = s.session->openFile(QString());
+    const RadioImage before = s.document->image();
+    const QString path = s.document->currentFilePath();
+    FileResult result = s.document->openFile(QString());
     QVERIFY(!result.ok);
-    QCOMPARE(result.messageIndex, int(EditorSession::MsgWrongFileType));
+    QCOMPARE(result.messageIndex, int(textindex::WrongFileType));
     QVERIFY(!result.reason.isEmpty());
-    result = s.session->saveAs(QString());
+    result = s.document->saveAs(QString());
     QVERIFY(!result.ok);
-    QCOMPARE(result.messageIndex, int(EditorSession::MsgSaveAsFailed));
+    QCOMPARE(result.messageIndex, int(textindex::SaveAsFailed));
     QVERIFY(!result.reason.isEmpty());
-    QCOMPARE(s.session->currentFilePath(), path);
+    QCOMPARE(s.document->currentFilePath(), path);
     RadioImage expected = before;
     expected.write(0, "KW5182");
-    QVERIFY(s.session->image() == expected);
+    QVERIFY(s.document->image() == expected);
 }
 
-void TestEditorSession::largeFileFillsOnlyTheImage() {
+void TestDocumentData::largeFileFillsOnlyTheImage() {
     Started s;
     QByteArray big(20000, '\x33');
     const QString path = s.write(QStringLiteral("big.dat"), big);
-    QVERIFY(s.session->openFile(path).ok);
-    QCOMPARE(s.session->image().size(), 8192);
-    QCOMPARE(s.session->image().at(8191), quint8(0x33));
+    QVERIFY(s.document->openFile(path).ok);
+    QCOMPARE(s.document->image().size(), 8192);
+    QCOMPARE(s.document->image().at(8191), quint8(0x33));
 }
 
-void TestEditorSession::deleteChannelRestoresTemplateRecord() {
+void TestDocumentData::deleteChannelRestoresTemplateRecord() {
     const QByteArray file = patternedFile();
     Started s(file);
-    RadioImage& image = s.session->image();
-    image.write(0x050, QByteArray(16, '\x00'));
-    s.session->channelTableStorage().setDecodeTone(5, QStringLiteral("67.0"));
-    QSignalSpy changed(s.session.get(), &EditorSession::channelsChanged);
-    s.session->emptyChannel(5);
+    const RadioImage& image = s.document->image();
+    // 440.15 MHz, decode 67.0, encode D023N.
+    QVERIFY(s.document->writeBytes(0x050, QByteArray::fromHex("00500144005001449E02132800000000"), QString()));
+    QCOMPARE(s.document->channels().decodeTone(5), QStringLiteral("67.0"));
+    QSignalSpy changed(s.document.get(), &Document::imageChanged);
+    QVERIFY(s.document->channelModel().deleteChannel(5));
     QCOMPARE(image.mid(0x050, 16), file.mid(0x060, 16));
-    QCOMPARE(s.session->channels().value(5, 1), -1);
-    QCOMPARE(s.session->channels().decodeTone(5), QString());
+    QCOMPARE(s.document->channels().value(5, 1), -1);
+    QCOMPARE(s.document->channels().decodeTone(5), QString());
     QCOMPARE(changed.count(), 1);
 
-    s.session->emptyAllChannels();
+    QVERIFY(s.document->channelModel().deleteAll());
     for (int n = 1; n <= 16; ++n)
         QCOMPARE(image.mid(0x10 * n, 16), file.mid(0x10 * n + 16, 16));
 
     // The next encoding writes a deleted channel as empty: no frequencies, no tones.
-    s.session->encodeChannels();
+    s.document->encodeChannels();
     QCOMPARE(image.mid(0x050, 12), QByteArray(12, '\xFF'));
 }
 
-void TestEditorSession::newDataKeepsModelAndBand() {
+void TestDocumentData::newDataKeepsModelAndBand() {
     Started s;
-    s.session->chooseBand(0);
-    RadioImage& image = s.session->image();
+    s.document->chooseBand(0);
+    const RadioImage& image = s.document->image();
     const QByteArray kept = image.mid(0x379, 5);
-    image.set(0x130, 0x77);
+    QVERIFY(s.document->writeBytes(0x130, QByteArray(1, '\x77'), QString()));
     const QString path = s.write(QStringLiteral("x.dat"), datafile::fileLayout(image));
-    QVERIFY(s.session->openFile(path).ok);
-    s.session->newFile();
+    QVERIFY(s.document->openFile(path).ok);
+    s.document->newFile();
     QCOMPARE(image.mid(0x379, 5), kept);
-    QCOMPARE(image.at(0x130), quint8(s.session->templateImage().at(0x130 + 16)));
-    QCOMPARE(s.session->currentFilePath(), s.session->untitledFilePath());
+    QCOMPARE(image.at(0x130), quint8(s.document->templateImage().at(0x130 + 16)));
+    QCOMPARE(s.document->currentFilePath(), s.document->untitledFilePath());
 }
 
-void TestEditorSession::identificationText_data() {
+void TestDocumentData::identificationText_data() {
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<QByteArray>("after");
     QTest::newRow("T keeps the rest") << QByteArray("TXXXXXXX") << QByteArray("TXXXXXXX");
@@ -295,17 +320,15 @@ void TestEditorSession::identificationText_data() {
     QTest::newRow("erased") << QByteArray(8, '\xFF') << QByteArray("T49516\xF8\xFF");
 }
 
-void TestEditorSession::identificationText() {
+void TestDocumentData::identificationText() {
     QFETCH(QByteArray, stored);
     QFETCH(QByteArray, after);
     Started s;
-    RadioImage& image = s.session->image();
-    image.write(0x1B8, stored);
-    s.session->refreshViewsFromImage();
-    QCOMPARE(image.mid(0x1B8, 8), after);
+    s.replaceImage(0x1B8, stored);
+    QCOMPARE(s.document->image().mid(0x1B8, 8), after);
 }
 
-void TestEditorSession::bandFromImage_data() {
+void TestDocumentData::bandFromImage_data() {
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<QByteArray>("after");
     QTest::addColumn<int>("position");
@@ -324,52 +347,50 @@ void TestEditorSession::bandFromImage_data() {
                                  << "Custom  120 - 520 MHz";
 }
 
-void TestEditorSession::bandFromImage() {
+void TestDocumentData::bandFromImage() {
     QFETCH(QByteArray, stored);
     QFETCH(QByteArray, after);
     QFETCH(int, position);
     QFETCH(QString, caption);
     Started s;
-    s.session->image().write(0x37A, stored);
-    s.session->refreshViewsFromImage();
-    QCOMPARE(s.session->image().mid(0x37A, 4), after);
-    QCOMPARE(s.session->bandPosition(), position);
-    QCOMPARE(s.session->bandCaption(), caption);
-    QCOMPARE(s.session->absoluteLimits().min, band::AbsMin);
+    s.replaceImage(0x37A, stored);
+    QCOMPARE(s.document->image().mid(0x37A, 4), after);
+    QCOMPARE(s.document->bandPosition(), position);
+    QCOMPARE(s.document->bandCaption(), caption);
+    QCOMPARE(s.document->absoluteLimits().min, band::AbsMin);
 }
 
-void TestEditorSession::modelFromImage() {
+void TestDocumentData::modelFromImage() {
     Started s;
-    s.session->image().set(0x379, 5);
-    s.session->refreshViewsFromImage();
-    QCOMPARE(s.session->modelPosition(), 0);
-    QCOMPARE(s.session->image().at(0x379), quint8(0));
+    s.replaceImage(0x379, QByteArray(1, '\x05'));
+    QCOMPARE(s.document->modelPosition(), 0);
+    QCOMPARE(s.document->image().at(0x379), quint8(0));
 }
 
-void TestEditorSession::customBand() {
+void TestDocumentData::customBand() {
     Started s;
-    QVERIFY(s.session->openFile(s.context->appFile(AppContext::FactoryFileName)).ok);
-    s.session->chooseCustomBand(QStringLiteral("130.5"), QStringLiteral("140.25"));
-    QCOMPARE(s.session->image().mid(0x37A, 4), QByteArray::fromHex("13051402"));
-    QCOMPARE(s.session->bandCaption(), QStringLiteral("Custom  130 - 140 MHz"));
-    QCOMPARE(s.session->bandLimits().max, 14025000);
-    QCOMPARE(s.session->currentFilePath(), s.session->untitledFilePath());
+    QVERIFY(s.document->openFile(s.context->appFile(AppContext::FactoryFileName)).ok);
+    s.document->chooseCustomBand(QStringLiteral("130.5"), QStringLiteral("140.25"));
+    QCOMPARE(s.document->image().mid(0x37A, 4), QByteArray::fromHex("13051402"));
+    QCOMPARE(s.document->bandCaption(), QStringLiteral("Custom  130 - 140 MHz"));
+    QCOMPARE(s.document->bandLimits().max, 14025000);
+    QCOMPARE(s.document->currentFilePath(), s.document->untitledFilePath());
 
-    s.session->chooseCustomBand(QStringLiteral("300"), QStringLiteral("250"));
-    QCOMPARE(s.session->bandLimits().min, 12000000);
-    QCOMPARE(s.session->customMinText(), QStringLiteral("120"));
-    QCOMPARE(s.session->customMaxText(), QStringLiteral("520"));
+    s.document->chooseCustomBand(QStringLiteral("300"), QStringLiteral("250"));
+    QCOMPARE(s.document->bandLimits().min, 12000000);
+    QCOMPARE(s.document->customMinText(), QStringLiteral("120"));
+    QCOMPARE(s.document->customMaxText(), QStringLiteral("520"));
 }
 
-void TestEditorSession::restoreDefaultsOpensFactoryFile() {
+void TestDocumentData::restoreDefaultsOpensFactoryFile() {
     Started s;
-    QVERIFY(s.session->restoreDefaults().ok);
-    QCOMPARE(s.session->currentFilePath(), s.context->appFile(AppContext::FactoryFileName));
+    QVERIFY(s.document->restoreDefaults().ok);
+    QCOMPARE(s.document->currentFilePath(), s.context->appFile(AppContext::FactoryFileName));
     QFile::remove(s.context->appFile(AppContext::FactoryFileName));
-    QCOMPARE(s.session->restoreDefaults().messageIndex, int(EditorSession::MsgWrongFileType));
+    QCOMPARE(s.document->restoreDefaults().messageIndex, int(textindex::WrongFileType));
 }
 
-void TestEditorSession::unreadableFactoryFileIsRefused_data() {
+void TestDocumentData::unreadableFactoryFileIsRefused_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
     QTest::newRow("pipe") << "pipe"
@@ -380,18 +401,18 @@ void TestEditorSession::unreadableFactoryFileIsRefused_data() {
                              << "The file does not exist";
 }
 
-void TestEditorSession::unreadableFactoryFileIsRefused() {
+void TestDocumentData::unreadableFactoryFileIsRefused() {
     QFETCH(QString, kind);
     QFETCH(QString, reason);
     Started s;
-    const RadioImage before = s.session->image();
+    const RadioImage before = s.document->image();
     QVERIFY(test::placeUnreadable(kind, s.context->appFile(AppContext::FactoryFileName)));
-    const FileResult result = s.session->restoreDefaults();
+    const FileResult result = s.document->restoreDefaults();
     QVERIFY(!result.ok);
-    QCOMPARE(result.messageIndex, int(EditorSession::MsgWrongFileType));
+    QCOMPARE(result.messageIndex, int(textindex::WrongFileType));
     QCOMPARE(result.reason, reason);
-    QVERIFY(s.session->image() == before);
+    QVERIFY(s.document->image() == before);
 }
 
-QTEST_GUILESS_MAIN(TestEditorSession)
-#include "tst_editorsession.moc"
+QTEST_GUILESS_MAIN(TestDocumentData)
+#include "tst_documentdata.moc"

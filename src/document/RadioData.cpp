@@ -1,0 +1,40 @@
+#include "document/RadioData.h"
+
+#include "core/AppContext.h"
+#include "core/DataFile.h"
+
+namespace qrt {
+
+RadioData::RadioData(AppContext& context)
+    : context(context), image(context.program().datNum + 1), templateFile(context.program().datNum + 1),
+      codec(context.tones(), &context.errorLog()) {}
+
+bool RadioData::loadTemplate() {
+    QByteArray bytes;
+    const datafile::Status status =
+        datafile::readFile(context.appFile(AppContext::TemplateFileName), image.size(), &bytes);
+    if (!status.ok) {
+        context.errorLog().logErr(QStringLiteral("mdifrmMain->InitTempArray"), status.errNumber);
+        return false;
+    }
+    templateFile.write(0, bytes);
+    datafile::loadIntoImage(bytes, image);
+    return true;
+}
+
+channels::ChannelTableSources RadioData::channelSources(std::function<band::Limits()> bandLimits) {
+    return {channels,
+            image,
+            templateFile,
+            context.channelDef(),
+            codec,
+            context.tones(),
+            context.texts(),
+            context.extraTexts(),
+            &context.errorLog(),
+            std::move(bandLimits),
+            context.program().outOfBandColor,
+            context.program().inBandColor};
+}
+
+} // namespace qrt
