@@ -295,7 +295,7 @@ void TestSettingsFile::programSettingsRepairs_data() {
     QTest::addColumn<QByteArray>("lines");
     QTest::addColumn<int>("language");
     QTest::addColumn<int>("port");
-    QTest::addColumn<int>("datNum");
+    QTest::addColumn<int>("imageLastAddress");
     QTest::addColumn<int>("tableMaxAddr");
     QTest::addColumn<bool>("locked");
     QTest::newRow("defaults") << QByteArray() << 2 << 1 << 8191 << 0x1FFF << false;
@@ -323,14 +323,14 @@ void TestSettingsFile::programSettingsRepairs() {
     QFETCH(QByteArray, lines);
     QFETCH(int, language);
     QFETCH(int, port);
-    QFETCH(int, datNum);
+    QFETCH(int, imageLastAddress);
     QFETCH(int, tableMaxAddr);
     QFETCH(bool, locked);
     QTemporaryDir dir;
     const ProgramSettings s = ProgramSettings::load(SettingsFile(writeIni(dir, "[Setting]\r\n" + lines + "\r\n")));
     QCOMPARE(s.language, language);
     QCOMPARE(s.portNumber, port);
-    QCOMPARE(s.datNum, datNum);
+    QCOMPARE(s.imageLastAddress, imageLastAddress);
     QCOMPARE(s.tableMaxAddr, tableMaxAddr);
     QCOMPARE(s.channelLocked(), locked);
 }
@@ -412,7 +412,8 @@ void TestSettingsFile::anyContentReadsSafely() {
         const ProgramSettings s = ProgramSettings::load(SettingsFile(path));
         QVERIFY(s.language >= 1 && s.language <= 3);
         QVERIFY(s.portNumber >= 1 && s.portNumber <= 16);
-        QVERIFY(s.datNum >= ProgramSettings::MinDatNum && s.datNum <= ProgramSettings::MaxDatNum);
+        QVERIFY(s.imageLastAddress >= ProgramSettings::MinImageLastAddress &&
+                s.imageLastAddress <= ProgramSettings::MaxImageLastAddress);
         ErrorLog log;
         const ChannelTableDef def = ChannelTableDef::read(SettingsFile(path), 3, &log);
         QVERIFY(def.chCount >= 0 && def.chCount <= ChannelTableDef::MaxChannels);
