@@ -148,10 +148,9 @@ void EditorSession::setCurrentFilePath(const QString& path) {
 
 bool EditorSession::loadTemplate() {
     QByteArray bytes;
-    const datafile::Status status =
-        datafile::readFile(m_context.appFile(AppContext::TemplateFileName), m_image.size(), &bytes);
-    if (!status.ok) {
-        m_context.errorLog().logErr(QStringLiteral("mdifrmMain->InitTempArray"), status.errNumber);
+    const Result status = datafile::readFile(m_context.appFile(AppContext::TemplateFileName), m_image.size(), &bytes);
+    if (status.failed()) {
+        m_context.errorLog().logErr(QStringLiteral("mdifrmMain->InitTempArray"), status.errorNumber());
         return false;
     }
     m_template.write(0, bytes);
@@ -178,9 +177,9 @@ void EditorSession::rebuildFromTemplate() {
 
 FileResult EditorSession::openFile(const QString& path) {
     QByteArray bytes;
-    const datafile::Status status = datafile::readFile(path, m_image.size(), &bytes);
-    if (!status.ok) {
-        m_context.errorLog().logErr(QStringLiteral("mdifrmMain->OpenFile"), status.errNumber);
+    const Result status = datafile::readFile(path, m_image.size(), &bytes);
+    if (status.failed()) {
+        m_context.errorLog().logErr(QStringLiteral("mdifrmMain->OpenFile"), status.errorNumber());
         return failureResult(MsgWrongFileType, status);
     }
     datafile::loadIntoImage(bytes, m_image);
@@ -189,8 +188,8 @@ FileResult EditorSession::openFile(const QString& path) {
     return {};
 }
 
-FileResult EditorSession::failureResult(int messageIndex, const FileStatus& status) const {
-    return {false, messageIndex, m_context.extraText(status.reasonKey)};
+FileResult EditorSession::failureResult(int messageIndex, const Result& status) const {
+    return {false, messageIndex, status.inLanguage(m_context.extraTexts()).reason()};
 }
 
 FileResult EditorSession::restoreDefaults() {
@@ -213,9 +212,9 @@ FileResult EditorSession::saveAs(const QString& path, int failureMessage) {
 FileResult EditorSession::saveToCurrentFile() {
     encodeChannels();
     m_image.write(0, datafile::HeaderText);
-    const datafile::Status status = datafile::writeFile(m_currentFilePath, datafile::fileLayout(m_image));
-    if (!status.ok) {
-        m_context.errorLog().logErr(QStringLiteral("mdifrmMain->SaveDatFile"), status.errNumber);
+    const Result status = datafile::writeFile(m_currentFilePath, datafile::fileLayout(m_image));
+    if (status.failed()) {
+        m_context.errorLog().logErr(QStringLiteral("mdifrmMain->SaveDatFile"), status.errorNumber());
         return failureResult(MsgSaveAsFailed, status);
     }
     return {};

@@ -150,7 +150,7 @@ Q_SIGNALS:
 private:
     void applyBand(int position);
     void setCurrentFilePath(const QString& path);
-    FileResult failureResult(int messageIndex, const FileStatus& status) const;
+    FileResult failureResult(int messageIndex, const Result& status) const;
 
     AppContext& m_context;
     SettingsRefresh* m_settingsRefresh = nullptr;

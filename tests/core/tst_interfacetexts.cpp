@@ -7,6 +7,7 @@
 #include <climits>
 
 using qrt::InterfaceTexts;
+using qrt::Result;
 
 namespace {
 
@@ -22,9 +23,8 @@ QStringList expectedEnglish() {
 
 InterfaceTexts loaded(int language) {
     InterfaceTexts texts;
-    QString error;
-    if (!texts.load(language, &error))
-        qWarning("%s", qPrintable(error));
+    if (const Result result = texts.load(language); result.failed())
+        qWarning("%s", qPrintable(result.reason()));
     return texts;
 }
 
@@ -68,8 +68,8 @@ void TestInterfaceTexts::everyLanguageFillsTheSameIndices_data() {
 void TestInterfaceTexts::everyLanguageFillsTheSameIndices() {
     QFETCH(int, language);
     InterfaceTexts texts;
-    QString error;
-    QVERIFY2(texts.load(language, &error), qPrintable(error));
+    const Result result = texts.load(language);
+    QVERIFY2(result.ok(), qPrintable(result.reason()));
     QCOMPARE(texts.language(), language);
 
     const QStringList english = expectedEnglish();
@@ -197,8 +197,9 @@ void TestInterfaceTexts::parse() {
     QFETCH(QString, text);
 
     QStringList table;
-    QString error;
-    QCOMPARE(InterfaceTexts::parse(content, &table, &error), ok);
+    const Result parsed = InterfaceTexts::parse(content, &table);
+    const QString error = parsed.reason();
+    QCOMPARE(parsed.ok(), ok);
     QCOMPARE(table.size(), InterfaceTexts::Size);
     QCOMPARE(table.at(index), text);
     if (ok) {
@@ -211,8 +212,10 @@ void TestInterfaceTexts::parse() {
 // A damaged line must not cost the user the other captions of the language.
 void TestInterfaceTexts::parseKeepsGoingAfterAnError() {
     QStringList table;
-    QString error;
-    QVERIFY(!InterfaceTexts::parse(QStringLiteral("1\tone\nbroken line\n2\ttwo\n777\tx\n3\tthree\n"), &table, &error));
+    const Result parsed =
+        InterfaceTexts::parse(QStringLiteral("1\tone\nbroken line\n2\ttwo\n777\tx\n3\tthree\n"), &table);
+    QVERIFY(parsed.failed());
+    const QString error = parsed.reason();
     QVERIFY2(error.contains(QStringLiteral("line 2")), qPrintable(error)); // the first fault is reported
     QCOMPARE(table.at(1), QStringLiteral("one"));
     QCOMPARE(table.at(2), QStringLiteral("two"));

@@ -53,7 +53,7 @@ bool FileCommands::openFile(const QString& givenPath) {
             return false;
     }
     QByteArray head;
-    if (datafile::readFile(path, datafile::FileSize + 1, &head).ok) {
+    if (datafile::readFile(path, datafile::FileSize + 1, &head).ok()) {
         const QString oddity = datafile::whyNotRadioData(head, m_document.context().extraTexts());
         if (!oddity.isEmpty()) {
             const QString question = m_document.context()
