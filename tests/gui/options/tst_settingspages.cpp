@@ -432,7 +432,7 @@ void TestSettingsPages::lockDisablesTheNineFrames() {
     test::TempAppDir dir;
     AppContext context(dir.path());
     std::unique_ptr<Document> document = startProgram(context, 3);
-    test::ScriptedPrompts prompts;
+    test::ScriptedPrompts prompts{test::ScriptedPrompts::Unscripted::OkIfOffered};
     gui::InertDocumentViewer viewer;
     gui::InertRestarter restarter;
     gui::MainWindow frame(*document, prompts, viewer, restarter);

@@ -63,7 +63,7 @@ struct ShellFixture {
     }
 
     TempAppDir appDir;
-    ScriptedPrompts prompts;
+    ScriptedPrompts prompts{ScriptedPrompts::Unscripted::Close};
     RecordingViewer viewer;
     RecordingRestarter restarter;
     std::unique_ptr<AppContext> context;
@@ -77,7 +77,7 @@ struct ProgramFixture {
     ProgramFixture() : program(appDir.path(), prompts, viewer, restarter) {}
 
     TempAppDir appDir;
-    ScriptedPrompts prompts;
+    ScriptedPrompts prompts{ScriptedPrompts::Unscripted::Close};
     RecordingViewer viewer;
     RecordingRestarter restarter;
     gui::RunningProgram program;

@@ -481,7 +481,7 @@ void TestFileCommands::commandLineOpensTheFile() {
     QCOMPARE(options.appDir, appDir.path());
     QCOMPARE(options.file, path);
 
-    test::ScriptedPrompts prompts;
+    test::ScriptedPrompts prompts{test::ScriptedPrompts::Unscripted::Close};
     test::RecordingViewer viewer;
     test::RecordingRestarter restarter;
     gui::RunningProgram program(options.appDir, prompts, viewer, restarter);
@@ -502,7 +502,7 @@ void TestFileCommands::startUpShowsWhatItCouldNotRead() {
     // template that could not be read left empty data without a word.
     test::TempAppDir appDir;
     QVERIFY(test::placeUnreadable(QStringLiteral("pipe"), appDir.filePath(AppContext::TemplateFileName)));
-    test::ScriptedPrompts prompts;
+    test::ScriptedPrompts prompts{test::ScriptedPrompts::Unscripted::Close};
     test::RecordingViewer viewer;
     test::RecordingRestarter restarter;
     gui::RunningProgram program(appDir.path(), prompts, viewer, restarter);
