@@ -88,7 +88,7 @@ int runChild(int argc, char* argv[], const QString& dataFile) {
     for (int i = 0; i < OpensPerRun; ++i) {
         QElapsedTimer timer;
         timer.start();
-        if (!document->openFile(dataFile).ok) {
+        if (!document->openFile(dataFile).ok()) {
             std::fprintf(stderr, "gui_bench: cannot open %s\n", qPrintable(dataFile));
             return 1;
         }

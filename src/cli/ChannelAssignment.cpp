@@ -124,10 +124,10 @@ ChannelAssigner::Outcome ChannelAssigner::apply(const ChannelAssignment& a) {
 
 ChannelAssigner::Outcome ChannelAssigner::restoreDefaults() {
     // Restore Default Setting opens the factory data file as Open does.
-    const FileResult result = m_program.document().restoreDefaults();
-    if (!result.ok) {
-        m_err << m_program.context().text(result.messageIndex) << " ("
-              << m_program.context().appFile(AppContext::FactoryFileName) << ": " << result.reason << ")\n";
+    const Result result = m_program.document().restoreDefaults();
+    if (!result.ok()) {
+        m_err << m_program.context().text(result.messageIndex()) << " ("
+              << m_program.context().appFile(AppContext::FactoryFileName) << ": " << result.reason() << ")\n";
         return FileFailed;
     }
     return Applied;

@@ -131,8 +131,8 @@ int run(const QStringList& arguments, const QString& executableDir, QTextStream&
         return ExitIo;
     }
     const SettingsFile settings(QDir(appDir).filePath(AppContext::SettingsFileName));
-    if (!settings.problem().isEmpty())
-        err << "The settings file " << settings.path() << " is not used: " << settings.problem()
+    if (const Result status = settings.status(); status.failed())
+        err << "The settings file " << settings.path() << " is not used: " << status.reason()
             << ". Going on with the default settings.\n";
     // Without --lang, before the program's first start has chosen a language, the one that start
     // would choose from the system locale (0 leaves the stored one); nothing is written.

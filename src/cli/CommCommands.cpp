@@ -185,9 +185,9 @@ int readCommand(CommandContext& c) {
         return ExitUsage;
     // Found out before the radio is read, so that nothing read is lost: OUT must be (or
     // become) a regular file with room for the data.
-    if (const FileStatus writable = fileaccess::checkReplaceable(output, datafile::FileSize); !writable.ok) {
+    if (const Result writable = fileaccess::checkReplaceable(output, datafile::FileSize); writable.failed()) {
         c.err << "Cannot save to " << QDir::toNativeSeparators(output) << ": "
-              << run.program().context().extraText(writable.reasonKey) << "; the radio was not read.\n";
+              << writable.inLanguage(run.program().context().extraTexts()).reason() << "; the radio was not read.\n";
         return ExitIo;
     }
     const TransferResult result = run.run();

@@ -9,7 +9,7 @@ namespace qrt::cli {
 
 QString notRadioDataText(const QString& path) {
     QByteArray bytes;
-    if (!datafile::readFile(path, datafile::FileSize + 1, &bytes).ok)
+    if (!datafile::readFile(path, datafile::FileSize + 1, &bytes).ok())
         return {};
     const QString reason = datafile::whyNotRadioData(bytes, toolTexts());
     if (reason.isEmpty())

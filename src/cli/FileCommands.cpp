@@ -17,9 +17,9 @@ constexpr int MaxShownBytes = 64 * 1024;
 
 // Reads at most MaxShownBytes; *cut tells whether the file holds more, which is said on err.
 bool readRaw(const QString& path, QByteArray* bytes, bool* cut, QTextStream& err) {
-    const datafile::Status status = datafile::readFile(path, MaxShownBytes + 1, bytes);
-    if (!status.ok) {
-        err << "Cannot read " << path << ": " << status.reason << '\n';
+    const Result status = datafile::readFile(path, MaxShownBytes + 1, bytes);
+    if (status.failed()) {
+        err << "Cannot read " << path << ": " << status.reason() << '\n';
         return false;
     }
     *cut = bytes->size() > MaxShownBytes;

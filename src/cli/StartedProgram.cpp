@@ -20,10 +20,10 @@ bool StartedProgram::saveAs(const QString& path) {
     return report(m_document->saveAs(path), path);
 }
 
-bool StartedProgram::report(const FileResult& result, const QString& path) {
-    if (!result.ok)
-        m_err << m_context.text(result.messageIndex) << " (" << path << ": " << result.reason << ")\n";
-    return result.ok;
+bool StartedProgram::report(const Result& result, const QString& path) {
+    if (!result.ok())
+        m_err << m_context.text(result.messageIndex()) << " (" << path << ": " << result.reason() << ")\n";
+    return result.ok();
 }
 
 } // namespace qrt::cli

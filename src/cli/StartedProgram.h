@@ -27,7 +27,7 @@ public:
     bool saveAs(const QString& path);
 
 private:
-    bool report(const FileResult& result, const QString& path);
+    bool report(const Result& result, const QString& path);
 
     QTextStream& m_err;
     AppContext m_context;

@@ -12,10 +12,9 @@ void AppContext::load(int languageOverride) {
     m_program = ProgramSettings::load(m_settings);
     if (languageOverride >= 1 && languageOverride <= 3)
         m_program.language = languageOverride;
-    QString error;
-    if (!m_texts.load(m_program.language, &error))
+    if (m_texts.load(m_program.language).failed())
         m_errorLog.logErr(QStringLiteral("mdifrmMain->LoadSoftFaceText"), err::InvalidFileFormat);
-    if (!m_extraTexts.load(m_program.language, &error))
+    if (m_extraTexts.load(m_program.language).failed())
         m_errorLog.logErr(QStringLiteral("mdifrmMain->LoadExtraText"), err::InvalidFileFormat);
     m_tones = ToneCodec(m_program.language, &m_errorLog); // assigned in place: references stay valid
     m_channelDef = ChannelTableDef::read(m_settings, m_program.language, &m_errorLog);

@@ -198,16 +198,16 @@ void ChannelCodec::encodeFrequency(qint32 value, int address, RadioImage& image)
     for (int i = 3; i >= 0; --i) {
         const int pair = v % 100;
         v /= 100;
-        m_freBuf[i] = quint8((pair / 10) << 4 | (pair % 10));
+        m_lastEncodedBytes[i] = quint8((pair / 10) << 4 | (pair % 10));
     }
     for (int i = 0; i < 4; ++i)
-        image.set(address + i, m_freBuf[3 - i]);
+        image.set(address + i, m_lastEncodedBytes[3 - i]);
 }
 
 void ChannelCodec::encodeTone(const QString& text, int address, RadioImage& image) {
-    const ToneCodec::Bytes bytes = m_tones.textToWord(text, {m_freBuf[0], m_freBuf[1]});
-    m_freBuf[0] = bytes.low;
-    m_freBuf[1] = bytes.high;
+    const ToneCodec::Bytes bytes = m_tones.textToWord(text, {m_lastEncodedBytes[0], m_lastEncodedBytes[1]});
+    m_lastEncodedBytes[0] = bytes.low;
+    m_lastEncodedBytes[1] = bytes.high;
     image.set(address, bytes.low);
     image.set(address + 1, bytes.high);
 }

@@ -74,8 +74,9 @@ private:
 
     const ToneCodec& m_tones;
     ErrorLog* m_log;
-    // The shared conversion buffer: the BCD bytes of the last frequency, or a tone word.
-    std::array<quint8, 4> m_freBuf{};
+    // The bytes last encoded: the BCD bytes of the last frequency, or a tone word; a tone
+    // text that names no tone keeps the first two.
+    std::array<quint8, 4> m_lastEncodedBytes{};
 };
 
 } // namespace qrt

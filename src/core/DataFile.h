@@ -18,8 +18,6 @@ constexpr int FileSize = 1040;
 constexpr int HeaderSize = 16;
 inline const QByteArray HeaderText = QByteArrayLiteral("KW5182");
 
-using Status = FileStatus;
-
 // Copies the file's bytes to the start of the image (as many as it holds; image bytes
 // beyond the end of the file keep their values), then moves file offsets 32..1039 down
 // by 16 so that radio addresses 0x010-0x3FF are in place. Bytes 1024..1039 stay too.
@@ -38,11 +36,11 @@ int addressOfOffset(int offset);
 QString whyNotRadioData(const QByteArray& fileBytes, const ExtraTexts& texts);
 
 // Reads at most maxBytes from the start of the file; only a regular file is read.
-inline Status readFile(const QString& path, int maxBytes, QByteArray* bytes) {
+inline Result readFile(const QString& path, int maxBytes, QByteArray* bytes) {
     return fileaccess::readRegularFile(path, maxBytes, bytes);
 }
 // Writes all or nothing: a failure leaves any earlier file as it was.
-inline Status writeFile(const QString& path, const QByteArray& bytes) {
+inline Result writeFile(const QString& path, const QByteArray& bytes) {
     return fileaccess::replaceFile(path, bytes);
 }
 

@@ -9,19 +9,16 @@ namespace qrt {
 
 namespace {
 
-bool loadFile(const QString& path, QHash<QString, QString>* texts, QString* error) {
+Result loadFile(const QString& path, QHash<QString, QString>* texts) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         texts->clear();
-        if (error)
-            *error = QStringLiteral("cannot open the texts %1: %2").arg(path, file.errorString());
-        return false;
+        return Result::failure(QStringLiteral("cannot open the texts %1: %2").arg(path, file.errorString()));
     }
-    QString reason;
-    const bool ok = ExtraTexts::parse(QString::fromUtf8(file.readAll()), texts, &reason);
-    if (!ok && error)
-        *error = QStringLiteral("%1: %2").arg(path, reason);
-    return ok;
+    const Result parsed = ExtraTexts::parse(QString::fromUtf8(file.readAll()), texts);
+    if (parsed.failed())
+        return Result::failure(QStringLiteral("%1: %2").arg(path, parsed.reason()));
+    return {};
 }
 
 } // namespace
@@ -32,15 +29,16 @@ QString ExtraTexts::resourcePath(int language) {
     return QStringLiteral(":/texts/extra%1.txt").arg(InterfaceTexts::effectiveLanguage(language));
 }
 
-bool ExtraTexts::load(int language, QString* error) {
+Result ExtraTexts::load(int language) {
     textfile::registerTextResources();
     m_language = InterfaceTexts::effectiveLanguage(language);
-    bool ok = loadFile(resourcePath(m_language), &m_texts, error);
-    if (m_language == InterfaceTexts::DefaultLanguage)
+    const Result own = loadFile(resourcePath(m_language), &m_texts);
+    if (m_language == InterfaceTexts::DefaultLanguage) {
         m_english = m_texts;
-    else
-        ok = loadFile(resourcePath(InterfaceTexts::DefaultLanguage), &m_english, ok ? error : nullptr) && ok;
-    return ok;
+        return own;
+    }
+    const Result english = loadFile(resourcePath(InterfaceTexts::DefaultLanguage), &m_english);
+    return own.failed() ? own : english;
 }
 
 QString ExtraTexts::text(const QString& key) const {
@@ -50,7 +48,7 @@ QString ExtraTexts::text(const QString& key) const {
     return m_english.value(key, key);
 }
 
-bool ExtraTexts::parse(const QString& content, QHash<QString, QString>* texts, QString* error) {
+Result ExtraTexts::parse(const QString& content, QHash<QString, QString>* texts) {
     QHash<QString, QString> parsed;
     QHash<QString, int> firstLine;
     const QString firstError = textfile::forEachEntry(
@@ -69,9 +67,9 @@ bool ExtraTexts::parse(const QString& content, QHash<QString, QString>* texts, Q
         });
     if (texts)
         *texts = parsed;
-    if (!firstError.isEmpty() && error)
-        *error = firstError;
-    return firstError.isEmpty();
+    if (!firstError.isEmpty())
+        return Result::failure(firstError);
+    return {};
 }
 
 } // namespace qrt

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QHash>
 #include <QString>
 
@@ -15,9 +17,9 @@ public:
     ExtraTexts();
 
     // Loads the texts of a language (a language outside 1..3 is taken as 3) with the
-    // English texts as the fallback. False with the reason on a malformed line; every
+    // English texts as the fallback. Fails with the reason on a malformed line; every
     // well-formed line is still taken.
-    bool load(int language, QString* error = nullptr);
+    Result load(int language);
 
     QString text(const QString& key) const;
     int language() const { return m_language; }
@@ -25,7 +27,7 @@ public:
     static QString resourcePath(int language);
     // Reads the contents of a text file. The first malformed line (no tab, an empty or
     // repeated key, a bad escape) is reported with its line number.
-    static bool parse(const QString& content, QHash<QString, QString>* texts, QString* error);
+    static Result parse(const QString& content, QHash<QString, QString>* texts);
 
 private:
     QHash<QString, QString> m_texts;

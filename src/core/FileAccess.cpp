@@ -18,13 +18,13 @@ namespace qrt::fileaccess {
 
 namespace {
 
-FileStatus failed(int errNumber, const QString& reasonKey, const QString& reason) {
-    return FileStatus{false, errNumber, reasonKey, reason};
+Result failed(int errNumber, const QString& reasonKey, const QString& reason) {
+    return Result::failure(reason, errNumber).setReasonKey(reasonKey);
 }
 
 // Why an open, read or write of the file went wrong, from the device's error and what the
 // file system shows now.
-FileStatus failureOf(const QFileDevice& file, const QString& path, bool writing) {
+Result failureOf(const QFileDevice& file, const QString& path, bool writing) {
     const QString reason = file.errorString();
     const QFileInfo info(path);
     if (writing && file.error() == QFileDevice::ResourceError)
@@ -41,7 +41,7 @@ FileStatus failureOf(const QFileDevice& file, const QString& path, bool writing)
 }
 
 // Only a named regular file (or a link to one) is read or replaced.
-FileStatus checkNameAndKind(const QString& path) {
+Result checkNameAndKind(const QString& path) {
     if (path.isEmpty())
         return failed(err::BadFileName, NoFileName, QStringLiteral("No file name given"));
     const QFileInfo info(path);
@@ -54,7 +54,7 @@ FileStatus checkNameAndKind(const QString& path) {
 
 // Makes the written bytes durable before the new file takes the old one's place; the commit
 // of the save file does the same but does not report a failure.
-bool syncToDisk(QSaveFile& file, FileStatus* failure) {
+bool syncToDisk(QSaveFile& file, Result* failure) {
 #ifdef Q_OS_UNIX
     if (::fsync(file.handle()) == 0)
         return true;
@@ -72,8 +72,8 @@ bool syncToDisk(QSaveFile& file, FileStatus* failure) {
 
 // Writes the bytes into a new file beside path, checking each step; then either puts it in
 // path's place (commit) or throws it away.
-FileStatus writeBeside(const QString& path, const QByteArray& bytes, bool commit) {
-    if (FileStatus usable = checkNameAndKind(path); !usable.ok)
+Result writeBeside(const QString& path, const QByteArray& bytes, bool commit) {
+    if (Result usable = checkNameAndKind(path); !usable.ok())
         return usable;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -81,12 +81,12 @@ FileStatus writeBeside(const QString& path, const QByteArray& bytes, bool commit
     // The save file keeps small writes in a buffer and, in Qt 6.4, commits even when
     // flushing that buffer failed (as it does on a full disk), which would put a short or
     // empty file in the old one's place. So the write and the flush are checked here.
-    FileStatus status;
+    Result status;
     if (file.write(bytes) != bytes.size() || !file.flush())
         status = failureOf(file, path, true);
     else
         syncToDisk(file, &status);
-    if (!status.ok || !commit) {
+    if (!status.ok() || !commit) {
         file.cancelWriting();
         return status;
     }
@@ -97,8 +97,8 @@ FileStatus writeBeside(const QString& path, const QByteArray& bytes, bool commit
 
 } // namespace
 
-FileStatus readRegularFile(const QString& path, qint64 maxBytes, QByteArray* bytes) {
-    if (FileStatus usable = checkNameAndKind(path); !usable.ok)
+Result readRegularFile(const QString& path, qint64 maxBytes, QByteArray* bytes) {
+    if (Result usable = checkNameAndKind(path); !usable.ok())
         return usable;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -109,11 +109,11 @@ FileStatus readRegularFile(const QString& path, qint64 maxBytes, QByteArray* byt
     return {};
 }
 
-FileStatus replaceFile(const QString& path, const QByteArray& bytes) {
+Result replaceFile(const QString& path, const QByteArray& bytes) {
     return writeBeside(path, bytes, true);
 }
 
-FileStatus checkReplaceable(const QString& path, qint64 size) {
+Result checkReplaceable(const QString& path, qint64 size) {
     return writeBeside(path, QByteArray(qMax<qint64>(0, size), '\0'), false);
 }
 

@@ -49,7 +49,7 @@ QString InterfaceTexts::resourcePath(int language) {
     return QStringLiteral(":/texts/lang%1.txt").arg(effectiveLanguage(language));
 }
 
-bool InterfaceTexts::load(int language, QString* error) {
+Result InterfaceTexts::load(int language) {
     textfile::registerTextResources();
     m_language = effectiveLanguage(language);
     const QString path = resourcePath(m_language);
@@ -59,15 +59,12 @@ bool InterfaceTexts::load(int language, QString* error) {
         m_texts.clear();
         for (int i = 0; i < Size; ++i)
             m_texts.append(QString());
-        if (error)
-            *error = QStringLiteral("cannot open the interface texts %1: %2").arg(path, file.errorString());
-        return false;
+        return Result::failure(QStringLiteral("cannot open the interface texts %1: %2").arg(path, file.errorString()));
     }
-    QString reason;
-    const bool ok = parse(QString::fromUtf8(file.readAll()), &m_texts, &reason);
-    if (!ok && error)
-        *error = QStringLiteral("%1: %2").arg(path, reason);
-    return ok;
+    const Result parsed = parse(QString::fromUtf8(file.readAll()), &m_texts);
+    if (parsed.failed())
+        return Result::failure(QStringLiteral("%1: %2").arg(path, parsed.reason()));
+    return {};
 }
 
 QString InterfaceTexts::text(int index) const {
@@ -76,7 +73,7 @@ QString InterfaceTexts::text(int index) const {
     return m_texts.at(index);
 }
 
-bool InterfaceTexts::parse(const QString& content, QStringList* table, QString* error) {
+Result InterfaceTexts::parse(const QString& content, QStringList* table) {
     QStringList texts;
     texts.reserve(Size);
     for (int i = 0; i < Size; ++i)
@@ -102,9 +99,9 @@ bool InterfaceTexts::parse(const QString& content, QStringList* table, QString* 
 
     if (table)
         *table = texts;
-    if (!firstError.isEmpty() && error)
-        *error = firstError;
-    return firstError.isEmpty();
+    if (!firstError.isEmpty())
+        return Result::failure(firstError);
+    return {};
 }
 
 } // namespace qrt

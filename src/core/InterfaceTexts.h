@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -17,8 +19,8 @@ public:
 
     // Fills the table with the texts of a language; a language outside 1..3 is taken as 3.
     // On a malformed line the table still holds every well-formed line of the file and the
-    // result is false with the reason; a missing resource leaves the table empty.
-    bool load(int language, QString* error = nullptr);
+    // result fails with the reason; a missing resource leaves the table empty.
+    Result load(int language);
 
     // The text at an index; empty for an index outside 0..Size - 1 or one the language leaves empty.
     QString text(int index) const;
@@ -31,9 +33,9 @@ public:
     static QString resourcePath(int language);
 
     // Reads the contents of a text file into a table of Size entries. Every line that is
-    // well-formed is taken; the first malformed one is reported in error (with its line
-    // number) and makes the result false. An index listed twice keeps its first text.
-    static bool parse(const QString& content, QStringList* table, QString* error);
+    // well-formed is taken; the first malformed one fails the result (with its line number
+    // in the reason). An index listed twice keeps its first text.
+    static Result parse(const QString& content, QStringList* table);
 
 private:
     QStringList m_texts;

@@ -73,23 +73,24 @@ bool getSysLang(SettingsFile& settings, int localeId, ErrorLog* log) {
     if (firstRun == 0)
         return false;
 
-    FileStatus failure;
-    if (!settings.write(key::SettingSection, FirstRunKey, QStringLiteral("0"), &failure)) {
-        logError(log, tag, failure.errNumber);
+    if (const Result written = settings.write(key::SettingSection, FirstRunKey, QStringLiteral("0"));
+        written.failed()) {
+        logError(log, tag, written.errorNumber());
         return false;
     }
     const int language = languageForLocaleId(localeId);
-    if (!settings.write(key::SettingSection, LanguageKey, QString::number(language), &failure)) {
-        logError(log, tag, failure.errNumber);
+    if (const Result written = settings.write(key::SettingSection, LanguageKey, QString::number(language));
+        written.failed()) {
+        logError(log, tag, written.errorNumber());
         return false;
     }
     return true;
 }
 
 bool storeLanguage(SettingsFile& settings, int language, ErrorLog* log) {
-    FileStatus failure;
-    if (!settings.write(key::SettingSection, LanguageKey, QString::number(language), &failure)) {
-        logError(log, "mdifrmMain->SwiLangFace", failure.errNumber);
+    if (const Result written = settings.write(key::SettingSection, LanguageKey, QString::number(language));
+        written.failed()) {
+        logError(log, "mdifrmMain->SwiLangFace", written.errorNumber());
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 #include "core/SettingsFile.h"
 
 #include "core/ErrorLog.h"
+#include "core/FileAccess.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -17,41 +18,37 @@ QString folded(const QString& name) {
 
 SettingsFile::SettingsFile(QString path) : m_path(std::move(path)) {}
 
-QString SettingsFile::problem() const {
+Result SettingsFile::status() const {
     ensureLoaded();
-    return m_problem;
-}
-
-QString SettingsFile::problemKey() const {
-    ensureLoaded();
-    return m_problemKey;
+    return m_status;
 }
 
 void SettingsFile::ensureLoaded() const {
     if (m_loaded)
         return;
     m_loaded = true;
-    m_problem.clear();
-    m_problemKey.clear();
+    m_status = {};
     loadFrom({});
     if (m_path.isEmpty() || !QFileInfo::exists(m_path))
         return;
     QByteArray bytes;
-    const FileStatus read = fileaccess::readRegularFile(m_path, MaxFileSize + 1, &bytes);
-    if (!read.ok) {
+    const Result read = fileaccess::readRegularFile(m_path, MaxFileSize + 1, &bytes);
+    if (read.failed()) {
         // A folder, pipe or device is refused before it is opened: a pipe would wait for a writer.
-        if (read.reasonKey == fileaccess::IsFolder)
-            m_problem = QStringLiteral("it is a folder");
-        else if (read.reasonKey == fileaccess::NotRegular)
-            m_problem = QStringLiteral("it is not a regular file");
+        QString problem;
+        if (read.reasonKey() == fileaccess::IsFolder)
+            problem = QStringLiteral("it is a folder");
+        else if (read.reasonKey() == fileaccess::NotRegular)
+            problem = QStringLiteral("it is not a regular file");
         else
-            m_problem = QStringLiteral("it cannot be read (%1)").arg(read.reason);
-        m_problemKey = read.reasonKey.isEmpty() ? fileaccess::ReadFailed : read.reasonKey;
+            problem = QStringLiteral("it cannot be read (%1)").arg(read.reason());
+        m_status = Result::failure(problem, read.errorNumber())
+                       .setReasonKey(read.reasonKey().isEmpty() ? fileaccess::ReadFailed : read.reasonKey());
         return;
     }
     if (bytes.size() > MaxFileSize) {
-        m_problem = QStringLiteral("it is larger than %1 bytes").arg(MaxFileSize);
-        m_problemKey = TooLargeKey;
+        m_status =
+            Result::failure(QStringLiteral("it is larger than %1 bytes").arg(MaxFileSize)).setReasonKey(TooLargeKey);
         return;
     }
     loadFrom(bytes);
@@ -155,20 +152,16 @@ bool SettingsFile::contains(const QString& section, const QString& key) const {
     return find(section, key).keyLine >= 0;
 }
 
-bool SettingsFile::write(const QString& section, const QString& key, const QString& value, FileStatus* failure) {
+Result SettingsFile::write(const QString& section, const QString& key, const QString& value) {
     // A line break would end the line early and put the rest of the value into the file as lines of its own.
     static const QRegularExpression lineBreak(QStringLiteral("[\r\n]"));
-    if (section.contains(lineBreak) || key.contains(lineBreak) || value.contains(lineBreak)) {
-        if (failure)
-            *failure = {false, err::InvalidPropertyValue, {}, QStringLiteral("A setting cannot hold a line break")};
-        return false;
-    }
+    if (section.contains(lineBreak) || key.contains(lineBreak) || value.contains(lineBreak))
+        return Result::failure(QStringLiteral("A setting cannot hold a line break"), err::InvalidPropertyValue);
     const Lookup at = find(section, key);
-    if (!m_problem.isEmpty()) {
+    if (m_status.failed()) {
         // What the file holds was never read, so writing it would lose it (or block on a pipe).
-        if (failure)
-            *failure = {false, err::PathFileAccess, {}, QStringLiteral("The settings file is not used: ") + m_problem};
-        return false;
+        return Result::failure(QStringLiteral("The settings file is not used: ") + m_status.reason(),
+                               err::PathFileAccess);
     }
     QStringList lines = m_lines;
     QList<QByteArray> raw = m_raw;
@@ -197,16 +190,13 @@ bool SettingsFile::write(const QString& section, const QString& key, const QStri
     for (const QByteArray& line : raw)
         bytes += line + newline;
     // All or nothing: a failed write (a full disk) leaves the settings file as it was.
-    const FileStatus written = fileaccess::replaceFile(m_path, bytes);
-    if (!written.ok) {
-        if (failure)
-            *failure = written;
-        return false;
-    }
+    const Result written = fileaccess::replaceFile(m_path, bytes);
+    if (written.failed())
+        return written;
     m_lines = lines;
     m_raw = raw;
     buildIndex();
-    return true;
+    return {};
 }
 
 } // namespace qrt

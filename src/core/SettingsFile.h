@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/FileAccess.h"
+#include "core/Result.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -19,7 +19,7 @@ namespace qrt {
 //
 // A file that cannot serve as settings (a folder, a device or pipe, a file larger than
 // MaxFileSize, a file that cannot be read) is not used at all: every key reads its
-// default, problem() says why, and nothing is ever written into it.
+// default, status() says why, and nothing is ever written into it.
 class SettingsFile {
 public:
     static constexpr qint64 MaxFileSize = 1024 * 1024;
@@ -28,19 +28,18 @@ public:
 
     const QString& path() const { return m_path; }
 
-    // Why the file is not used; empty when it was read or does not exist.
-    QString problem() const;
-    // The same as a key of the program's own texts (see ExtraTexts), for the user; the
-    // text of TooLargeKey takes MaxFileSize as its %1.
-    QString problemKey() const;
+    // Failed, with why in English, when the file is not used; ok when it was read or does
+    // not exist. Its reason key tells the user why (see ExtraTexts); the text of TooLargeKey
+    // takes MaxFileSize as its %1.
+    Result status() const;
     static inline const QString TooLargeKey = QStringLiteral("file.reason.tooLarge");
 
     QString read(const QString& section, const QString& key, const QString& defaultValue, int width) const;
     // Whether the key is present in the file (whatever its value).
     bool contains(const QString& section, const QString& key) const;
-    // Writes one key; returns false (with the reason) when the file cannot be written, and
-    // then the file stays as it was.
-    bool write(const QString& section, const QString& key, const QString& value, FileStatus* failure = nullptr);
+    // Writes one key; fails (with the reason) when the file cannot be written, and then the
+    // file stays as it was.
+    Result write(const QString& section, const QString& key, const QString& value);
 
 private:
     struct Lookup {
@@ -63,8 +62,7 @@ private:
 
     QString m_path;
     mutable bool m_loaded = false;
-    mutable QString m_problem;
-    mutable QString m_problemKey;
+    mutable Result m_status;
     mutable QStringList m_lines;     // decoded, for lookups
     mutable QList<QByteArray> m_raw; // the bytes of each line, written back unchanged
     mutable QByteArray m_bom;        // the byte order mark the file started with, if any

@@ -167,9 +167,9 @@ void Document::updateModified() {
 
 // ---- recorded commands of the document ----
 
-FileResult Document::restoreDefaults() {
+Result Document::restoreDefaults() {
     if (m_locked)
-        return {false, 0, QString()};
+        return Result::failure(QString());
     const EditScope edit(this, QString(), m_context.text(TextRestoreDefaults));
     return replaceWithFile(m_context.appFile(AppContext::FactoryFileName));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/FileResult.h"
+#include "core/Result.h"
 #include "document/DocumentState.h"
 #include "document/ModelAndBand.h"
 #include "document/RadioData.h"
@@ -17,7 +17,7 @@ namespace qrt {
 
 class AppContext;
 class UserEditNotifier;
-struct FileStatus;
+
 namespace channels {
 class ChannelTableModel;
 }
@@ -83,12 +83,12 @@ public:
     // File commands. New and Open start a new history and clear the modified flag, as
     // does a successful save.
     void newFile();
-    FileResult openFile(const QString& path);
-    FileResult save();
-    FileResult saveAs(const QString& path);
+    Result openFile(const QString& path);
+    Result save();
+    Result saveAs(const QString& path);
     // "Restore Default Setting": the factory file opened, as one undo step. While locked it
     // fails with no message to show (messageIndex 0).
-    FileResult restoreDefaults();
+    Result restoreDefaults();
 
     // Model and band choices, each one undo step; nothing while locked. A band chosen
     // builds new data from the template, keeping model and band; a custom band also makes
@@ -165,9 +165,9 @@ private:
 
     // Files (DocumentFiles.cpp).
     // The file read into the image and shown, as the current file; no undo step.
-    FileResult replaceWithFile(const QString& path);
-    FileResult writeCurrentFile();
-    FileResult failureResult(int messageIndex, const FileStatus& status) const;
+    Result replaceWithFile(const QString& path);
+    Result writeCurrentFile();
+    Result failureResult(int messageIndex, const Result& status) const;
 
     AppContext& m_context;
     RadioData m_data;

@@ -6,15 +6,15 @@
 namespace qrt {
 
 RadioData::RadioData(AppContext& context)
-    : context(context), image(context.program().datNum + 1), templateFile(context.program().datNum + 1),
+    : context(context), image(context.program().imageLastAddress + 1), templateFile(context.program().imageLastAddress + 1),
       codec(context.tones(), &context.errorLog()) {}
 
 bool RadioData::loadTemplate() {
     QByteArray bytes;
-    const datafile::Status status =
+    const Result status =
         datafile::readFile(context.appFile(AppContext::TemplateFileName), image.size(), &bytes);
-    if (!status.ok) {
-        context.errorLog().logErr(QStringLiteral("mdifrmMain->InitTempArray"), status.errNumber);
+    if (!status.ok()) {
+        context.errorLog().logErr(QStringLiteral("mdifrmMain->InitTempArray"), status.errorNumber());
         return false;
     }
     templateFile.write(0, bytes);

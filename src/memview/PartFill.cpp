@@ -33,14 +33,13 @@ int radixOf(Base base) {
     }
 }
 
-// Reads one address; an empty problem means it was read.
-QString readAddress(const QString& caption, const QString& text, int imageSize, const ExtraTexts& texts, int* address) {
+Result readAddress(const QString& caption, const QString& text, int imageSize, const ExtraTexts& texts, int* address) {
     const bytetext::ReadNumber read = bytetext::readNumber(text, 16, 0xFFFF + 1);
     if (read.status != NumberStatus::Ok)
-        return texts.text(QStringLiteral("fill.addressNotHex")).arg(caption, text.trimmed());
+        return Result::failure(texts.text(QStringLiteral("fill.addressNotHex")).arg(caption, text.trimmed()));
     if (read.value >= imageSize)
-        return texts.text(QStringLiteral("fill.addressOutside"))
-            .arg(caption, text.trimmed().toUpper(), addressText(0), addressText(imageSize - 1));
+        return Result::failure(texts.text(QStringLiteral("fill.addressOutside"))
+                                   .arg(caption, text.trimmed().toUpper(), addressText(0), addressText(imageSize - 1)));
     *address = read.value;
     return {};
 }
@@ -62,21 +61,20 @@ Plan plan(const Request& request, int imageSize, const ExtraTexts& texts) {
     const Base base = Base(request.base);
     const bytetext::ReadNumber value = bytetext::readNumber(request.value, radixOf(base), LargestValue);
     if (value.status == NumberStatus::Negative) {
-        result.problem = texts.text(QStringLiteral("fill.negative"));
+        result.status = Result::failure(texts.text(QStringLiteral("fill.negative")));
         return result;
     }
     if (value.status != NumberStatus::Ok) {
-        result.problem =
-            texts.text(QStringLiteral("fill.notANumber")).arg(request.value.trimmed(), baseWord(base, texts));
+        result.status = Result::failure(
+            texts.text(QStringLiteral("fill.notANumber")).arg(request.value.trimmed(), baseWord(base, texts)));
         return result;
     }
-    result.problem = readAddress(QStringLiteral("Start Addr"), request.start, imageSize, texts, &result.start);
-    if (result.problem.isEmpty())
-        result.problem = readAddress(QStringLiteral("End Addr"), request.end, imageSize, texts, &result.end);
-    if (!result.problem.isEmpty())
+    result.status = readAddress(QStringLiteral("Start Addr"), request.start, imageSize, texts, &result.start);
+    if (result.status.ok())
+        result.status = readAddress(QStringLiteral("End Addr"), request.end, imageSize, texts, &result.end);
+    if (result.status.failed())
         return result;
     result.value = value.value;
-    result.ok = true;
     return result;
 }
 

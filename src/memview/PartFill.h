@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -27,14 +29,15 @@ struct Request {
 // What a fill will do, or why it cannot. A value above 255 fills with 255; an end below
 // the start fills nothing.
 struct Plan {
-    bool ok = false;
-    QString problem; // empty when nothing is to be done without a reason to tell (no base)
+    // Failed with why; without a reason when nothing is to be done and there is nothing to
+    // tell (no base chosen).
+    Result status = Result::failure({});
     int value = 0;
     int start = 0;
     int end = -1;
 };
 
-// The problem is told in the language of the texts; the captions it names ("Fill Data",
+// The reason is told in the language of the texts; the captions it names ("Fill Data",
 // "Start Addr") are the dialog's own, English in every language.
 Plan plan(const Request& request, int imageSize, const ExtraTexts& texts);
 // An address as the dialog shows it: four hexadecimal digits.

@@ -395,8 +395,7 @@ int SettingsModel::importSerialNumbers(const QString& path) {
     list.item = -1;
     m_serialValues.clear();
     const SettingsFile file(path);
-    m_serialImportProblem = file.problem();
-    m_serialImportProblemKey = file.problemKey();
+    m_serialImportStatus = file.status();
     for (int n = 1; n <= MaxSerialNumbers; ++n) {
         const QString value =
             file.read(QStringLiteral("SerialNo"), QString::number(n), QString(), SerialValueWidth).trimmed();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Result.h"
 #include "options/SettingsControl.h"
 #include "options/SettingsMap.h"
 #include "options/TwoToneTable.h"
@@ -59,11 +60,9 @@ public:
     // Serial numbers: reads section "SerialNo" of an INI file, keys 1, 2, ... up to the
     // first empty value; returns the number of serial numbers added.
     int importSerialNumbers(const QString& path);
-    // Why the last import could not read its file (a folder, a pipe, too large, unreadable);
-    // empty when it was read or does not exist.
-    QString serialImportProblem() const { return m_serialImportProblem; }
-    // The same as a key of the program's own texts (see SettingsFile::problemKey).
-    QString serialImportProblemKey() const { return m_serialImportProblemKey; }
+    // Failed when the last import could not read its file (a folder, a pipe, too large,
+    // unreadable), as SettingsFile::status tells it; ok when it was read or does not exist.
+    const Result& serialImportStatus() const { return m_serialImportStatus; }
     QStringList serialNumbers() const { return m_serialValues; }
     // "<<" (0) and ">>" (1).
     void seqSwitch(int direction);
@@ -105,8 +104,7 @@ private:
     int m_refreshedCount = 0;
     TwoToneTable m_twoTone;
     QStringList m_serialValues;
-    QString m_serialImportProblem;
-    QString m_serialImportProblemKey;
+    Result m_serialImportStatus;
     QByteArray m_newCodeBlock;
     bool m_keyListBusy = false;
 };

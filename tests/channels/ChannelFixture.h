@@ -48,7 +48,7 @@ struct ChannelFixture {
     // A data file read into the image, with its model and band.
     bool openFile(const QString& path) {
         QByteArray bytes;
-        if (!datafile::readFile(path, data->image.size(), &bytes).ok)
+        if (!datafile::readFile(path, data->image.size(), &bytes).ok())
             return false;
         datafile::loadIntoImage(bytes, data->image);
         modelAndBand->showModelFromImage();

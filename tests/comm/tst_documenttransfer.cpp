@@ -67,7 +67,7 @@ private Q_SLOTS:
 
 void TestDocumentTransfer::readReplacesTheDataAsOneUndoStep() {
     Program factory;
-    QVERIFY(factory.document->openFile(factory.dir.filePath(AppContext::FactoryFileName)).ok);
+    QVERIFY(factory.document->openFile(factory.dir.filePath(AppContext::FactoryFileName)).ok());
     SimProcess sim;
     QVERIFY(sim.start(FullSpeed, factoryRadio(factory)));
 
@@ -90,7 +90,7 @@ void TestDocumentTransfer::readReplacesTheDataAsOneUndoStep() {
 
 void TestDocumentTransfer::writeSendsTheEditedChannels() {
     Program p;
-    QVERIFY(p.document->openFile(p.dir.filePath(AppContext::FactoryFileName)).ok);
+    QVERIFY(p.document->openFile(p.dir.filePath(AppContext::FactoryFileName)).ok());
     SimProcess sim;
     QVERIFY(sim.start(FullSpeed, factoryRadio(p)));
     channels::ChannelTableModel& grid = p.document->channelModel();

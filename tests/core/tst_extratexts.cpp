@@ -6,6 +6,7 @@
 #include <QTest>
 
 using qrt::ExtraTexts;
+using qrt::Result;
 
 namespace {
 
@@ -14,9 +15,8 @@ QHash<QString, QString> fileTexts(int language) {
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QHash<QString, QString> texts;
-    QString error;
-    if (!ExtraTexts::parse(QString::fromUtf8(file.readAll()), &texts, &error))
-        qWarning("language %d: %s", language, qPrintable(error));
+    if (const Result parsed = ExtraTexts::parse(QString::fromUtf8(file.readAll()), &texts); parsed.failed())
+        qWarning("language %d: %s", language, qPrintable(parsed.reason()));
     return texts;
 }
 
@@ -87,9 +87,9 @@ private Q_SLOTS:
         QFETCH(QString, error);
         QFETCH(int, count);
         QHash<QString, QString> texts;
-        QString reason;
-        QCOMPARE(ExtraTexts::parse(content, &texts, &reason), ok);
-        QCOMPARE(reason, error);
+        const Result parsed = ExtraTexts::parse(content, &texts);
+        QCOMPARE(parsed.ok(), ok);
+        QCOMPARE(parsed.reason(), error);
         QCOMPARE(texts.size(), count);
         if (QTest::currentDataTag() == QByteArray("good with comment, blank and escapes"))
             QCOMPARE(texts.value(QStringLiteral("a")), QStringLiteral("x\ty\n\\"));

@@ -19,14 +19,11 @@ namespace {
 const QByteArray OldSettings = QByteArrayLiteral("[Setting]\r\nFirRun=0\r\nLanguage=3\r\nCOM=4\r\n");
 
 // Writes through one of the program's writers; the outcome as a status.
-FileStatus writeWith(const QString& writer, const QString& path) {
+Result writeWith(const QString& writer, const QString& path) {
     if (writer == QLatin1String("data file"))
         return datafile::writeFile(path, QByteArray(datafile::FileSize, '\x5A'));
-    if (writer == QLatin1String("settings file")) {
-        FileStatus failure;
-        SettingsFile(path).write(QStringLiteral("Setting"), QStringLiteral("COM"), QStringLiteral("7"), &failure);
-        return failure;
-    }
+    if (writer == QLatin1String("settings file"))
+        return SettingsFile(path).write(QStringLiteral("Setting"), QStringLiteral("COM"), QStringLiteral("7"));
     return fileaccess::checkReplaceable(path, datafile::FileSize);
 }
 
@@ -69,12 +66,12 @@ void TestFileAccess::fullDiskKeepsTheOldFile() {
     QVERIFY(disk.fill());
     const QStringList namesBefore = disk.fileNames();
 
-    const FileStatus status = writeWith(writer, disk.filePath(name));
+    const Result status = writeWith(writer, disk.filePath(name));
 
-    QVERIFY(!status.ok);
-    QCOMPARE(status.errNumber, err::DiskFull);
-    QCOMPARE(status.reasonKey, fileaccess::DiskFull);
-    QVERIFY2(status.reason.contains(QStringLiteral("No space left on device")), qPrintable(status.reason));
+    QVERIFY(status.failed());
+    QCOMPARE(status.errorNumber(), err::DiskFull);
+    QCOMPARE(status.reasonKey(), fileaccess::DiskFull);
+    QVERIFY2(status.reason().contains(QStringLiteral("No space left on device")), qPrintable(status.reason()));
     QCOMPARE(disk.fileNames(), namesBefore);
     if (oldFile)
         QCOMPARE(disk.read(name), OldSettings);
@@ -115,14 +112,14 @@ void TestFileAccess::notARegularFileIsLeftAlone() {
     }
 
     QByteArray bytes("untouched");
-    const FileStatus status = writing ? fileaccess::replaceFile(path, QByteArray(datafile::FileSize, 'x'))
-                                      : fileaccess::readRegularFile(path, datafile::FileSize, &bytes);
+    const Result status = writing ? fileaccess::replaceFile(path, QByteArray(datafile::FileSize, 'x'))
+                                  : fileaccess::readRegularFile(path, datafile::FileSize, &bytes);
 
-    QVERIFY(!status.ok);
-    QCOMPARE(status.reasonKey, reasonKey);
-    QCOMPARE(status.errNumber, err::PathFileAccess);
-    QVERIFY2(status.reason.contains(kind == QLatin1String("folder") ? "folder" : "not a regular file"),
-             qPrintable(status.reason));
+    QVERIFY(status.failed());
+    QCOMPARE(status.reasonKey(), reasonKey);
+    QCOMPARE(status.errorNumber(), err::PathFileAccess);
+    QVERIFY2(status.reason().contains(kind == QLatin1String("folder") ? "folder" : "not a regular file"),
+             qPrintable(status.reason()));
     QCOMPARE(bytes, QByteArray("untouched"));
     QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
     if (kind == QLatin1String("link"))
@@ -135,13 +132,13 @@ void TestFileAccess::replaceFollowsALinkToARegularFile() {
     QTemporaryDir dir;
     const QString real = dir.filePath(QStringLiteral("real.dat"));
     const QString link = dir.filePath(QStringLiteral("link.dat"));
-    QVERIFY(fileaccess::replaceFile(real, "old").ok);
+    QVERIFY(fileaccess::replaceFile(real, "old").ok());
     QVERIFY(QFile::link(real, link));
     const QByteArray bytes(datafile::FileSize, '\x5A');
-    QVERIFY(fileaccess::replaceFile(link, bytes).ok);
+    QVERIFY(fileaccess::replaceFile(link, bytes).ok());
     QVERIFY(QFileInfo(link).isSymLink());
     QByteArray read;
-    QVERIFY(fileaccess::readRegularFile(real, datafile::FileSize + 1, &read).ok);
+    QVERIFY(fileaccess::readRegularFile(real, datafile::FileSize + 1, &read).ok());
     QCOMPARE(read, bytes);
 }
 
@@ -151,7 +148,7 @@ void TestFileAccess::readIsBounded() {
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(5000, 'b')) == 5000);
     file.close();
     QByteArray bytes;
-    QVERIFY(fileaccess::readRegularFile(file.fileName(), 1041, &bytes).ok);
+    QVERIFY(fileaccess::readRegularFile(file.fileName(), 1041, &bytes).ok());
     QCOMPARE(bytes, QByteArray(1041, 'b'));
 }
 
@@ -177,12 +174,20 @@ void TestFileAccess::failuresNameTheirCause() {
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
     const QString full = path.isEmpty() ? QString() : dir.filePath(path);
     QByteArray bytes;
-    const FileStatus status =
-        writing ? fileaccess::replaceFile(full, "x") : fileaccess::readRegularFile(full, 10, &bytes);
-    QVERIFY(!status.ok);
-    QCOMPARE(status.errNumber, errNumber);
-    QCOMPARE(status.reasonKey, reasonKey);
-    QVERIFY(!status.reason.isEmpty());
+    const Result status = writing ? fileaccess::replaceFile(full, "x") : fileaccess::readRegularFile(full, 10, &bytes);
+    QVERIFY(status.failed());
+    QCOMPARE(status.errorNumber(), errNumber);
+    QCOMPARE(status.reasonKey(), reasonKey);
+    QVERIFY(!status.reason().isEmpty());
+
+    // Told to the user in their language, with everything else kept.
+    ExtraTexts traditional;
+    QVERIFY(traditional.load(2));
+    const Result told = status.inLanguage(traditional);
+    QCOMPARE(told.reason(), traditional.text(reasonKey));
+    QVERIFY(told.failed());
+    QCOMPARE(told.errorNumber(), errNumber);
+    QCOMPARE(told.reasonKey(), reasonKey);
 }
 
 void TestFileAccess::everyReasonIsInEveryLanguage() {

@@ -1,30 +1,72 @@
 #include "core/InterfaceTexts.h"
+#include "core/TextFileFormat.h"
 
-#include "ExpectedEnglishTexts.h"
+#include "TestSupport.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
 
 #include <climits>
 
 using qrt::InterfaceTexts;
+using qrt::Result;
 
 namespace {
 
-// Index -> English text, empty where the English table has no text.
-QStringList expectedEnglish() {
+// The English text file as it ships in the source tree.
+QString englishSourceFile() {
+    return QDir(qrt::test::sourceDir()).filePath(QStringLiteral("src/core/texts/lang3.txt"));
+}
+
+// The entries of a text file read line by line, apart from the program's reader: index ->
+// text, empty where the file has no text. *entries counts the entry lines.
+QStringList entriesOf(const QByteArray& content, int* entries) {
     QStringList table;
     for (int i = 0; i < InterfaceTexts::Size; ++i)
         table.append(QString());
-    for (const ExpectedText& e : ExpectedEnglishTexts)
-        table[e.index] = QString::fromUtf8(e.text);
+    *entries = 0;
+    for (QString line : QString::fromUtf8(content).split(QLatin1Char('\n'))) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const int tab = int(line.indexOf(QLatin1Char('\t')));
+        bool isNumber = false;
+        const int index = line.left(tab).toInt(&isNumber);
+        if (tab < 0 || !isNumber || index < 0 || index >= InterfaceTexts::Size)
+            continue;
+        QString text;
+        for (qsizetype at = tab + 1; at < line.size(); ++at) {
+            const QChar c = line.at(at);
+            if (c != QLatin1Char('\\') || at + 1 == line.size()) {
+                text += c;
+                continue;
+            }
+            const QChar escaped = line.at(++at);
+            text += escaped == QLatin1Char('t')   ? QChar(QLatin1Char('\t'))
+                    : escaped == QLatin1Char('n') ? QChar(QLatin1Char('\n'))
+                                                  : escaped;
+        }
+        table[index] = text;
+        ++*entries;
+    }
     return table;
+}
+
+// Index -> English text of the shipped file, empty where it has no text.
+QStringList shippedEnglish() {
+    QFile file(englishSourceFile());
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(file.fileName()));
+    int entries = 0;
+    return entriesOf(file.readAll(), &entries);
 }
 
 InterfaceTexts loaded(int language) {
     InterfaceTexts texts;
-    QString error;
-    if (!texts.load(language, &error))
-        qWarning("%s", qPrintable(error));
+    if (const Result result = texts.load(language); result.failed())
+        qWarning("%s", qPrintable(result.reason()));
     return texts;
 }
 
@@ -34,7 +76,7 @@ class TestInterfaceTexts : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void englishEqualsTheDefinedList();
+    void englishIsTheShippedFile();
     void everyLanguageFillsTheSameIndices_data();
     void everyLanguageFillsTheSameIndices();
     void wordingsThatMustSurvive_data();
@@ -47,9 +89,21 @@ private Q_SLOTS:
     void parseKeepsGoingAfterAnError();
 };
 
-void TestInterfaceTexts::englishEqualsTheDefinedList() {
+// The program shows every English text of the shipped file, at its index, as written there.
+void TestInterfaceTexts::englishIsTheShippedFile() {
+    QVERIFY2(!qrt::test::sourceDir().isEmpty(), "QRT_SOURCE_DIR is not set");
+    QFile source(englishSourceFile());
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    const QByteArray content = source.readAll();
+    QFile resource(InterfaceTexts::resourcePath(3));
+    qrt::textfile::registerTextResources();
+    QVERIFY(resource.open(QIODevice::ReadOnly));
+    QCOMPARE(resource.readAll(), content); // what the program reads is what ships
+
+    int entries = 0;
+    const QStringList expected = entriesOf(content, &entries);
+    QCOMPARE(entries, 376);
     const InterfaceTexts texts = loaded(3);
-    const QStringList expected = expectedEnglish();
     for (int i = 0; i < InterfaceTexts::Size; ++i) {
         if (texts.text(i) != expected.at(i))
             QFAIL(qPrintable(
@@ -68,11 +122,11 @@ void TestInterfaceTexts::everyLanguageFillsTheSameIndices_data() {
 void TestInterfaceTexts::everyLanguageFillsTheSameIndices() {
     QFETCH(int, language);
     InterfaceTexts texts;
-    QString error;
-    QVERIFY2(texts.load(language, &error), qPrintable(error));
+    const Result result = texts.load(language);
+    QVERIFY2(result.ok(), qPrintable(result.reason()));
     QCOMPARE(texts.language(), language);
 
-    const QStringList english = expectedEnglish();
+    const QStringList english = shippedEnglish();
     for (int i = 0; i < InterfaceTexts::Size; ++i) {
         const bool filled = !english.at(i).isEmpty() || (i == 402 && language != 3);
         if (filled != !texts.text(i).isEmpty())
@@ -197,8 +251,9 @@ void TestInterfaceTexts::parse() {
     QFETCH(QString, text);
 
     QStringList table;
-    QString error;
-    QCOMPARE(InterfaceTexts::parse(content, &table, &error), ok);
+    const Result parsed = InterfaceTexts::parse(content, &table);
+    const QString error = parsed.reason();
+    QCOMPARE(parsed.ok(), ok);
     QCOMPARE(table.size(), InterfaceTexts::Size);
     QCOMPARE(table.at(index), text);
     if (ok) {
@@ -211,8 +266,10 @@ void TestInterfaceTexts::parse() {
 // A damaged line must not cost the user the other captions of the language.
 void TestInterfaceTexts::parseKeepsGoingAfterAnError() {
     QStringList table;
-    QString error;
-    QVERIFY(!InterfaceTexts::parse(QStringLiteral("1\tone\nbroken line\n2\ttwo\n777\tx\n3\tthree\n"), &table, &error));
+    const Result parsed =
+        InterfaceTexts::parse(QStringLiteral("1\tone\nbroken line\n2\ttwo\n777\tx\n3\tthree\n"), &table);
+    QVERIFY(parsed.failed());
+    const QString error = parsed.reason();
     QVERIFY2(error.contains(QStringLiteral("line 2")), qPrintable(error)); // the first fault is reported
     QCOMPARE(table.at(1), QStringLiteral("one"));
     QCOMPARE(table.at(2), QStringLiteral("two"));

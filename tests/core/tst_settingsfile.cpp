@@ -145,18 +145,18 @@ void TestSettingsFile::writeKeepsOtherLinesByteForByte() {
 
 void TestSettingsFile::writeFailureIsReported() {
     SettingsFile file(QStringLiteral("/nonexistent-folder/holvard.def"));
-    FileStatus failure;
-    QVERIFY(!file.write(QStringLiteral("Setting"), QStringLiteral("COM"), QStringLiteral("2"), &failure));
-    QVERIFY(!failure.reason.isEmpty());
+    const Result failure = file.write(QStringLiteral("Setting"), QStringLiteral("COM"), QStringLiteral("2"));
+    QVERIFY(failure.failed());
+    QVERIFY(!failure.reason().isEmpty());
 
     // A value with a line break would add lines of its own; it is refused and nothing changes.
     QTemporaryDir dir;
     const QString path = writeIni(dir, "[Setting]\r\nReadStartAddr=0000\r\n");
     SettingsFile settings(path);
-    failure = {};
-    QVERIFY(!settings.write(QStringLiteral("Setting"), QStringLiteral("ReadStartAddr"),
-                            QStringLiteral("0000\r\n[Setting]\r\nDatNum=99"), &failure));
-    QVERIFY(!failure.reason.isEmpty());
+    const Result refused = settings.write(QStringLiteral("Setting"), QStringLiteral("ReadStartAddr"),
+                                          QStringLiteral("0000\r\n[Setting]\r\nDatNum=99"));
+    QVERIFY(refused.failed());
+    QVERIFY(!refused.reason().isEmpty());
     QCOMPARE(readAll(path), QByteArray("[Setting]\r\nReadStartAddr=0000\r\n"));
 }
 
@@ -261,12 +261,13 @@ void TestSettingsFile::unusableFilesGiveDefaultsAndAreNeverWritten() {
     SettingsFile file(path);
     QCOMPARE(file.read(QStringLiteral("Setting"), QStringLiteral("COM"), QStringLiteral("1"), 9), QStringLiteral("1"));
     QVERIFY(!file.contains(QStringLiteral("Setting"), QStringLiteral("COM")));
-    QVERIFY2(file.problem().contains(reason), qPrintable(file.problem()));
+    QVERIFY(file.status().failed());
+    QVERIFY2(file.status().reason().contains(reason), qPrintable(file.status().reason()));
     QCOMPARE(ProgramSettings::load(file).portNumber, 1);
 
-    FileStatus failure;
-    QVERIFY(!file.write(QStringLiteral("Setting"), QStringLiteral("COM"), QStringLiteral("2"), &failure));
-    QVERIFY2(failure.reason.contains(reason), qPrintable(failure.reason));
+    const Result failure = file.write(QStringLiteral("Setting"), QStringLiteral("COM"), QStringLiteral("2"));
+    QVERIFY(failure.failed());
+    QVERIFY2(failure.reason().contains(reason), qPrintable(failure.reason()));
     const QFileInfo after(path);
     if (kind == QLatin1String("folder"))
         QVERIFY(after.isDir());
@@ -285,7 +286,7 @@ void TestSettingsFile::sizeLimit() {
     const QString path = writeIni(dir, content);
     QCOMPARE(SettingsFile(path).read(QStringLiteral("Setting"), QStringLiteral("COM"), QString(), 9),
              QStringLiteral("3"));
-    QVERIFY(SettingsFile(path).problem().isEmpty());
+    QVERIFY(SettingsFile(path).status().ok());
     writeIni(dir, content + ';');
     QCOMPARE(SettingsFile(path).read(QStringLiteral("Setting"), QStringLiteral("COM"), QStringLiteral("1"), 9),
              QStringLiteral("1"));
@@ -295,7 +296,7 @@ void TestSettingsFile::programSettingsRepairs_data() {
     QTest::addColumn<QByteArray>("lines");
     QTest::addColumn<int>("language");
     QTest::addColumn<int>("port");
-    QTest::addColumn<int>("datNum");
+    QTest::addColumn<int>("imageLastAddress");
     QTest::addColumn<int>("tableMaxAddr");
     QTest::addColumn<bool>("locked");
     QTest::newRow("defaults") << QByteArray() << 2 << 1 << 8191 << 0x1FFF << false;
@@ -323,14 +324,14 @@ void TestSettingsFile::programSettingsRepairs() {
     QFETCH(QByteArray, lines);
     QFETCH(int, language);
     QFETCH(int, port);
-    QFETCH(int, datNum);
+    QFETCH(int, imageLastAddress);
     QFETCH(int, tableMaxAddr);
     QFETCH(bool, locked);
     QTemporaryDir dir;
     const ProgramSettings s = ProgramSettings::load(SettingsFile(writeIni(dir, "[Setting]\r\n" + lines + "\r\n")));
     QCOMPARE(s.language, language);
     QCOMPARE(s.portNumber, port);
-    QCOMPARE(s.datNum, datNum);
+    QCOMPARE(s.imageLastAddress, imageLastAddress);
     QCOMPARE(s.tableMaxAddr, tableMaxAddr);
     QCOMPARE(s.channelLocked(), locked);
 }
@@ -412,7 +413,8 @@ void TestSettingsFile::anyContentReadsSafely() {
         const ProgramSettings s = ProgramSettings::load(SettingsFile(path));
         QVERIFY(s.language >= 1 && s.language <= 3);
         QVERIFY(s.portNumber >= 1 && s.portNumber <= 16);
-        QVERIFY(s.datNum >= ProgramSettings::MinDatNum && s.datNum <= ProgramSettings::MaxDatNum);
+        QVERIFY(s.imageLastAddress >= ProgramSettings::MinImageLastAddress &&
+                s.imageLastAddress <= ProgramSettings::MaxImageLastAddress);
         ErrorLog log;
         const ChannelTableDef def = ChannelTableDef::read(SettingsFile(path), 3, &log);
         QVERIFY(def.chCount >= 0 && def.chCount <= ChannelTableDef::MaxChannels);

@@ -131,9 +131,9 @@ void TestDocument::everyEditUndoesToTheSameBytes_data() {
         "restore defaults",
         [](Started& s) {
             QVERIFY(s.selectOther("cboTot"));
-            QVERIFY(s.document->saveAs(s.dir.filePath("mine.dat")).ok);
+            QVERIFY(s.document->saveAs(s.dir.filePath("mine.dat")).ok());
             s.document->undoStack().clear();
-            QVERIFY(s.document->restoreDefaults().ok);
+            QVERIFY(s.document->restoreDefaults().ok());
         },
         "factory");
 }
@@ -225,7 +225,7 @@ void TestDocument::refreshRepairsAreNotEdits() {
     for (auto& b : file)
         b = char(random.bounded(256));
     QVERIFY(s.dir.writeFile("random.dat", file));
-    QVERIFY(s.document->openFile(s.dir.filePath("random.dat")).ok);
+    QVERIFY(s.document->openFile(s.dir.filePath("random.dat")).ok());
     QCOMPARE(s.document->undoStack().count(), 0);
     QVERIFY(!s.document->isModified());
     QVERIFY(datafile::fileLayout(s.document->image()) != file);
@@ -237,7 +237,7 @@ void TestDocument::modifiedFlagFollowsEditsAndSaves() {
     QVERIFY(!s.document->isModified());
     QVERIFY(s.selectOther("cboTot"));
     QVERIFY(s.document->isModified());
-    QVERIFY(s.document->saveAs(s.dir.filePath("a.dat")).ok);
+    QVERIFY(s.document->saveAs(s.dir.filePath("a.dat")).ok());
     QVERIFY(!s.document->isModified());
     QCOMPARE(s.document->undoStack().count(), 1); // a save keeps the history
     QVERIFY(s.selectOther("cboTot"));
@@ -250,12 +250,12 @@ void TestDocument::modifiedFlagFollowsEditsAndSaves() {
     QVERIFY(!s.document->isModified());
     QCOMPARE(s.document->undoStack().count(), 0);
     QVERIFY(s.selectOther("cboTot"));
-    QVERIFY(s.document->openFile(s.dir.filePath("a.dat")).ok);
+    QVERIFY(s.document->openFile(s.dir.filePath("a.dat")).ok());
     QVERIFY(!s.document->isModified());
     QCOMPARE(s.document->undoStack().count(), 0);
     // A failed save leaves the flag set.
     QVERIFY(s.selectOther("cboTot"));
-    QVERIFY(!s.document->saveAs(s.dir.filePath("missing/folder/b.dat")).ok);
+    QVERIFY(!s.document->saveAs(s.dir.filePath("missing/folder/b.dat")).ok());
     QVERIFY(s.document->isModified());
     QList<bool> flags;
     for (const auto& args : modified)
@@ -299,7 +299,7 @@ void TestDocument::readIsOneUndoStep() {
     for (int i = 0; i < 3; ++i)
         undo.redo();
     QCOMPARE(s.bytes(), read);
-    QVERIFY(s.document->save().ok);
+    QVERIFY(s.document->save().ok());
     QVERIFY(!s.document->isModified());
 
     // Reading what is already there changes nothing.
@@ -330,9 +330,9 @@ void TestDocument::lockRefusesEveryEdit_data() {
     row("band", [](Started& s) { s.document->chooseBand(2); });
     row("custom band", [](Started& s) { s.document->chooseCustomBand("300", "350"); });
     row("restore defaults", [](Started& s) {
-        const FileResult result = s.document->restoreDefaults();
-        QVERIFY(!result.ok);
-        QCOMPARE(result.messageIndex, 0);
+        const Result result = s.document->restoreDefaults();
+        QVERIFY(!result.ok());
+        QCOMPARE(result.messageIndex(), 0);
     });
     row("memory bytes", [](Started& s) { QVERIFY(!s.document->writeBytes(0x1010, QByteArray(4, '\x42'), {})); });
     row("undo", [](Started& s) {
@@ -348,7 +348,7 @@ void TestDocument::lockRefusesEveryEdit_data() {
 void TestDocument::lockRefusesEveryEdit() {
     QFETCH(Edit, edit);
     Started s;
-    QVERIFY(s.document->saveAs(s.dir.filePath("mine.dat")).ok);
+    QVERIFY(s.document->saveAs(s.dir.filePath("mine.dat")).ok());
     QVERIFY(s.selectOther("cboTot"));
     QVERIFY(s.settings().setChecked("chkBeep", !s.settings().control("chkBeep")->checked));
     s.document->undoStack().undo(); // something to undo and something to redo
@@ -384,7 +384,7 @@ void TestDocument::imageChangesAreAnnounced() {
     QCOMPARE(changes.count(), 2);
     QCOMPARE(changes.at(1).at(0).toInt(), first);
     QVERIFY(s.bytes().at(first) != after.at(first));
-    QVERIFY(s.document->openFile(s.dir.filePath(AppContext::FactoryFileName)).ok);
+    QVERIFY(s.document->openFile(s.dir.filePath(AppContext::FactoryFileName)).ok());
     QCOMPARE(changes.count(), 3);
 }
 
@@ -401,13 +401,13 @@ void TestDocument::encodingIsAnnouncedFirst_data() {
     QTest::addColumn<Edit>("command");
     QTest::addColumn<int>("announced");
     auto row = [](const char* name, Edit command, int announced) { QTest::newRow(name) << command << announced; };
-    row("save", [](Started& s) { QVERIFY(s.document->save().ok); }, 1);
-    row("save as", [](Started& s) { QVERIFY(s.document->saveAs(s.dir.filePath("mine.dat")).ok); }, 1);
-    row("failed save as", [](Started& s) { QVERIFY(!s.document->saveAs(s.dir.path()).ok); }, 1);
+    row("save", [](Started& s) { QVERIFY(s.document->save().ok()); }, 1);
+    row("save as", [](Started& s) { QVERIFY(s.document->saveAs(s.dir.filePath("mine.dat")).ok()); }, 1);
+    row("failed save as", [](Started& s) { QVERIFY(!s.document->saveAs(s.dir.path()).ok()); }, 1);
     row("write to the radio", [](Started& s) { s.document->encodeChannels(); }, 1);
     row("memory viewer bytes",
         [](Started& s) { QVERIFY(s.document->writeBytes(0x1F0, QByteArray(2, '\x12'), QStringLiteral("bytes"))); }, 1);
-    row("open", [](Started& s) { QVERIFY(s.document->openFile(s.dir.filePath(AppContext::FactoryFileName)).ok); }, 0);
+    row("open", [](Started& s) { QVERIFY(s.document->openFile(s.dir.filePath(AppContext::FactoryFileName)).ok()); }, 0);
     row("read from the radio", [](Started& s) { s.document->applyRadioRead(s.bytes()); }, 0);
     row("new data", [](Started& s) { s.document->newFile(); }, 0);
     // The memory viewer shows the image as it is; the tone list stays open over the grid.
@@ -448,10 +448,10 @@ void TestDocument::modelBandAndFileChangesAreAnnounced() {
     QCOMPARE(file.count(), 0);
 
     const QString path = s.dir.filePath("mine.dat");
-    QVERIFY(s.document->saveAs(path).ok);
+    QVERIFY(s.document->saveAs(path).ok());
     QCOMPARE(file.count(), 1);
     QCOMPARE(file.last().at(0).toString(), path);
-    QVERIFY(!s.document->saveAs(s.dir.path()).ok);
+    QVERIFY(!s.document->saveAs(s.dir.path()).ok());
     QCOMPARE(file.count(), 1);
 
     // The model was already 0: the band choice is the one step to undo, and undoing it

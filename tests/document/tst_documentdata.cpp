@@ -145,7 +145,7 @@ void TestDocumentData::saveWritesFileLayoutAndKeepsImage() {
     const RadioImage& image = s.document->image();
     const RadioImage before = image;
     const QString path = s.dir.filePath(QStringLiteral("out.dat"));
-    QVERIFY(s.document->saveAs(path).ok);
+    QVERIFY(s.document->saveAs(path).ok());
 
     const QByteArray file = s.dir.readFile(QStringLiteral("out.dat"));
     QCOMPARE(file.size(), datafile::FileSize);
@@ -174,11 +174,11 @@ void TestDocumentData::saveAndReopenGivesSameData() {
     QVERIFY(s.document->writeBytes(record, encoded.mid(record, ChannelTable::RecordSize), QStringLiteral("edit")));
     QVERIFY(s.document->channels() == table);
     const QString path = s.dir.filePath(QStringLiteral("a.dat"));
-    QVERIFY(s.document->saveAs(path).ok);
+    QVERIFY(s.document->saveAs(path).ok());
     const QByteArray saved = s.document->image().mid(0x010, 0x3F0);
 
     Started t;
-    QVERIFY(t.document->openFile(path).ok);
+    QVERIFY(t.document->openFile(path).ok());
     QCOMPARE(t.document->image().mid(0x010, 0x3F0), saved);
     QCOMPARE(t.document->image().mid(0, 6), QByteArray("KW5182"));
     QCOMPARE(t.document->channels().value(3, 1), 44612500);
@@ -193,16 +193,16 @@ void TestDocumentData::failedSaveIsReportedAndKeepsEarlierFile() {
     const QString earlier = s.document->currentFilePath();
     // A folder stands where the file should go: the save cannot replace it.
     QDir(s.dir.path()).mkdir(QStringLiteral("taken.dat"));
-    FileResult result = s.document->saveAs(s.dir.filePath(QStringLiteral("taken.dat")));
-    QVERIFY(!result.ok);
-    QCOMPARE(result.messageIndex, int(textindex::SaveAsFailed));
+    Result result = s.document->saveAs(s.dir.filePath(QStringLiteral("taken.dat")));
+    QVERIFY(!result.ok());
+    QCOMPARE(result.messageIndex(), int(textindex::SaveAsFailed));
     QCOMPARE(s.document->currentFilePath(), earlier);
     QCOMPARE(s.logged.size(), 1);
     QVERIFY(s.logged.first().contains(QStringLiteral("mdifrmMain->SaveDatFile")));
 
     result = s.document->saveAs(s.dir.filePath(QStringLiteral("no/such/folder/x.dat")));
-    QVERIFY(!result.ok);
-    QCOMPARE(result.messageIndex, int(textindex::SaveAsFailed));
+    QVERIFY(!result.ok());
+    QCOMPARE(result.messageIndex(), int(textindex::SaveAsFailed));
     QCOMPARE(s.document->currentFilePath(), earlier);
 }
 
@@ -222,7 +222,7 @@ void TestDocumentData::openAcceptsAnyFile() {
     for (int i = 32; i < datafile::FileSize; ++i)
         expected.set(i - 16, expected.at(i));
     const QString path = s.write(QStringLiteral("in.dat"), file);
-    QVERIFY(s.document->openFile(path).ok);
+    QVERIFY(s.document->openFile(path).ok());
     // Beyond the file the image keeps its bytes; the shift runs over them all the same.
     // The refresh may then repair settings, band, model and identification text; the
     // channel records it leaves alone.
@@ -235,16 +235,16 @@ void TestDocumentData::openFailureChangesNothing() {
     Started s;
     const RadioImage before = s.document->image();
     const QString path = s.document->currentFilePath();
-    const FileResult result = s.document->openFile(s.dir.filePath(QStringLiteral("missing.dat")));
-    QVERIFY(!result.ok);
-    QCOMPARE(result.messageIndex, int(textindex::WrongFileType));
-    QCOMPARE(s.context->text(result.messageIndex), QStringLiteral("Wrong file type!"));
+    const Result result = s.document->openFile(s.dir.filePath(QStringLiteral("missing.dat")));
+    QVERIFY(!result.ok());
+    QCOMPARE(result.messageIndex(), int(textindex::WrongFileType));
+    QCOMPARE(s.context->text(result.messageIndex()), QStringLiteral("Wrong file type!"));
     QVERIFY(s.document->image() == before);
     QCOMPARE(s.document->currentFilePath(), path);
     QVERIFY(s.logged.last().contains(QStringLiteral("mdifrmMain->OpenFile")));
     QVERIFY(s.logged.last().contains(QStringLiteral("出错号:  53")));
 
-    QVERIFY(!s.document->openFile(s.dir.path()).ok); // a folder
+    QVERIFY(!s.document->openFile(s.dir.path()).ok()); // a folder
 }
 
 void TestDocumentData::emptyFileNameFailsCleanly() {
@@ -252,14 +252,14 @@ void TestDocumentData::emptyFileNameFailsCleanly() {
     QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
     const RadioImage before = s.document->image();
     const QString path = s.document->currentFilePath();
-    FileResult result = s.document->openFile(QString());
-    QVERIFY(!result.ok);
-    QCOMPARE(result.messageIndex, int(textindex::WrongFileType));
-    QVERIFY(!result.reason.isEmpty());
+    Result result = s.document->openFile(QString());
+    QVERIFY(!result.ok());
+    QCOMPARE(result.messageIndex(), int(textindex::WrongFileType));
+    QVERIFY(!result.reason().isEmpty());
     result = s.document->saveAs(QString());
-    QVERIFY(!result.ok);
-    QCOMPARE(result.messageIndex, int(textindex::SaveAsFailed));
-    QVERIFY(!result.reason.isEmpty());
+    QVERIFY(!result.ok());
+    QCOMPARE(result.messageIndex(), int(textindex::SaveAsFailed));
+    QVERIFY(!result.reason().isEmpty());
     QCOMPARE(s.document->currentFilePath(), path);
     RadioImage expected = before;
     expected.write(0, "KW5182");
@@ -270,7 +270,7 @@ void TestDocumentData::largeFileFillsOnlyTheImage() {
     Started s;
     QByteArray big(20000, '\x33');
     const QString path = s.write(QStringLiteral("big.dat"), big);
-    QVERIFY(s.document->openFile(path).ok);
+    QVERIFY(s.document->openFile(path).ok());
     QCOMPARE(s.document->image().size(), 8192);
     QCOMPARE(s.document->image().at(8191), quint8(0x33));
 }
@@ -305,7 +305,7 @@ void TestDocumentData::newDataKeepsModelAndBand() {
     const QByteArray kept = image.mid(0x379, 5);
     QVERIFY(s.document->writeBytes(0x130, QByteArray(1, '\x77'), QString()));
     const QString path = s.write(QStringLiteral("x.dat"), datafile::fileLayout(image));
-    QVERIFY(s.document->openFile(path).ok);
+    QVERIFY(s.document->openFile(path).ok());
     s.document->newFile();
     QCOMPARE(image.mid(0x379, 5), kept);
     QCOMPARE(image.at(0x130), quint8(s.document->templateImage().at(0x130 + 16)));
@@ -369,7 +369,7 @@ void TestDocumentData::modelFromImage() {
 
 void TestDocumentData::customBand() {
     Started s;
-    QVERIFY(s.document->openFile(s.context->appFile(AppContext::FactoryFileName)).ok);
+    QVERIFY(s.document->openFile(s.context->appFile(AppContext::FactoryFileName)).ok());
     s.document->chooseCustomBand(QStringLiteral("130.5"), QStringLiteral("140.25"));
     QCOMPARE(s.document->image().mid(0x37A, 4), QByteArray::fromHex("13051402"));
     QCOMPARE(s.document->bandCaption(), QStringLiteral("Custom  130 - 140 MHz"));
@@ -384,10 +384,10 @@ void TestDocumentData::customBand() {
 
 void TestDocumentData::restoreDefaultsOpensFactoryFile() {
     Started s;
-    QVERIFY(s.document->restoreDefaults().ok);
+    QVERIFY(s.document->restoreDefaults().ok());
     QCOMPARE(s.document->currentFilePath(), s.context->appFile(AppContext::FactoryFileName));
     QFile::remove(s.context->appFile(AppContext::FactoryFileName));
-    QCOMPARE(s.document->restoreDefaults().messageIndex, int(textindex::WrongFileType));
+    QCOMPARE(s.document->restoreDefaults().messageIndex(), int(textindex::WrongFileType));
 }
 
 void TestDocumentData::unreadableFactoryFileIsRefused_data() {
@@ -407,10 +407,10 @@ void TestDocumentData::unreadableFactoryFileIsRefused() {
     Started s;
     const RadioImage before = s.document->image();
     QVERIFY(test::placeUnreadable(kind, s.context->appFile(AppContext::FactoryFileName)));
-    const FileResult result = s.document->restoreDefaults();
-    QVERIFY(!result.ok);
-    QCOMPARE(result.messageIndex, int(textindex::WrongFileType));
-    QCOMPARE(result.reason, reason);
+    const Result result = s.document->restoreDefaults();
+    QVERIFY(!result.ok());
+    QCOMPARE(result.messageIndex(), int(textindex::WrongFileType));
+    QCOMPARE(result.reason(), reason);
     QVERIFY(s.document->image() == before);
 }
 

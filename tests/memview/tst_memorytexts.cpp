@@ -159,8 +159,8 @@ void TestMemoryTexts::fillPlans() {
     qrt::ExtraTexts english;
     QVERIFY(english.load(3));
     const partfill::Plan plan = partfill::plan({value, base, start, end}, 0x2000, english);
-    QCOMPARE(plan.ok, ok);
-    QCOMPARE(plan.problem, problem);
+    QCOMPARE(plan.status.ok(), ok);
+    QCOMPARE(plan.status.reason(), problem);
     if (ok) {
         QTEST(plan.value, "fillValue");
         QTEST(plan.start, "first");
@@ -187,7 +187,8 @@ void TestMemoryTexts::fillProblemsInTheLanguage() {
     qrt::ExtraTexts texts;
     QVERIFY(texts.load(language));
     const int decimal = int(partfill::Base::Decimal);
-    QCOMPARE(partfill::plan({request.at(0), decimal, request.at(1), request.at(2)}, 0x2000, texts).problem, problem);
+    QCOMPARE(partfill::plan({request.at(0), decimal, request.at(1), request.at(2)}, 0x2000, texts).status.reason(),
+             problem);
 }
 
 QTEST_GUILESS_MAIN(TestMemoryTexts)

@@ -19,7 +19,7 @@ struct Program {
         document->startUp();
     }
     QByteArray normalize(const QString& in, const QString& out) {
-        if (!document->openFile(in).ok || !document->saveAs(out).ok)
+        if (!document->openFile(in).ok() || !document->saveAs(out).ok())
             return {};
         QByteArray bytes;
         datafile::readFile(out, datafile::FileSize, &bytes);

@@ -282,7 +282,8 @@ void TestSettingsDialogs::serialNumberImportOfNothing() {
     SettingsFixture f;
     f.refresh();
     QCOMPARE(f.model.importSerialNumbers(QStringLiteral("/nonexistent/sn.ini")), 0);
-    QCOMPARE(f.model.serialImportProblem(), QString());
+    QVERIFY(f.model.serialImportStatus().ok());
+    QCOMPARE(f.model.serialImportStatus().reason(), QString());
     QVERIFY(f.c("cboImportSeq").items.isEmpty());
     QVERIFY(f.c("txtSeqExample").visible);
     QVERIFY(!f.c("cmdSeqSwitch0").visible);
@@ -292,7 +293,8 @@ void TestSettingsDialogs::serialNumberImportOfNothing() {
     // A folder given as the file: nothing imported, and the model says why.
     QTemporaryDir folder;
     QCOMPARE(f.model.importSerialNumbers(folder.path()), 0);
-    QVERIFY(!f.model.serialImportProblem().isEmpty());
+    QVERIFY(f.model.serialImportStatus().failed());
+    QVERIFY(!f.model.serialImportStatus().reason().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestSettingsDialogs)

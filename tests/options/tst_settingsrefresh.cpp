@@ -621,7 +621,7 @@ void TestSettingsRefresh::shippedFilesNeedNoRepair() {
     SettingsFixture f(0x31);
     f.refresh();
     QByteArray bytes;
-    QVERIFY(datafile::readFile(path, f.image.size(), &bytes).ok);
+    QVERIFY(datafile::readFile(path, f.image.size(), &bytes).ok());
     datafile::loadIntoImage(bytes, f.image);
     const RadioImage before = f.image;
     f.refresh();

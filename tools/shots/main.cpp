@@ -82,9 +82,9 @@ int main(int argc, char* argv[]) {
     const gui::QtTranslations qtTexts(context.language());
     if (parser.isSet(QStringLiteral("open"))) {
         const QString file = parser.value(QStringLiteral("open"));
-        const FileResult opened = document->openFile(file);
-        if (!opened.ok) {
-            err << "qrt506-shots: cannot open " << file << ": " << opened.reason << '\n';
+        const Result opened = document->openFile(file);
+        if (!opened.ok()) {
+            err << "qrt506-shots: cannot open " << file << ": " << opened.reason() << '\n';
             return 1;
         }
     }

@@ -20,9 +20,9 @@ namespace {
 
 bool loadMemory(const QString& path, QByteArray& memory, QString* error) {
     QByteArray bytes;
-    const FileStatus read = datafile::readFile(path, sim::SimRadio::MemorySize + 1, &bytes);
-    if (!read.ok) {
-        *error = read.reason;
+    const Result read = datafile::readFile(path, sim::SimRadio::MemorySize + 1, &bytes);
+    if (read.failed()) {
+        *error = read.reason();
         return false;
     }
     if (bytes.size() == datafile::FileSize && bytes.startsWith(datafile::HeaderText)) {
@@ -47,7 +47,7 @@ bool saveMemory(const QString& path, const QByteArray& memory) {
         image.bytes() = memory;
         bytes = datafile::fileLayout(image);
     }
-    return datafile::writeFile(path, bytes).ok;
+    return datafile::writeFile(path, bytes).ok();
 }
 
 bool poke(QByteArray& memory, int address, const QByteArray& bytes) {

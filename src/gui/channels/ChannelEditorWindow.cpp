@@ -101,10 +101,10 @@ void ChannelEditorWindow::showChannelMenu(int channel, const QPoint& globalPos) 
 }
 
 void ChannelEditorWindow::restoreDefaults() {
-    const FileResult result = m_document.restoreDefaults();
-    if (!result.ok && result.messageIndex != 0)
+    const Result result = m_document.restoreDefaults();
+    if (!result.ok() && result.messageIndex() != 0)
         m_prompts.inform(window(), QMessageBox::Critical, m_document.context().text(texts::Notice),
-                         result.withReason(m_document.context().text(result.messageIndex)));
+                         result.withReason(m_document.context().text(result.messageIndex())));
 }
 
 void ChannelEditorWindow::applyLock(bool locked) {

@@ -85,9 +85,9 @@ void PartFillDialog::fill() {
     const memview::partfill::Plan plan =
         memview::partfill::plan({m_value->text(), m_base->currentIndex(), m_start->text(), m_end->text()},
                                 m_grid.imageSize(), m_context.extraTexts());
-    if (!plan.ok) {
-        if (!plan.problem.isEmpty())
-            m_prompts.inform(this, QMessageBox::Warning, m_context.text(memview_texts::Notice), plan.problem);
+    if (plan.status.failed()) {
+        if (!plan.status.reason().isEmpty())
+            m_prompts.inform(this, QMessageBox::Warning, m_context.text(memview_texts::Notice), plan.status.reason());
         return;
     }
     m_grid.fill(plan.start, plan.end, quint8(plan.value));

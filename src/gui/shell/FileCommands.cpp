@@ -48,7 +48,7 @@ bool FileCommands::openFile(const QString& givenPath) {
             return false;
     }
     QByteArray head;
-    if (datafile::readFile(path, datafile::FileSize + 1, &head).ok) {
+    if (datafile::readFile(path, datafile::FileSize + 1, &head).ok()) {
         const QString oddity = datafile::whyNotRadioData(head, m_document.context().extraTexts());
         if (!oddity.isEmpty()) {
             const QString question = m_document.context()
@@ -58,8 +58,8 @@ bool FileCommands::openFile(const QString& givenPath) {
                 return false;
         }
     }
-    const FileResult result = m_document.openFile(path);
-    if (!result.ok) {
+    const Result result = m_document.openFile(path);
+    if (!result.ok()) {
         ask(QMessageBox::Critical, result.withReason(text(frametext::WrongFileType)), QMessageBox::Ok);
         return false;
     }
@@ -102,8 +102,8 @@ bool FileCommands::saveWithDialog(int failureMessage) {
     const QString path = askForSaveName();
     if (path.isEmpty())
         return false;
-    const FileResult result = m_document.saveAs(path);
-    if (!result.ok) {
+    const Result result = m_document.saveAs(path);
+    if (!result.ok()) {
         // The file was not written: say so rather than leave the user believing it was.
         ask(QMessageBox::Critical, result.withReason(text(failureMessage)), QMessageBox::Ok);
         return false;

@@ -102,7 +102,7 @@ struct Editor {
     QWidget* child(const char* name) { return window->findChild<QWidget*>(QString::fromLatin1(name)); }
 
     test::TempAppDir dir;
-    test::ScriptedPrompts prompts;
+    test::ScriptedPrompts prompts{test::ScriptedPrompts::Unscripted::OkIfOffered};
     std::unique_ptr<AppContext> context;
     std::unique_ptr<Document> document;
     std::unique_ptr<ChannelEditorWindow> window;
@@ -601,7 +601,7 @@ void TestChannelEditorWindow::buttons() {
     const QString factory = e.context->appFile(AppContext::FactoryFileName);
     QTest::mouseClick(e.window->findChild<QPushButton*>("cmdDefSet"), Qt::LeftButton);
     QCOMPARE(e.document->currentFilePath(), factory);
-    QVERIFY(e.prompts.shown.isEmpty());
+    QVERIFY(e.prompts.boxes.isEmpty());
 }
 
 void TestChannelEditorWindow::restoreDefaultsFailure() {
@@ -609,11 +609,11 @@ void TestChannelEditorWindow::restoreDefaultsFailure() {
     QVERIFY(QFile::remove(e.context->appFile(AppContext::FactoryFileName)));
     const QString before = e.document->currentFilePath();
     QTest::mouseClick(e.window->findChild<QPushButton*>("cmdDefSet"), Qt::LeftButton);
-    QCOMPARE(e.prompts.shown.size(), 1);
-    QCOMPARE(e.prompts.shown[0].title, QStringLiteral("Notice"));
-    QCOMPARE(e.prompts.shown[0].text, QStringLiteral("Wrong file type!\nThe file does not exist"));
-    QCOMPARE(e.prompts.shown[0].icon, QMessageBox::Critical);
-    QCOMPARE(e.prompts.shown[0].parent, e.window.get());
+    QCOMPARE(e.prompts.boxes.size(), 1);
+    QCOMPARE(e.prompts.boxes[0].title, QStringLiteral("Notice"));
+    QCOMPARE(e.prompts.boxes[0].text, QStringLiteral("Wrong file type!\nThe file does not exist"));
+    QCOMPARE(e.prompts.boxes[0].icon, QMessageBox::Critical);
+    QCOMPARE(e.prompts.boxes[0].parent, e.window.get());
     QCOMPARE(e.document->currentFilePath(), before);
 }
 
@@ -752,7 +752,7 @@ void TestChannelEditorWindow::followsTheDocument() {
     e.document->chooseBand(0);
     QCOMPARE(e.window->modelBandPanel()->bandList()->currentIndex(), 0);
     QCOMPARE(e.window->windowTitle(), QStringLiteral("134 - 174 MHz"));
-    QVERIFY(e.document->openFile(e.context->appFile(AppContext::FactoryFileName)).ok);
+    QVERIFY(e.document->openFile(e.context->appFile(AppContext::FactoryFileName)).ok());
     QCOMPARE(e.window->modelBandPanel()->bandList()->currentIndex(), e.document->bandPosition());
     QCOMPARE(e.grid->model()->data(e.cell(1, 1)).toString(), e.text(1, 1));
 }
@@ -766,7 +766,7 @@ void TestChannelEditorWindow::renders_data() {
 void TestChannelEditorWindow::renders() {
     QFETCH(int, language);
     Editor e(language);
-    QVERIFY(e.document->openFile(e.context->appFile(AppContext::FactoryFileName)).ok);
+    QVERIFY(e.document->openFile(e.context->appFile(AppContext::FactoryFileName)).ok());
     e.click(2, 3);
     QTRY_VERIFY(e.editor(2, 3));
     const QImage picture = e.window->grab().toImage();

@@ -52,7 +52,7 @@ struct CommFixture {
     }
 
     TempAppDir dir;
-    ScriptedPrompts prompts;
+    ScriptedPrompts prompts{ScriptedPrompts::Unscripted::Close};
     QWidget frame;
     std::unique_ptr<AppContext> context;
     std::unique_ptr<Document> document;

@@ -37,7 +37,7 @@ constexpr int OperationTimeoutMs = 60000;
 // The factory data as a radio holds it, speaking the standard command set, without a program code.
 QByteArray factoryRadio() {
     CommFixture factory;
-    if (!factory.document->openFile(factory.dir.filePath(AppContext::FactoryFileName)).ok)
+    if (!factory.document->openFile(factory.dir.filePath(AppContext::FactoryFileName)).ok())
         return {};
     QByteArray memory = factory.document->image().bytes();
     memory.replace(0x385, 9, QByteArray::fromHex("FFFFFF5A5257FFFFFF"));
@@ -154,7 +154,7 @@ void TestCommunicationWindow::readShowsTheRadiosDataEverywhere() {
     // The grid and the settings pages follow the new image.
     QCOMPARE(f.document->channelModel().cellText(5, 3), QStringLiteral("D023N"));
     CommFixture factory;
-    QVERIFY(factory.document->openFile(factory.dir.filePath(AppContext::FactoryFileName)).ok);
+    QVERIFY(factory.document->openFile(factory.dir.filePath(AppContext::FactoryFileName)).ok());
     QCOMPARE(test::cellTexts(channels::ChannelGridModel(f.document->channelModel())),
              test::cellTexts(channels::ChannelGridModel(factory.document->channelModel())));
     QCOMPARE(f.document->settings().control(QStringLiteral("cboTot"))->item,
@@ -164,7 +164,7 @@ void TestCommunicationWindow::readShowsTheRadiosDataEverywhere() {
 
 void TestCommunicationWindow::writeThenReadBackIsIdentical() {
     CommFixture f;
-    QVERIFY(f.document->openFile(f.dir.filePath(AppContext::FactoryFileName)).ok);
+    QVERIFY(f.document->openFile(f.dir.filePath(AppContext::FactoryFileName)).ok());
     SimProcess sim;
     QVERIFY(sim.start(FullSpeed, factoryRadio()));
     f.link->port().setDeviceOverride(sim.device());

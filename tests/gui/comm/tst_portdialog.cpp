@@ -227,7 +227,7 @@ void TestPortDialog::programStartFindsTheRadiosPort() {
             file.write(QStringLiteral("Ports"), QStringLiteral("COM%1").arg(n),
                        n == 5 ? sim.device() : dir.filePath(QStringLiteral("none%1").arg(n)));
     }
-    test::ScriptedPrompts prompts;
+    test::ScriptedPrompts prompts{test::ScriptedPrompts::Unscripted::Close};
     test::RecordingViewer viewer;
     test::RecordingRestarter restarter;
     gui::RunningProgram program(dir.path(), prompts, viewer, restarter);

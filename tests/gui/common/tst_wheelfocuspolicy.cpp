@@ -141,7 +141,7 @@ void TestWheelFocusPolicy::everyWindowFollowsTheRule() {
     QFETCH(int, shot);
     InstalledPolicy installed;
     Scene s;
-    QVERIFY(s.document->openFile(s.context->appFile(AppContext::FactoryFileName)).ok);
+    QVERIFY(s.document->openFile(s.context->appFile(AppContext::FactoryFileName)).ok());
     const shots::Shot& entry = shots::shotCatalogue()[shot];
     std::unique_ptr<QWidget> window = entry.build(s.scene);
     window->resize(entry.size.isEmpty() ? window->sizeHint() : entry.size);

@@ -28,11 +28,11 @@ struct DialogFixture {
 
     // The data as it is now, saved under name.
     QByteArray save(const QString& name) {
-        if (!document->saveAs(path(name)).ok)
+        if (!document->saveAs(path(name)).ok())
             qWarning("cannot save %s", qPrintable(name));
         return appDir.readFile(name);
     }
-    bool open(const QString& name) { return document->openFile(path(name)).ok; }
+    bool open(const QString& name) { return document->openFile(path(name)).ok(); }
 
     // What `qrt506-cli set` makes of the file input with the given changes.
     QByteArray cliSet(const QString& input, const QStringList& changes) {

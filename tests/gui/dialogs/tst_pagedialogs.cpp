@@ -32,7 +32,7 @@ void TestPageDialogs::buttonOpensItsDialog() {
     QFETCH(QString, button);
     QFETCH(QString, dialog);
     DialogFixture f;
-    ScriptedPrompts prompts;
+    ScriptedPrompts prompts{ScriptedPrompts::Unscripted::OkIfOffered};
     gui::ChannelEditorWindow editor(*f.document, prompts);
     editor.show();
     auto* pushButton = editor.findChild<QPushButton*>(button);
@@ -50,7 +50,7 @@ void TestPageDialogs::buttonOpensItsDialog() {
 
 void TestPageDialogs::twoToneGridsAreInTheirFrame() {
     DialogFixture f;
-    ScriptedPrompts prompts;
+    ScriptedPrompts prompts{ScriptedPrompts::Unscripted::OkIfOffered};
     gui::ChannelEditorWindow editor(*f.document, prompts);
     QWidget* frame = editor.findChild<QWidget*>(QStringLiteral("fraSysSet7"));
     QVERIFY(frame);

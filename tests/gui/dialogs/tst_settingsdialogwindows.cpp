@@ -29,18 +29,6 @@ template <class Widget> Widget* child(QWidget& parent, const QString& name) {
     return w;
 }
 
-// A file dialog answered from the script, remembering where it was asked to start.
-class RecordingPrompts : public ScriptedPrompts {
-public:
-    QString openFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter) override {
-        titles << title;
-        folders << folder;
-        return ScriptedPrompts::openFileName(parent, title, folder, filter);
-    }
-    QStringList titles;
-    QStringList folders;
-};
-
 QStringList volumeDefaults() {
     QStringList changes;
     const int positions[] = {63, 111, 143, 159, 175, 191, 207, 223, 239, 252};
@@ -316,13 +304,14 @@ void TestSettingsDialogWindows::serialImport() {
     DialogFixture f;
     f.save(QStringLiteral("start.dat"));
     QVERIFY(f.appDir.writeFile(QStringLiteral("serials.ini"), file));
-    RecordingPrompts prompts;
+    ScriptedPrompts prompts{ScriptedPrompts::Unscripted::OkIfOffered};
     prompts.fileNames << f.path(QStringLiteral("serials.ini"));
     gui::SerialNumberImport import(*f.document, prompts, f.window.get());
     QCOMPARE(import.exec(), int(items.size()));
-    QVERIFY(prompts.shown.isEmpty());
-    QCOMPARE(prompts.titles, QStringList{f.context->text(404)});
-    QCOMPARE(QDir(prompts.folders.value(0)), QDir(f.appDir.path()));
+    QVERIFY(prompts.boxes.isEmpty());
+    QCOMPARE(prompts.dialogs.size(), 1);
+    QCOMPARE(prompts.dialogs.first().title, f.context->text(404));
+    QCOMPARE(QDir(prompts.dialogs.first().folder), QDir(f.appDir.path()));
     const options::SettingsModel& settings = f.document->settings();
     QCOMPARE(settings.control(QStringLiteral("cboImportSeq"))->items, items);
     QCOMPARE(settings.control(QStringLiteral("txtSeqExample"))->visible, exampleShown);
@@ -337,10 +326,10 @@ void TestSettingsDialogWindows::serialImport() {
 void TestSettingsDialogWindows::serialImportCancelled() {
     DialogFixture f;
     const QByteArray before = f.document->image().bytes();
-    RecordingPrompts prompts; // no file chosen
+    ScriptedPrompts prompts{ScriptedPrompts::Unscripted::OkIfOffered}; // no file chosen
     gui::SerialNumberImport import(*f.document, prompts, f.window.get());
     QCOMPARE(import.exec(), -1);
-    QVERIFY(prompts.shown.isEmpty());
+    QVERIFY(prompts.boxes.isEmpty());
     QCOMPARE(f.document->image().bytes(), before);
     QVERIFY(!f.document->isModified());
 }
@@ -368,12 +357,12 @@ void TestSettingsDialogWindows::serialImportOfUnreadableFile() {
         reason = folder ? f.context->extraText(fileaccess::IsFolder)
                         : f.context->extraText(SettingsFile::TooLargeKey).arg(SettingsFile::MaxFileSize);
     QVERIFY(!reason.startsWith(QStringLiteral("file.")));
-    RecordingPrompts prompts;
+    ScriptedPrompts prompts{ScriptedPrompts::Unscripted::OkIfOffered};
     prompts.fileNames << f.path(QStringLiteral("serials.ini"));
     gui::SerialNumberImport import(*f.document, prompts, f.window.get());
     QCOMPARE(import.exec(), 0);
-    QCOMPARE(prompts.shown.size(), 1);
-    const ScriptedPrompts::Shown& box = prompts.shown.first();
+    QCOMPARE(prompts.boxes.size(), 1);
+    const ScriptedPrompts::Box& box = prompts.boxes.first();
     QCOMPARE(box.parent, f.window.get());
     QCOMPARE(box.title, f.context->text(70));
     QVERIFY2(box.text.startsWith(f.context->text(87)), qPrintable(box.text));

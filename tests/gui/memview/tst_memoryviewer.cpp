@@ -339,7 +339,7 @@ void TestMemoryViewer::gesturesOpenTheViewer() {
 // is shown already or later; the rows that stay keep their marks.
 void TestMemoryViewer::gridMaxAddrTakesEffectAtOnce() {
     test::TempAppDir appDir;
-    test::ScriptedPrompts prompts;
+    test::ScriptedPrompts prompts{test::ScriptedPrompts::Unscripted::Close};
     test::RecordingViewer files;
     test::RecordingRestarter restarter;
     gui::RunningProgram program(appDir.path(), prompts, files, restarter);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../channels/ScriptedPrompts.h"
+#include "ScriptedPrompts.h"
 #include "TestSupport.h"
 #include "core/AppContext.h"
 #include "document/Document.h"
@@ -110,7 +110,7 @@ struct PagesFixture {
     }
 
     TempAppDir dir;
-    ScriptedPrompts prompts;
+    ScriptedPrompts prompts{ScriptedPrompts::Unscripted::OkIfOffered};
     std::unique_ptr<AppContext> context;
     std::unique_ptr<Document> document;
     std::unique_ptr<gui::ChannelEditorWindow> window;

@@ -138,7 +138,7 @@ void TestSettingsPages::userChangesMatchTheCommandLine() {
     const QString base = f.dir.filePath(QStringLiteral("base.dat"));
     QVERIFY(
         f.dir.writeFile(QStringLiteral("base.dat"), poked(f.dir.readFile(QStringLiteral("DefRadioSet.def")), pokes)));
-    QVERIFY(f.document->openFile(base).ok);
+    QVERIFY(f.document->openFile(base).ok());
 
     for (const QString& action : actions) {
         const QStringList words = action.split(QLatin1Char(' '));
@@ -156,7 +156,7 @@ void TestSettingsPages::userChangesMatchTheCommandLine() {
         if (QTest::currentTestFailed())
             return;
     }
-    QVERIFY(f.document->saveAs(f.dir.filePath(QStringLiteral("pages.dat"))).ok);
+    QVERIFY(f.document->saveAs(f.dir.filePath(QStringLiteral("pages.dat"))).ok());
 
     const QString cliOut = f.dir.filePath(QStringLiteral("cli.dat"));
     const test::CliRun run = test::runCli(f.dir.path(), QStringList{QStringLiteral("set"), base} + assignments +
@@ -211,7 +211,7 @@ void TestSettingsPages::refreshRunsNoChangeRule() {
     QByteArray file = poked(f.dir.readFile(QStringLiteral("DefRadioSet.def")),
                             "0x036D=0x00;0x0367=0x10;0x036B=0x00;0x0130=0x12;0x03DA=0x10;0x03DB=0x20");
     QVERIFY(f.dir.writeFile(QStringLiteral("a.dat"), file));
-    QVERIFY(f.document->openFile(f.dir.filePath(QStringLiteral("a.dat"))).ok);
+    QVERIFY(f.document->openFile(f.dir.filePath(QStringLiteral("a.dat"))).ok());
     // TX tail tone off while the monitor bit stays set: no rule turned it off.
     QCOMPARE(f.w<QCheckBox>(QStringLiteral("chkTxEndTone"))->isChecked(), false);
     QCOMPARE(f.w<QCheckBox>(QStringLiteral("chkMoniTxEndTone"))->isChecked(), true);
@@ -273,7 +273,7 @@ void TestSettingsPages::dependentControlsFollowTheModel() {
     QFETCH(bool, enabled);
     PagesFixture f;
     QVERIFY(f.dir.writeFile(QStringLiteral("a.dat"), poked(f.dir.readFile(QStringLiteral("DefRadioSet.def")), pokes)));
-    QVERIFY(f.document->openFile(f.dir.filePath(QStringLiteral("a.dat"))).ok);
+    QVERIFY(f.document->openFile(f.dir.filePath(QStringLiteral("a.dat"))).ok());
     auto* list = f.w<QComboBox>(control);
     QVERIFY(list);
     QCOMPARE(list->currentText(), shown);
@@ -412,7 +412,7 @@ void TestSettingsPages::hiddenControlsStayHidden() {
     for (const char* name : {"cboRadioSql", "cboRadioVolume", "chkRadioFuncEnable", "cboAlarmCh", "chkSwiLampTone",
                              "cboSaveChNo", "cboTtPreCarTime", "cboTtAutoRstTimer", "chkTtBeep", "fraSysSet7"})
         QVERIFY2(hidden->isAncestorOf(f.w(QLatin1String(name))), name);
-    QVERIFY(f.document->openFile(f.dir.filePath(QStringLiteral("DefRadioSet.def"))).ok);
+    QVERIFY(f.document->openFile(f.dir.filePath(QStringLiteral("DefRadioSet.def"))).ok());
     QVERIFY(!hidden->isVisible());
     f.reveal(f.w(QStringLiteral("txtInfo1")));
     for (const char* name : {"txtInfo2", "lblInfo2", "cmdSeqSwitch0", "cmdSeqSwitch1", "chkAutoNextSn"})
@@ -432,7 +432,7 @@ void TestSettingsPages::lockDisablesTheNineFrames() {
     test::TempAppDir dir;
     AppContext context(dir.path());
     std::unique_ptr<Document> document = startProgram(context, 3);
-    test::ScriptedPrompts prompts;
+    test::ScriptedPrompts prompts{test::ScriptedPrompts::Unscripted::OkIfOffered};
     gui::InertDocumentViewer viewer;
     gui::InertRestarter restarter;
     gui::MainWindow frame(*document, prompts, viewer, restarter);

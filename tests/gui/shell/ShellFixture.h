@@ -62,7 +62,7 @@ struct ShellFixture {
     }
 
     TempAppDir appDir;
-    ScriptedPrompts prompts;
+    ScriptedPrompts prompts{ScriptedPrompts::Unscripted::Close};
     RecordingViewer viewer;
     RecordingRestarter restarter;
     std::unique_ptr<AppContext> context;
@@ -76,7 +76,7 @@ struct ProgramFixture {
     ProgramFixture() : program(appDir.path(), prompts, viewer, restarter) {}
 
     TempAppDir appDir;
-    ScriptedPrompts prompts;
+    ScriptedPrompts prompts{ScriptedPrompts::Unscripted::Close};
     RecordingViewer viewer;
     RecordingRestarter restarter;
     gui::RunningProgram program;

@@ -73,7 +73,7 @@ void TestFileCommands::newFile() {
     QFETCH(bool, cleared);
     ShellFixture f;
     const QByteArray untitled = f.document->image().bytes();
-    QVERIFY(f.document->openFile(f.context->appFile(AppContext::FactoryFileName)).ok);
+    QVERIFY(f.document->openFile(f.context->appFile(AppContext::FactoryFileName)).ok());
     if (modified)
         f.editChannel("441.5");
     const QByteArray before = f.document->image().bytes();
@@ -400,7 +400,7 @@ void TestFileCommands::saveCommitsTheToneFirst() {
     f.action("mnuFileSaveAs")->trigger();
     QCOMPARE(commits, 1);
     ShellFixture reopened;
-    QVERIFY(reopened.document->openFile(f.appDir.filePath("tone.dat")).ok);
+    QVERIFY(reopened.document->openFile(f.appDir.filePath("tone.dat")).ok());
     QCOMPARE(receiveFrequency(*reopened.document, 2), receiveFrequency(*f.document, 2));
     QVERIFY(receiveFrequency(*reopened.document, 2).startsWith(QStringLiteral("443.25")));
 }
@@ -418,7 +418,7 @@ void TestFileCommands::toneBeingChosenIsAnUnsavedChange_data() {
 void TestFileCommands::toneBeingChosenIsAnUnsavedChange() {
     QFETCH(QString, command);
     ShellFixture f;
-    QVERIFY(f.document->openFile(f.context->appFile(AppContext::FactoryFileName)).ok);
+    QVERIFY(f.document->openFile(f.context->appFile(AppContext::FactoryFileName)).ok());
     f.window->show();
     QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
     auto& model = f.document->channelModel();
@@ -480,7 +480,7 @@ void TestFileCommands::commandLineOpensTheFile() {
     QCOMPARE(options.appDir, appDir.path());
     QCOMPARE(options.file, path);
 
-    test::ScriptedPrompts prompts;
+    test::ScriptedPrompts prompts{test::ScriptedPrompts::Unscripted::Close};
     test::RecordingViewer viewer;
     test::RecordingRestarter restarter;
     gui::RunningProgram program(options.appDir, prompts, viewer, restarter);
@@ -501,7 +501,7 @@ void TestFileCommands::startUpShowsWhatItCouldNotRead() {
     // template that could not be read left empty data without a word.
     test::TempAppDir appDir;
     QVERIFY(test::placeUnreadable(QStringLiteral("pipe"), appDir.filePath(AppContext::TemplateFileName)));
-    test::ScriptedPrompts prompts;
+    test::ScriptedPrompts prompts{test::ScriptedPrompts::Unscripted::Close};
     test::RecordingViewer viewer;
     test::RecordingRestarter restarter;
     gui::RunningProgram program(appDir.path(), prompts, viewer, restarter);

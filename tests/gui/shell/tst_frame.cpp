@@ -681,7 +681,7 @@ void TestFrame::undoEntriesNameWhatChangedInWords() {
     QFETCH(QString, undoEntry);
     QFETCH(QString, redoEntry);
     ShellFixture f(language);
-    QVERIFY(f.document->openFile(f.context->appFile(AppContext::FactoryFileName)).ok);
+    QVERIFY(f.document->openFile(f.context->appFile(AppContext::FactoryFileName)).ok());
     auto& channels = f.document->channelModel();
     options::SettingsModel& settings = f.document->settings();
     if (edit == QLatin1String("beep")) {

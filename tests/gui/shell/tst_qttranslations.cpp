@@ -79,7 +79,7 @@ void TestQtTranslations::programInstallsItForItsLanguage() {
     SettingsFile settings(appDir.filePath(AppContext::SettingsFileName));
     settings.write(QStringLiteral("Setting"), QStringLiteral("FirRun"), QStringLiteral("0"));
     settings.write(QStringLiteral("Setting"), QStringLiteral("Language"), QStringLiteral("2"));
-    test::ScriptedPrompts prompts;
+    test::ScriptedPrompts prompts{test::ScriptedPrompts::Unscripted::Close};
     test::RecordingViewer files;
     test::RecordingRestarter restarter;
     {

@@ -104,7 +104,7 @@ private Q_SLOTS:
     }
     void embeddedMessagePageAfterAnImport() {
         QFETCH(int, language);
-        test::ScriptedPrompts prompts;
+        test::ScriptedPrompts prompts{test::ScriptedPrompts::Unscripted::Close};
         Scene scene(language, &prompts);
         QVERIFY(scene.appDir.writeFile(QStringLiteral("serials.ini"),
                                        "[SerialNo]\n1=SN-2024-00000001\n2=SN-2024-00000002\n"));

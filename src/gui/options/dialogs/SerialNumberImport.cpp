@@ -26,10 +26,9 @@ int SerialNumberImport::exec() {
         return -1;
     options::SettingsModel& settings = m_document.settings();
     const int count = settings.importSerialNumbers(path);
-    const QString problemKey = settings.serialImportProblemKey();
-    if (!problemKey.isEmpty()) {
-        QString problem = context.extraText(problemKey);
-        if (problemKey == SettingsFile::TooLargeKey)
+    if (const Result& status = settings.serialImportStatus(); status.failed()) {
+        QString problem = status.inLanguage(context.extraTexts()).reason();
+        if (status.reasonKey() == SettingsFile::TooLargeKey)
             problem = problem.arg(SettingsFile::MaxFileSize);
         m_prompts.inform(m_parent, QMessageBox::Warning, context.text(texts::Notice),
                          context.text(texts::ReadFileFailed) + QLatin1Char('\n') + QDir::toNativeSeparators(path) +

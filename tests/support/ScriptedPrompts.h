@@ -9,10 +9,15 @@
 
 namespace qrt::test {
 
-// Answers the message boxes and file dialogs from queues and records what was asked.
-// A box with no answer left gets NoButton (as a closed box), a dialog an empty name.
+// Answers the program's message boxes and file dialogs from queues and records what was
+// asked. What a box answers when no answer is queued is the test's choice, made when the
+// double is built; a file dialog with no name queued is cancelled (an empty name).
 class ScriptedPrompts : public gui::UserPrompts {
 public:
+    enum class Unscripted {
+        Close,       // NoButton, as when the box is closed
+        OkIfOffered, // Ok for a box that offers it (a notice), otherwise NoButton
+    };
     struct Box {
         QMessageBox::Icon icon;
         QString title;
@@ -23,9 +28,11 @@ public:
     struct FileDialog {
         bool save;
         QString title;
-        QString folder;
+        QString folder; // the folder, or for a save the proposed path
         QString filter;
     };
+
+    explicit ScriptedPrompts(Unscripted unscripted) : m_unscripted(unscripted) {}
 
     QQueue<QMessageBox::StandardButton> answers;
     QQueue<QString> fileNames;
@@ -35,7 +42,10 @@ public:
     QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
                                     QMessageBox::StandardButtons buttons) override {
         boxes.append({icon, title, text, buttons, parent});
-        return answers.isEmpty() ? QMessageBox::NoButton : answers.dequeue();
+        if (!answers.isEmpty())
+            return answers.dequeue();
+        const bool pressOk = m_unscripted == Unscripted::OkIfOffered && buttons.testFlag(QMessageBox::Ok);
+        return pressOk ? QMessageBox::Ok : QMessageBox::NoButton;
     }
     QString openFileName(QWidget*, const QString& title, const QString& folder, const QString& filter) override {
         dialogs.append({false, title, folder, filter});
@@ -52,6 +62,9 @@ public:
             texts << box.text;
         return texts;
     }
+
+private:
+    Unscripted m_unscripted;
 };
 
 } // namespace qrt::test
