@@ -4,9 +4,9 @@
 
 namespace qrt {
 
-void CommClock::delayNms(int n) {
-    if (onDelay)
-        onDelay(n);
+void CommClock::waitAtLeastMs(int n) {
+    if (onWaitStarted)
+        onWaitStarted(n);
     const qint64 until = nowMs() + qint64(qMax(0, n)) + 2;
     while (nowMs() < until) {
         if (onWait)
@@ -16,7 +16,7 @@ void CommClock::delayNms(int n) {
     }
 }
 
-void CommClock::pause(int ms) {
+void CommClock::sleepMs(int ms) {
     if (ms > 0)
         QThread::msleep(ulong(ms));
 }

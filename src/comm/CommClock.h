@@ -6,7 +6,7 @@
 
 namespace qrt {
 
-// The millisecond clock of the communication code, its polling wait and its plain pause.
+// The millisecond clock of the communication code, its polling wait and its plain sleep.
 // The waits need no event loop: a read or write runs them on a thread of its own while
 // the window stays live, and the stop request reaches them as a flag.
 class CommClock {
@@ -17,16 +17,16 @@ public:
     qint64 nowMs() const { return m_timer.elapsed(); }
 
     // Waits until the clock reads at least now + n + 2, calling onWait on every pass.
-    void delayNms(int n);
+    void waitAtLeastMs(int n);
     // Sleeps without processing events.
-    static void pause(int ms);
+    static void sleepMs(int ms);
 
     // Called on every pass of a wait, on the waiting thread: a seam for tests that act
     // while the line is waited for, as a user ticking the stop box does.
     std::function<void()> onWait;
     // Called once as every wait begins, with its n: a seam for tests that count the polls
     // of a reply.
-    std::function<void(int n)> onDelay;
+    std::function<void(int n)> onWaitStarted;
 
 private:
     QElapsedTimer m_timer;

@@ -16,7 +16,7 @@ void CommLog::addLine(const QString& line) {
     ++m_lineCount;
 }
 
-void CommLog::comDataShow(int direction, const QByteArray& bytes) {
+void CommLog::logBytes(ByteDirection direction, const QByteArray& bytes) {
     if (!showBytes)
         return;
     if (m_lineCount > MaxLines)
@@ -25,8 +25,8 @@ void CommLog::comDataShow(int direction, const QByteArray& bytes) {
         addLine(line);
 }
 
-QStringList CommLog::formatLines(int direction, const QByteArray& bytes) {
-    const QString prefix = direction == Transmit ? QStringLiteral("Tx: ") : QStringLiteral("Rx: ");
+QStringList CommLog::formatLines(ByteDirection direction, const QByteArray& bytes) {
+    const QString prefix = direction == ByteDirection::Transmit ? QStringLiteral("Tx: ") : QStringLiteral("Rx: ");
     QStringList out;
     QString text;
     for (int i = 0; i < bytes.size(); ++i) {

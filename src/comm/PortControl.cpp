@@ -49,7 +49,7 @@ bool PortControl::testPort(int p) const {
     return probe->open() && probe->close();
 }
 
-bool PortControl::verdictCom(int p) {
+bool PortControl::testAndRecordPort(int p) {
     if (p < 1 || p > PortCount)
         return false;
     const bool ok = testPort(p);
@@ -59,22 +59,22 @@ bool PortControl::verdictCom(int p) {
 
 void PortControl::recordVerdict(int p, bool passed) {
     if (p >= 1 && p <= PortCount)
-        m_status[size_t(p - 1)] = passed ? 1 : -1;
+        m_tests[size_t(p - 1)] = passed ? PortTest::Passed : PortTest::Failed;
 }
 
-void PortControl::enableCom() {
+void PortControl::testAllPorts() {
     for (int p = 1; p <= PortCount; ++p)
-        verdictCom(p);
+        testAndRecordPort(p);
 }
 
 void PortControl::autoSetPort() {
-    enableCom();
+    testAllPorts();
     adoptFirstPassedPort();
 }
 
 bool PortControl::adoptFirstPassedPort() {
     for (int p = 1; p <= PortCount; ++p) {
-        if (m_status[size_t(p - 1)] != 1)
+        if (m_tests[size_t(p - 1)] != PortTest::Passed)
             continue;
         if (!m_settings.write(key::SettingSection, QStringLiteral("COM"), QString::number(p)))
             m_log.logErr(QStringLiteral("mdifrmMain->AutoSetPort"), err::PathFileAccess);

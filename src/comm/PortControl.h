@@ -11,6 +11,9 @@ namespace qrt {
 class ErrorLog;
 class SettingsFile;
 
+// What the last open test of a port found.
+enum class PortTest { NotTested, Passed, Failed };
+
 // The one serial port of the program: the current port number, the open tests of the
 // numbers 1..16 with their results and the automatic choice of a port. A read or write
 // opens the device itself, on the thread it runs on (RadioTransfer).
@@ -29,13 +32,14 @@ public:
     QString deviceOf(int number) const;
     QString currentDevice() const;
 
-    // 1: the last open test of port p succeeded, -1: it failed, 0: not tested.
-    int portStatus(int p) const { return (p >= 1 && p <= PortCount) ? m_status[size_t(p - 1)] : 0; }
+    // The last open test of port p.
+    PortTest portTest(int p) const { return (p >= 1 && p <= PortCount) ? m_tests[size_t(p - 1)] : PortTest::NotTested; }
     // Opens and closes port p; records and returns the result. Nothing is logged.
-    bool verdictCom(int p);
+    bool testAndRecordPort(int p);
     // The same test without recording it (the port dialog's own test).
     bool testPort(int p) const;
-    void enableCom();
+    // Tests every port and records each result.
+    void testAllPorts();
     // Records the result of an open test made elsewhere (the start-up test off the window's thread).
     void recordVerdict(int p, bool passed);
     // Tests every port and makes the lowest that passed current, writing it under "COM".
@@ -57,7 +61,7 @@ private:
     QString m_devDir;
     int m_portNumber = 1;
     QString m_deviceOverride;
-    std::array<int, PortCount> m_status{};
+    std::array<PortTest, PortCount> m_tests{};
 };
 
 } // namespace qrt

@@ -35,7 +35,7 @@ int ProtocolEngine::maxWaitCountFor(int r) {
     return (r % 5) * 10 + 120;
 }
 
-bool ProtocolEngine::initProtocol(const QString& rd, const QString& wr) {
+bool ProtocolEngine::buildScriptTable(const QString& rd, const QString& wr) {
     return m_table.build(rd, wr, m_inputs, &m_log);
 }
 
@@ -44,30 +44,30 @@ bool ProtocolEngine::setCommandCodes(const QString& rdText, const QString& wrTex
     m_wrText = wrText;
     m_rdByte = rdByte;
     m_wrByte = wrByte;
-    return initProtocol(rdText, wrText);
+    return buildScriptTable(rdText, wrText);
 }
 
-bool ProtocolEngine::selectStdCodes() {
+bool ProtocolEngine::selectStandardCodes() {
     m_stdRdByte = StdRead;
     m_stdWrByte = StdWrite;
     return setCommandCodes(QStringLiteral("52"), QStringLiteral("57"), StdRead, StdWrite);
 }
 
-bool ProtocolEngine::selectAltCodes() {
+bool ProtocolEngine::selectAlternativeCodes() {
     return setCommandCodes(QStringLiteral("24"), QStringLiteral("29"), AltRead, AltWrite);
 }
 
-void ProtocolEngine::delayNms(int n) {
-    m_clock.delayNms(n);
+void ProtocolEngine::waitAtLeastMs(int n) {
+    m_clock.waitAtLeastMs(n);
 }
 
-void ProtocolEngine::trap(const char* tag, int number) {
+void ProtocolEngine::abortScript(const char* tag, int number) {
     m_log.logErr(QString::fromLatin1(tag), number);
     // A script cut short must never count as a success.
-    m_comStop = true;
+    m_replyFailed = true;
 }
 
-bool ProtocolEngine::convComCode(const QString& script) {
+bool ProtocolEngine::loadScript(const QString& script) {
     const int tokens = int((script.size() + 1) / 2);
     m_scriptOk = tokens <= MaxTokens;
     if (!m_scriptOk) {
@@ -75,41 +75,41 @@ bool ProtocolEngine::convComCode(const QString& script) {
         return false;
     }
     for (int k = 1; k <= MaxTokens; ++k)
-        m_comCodes[size_t(k)] = k <= tokens ? script.mid(2 * (k - 1), 2) : QString();
+        m_tokens[size_t(k)] = k <= tokens ? script.mid(2 * (k - 1), 2) : QString();
     return true;
 }
 
-void ProtocolEngine::protocolCom() {
+void ProtocolEngine::runScript() {
     if (!m_scriptOk || !m_port || !m_port->isOpen()) {
-        m_comStop = true;
+        m_replyFailed = true;
         return;
     }
-    auto token = [this](int k) { return (k >= 1 && k <= MaxTokens) ? m_comCodes[size_t(k)] : QString(); };
+    auto token = [this](int k) { return (k >= 1 && k <= MaxTokens) ? m_tokens[size_t(k)] : QString(); };
     int index = 1;
-    m_vaPos = 1;
+    m_nextScriptByte = 1;
     m_port->setBinaryMode();
     for (;;) {
-        m_txDat.clear();
-        m_rxExpect.clear();
-        if (m_comSlow)
-            delayNms(1);
+        m_packet.clear();
+        m_expectedReply.clear();
+        if (m_slowLineMode)
+            waitAtLeastMs(1);
         const QString t = token(index);
         if (t == QLatin1String("TX")) {
             bool reply = false;
             for (;;) {
                 if (++index > MaxTokens) {
-                    trap("modCommun->ProtocolCom", err::IndexOutOfRange);
+                    abortScript("modCommun->ProtocolCom", err::IndexOutOfRange);
                     return;
                 }
                 const QString u = token(index);
                 if (reply) {
                     if (endsReply(u))
                         break;
-                    if (m_rxExpect.size() >= MaxSectionBytes) {
-                        trap("modCommun->ProtocolCom", err::IndexOutOfRange);
+                    if (m_expectedReply.size() >= MaxSectionBytes) {
+                        abortScript("modCommun->ProtocolCom", err::IndexOutOfRange);
                         return;
                     }
-                    m_rxExpect.append(u);
+                    m_expectedReply.append(u);
                     continue;
                 }
                 if (u == QLatin1String("RX")) {
@@ -118,95 +118,95 @@ void ProtocolEngine::protocolCom() {
                 }
                 if (u == QLatin1String("EN"))
                     break;
-                if (m_txDat.size() >= MaxSectionBytes) {
-                    trap("modCommun->ProtocolCom", err::IndexOutOfRange);
+                if (m_packet.size() >= MaxSectionBytes) {
+                    abortScript("modCommun->ProtocolCom", err::IndexOutOfRange);
                     return;
                 }
                 if (u == QLatin1String("VA")) {
-                    if (m_vaPos > VaSize) {
-                        trap("modCommun->ProtocolCom", err::IndexOutOfRange);
+                    if (m_nextScriptByte > ScriptByteCount) {
+                        abortScript("modCommun->ProtocolCom", err::IndexOutOfRange);
                         return;
                     }
-                    m_txDat.append(char(m_vaDat[size_t(m_vaPos++)]));
+                    m_packet.append(char(m_scriptBytes[size_t(m_nextScriptByte++)]));
                     continue;
                 }
                 quint8 b = 0;
                 if (!parseHexByte(u, &b)) {
-                    trap("modCommun->ProtocolCom", err::TypeMismatch);
+                    abortScript("modCommun->ProtocolCom", err::TypeMismatch);
                     return;
                 }
-                m_txDat.append(char(b));
+                m_packet.append(char(b));
             }
-            m_comStop = false;
+            m_replyFailed = false;
             m_port->clearOutput();
             m_port->clearInput();
-            if (!m_txDat.isEmpty()) {
-                m_commLog.comDataShow(CommLog::Transmit, m_txDat);
-                if (!m_port->send(m_txDat)) {
-                    trap("modCommun->ProtocolCom", err::IoDeviceError);
+            if (!m_packet.isEmpty()) {
+                m_commLog.logBytes(ByteDirection::Transmit, m_packet);
+                if (!m_port->send(m_packet)) {
+                    abortScript("modCommun->ProtocolCom", err::IoDeviceError);
                     return;
                 }
             }
-            if (!m_rxExpect.isEmpty())
-                rxComDat(int(m_rxExpect.size()));
+            if (!m_expectedReply.isEmpty())
+                receiveReply(int(m_expectedReply.size()));
         } else if (t == QLatin1String("RF") || t == QLatin1String("WF")) {
             // Frequency hooks: no script of this program uses them; the three values are skipped.
             index += 4;
         } else {
             return;
         }
-        if (m_comStop)
+        if (m_replyFailed)
             return;
     }
 }
 
-void ProtocolEngine::replyFailed(bool timeout) {
+void ProtocolEngine::failReply(bool timeout) {
     m_commLog.addLine(text ? text(TextNoReceiveData) : QString());
-    m_comStop = true;
+    m_replyFailed = true;
     if (timeout)
-        m_comSlow = true;
+        m_slowLineMode = true;
 }
 
-void ProtocolEngine::rxComDat(int n) {
+void ProtocolEngine::receiveReply(int n) {
     m_maxWaitCount = maxWaitCountFor(retryCount);
-    m_vaPos = 1;
+    m_nextScriptByte = 1;
     int waits = 0;
     while (m_port->bytesWaiting() < n) {
-        delayNms(pollDelayMs);
+        waitAtLeastMs(pollDelayMs);
         ++waits;
         if (stopRequested && stopRequested())
             waits = m_maxWaitCount + 1;
         if (waits > m_maxWaitCount) {
-            replyFailed(true);
+            failReply(true);
             return;
         }
     }
-    m_rxDat = m_port->readWaiting();
-    m_commLog.comDataShow(CommLog::Receive, m_rxDat);
-    if (m_rxDat.size() < n) {
-        replyFailed(true);
+    m_reply = m_port->readWaiting();
+    m_commLog.logBytes(ByteDirection::Receive, m_reply);
+    if (m_reply.size() < n) {
+        failReply(true);
         return;
     }
     for (int i = 0; i < n; ++i) {
-        const QString& expected = m_rxExpect.at(i);
-        const quint8 got = quint8(m_rxDat.at(i));
+        const QString& expected = m_expectedReply.at(i);
+        const quint8 got = quint8(m_reply.at(i));
         if (expected == QLatin1String("VA")) {
-            if (m_vaPos > VaSize) {
+            if (m_nextScriptByte > ScriptByteCount) {
                 m_log.logErr(QStringLiteral("modCommun->RxComDat"), err::IndexOutOfRange);
-                m_comStop = true;
+                m_replyFailed = true;
                 return;
             }
-            m_vaDat[size_t(m_vaPos++)] = got;
+            m_scriptBytes[size_t(m_nextScriptByte++)] = got;
             continue;
         }
         quint8 want = 0;
         if (!parseHexByte(expected, &want)) {
             m_log.logErr(QStringLiteral("modCommun->RxComDat"), err::TypeMismatch);
-            m_comStop = true;
+            m_replyFailed = true;
             return;
         }
         if (got != want) {
-            replyFailed(false);
+            failReply(false);
             return;
         }
     }
@@ -214,33 +214,33 @@ void ProtocolEngine::rxComDat(int n) {
 }
 
 void ProtocolEngine::checkCommandSet() {
-    if (currentStep == 1 && m_vaPos == 5) {
+    if (currentStep == 1 && m_nextScriptByte == 5) {
         // First reply byte, then the radio's bytes at 0x388, 0x389, 0x38A.
-        const quint8 mark = va(2), rd = va(3), wr = va(4);
+        const quint8 mark = scriptByte(2), rd = scriptByte(3), wr = scriptByte(4);
         if (mark != 0x5A || (rd == m_stdRdByte && wr == m_stdWrByte)) {
-            selectStdCodes();
+            selectStandardCodes();
         } else if (rd == m_rdByte && wr == m_wrByte) {
             // The radio speaks the set in effect.
         } else {
             if (showMessage)
                 showMessage(TextNotSupported);
-            m_comStop = true;
+            m_replyFailed = true;
             retryCount = RejectedRadio;
         }
         return;
     }
-    if (currentStep == 2 && m_table.codeFieldShown() && m_vaPos == 11) {
+    if (currentStep == 2 && m_table.codeFieldShown() && m_nextScriptByte == 11) {
         // First reply byte, then the radio's bytes 0x385..0x38D.
-        const bool blank =
-            va(2) == 0xFF && va(3) == 0xFF && va(4) == 0xFF && va(8) == 0xFF && va(9) == 0xFF && va(10) == 0xFF;
+        const bool blank = scriptByte(2) == 0xFF && scriptByte(3) == 0xFF && scriptByte(4) == 0xFF &&
+                           scriptByte(8) == 0xFF && scriptByte(9) == 0xFF && scriptByte(10) == 0xFF;
         if (!blank)
             return;
         m_inputs.radioCodeBlank = true;
         // A radio without the set mark speaks the standard set (step 1 has just chosen it).
-        if (va(5) != 0x5A || (va(6) == m_stdRdByte && va(7) == m_stdWrByte))
-            selectStdCodes();
+        if (scriptByte(5) != 0x5A || (scriptByte(6) == m_stdRdByte && scriptByte(7) == m_stdWrByte))
+            selectStandardCodes();
         else
-            selectAltCodes();
+            selectAlternativeCodes();
         m_inputs.radioCodeBlank = false;
     }
 }

@@ -24,7 +24,7 @@ class ProtocolEngine {
 public:
     static constexpr int MaxTokens = 200;
     static constexpr int MaxSectionBytes = 101;
-    static constexpr int VaSize = 100;
+    static constexpr int ScriptByteCount = 100;
     static constexpr int RejectedRadio = 255;
     static constexpr int TextNotSupported = 69;
     static constexpr int TextNoReceiveData = 175;
@@ -44,21 +44,21 @@ public:
     TableInputs& tableInputs() { return m_inputs; }
 
     // The command-code sets; each rebuilds the script table.
-    bool initProtocol(const QString& rd, const QString& wr);
+    bool buildScriptTable(const QString& rd, const QString& wr);
     bool setCommandCodes(const QString& rdText, const QString& wrText, quint8 rdByte, quint8 wrByte);
-    bool selectStdCodes();
-    bool selectAltCodes();
+    bool selectStandardCodes();
+    bool selectAlternativeCodes();
     const ProtocolTable& table() const { return m_table; }
 
     // Splits a script into two-character tokens from index 1. A script of more than
     // MaxTokens tokens is logged and will not run.
-    bool convComCode(const QString& script);
-    // Runs the tokens; comStop() tells whether a reply failed.
-    void protocolCom();
-    void delayNms(int n);
+    bool loadScript(const QString& script);
+    // Runs the tokens; replyFailed() tells whether a reply failed.
+    void runScript();
+    void waitAtLeastMs(int n);
 
-    bool comStop() const { return m_comStop; }
-    bool comSlow() const { return m_comSlow; }
+    bool replyFailed() const { return m_replyFailed; }
+    bool slowLineMode() const { return m_slowLineMode; }
     int maxWaitCount() const { return m_maxWaitCount; }
     static int maxWaitCountFor(int retryCount);
 
@@ -66,39 +66,39 @@ public:
     int retryCount = 0;
     int pollDelayMs = 1;
 
-    quint8 va(int j) const { return (j >= 1 && j <= VaSize) ? m_vaDat[size_t(j)] : 0; }
-    void setVa(int j, quint8 b) {
-        if (j >= 1 && j <= VaSize)
-            m_vaDat[size_t(j)] = b;
+    quint8 scriptByte(int j) const { return (j >= 1 && j <= ScriptByteCount) ? m_scriptBytes[size_t(j)] : 0; }
+    void setScriptByte(int j, quint8 b) {
+        if (j >= 1 && j <= ScriptByteCount)
+            m_scriptBytes[size_t(j)] = b;
     }
-    int vaPos() const { return m_vaPos; }
-    const QByteArray& rxDat() const { return m_rxDat; }
+    int nextScriptByte() const { return m_nextScriptByte; }
+    const QByteArray& lastReply() const { return m_reply; }
 
-    quint8 rdCodeByte() const { return m_rdByte; }
-    quint8 wrCodeByte() const { return m_wrByte; }
-    QString rdCodeText() const { return m_rdText; }
-    QString wrCodeText() const { return m_wrText; }
+    quint8 readCodeByte() const { return m_rdByte; }
+    quint8 writeCodeByte() const { return m_wrByte; }
+    QString readCodeText() const { return m_rdText; }
+    QString writeCodeText() const { return m_wrText; }
 
 private:
-    void rxComDat(int n);
+    void receiveReply(int n);
     void checkCommandSet();
-    void replyFailed(bool timeout);
-    void trap(const char* tag, int number);
+    void failReply(bool timeout);
+    void abortScript(const char* tag, int number);
 
     ErrorLog& m_log;
     CommClock& m_clock;
     CommLog& m_commLog;
     SerialPort* m_port = nullptr;
 
-    std::array<QString, MaxTokens + 1> m_comCodes{};
+    std::array<QString, MaxTokens + 1> m_tokens{};
     bool m_scriptOk = true;
-    QByteArray m_txDat;
-    QStringList m_rxExpect;
-    QByteArray m_rxDat;
-    std::array<quint8, VaSize + 1> m_vaDat{};
-    int m_vaPos = 1;
-    bool m_comStop = false;
-    bool m_comSlow = false;
+    QByteArray m_packet;
+    QStringList m_expectedReply;
+    QByteArray m_reply;
+    std::array<quint8, ScriptByteCount + 1> m_scriptBytes{};
+    int m_nextScriptByte = 1;
+    bool m_replyFailed = false;
+    bool m_slowLineMode = false;
     int m_maxWaitCount = 5;
 
     QString m_rdText = QStringLiteral("24"), m_wrText = QStringLiteral("29");

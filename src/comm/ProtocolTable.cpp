@@ -1,6 +1,7 @@
 #include "comm/ProtocolTable.h"
 
 #include "core/ErrorLog.h"
+#include "core/MemoryLayout.h"
 #include "core/RadioImage.h"
 
 #include <cmath>
@@ -59,14 +60,19 @@ QString ProtocolTable::codeCheckScript(const TableInputs& in) {
         return Acknowledge;
     if (in.newCodeShown && in.reservedCodes.contains(in.newCodeText))
         return Acknowledge;
-    static constexpr int ImagePositions[6] = {0x385, 0x386, 0x387, 0x38B, 0x38C, 0x38D};
-    static constexpr int BlockPositions[6] = {5, 6, 7, 11, 12, 13};
+    // The new-code block is laid out like AccessCodesAndTimings from its first address on.
+    constexpr int BlockStart = layout::AccessCodesAndTimings.first;
+    constexpr layout::AddressRange First = layout::ProgramCodeFirst, Second = layout::ProgramCodeSecond;
+    static constexpr int ImagePositions[6] = {First.first,  First.first + 1,  First.first + 2,
+                                              Second.first, Second.first + 1, Second.first + 2};
+    static_assert(First.size() == 3 && Second.size() == 3);
     const bool useNew = in.useNewCode && in.newCodeShown;
     QString k[6];
     for (int i = 0; i < 6; ++i) {
         int byte = 0xFF;
+        const int inBlock = ImagePositions[i] - BlockStart;
         if (useNew)
-            byte = BlockPositions[i] < in.newCodeBlock.size() ? quint8(in.newCodeBlock.at(BlockPositions[i])) : 0xFF;
+            byte = inBlock < in.newCodeBlock.size() ? quint8(in.newCodeBlock.at(inBlock)) : 0xFF;
         else if (in.image)
             byte = in.image->at(ImagePositions[i]);
         k[i] = hex2(byte);
@@ -75,19 +81,21 @@ QString ProtocolTable::codeCheckScript(const TableInputs& in) {
            k[4] + k[5] + QStringLiteral("VAVAEN");
 }
 
-const ProtocolStep& ProtocolTable::step(int direction, int index) const {
+const ProtocolStep& ProtocolTable::step(TransferDirection direction, int index) const {
     static const ProtocolStep empty;
-    if ((direction != Read && direction != Write) || index < 1 || index > MaxSteps)
+    if (index < 1 || index > MaxSteps)
         return empty;
-    return m_steps[size_t(direction)][size_t(index)];
+    return m_steps[slot(direction)][size_t(index)];
 }
 
 bool ProtocolTable::build(const QString& rd, const QString& wr, const TableInputs& in, ErrorLog* log) {
-    auto refuse = [this, log](int direction) {
+    constexpr size_t Read = slot(TransferDirection::Read), Write = slot(TransferDirection::Write);
+    // A bad read range leaves both directions not valid, a bad write range the write only.
+    auto refuse = [this, log](size_t first) {
         if (log)
             log->logErr(QStringLiteral("modCommun->InitProtocol"), err::IndexOutOfRange);
-        for (int d = direction; d <= Write; ++d)
-            m_valid[size_t(d)] = false;
+        for (size_t d = first; d <= Write; ++d)
+            m_valid[d] = false;
         return false;
     };
     if (!rangeFits(in.readStart, in.readEnd))
@@ -116,8 +124,10 @@ bool ProtocolTable::build(const QString& rd, const QString& wr, const TableInput
         return refuse(Write);
 
     auto& w = m_steps[Write];
-    QString step1 = WriteStep1Start + QStringLiteral("TX7501940B");
-    for (int a = 0x194; a <= 0x19E; ++a)
+    constexpr layout::AddressRange Step1Block = layout::WriteStep1Block;
+    QString step1 = WriteStep1Start + QStringLiteral("TX") + hex2(AlternateWriteCommand) +
+                    addressText(Step1Block.first) + hex2(Step1Block.size());
+    for (int a = Step1Block.first; a <= Step1Block.last; ++a)
         step1 += hex2(in.image ? in.image->at(a) : 0);
     w[1] = {step1 + QStringLiteral("RX06EN"), 0, 0, 0};
     w[2] = {WriteStep2, 0, 0, 0};
@@ -126,7 +136,7 @@ bool ProtocolTable::build(const QString& rd, const QString& wr, const TableInput
     steps = percentSteps(in.writeStart, in.writeEnd);
     for (int a = in.writeStart; a <= in.writeEnd; ++i) {
         const int length = in.writeEnd - a >= 16 ? 16 : in.writeEnd - a + 1;
-        const QString command = (a >= 0x280 && a <= 0x2FF) ? QStringLiteral("75") : wr;
+        const QString command = layout::AlternateWriteCommandRange.contains(a) ? hex2(AlternateWriteCommand) : wr;
         w[size_t(i)] = {QStringLiteral("TX") + command + addressText(a) + hex2(length) +
                             QStringLiteral("VA").repeated(length) + QStringLiteral("RX06EN"),
                         a, length, blockPercent(i, steps)};

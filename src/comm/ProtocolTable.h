@@ -34,14 +34,18 @@ struct TableInputs {
     bool useNewCode = false;     // compare with the new code instead of the image's
 };
 
-// The scripts of a read (direction 1) and of a write (direction 2).
+// Which way an operation moves the image: from the radio, or to it.
+enum class TransferDirection { Read, Write };
+
+// The scripts of a read and of a write.
 class ProtocolTable {
 public:
     static constexpr int MaxSteps = 520;
-    static constexpr int Read = 1;
-    static constexpr int Write = 2;
     // Block addresses are sent as four hexadecimal digits, a 1 KB page per leading digit.
     static constexpr int MaxAddress = 0x3FFF;
+    // The command of a block written in layout::AlternateWriteCommandRange, and of the last
+    // packets of a write.
+    static constexpr quint8 AlternateWriteCommand = 0x75;
 
     // Builds both directions with the read and write codes as two-digit texts ("52", "57"),
     // the read steps first. A range that needs more than MaxSteps steps or reaches past
@@ -50,11 +54,11 @@ public:
     // what was left as it was is marked not valid.
     bool build(const QString& rd, const QString& wr, const TableInputs& in, ErrorLog* log);
 
-    bool isValid() const { return m_valid[Read] && m_valid[Write]; }
-    bool isValid(int direction) const { return (direction == Read || direction == Write) && m_valid[direction]; }
-    int count(int direction) const { return (direction == Read || direction == Write) ? m_count[direction] : 0; }
+    bool isValid() const { return m_valid[0] && m_valid[1]; }
+    bool isValid(TransferDirection direction) const { return m_valid[slot(direction)]; }
+    int count(TransferDirection direction) const { return m_count[slot(direction)]; }
     // Step 1..count of a direction; an empty step outside.
-    const ProtocolStep& step(int direction, int index) const;
+    const ProtocolStep& step(TransferDirection direction, int index) const;
     bool codeFieldShown() const { return m_codeFieldShown; }
 
     // "0400" -> the wire address text of image address a: page a / 1024 as the first digit.
@@ -67,9 +71,11 @@ public:
     static inline const QString Acknowledge = QStringLiteral("TX06RX06EN");
 
 private:
-    std::array<std::array<ProtocolStep, MaxSteps + 1>, 3> m_steps{};
-    std::array<int, 3> m_count{};
-    std::array<bool, 3> m_valid{};
+    static constexpr size_t slot(TransferDirection direction) { return direction == TransferDirection::Read ? 0 : 1; }
+
+    std::array<std::array<ProtocolStep, MaxSteps + 1>, 2> m_steps{};
+    std::array<int, 2> m_count{};
+    std::array<bool, 2> m_valid{};
     bool m_codeFieldShown = false;
 };
 

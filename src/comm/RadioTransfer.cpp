@@ -15,8 +15,8 @@ RadioTransfer::RadioTransfer(ErrorLog& errors, SerialPortFactory portFactory, QO
     };
     m_engine.text = [this](int index) { return text(index); };
     // Start-up selects the standard set, then the alternative one.
-    m_engine.selectStdCodes();
-    m_engine.selectAltCodes();
+    m_engine.selectStandardCodes();
+    m_engine.selectAlternativeCodes();
 }
 
 RadioTransfer::~RadioTransfer() = default;
@@ -45,7 +45,7 @@ QString RadioTransfer::text(int index) const {
     return m_job ? m_job->texts.text(index) : QString();
 }
 
-void RadioTransfer::showComPercent(int percent) {
+void RadioTransfer::showProgress(int percent) {
     Q_EMIT progressChanged(percent);
     Q_EMIT statusChanged(QString::number(percent) + QStringLiteral(" %"));
 }
@@ -77,7 +77,7 @@ void RadioTransfer::closePort() {
         m_errors.logErr(QStringLiteral("modCommun->CloseCom"), err::IoDeviceError);
 }
 
-TransferResult RadioTransfer::commonStart(int direction) {
+TransferResult RadioTransfer::beginOperation(TransferDirection direction) {
     m_engine.retryCount = 0;
     m_engine.pollDelayMs = 1;
     m_engine.currentStep = 0;
@@ -102,8 +102,8 @@ TransferResult RadioTransfer::commonStart(int direction) {
 
     // A range the scripts cannot express, or one reaching past the image, would read radio
     // bytes into nowhere or send bytes the image does not hold: nothing is sent at all.
-    m_engine.selectAltCodes();
-    const bool reading = direction == ProtocolTable::Read;
+    m_engine.selectAlternativeCodes();
+    const bool reading = direction == TransferDirection::Read;
     const int start = reading ? m_job->readStart : m_job->writeStart;
     const int end = reading ? m_job->readEnd : m_job->writeEnd;
     if (!m_engine.table().isValid(direction)) {
@@ -126,23 +126,23 @@ TransferResult RadioTransfer::commonStart(int direction) {
     return TransferResult::Ok;
 }
 
-TransferResult RadioTransfer::stepLoop(int d, RadioImage& target) {
-    const int statusText = d == ProtocolTable::Read ? TextReading : TextWriting;
+TransferResult RadioTransfer::runSteps(TransferDirection d, RadioImage& target) {
+    const int statusText = d == TransferDirection::Read ? TextReading : TextWriting;
     int step = 1;
     while (step <= m_engine.table().count(d)) {
         m_engine.currentStep = step;
         const ProtocolStep s = m_engine.table().step(d, step);
-        if (d == ProtocolTable::Write) {
+        if (d == TransferDirection::Write) {
             for (int j = 1; j <= s.count; ++j)
-                m_engine.setVa(j, target.at(s.address + j - 1));
+                m_engine.setScriptByte(j, target.at(s.address + j - 1));
         }
-        m_engine.convComCode(s.script);
-        m_engine.protocolCom();
-        if (!m_engine.comStop()) {
-            showComPercent(s.percent);
-            if (d == ProtocolTable::Read) {
+        m_engine.loadScript(s.script);
+        m_engine.runScript();
+        if (!m_engine.replyFailed()) {
+            showProgress(s.percent);
+            if (d == TransferDirection::Read) {
                 for (int j = 1; j <= s.count; ++j)
-                    target.set(s.address + j - 1, m_engine.va(j));
+                    target.set(s.address + j - 1, m_engine.scriptByte(j));
             }
             ++step;
             continue;
@@ -164,7 +164,7 @@ TransferResult RadioTransfer::stepLoop(int d, RadioImage& target) {
         if (step == 3 && m_engine.table().codeFieldShown()) {
             if (!m_engine.tableInputs().useNewCode && m_job->newCodeTicked) {
                 m_engine.tableInputs().useNewCode = true;
-                m_engine.selectAltCodes();
+                m_engine.selectAlternativeCodes();
                 step = 1;
                 continue;
             }
@@ -178,7 +178,7 @@ TransferResult RadioTransfer::stepLoop(int d, RadioImage& target) {
 }
 
 TransferResult RadioTransfer::read() {
-    if (const TransferResult started = commonStart(ProtocolTable::Read); started != TransferResult::Ok) {
+    if (const TransferResult started = beginOperation(TransferDirection::Read); started != TransferResult::Ok) {
         if (started == TransferResult::BadRange)
             Q_EMIT statusChanged(text(TextReadFailed));
         return started;
@@ -189,12 +189,12 @@ TransferResult RadioTransfer::read() {
     // passed, so a failed read never leaves a mix of radio and editor data behind. The
     // program-code check keeps comparing with the image's own code.
     RadioImage staging = m_image;
-    const TransferResult result = stepLoop(ProtocolTable::Read, staging);
+    const TransferResult result = runSteps(TransferDirection::Read, staging);
 
     closePort();
     showStopBox(false);
     Q_EMIT lampChanged(false);
-    m_clock.delayNms(5);
+    m_clock.waitAtLeastMs(5);
     if (result == TransferResult::Ok) {
         m_outcome->image = staging;
         Q_EMIT statusChanged(text(TextReadOk));
@@ -202,8 +202,8 @@ TransferResult RadioTransfer::read() {
     } else {
         Q_EMIT statusChanged(text(TextReadFailed));
     }
-    m_clock.delayNms(1);
-    CommClock::pause(1);
+    m_clock.waitAtLeastMs(1);
+    CommClock::sleepMs(1);
     Q_EMIT progressChanged(0);
     Q_EMIT statusChanged(QString());
     showStopBox(false);

@@ -73,18 +73,26 @@ private:
     TransferResult read();
     TransferResult write();
     // Ok when the port is open and the operation may talk to the radio.
-    TransferResult commonStart(int direction);
+    TransferResult beginOperation(TransferDirection direction);
     bool openPort();
     void closePort();
-    TransferResult stepLoop(int direction, RadioImage& target);
-    void showComPercent(int percent);
+    TransferResult runSteps(TransferDirection direction, RadioImage& target);
+    void showProgress(int percent);
     void showStopBox(bool shown);
     QString text(int index) const;
     // One fixed exchange of the write: up to 16 attempts; true when a reply of at least
     // `need` bytes began with `first`.
     bool fixedExchange(const QByteArray& packet, int need, quint8 first, bool extraPause, const QString& timeoutLine,
                        QByteArray* reply = nullptr, const QString& attemptLine = {});
-    bool writeExtras(bool f1, bool f2);
+    // The image's bits the broadcast-radio packet carries (layout::BroadcastRadioBitA, B),
+    // taken before the write changes anything.
+    struct BroadcastRadioBits {
+        bool bitA = false;
+        bool bitB = false;
+    };
+    // The packets after the blocks: model and band, the radio's parameters, and what they
+    // call for.
+    bool writeClosingPackets(BroadcastRadioBits radioBits);
     void sendEndSequence();
     void writeCloseDown();
 

@@ -1,12 +1,27 @@
 #include "comm/RadioTransfer.h"
 
+#include "core/MemoryLayout.h"
+
 namespace qrt {
 
 namespace {
 
-constexpr int ProgramOptions = 0x367;
-constexpr int ParamAddress = 0x3D0;
-constexpr int ParamSize = 48;
+constexpr int ParamSize = layout::RadioParameters.size();
+// A side key whose one press is 0x0E (and the other 0x00) gets 0x0E for both.
+constexpr quint8 SideKeyBothPresses = 0x0E;
+
+// The command bytes of a packet that reads or writes `count` bytes at `address`.
+QByteArray packetHead(quint8 command, int address, int count) {
+    return QByteArray()
+        .append(char(command))
+        .append(char(address >> 8))
+        .append(char(address & 0xFF))
+        .append(char(count));
+}
+
+int packetIndexOf(int address) {
+    return 4 + address - layout::BroadcastRadioParameters.first;
+}
 
 const QString ProbeScript = QStringLiteral("TX50524F4752414DRX06TX5203D001RXVA03D001VAEN");
 const QString LogFrequencies = QStringLiteral("写入:频率");
@@ -24,19 +39,19 @@ bool RadioTransfer::fixedExchange(const QByteArray& packet, int need, quint8 fir
     for (int attempt = 0; attempt < FixedAttempts; ++attempt) {
         if (!attemptLine.isEmpty()) {
             m_log.addLine(attemptLine);
-            CommClock::pause(5);
-            m_clock.delayNms(5);
+            CommClock::sleepMs(5);
+            m_clock.waitAtLeastMs(5);
         }
-        m_log.comDataShow(CommLog::Transmit, packet);
+        m_log.logBytes(ByteDirection::Transmit, packet);
         port->clearOutput();
         port->send(packet);
         port->clearInput();
         int waits = 0;
         bool timedOut = false;
         while (port->bytesWaiting() < need) {
-            m_clock.delayNms(1);
+            m_clock.waitAtLeastMs(1);
             if (extraPause)
-                CommClock::pause(1);
+                CommClock::sleepMs(1);
             ++waits;
             if (m_stopRequested)
                 waits = m_engine.maxWaitCount() + 40;
@@ -49,7 +64,7 @@ bool RadioTransfer::fixedExchange(const QByteArray& packet, int need, quint8 fir
         if (timedOut)
             continue;
         const QByteArray got = port->readWaiting();
-        m_log.comDataShow(CommLog::Receive, got);
+        m_log.logBytes(ByteDirection::Receive, got);
         if (got.size() >= need && quint8(got.at(0)) == first) {
             if (reply)
                 *reply = got;
@@ -65,39 +80,39 @@ void RadioTransfer::writeCloseDown() {
     Q_EMIT statusChanged(QString());
     showStopBox(false);
     Q_EMIT operationActiveChanged(false);
-    CommClock::pause(20);
+    CommClock::sleepMs(20);
     // The image keeps what the write forced, whether or not the radio took it all.
     m_outcome->image = m_image;
 }
 
 TransferResult RadioTransfer::write() {
-    if (const TransferResult started = commonStart(ProtocolTable::Write); started != TransferResult::Ok)
+    if (const TransferResult started = beginOperation(TransferDirection::Write); started != TransferResult::Ok)
         return started;
 
     // The caller has brought the image up to date from the editors (channel table, side-key
     // lists); then the bytes the radio needs.
     RadioImage& image = m_image;
-    image.setBit(ProgramOptions, 5, true);
-    image.setBit(ProgramOptions, 0, true);
-    for (int a : {0x360, 0x362}) {
+    for (const layout::BitAt forced : {layout::ForcedProgramOption1, layout::ForcedProgramOption2})
+        image.setBit(forced.address, forced.bit, true);
+    for (int a : {layout::SideKey1Press, layout::SideKey2Press}) {
         const quint8 s = image.at(a), l = image.at(a + 1);
-        if (s == 0x0E && l == 0x00)
-            image.set(a + 1, 0x0E);
-        else if (s == 0x00 && l == 0x0E)
-            image.set(a, 0x0E);
+        if (s == SideKeyBothPresses && l == 0x00)
+            image.set(a + 1, SideKeyBothPresses);
+        else if (s == 0x00 && l == SideKeyBothPresses)
+            image.set(a, SideKeyBothPresses);
     }
-    const bool f1 = image.bit(0x3FC, 7);
-    const bool f2 = image.bit(0x3FE, 2);
+    const BroadcastRadioBits radioBits{image.bit(layout::BroadcastRadioBitA.address, layout::BroadcastRadioBitA.bit),
+                                       image.bit(layout::BroadcastRadioBitB.address, layout::BroadcastRadioBitB.bit)};
 
     bool probed = false;
     m_engine.currentStep = 0;
     for (int attempt = 0; attempt < ProbeAttempts && !probed; ++attempt) {
-        m_engine.convComCode(ProbeScript);
-        m_engine.protocolCom();
-        if (!m_engine.comStop()) {
+        m_engine.loadScript(ProbeScript);
+        m_engine.runScript();
+        if (!m_engine.replyFailed()) {
             probed = true;
-            if (m_engine.va(2) == 0x10)
-                image.setBit(0x10D, 7, true);
+            if (m_engine.scriptByte(2) == 0x10)
+                image.setBit(layout::ProbeMarkBit.address, layout::ProbeMarkBit.bit, true);
         }
     }
     if (!probed) {
@@ -108,8 +123,8 @@ TransferResult RadioTransfer::write() {
 
     m_log.addLine(LogFrequencies);
     Q_EMIT statusChanged(text(TextWriting));
-    TransferResult result = stepLoop(ProtocolTable::Write, image);
-    if (result == TransferResult::Ok && !writeExtras(f1, f2)) {
+    TransferResult result = runSteps(TransferDirection::Write, image);
+    if (result == TransferResult::Ok && !writeClosingPackets(radioBits)) {
         m_outcome->messages << TextCommFailed;
         result = TransferResult::CommFailed;
     }
@@ -121,39 +136,44 @@ TransferResult RadioTransfer::write() {
     return result;
 }
 
-bool RadioTransfer::writeExtras(bool f1, bool f2) {
+bool RadioTransfer::writeClosingPackets(BroadcastRadioBits radioBits) {
     const RadioImage& image = m_image;
-    const quint8 rd = m_engine.rdCodeByte(), wr = m_engine.wrCodeByte();
+    const quint8 rd = m_engine.readCodeByte(), wr = m_engine.writeCodeByte();
 
-    CommClock::pause(3);
-    m_clock.delayNms(3);
+    CommClock::sleepMs(3);
+    m_clock.waitAtLeastMs(3);
     m_log.addLine(LogModelBand);
-    QByteArray packet;
-    packet.append(char(wr)).append(char(0x03)).append(char(0x79)).append(char(0x05));
-    packet.append(char(image.at(0x379)));
+    QByteArray packet = packetHead(wr, layout::ModelIndex, 1 + layout::BandLimits.size());
+    packet.append(char(image.at(layout::ModelIndex)));
     packet.append(band::limitsBytes(m_job->bandLimits));
     if (!fixedExchange(packet, 1, 0x06, false, TimeoutLine))
         return false;
 
-    CommClock::pause(5);
-    m_clock.delayNms(5);
+    CommClock::sleepMs(5);
+    m_clock.waitAtLeastMs(5);
     m_log.addLine(LogParams);
-    packet = QByteArray().append(char(rd)).append(char(0x03)).append(char(0xD0)).append(char(ParamSize));
+    packet = packetHead(rd, layout::RadioParameters.first, ParamSize);
     QByteArray reply;
     if (!fixedExchange(packet, 4 + ParamSize, wr, true, TimeoutLine, &reply))
         return false;
     const QByteArray params = reply.mid(4, ParamSize);
     m_outcome->paramBlock = params;
-    const int v = quint8(params.at(4));
-    const quint8 variant = quint8(params.at(3));
+    const int v = quint8(params.at(layout::RadioParametersVersion - layout::RadioParameters.first));
+    const quint8 variant = quint8(params.at(layout::RadioParametersVariant - layout::RadioParameters.first));
 
     if (v >= 22 && v <= 99 && v != 31) {
-        packet = QByteArray().append(char(wr)).append(char(0x03)).append(char(0xF0)).append(char(0x10));
-        packet.append(params.mid(32, 16));
-        packet[10] = char(image.at(0x3F6));
-        packet[11] = char(image.at(0x3F7));
-        packet[16] = char((quint8(packet.at(16)) & 0x7F) | (f1 ? 0x80 : 0));
-        packet[18] = char((quint8(packet.at(18)) & ~0x04) | (f2 ? 0x04 : 0));
+        const layout::AddressRange own = layout::BroadcastRadioParameters;
+        packet = packetHead(wr, own.first, own.size());
+        packet.append(params.mid(own.first - layout::RadioParameters.first, own.size()));
+        for (int a = layout::BroadcastRadioFromImage.first; a <= layout::BroadcastRadioFromImage.last; ++a)
+            packet[packetIndexOf(a)] = char(image.at(a));
+        const auto putBit = [&packet](layout::BitAt at, bool on) {
+            const int i = packetIndexOf(at.address);
+            const quint8 mask = quint8(1u << at.bit);
+            packet[i] = char((quint8(packet.at(i)) & ~mask) | (on ? mask : 0));
+        };
+        putBit(layout::BroadcastRadioBitA, radioBits.bitA);
+        putBit(layout::BroadcastRadioBitB, radioBits.bitB);
         if (!fixedExchange(packet, 1, 0x06, false, ShortTimeoutLine, nullptr, LogRadioParams))
             return false;
     }
@@ -167,27 +187,27 @@ bool RadioTransfer::writeExtras(bool f1, bool f2) {
         if (m_job->newCodeTicked) {
             const QByteArray& b = m_job->newCodeBlock;
             auto at = [&b](int i) { return i < b.size() ? b.at(i) : char(0xFF); };
-            extras.append({0x385, QByteArray().append(at(5)).append(at(6)).append(at(7))});
-            extras.append({0x38B, QByteArray().append(at(11)).append(at(12)).append(at(13))});
+            // The block is laid out like AccessCodesAndTimings from its first address on.
+            for (const layout::AddressRange code : {layout::ProgramCodeFirst, layout::ProgramCodeSecond}) {
+                QByteArray data;
+                for (int a = code.first; a <= code.last; ++a)
+                    data.append(at(a - layout::AccessCodesAndTimings.first));
+                extras.append({code.first, data});
+            }
         }
-        extras.append({0x360, image.mid(0x360, 16)});
-        extras.append({0x3D9, image.mid(0x3D9, 7)});
-        extras.append({0x3E0, image.mid(0x3E0, 12)});
+        for (const layout::AddressRange block :
+             {layout::CommonOptionBytes, layout::DtmfTimings, layout::TwoToneTimings})
+            extras.append({block.first, image.mid(block.first, block.size())});
         for (const Extra& e : extras) {
-            CommClock::pause(2);
-            m_clock.delayNms(2);
+            CommClock::sleepMs(2);
+            m_clock.waitAtLeastMs(2);
             const int last = e.address + int(e.data.size()) - 1;
             m_log.addLine(QStringLiteral("写入:0x%1 -- 0x%2的数据")
                               .arg(e.address, 4, 16, QLatin1Char('0'))
                               .arg(last, 4, 16, QLatin1Char('0'))
                               .toUpper()
                               .replace(QLatin1String("0X"), QLatin1String("0x")));
-            packet = QByteArray()
-                         .append(char(0x75))
-                         .append(char(e.address >> 8))
-                         .append(char(e.address & 0xFF))
-                         .append(char(e.data.size()));
-            packet.append(e.data);
+            packet = packetHead(ProtocolTable::AlternateWriteCommand, e.address, int(e.data.size())) + e.data;
             if (!fixedExchange(packet, 1, 0x06, true, TimeoutLine))
                 return false;
         }
@@ -198,13 +218,13 @@ bool RadioTransfer::writeExtras(bool f1, bool f2) {
 void RadioTransfer::sendEndSequence() {
     SerialPort* port = m_port.get();
     for (int i = 0; i < 6; ++i) {
-        m_clock.delayNms(2);
-        CommClock::pause(5);
-        m_log.comDataShow(CommLog::Transmit, EndSequence);
+        m_clock.waitAtLeastMs(2);
+        CommClock::sleepMs(5);
+        m_log.logBytes(ByteDirection::Transmit, EndSequence);
         port->clearOutput();
         port->send(EndSequence);
     }
-    CommClock::pause(1);
+    CommClock::sleepMs(1);
 }
 
 } // namespace qrt

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/MemoryLayout.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,8 +13,8 @@ class RadioImage;
 // band limits (four BCD digits of tenths of a megahertz per limit, at 0x37A-0x37D).
 namespace band {
 
-constexpr int ModelAddress = 0x379;
-constexpr int LimitsAddress = 0x37A;
+constexpr int ModelAddress = layout::ModelIndex;
+constexpr int LimitsAddress = layout::BandLimits.first;
 constexpr int ModelCount = 1;
 constexpr int CustomPosition = 14;
 constexpr int DefaultPosition = 7; // 400 - 470 MHz

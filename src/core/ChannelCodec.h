@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/MemoryLayout.h"
+
 #include <QString>
 
 #include <array>
@@ -22,10 +24,10 @@ public:
     static constexpr int FirstOptionColumn = 5;
     static constexpr int LastOptionColumn = 13;
     static constexpr int Empty = -1;
-    static constexpr int RecordSize = 16;
-    static constexpr int FlagBitmapAddress = 0x17E;
+    static constexpr int RecordSize = layout::ChannelRecordSize;
+    static constexpr int FlagBitmapAddress = layout::ChannelFlagBitmap.first;
 
-    static int recordAddress(int channel) { return 0x10 * channel; }
+    static int recordAddress(int channel) { return layout::channelRecordAddress(channel); }
     static bool isChannel(int channel) { return channel >= 1 && channel <= Rows; }
 
     qint32 value(int channel, int column) const;

@@ -33,29 +33,30 @@ private Q_SLOTS:
 };
 
 void TestCommLog::byteLines_data() {
-    QTest::addColumn<int>("direction");
+    QTest::addColumn<bool>("received");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("command header") << 0 << QByteArray::fromHex("52038803") << QStringList{"Tx: 52 03 88 03 "};
-    QTest::newRow("one byte") << -1 << QByteArray::fromHex("06") << QStringList{"Rx: 06 "};
-    QTest::newRow("20 bytes") << -1 << counting(20)
+    QTest::newRow("command header") << false << QByteArray::fromHex("52038803") << QStringList{"Tx: 52 03 88 03 "};
+    QTest::newRow("one byte") << true << QByteArray::fromHex("06") << QStringList{"Rx: 06 "};
+    QTest::newRow("20 bytes") << true << counting(20)
                               << QStringList{"Rx: 00 01 02 03 ",
                                              "       04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 10 11 12 13 "};
-    QTest::newRow("22 bytes") << -1 << counting(22)
+    QTest::newRow("22 bytes") << true << counting(22)
                               << QStringList{"Rx: 00 01 02 03 ",
                                              "       04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 10 11 12 13 ", "    14 15 "};
-    QTest::newRow("5 bytes") << 0 << QByteArray::fromHex("5A5A5A5AFF") << QStringList{"Tx: 5A 5A 5A 5A ", "    FF "};
+    QTest::newRow("5 bytes") << false << QByteArray::fromHex("5A5A5A5AFF")
+                             << QStringList{"Tx: 5A 5A 5A 5A ", "    FF "};
 }
 
 void TestCommLog::byteLines() {
-    QFETCH(int, direction);
+    QFETCH(bool, received);
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
     CommLog log;
     log.showBytes = true;
     QList<int> indexes;
     log.lineAdded = [&indexes](int index, const QString&) { indexes << index; };
-    log.comDataShow(direction, bytes);
+    log.logBytes(received ? ByteDirection::Receive : ByteDirection::Transmit, bytes);
     QCOMPARE(log.lines(), lines);
     QCOMPARE(log.lineCount(), lines.size());
     QCOMPARE(indexes.size(), lines.size());
@@ -63,7 +64,7 @@ void TestCommLog::byteLines() {
 
 void TestCommLog::notShownByDefault() {
     CommLog log;
-    log.comDataShow(CommLog::Transmit, counting(8));
+    log.logBytes(ByteDirection::Transmit, counting(8));
     log.addLine(QStringLiteral("timeout"));
     QCOMPARE(log.lines(), QStringList{QStringLiteral("timeout")});
 }
@@ -83,7 +84,7 @@ void TestCommLog::emptiedPastTheLimit() {
     for (int i = 0; i < linesBefore; ++i)
         log.addLine(QStringLiteral("x"));
     QCOMPARE(log.lineCount(), linesBefore);
-    log.comDataShow(CommLog::Receive, QByteArray::fromHex("06"));
+    log.logBytes(ByteDirection::Receive, QByteArray::fromHex("06"));
     QCOMPARE(log.lineCount(), linesAfter);
     QCOMPARE(log.lines().size(), linesAfter);
     QCOMPARE(log.lines().last(), QStringLiteral("Rx: 06 "));

@@ -113,12 +113,12 @@ void TestPortMap::autoSetPortTakesTheLowestUsable() {
     p.usable = {p.path("ttyS0"), p.path("ttyS4")};
     PortControl c = p.control();
     c.setPortNumber(3);
-    QVERIFY(!c.verdictCom(3));
-    QCOMPARE(c.portStatus(3), -1);
+    QVERIFY(!c.testAndRecordPort(3));
+    QCOMPARE(c.portTest(3), PortTest::Failed);
     c.autoSetPort();
     QCOMPARE(c.portNumber(), 1);
-    QCOMPARE(c.portStatus(5), 1);
-    QCOMPARE(c.portStatus(16), -1);
+    QCOMPARE(c.portTest(5), PortTest::Passed);
+    QCOMPARE(c.portTest(16), PortTest::Failed);
     QCOMPARE(SettingsFile(p.settings.path()).read(QStringLiteral("Setting"), QStringLiteral("COM"), {}, 8),
              QStringLiteral("1"));
 }
@@ -208,7 +208,7 @@ void TestPortMap::dialogCancelKeepsAGreyedOutPort() {
     dialog.cancel();
     QCOMPARE(c.portNumber(), 7);
     QVERIFY(!QFile::exists(p.settings.path()));
-    QCOMPARE(c.portStatus(1), 0); // the dialog's test records nothing
+    QCOMPARE(c.portTest(1), PortTest::NotTested); // the dialog's test records nothing
 }
 
 void TestPortMap::dialogOkStoresTheChoice() {

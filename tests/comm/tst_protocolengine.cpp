@@ -66,11 +66,11 @@ struct Engine {
         in.readEnd = 0x3F;
         in.writeEnd = 0x3F;
         engine.setTableInputs(in);
-        engine.selectAltCodes();
+        engine.selectAlternativeCodes();
     }
     void run(const QString& script) {
-        engine.convComCode(script);
-        engine.protocolCom();
+        engine.loadScript(script);
+        engine.runScript();
     }
 };
 
@@ -123,8 +123,8 @@ void TestProtocolEngine::replyCheck() {
     e.run(script);
     const QByteArray command = QByteArray::fromHex(script.mid(2, script.indexOf(QLatin1String("RX")) - 2).toLatin1());
     QCOMPARE(e.port.sent, QList<QByteArray>{command});
-    QCOMPARE(e.engine.comStop(), stop);
-    QCOMPARE(e.engine.comSlow(), slow);
+    QCOMPARE(e.engine.replyFailed(), stop);
+    QCOMPARE(e.engine.slowLineMode(), slow);
     QCOMPARE(e.log.lines().contains(QStringLiteral("text 175")), stop);
 }
 
@@ -148,20 +148,20 @@ void TestProtocolEngine::stopEndsTheWaitAtOnce() {
     e.stop = true;
     e.engine.retryCount = 19; // 161 waits allowed
     e.run(QStringLiteral("TX06RX06EN"));
-    QVERIFY(e.engine.comStop());
+    QVERIFY(e.engine.replyFailed());
     QCOMPARE(e.stopChecks, 1);
 }
 
 void TestProtocolEngine::variableBytesAreSentAndCaptured() {
     Engine e;
-    e.engine.setVa(1, 0xAB);
-    e.engine.setVa(2, 0xCD);
+    e.engine.setScriptByte(1, 0xAB);
+    e.engine.setScriptByte(2, 0xCD);
     e.port.answer = [](const QByteArray&) { return QByteArray::fromHex("29000002EEFF"); };
     e.run(QStringLiteral("TX29000002VAVARX29000002VAVAEN"));
-    QVERIFY(!e.engine.comStop());
+    QVERIFY(!e.engine.replyFailed());
     QCOMPARE(e.port.sent, QList<QByteArray>{QByteArray::fromHex("29000002ABCD")});
-    QCOMPARE(e.engine.va(1), quint8(0xEE));
-    QCOMPARE(e.engine.va(2), quint8(0xFF));
+    QCOMPARE(e.engine.scriptByte(1), quint8(0xEE));
+    QCOMPARE(e.engine.scriptByte(2), quint8(0xFF));
 }
 
 void TestProtocolEngine::step1ChoosesTheCommandSet_data() {
@@ -182,12 +182,12 @@ void TestProtocolEngine::step1ChoosesTheCommandSet() {
     e.engine.currentStep = 1;
     e.port.answer = [&declared](const QByteArray&) -> QByteArray { return QByteArray::fromHex("57038803") + declared; };
     e.run(HeaderStep1);
-    QCOMPARE(e.engine.comStop(), rejected);
-    QCOMPARE(int(e.engine.rdCodeByte()), readCode);
+    QCOMPARE(e.engine.replyFailed(), rejected);
+    QCOMPARE(int(e.engine.readCodeByte()), readCode);
     QCOMPARE(e.engine.retryCount, rejected ? 255 : 0);
     QCOMPARE(e.messages, rejected ? QList<int>{69} : QList<int>());
     QVERIFY(e.engine.table()
-                .step(ProtocolTable::Read, 4)
+                .step(TransferDirection::Read, 4)
                 .script.startsWith(QStringLiteral("TX%1").arg(readCode, 2, 16, QLatin1Char('0'))));
 }
 
@@ -211,10 +211,10 @@ void TestProtocolEngine::step2OnARadioWithoutCode() {
     e.engine.currentStep = 2;
     e.port.answer = [&radio](const QByteArray&) -> QByteArray { return QByteArray::fromHex("57038509") + radio; };
     e.run(HeaderStep2);
-    QVERIFY(!e.engine.comStop());
-    QCOMPARE(int(e.engine.rdCodeByte()), readCode);
-    QCOMPARE(e.engine.table().step(ProtocolTable::Read, 3).script != ProtocolTable::Acknowledge, codeChecked);
-    QCOMPARE(e.engine.table().step(ProtocolTable::Write, 3).script != ProtocolTable::Acknowledge, codeChecked);
+    QVERIFY(!e.engine.replyFailed());
+    QCOMPARE(int(e.engine.readCodeByte()), readCode);
+    QCOMPARE(e.engine.table().step(TransferDirection::Read, 3).script != ProtocolTable::Acknowledge, codeChecked);
+    QCOMPARE(e.engine.table().step(TransferDirection::Write, 3).script != ProtocolTable::Acknowledge, codeChecked);
 }
 
 void TestProtocolEngine::oversizedScriptsAreNeverSent_data() {
@@ -235,10 +235,10 @@ void TestProtocolEngine::oversizedScriptsAreNeverSent() {
     Engine e;
     e.port.answer = [](const QByteArray&) { return QByteArray::fromHex("06"); };
     e.run(QStringLiteral("TX06RX06EN"));
-    QVERIFY(!e.engine.comStop());
+    QVERIFY(!e.engine.replyFailed());
     e.port.sent.clear();
     e.run(script);
-    QVERIFY(e.engine.comStop());
+    QVERIFY(e.engine.replyFailed());
     QVERIFY(e.port.sent.isEmpty());
     QCOMPARE(e.errors.lastTag(), tag);
 }

@@ -54,19 +54,19 @@ void TestProtocolTable::readBlocks() {
     in.readEnd = end;
     ProtocolTable table;
     QVERIFY(table.build(QStringLiteral("52"), QStringLiteral("57"), in, nullptr));
-    QCOMPARE(table.count(ProtocolTable::Read), count);
-    QCOMPARE(table.step(ProtocolTable::Read, lastBlock).script, lastScript);
-    QCOMPARE(table.step(ProtocolTable::Read, lastBlock).percent, lastPercent);
-    QCOMPARE(table.step(ProtocolTable::Read, count).script, ProtocolTable::Acknowledge);
-    QCOMPARE(table.step(ProtocolTable::Read, count).percent, 100);
+    QCOMPARE(table.count(TransferDirection::Read), count);
+    QCOMPARE(table.step(TransferDirection::Read, lastBlock).script, lastScript);
+    QCOMPARE(table.step(TransferDirection::Read, lastBlock).percent, lastPercent);
+    QCOMPARE(table.step(TransferDirection::Read, count).script, ProtocolTable::Acknowledge);
+    QCOMPARE(table.step(TransferDirection::Read, count).percent, 100);
     // The blocks cover the range exactly once, in order.
     int next = start;
     for (int i = 4; i < count; ++i) {
-        QCOMPARE(table.step(ProtocolTable::Read, i).address, next);
-        next += table.step(ProtocolTable::Read, i).count;
+        QCOMPARE(table.step(TransferDirection::Read, i).address, next);
+        next += table.step(TransferDirection::Read, i).count;
     }
     QCOMPARE(next, end + 1);
-    QCOMPARE(table.step(ProtocolTable::Read, 1).script,
+    QCOMPARE(table.step(TransferDirection::Read, 1).script,
              QStringLiteral("TX50524F4752414DRX06TX52038803RXVA038803VAVAVAEN"));
 }
 
@@ -89,10 +89,10 @@ void TestProtocolTable::writeBlockCommand() {
     in.writeEnd = address + 15;
     ProtocolTable table;
     QVERIFY(table.build(QStringLiteral("24"), QStringLiteral("29"), in, nullptr));
-    QCOMPARE(table.count(ProtocolTable::Write), 5);
-    QCOMPARE(table.step(ProtocolTable::Write, 4).script,
+    QCOMPARE(table.count(TransferDirection::Write), 5);
+    QCOMPARE(table.step(TransferDirection::Write, 4).script,
              head + "10" + QStringLiteral("VA").repeated(16) + QStringLiteral("RX06EN"));
-    QCOMPARE(table.step(ProtocolTable::Write, 5).script, ProtocolTable::Acknowledge);
+    QCOMPARE(table.step(TransferDirection::Write, 5).script, ProtocolTable::Acknowledge);
 }
 
 void TestProtocolTable::addressText_data() {
@@ -150,9 +150,9 @@ void TestProtocolTable::codeCheckStep() {
     in.newCodeBlock = QByteArray::fromHex("FFFFFFFFFF616263FFFFFF646566FFFF");
     ProtocolTable table;
     QVERIFY(table.build(QStringLiteral("52"), QStringLiteral("57"), in, nullptr));
-    QCOMPARE(table.step(ProtocolTable::Read, 3).script, script);
-    QCOMPARE(table.step(ProtocolTable::Write, 3).script, script);
-    QCOMPARE(table.step(ProtocolTable::Read, 3).percent, 3);
+    QCOMPARE(table.step(TransferDirection::Read, 3).script, script);
+    QCOMPARE(table.step(TransferDirection::Write, 3).script, script);
+    QCOMPARE(table.step(TransferDirection::Read, 3).percent, 3);
 }
 
 void TestProtocolTable::writeStep1CarriesTheImageBytes() {
@@ -163,7 +163,7 @@ void TestProtocolTable::writeStep1CarriesTheImageBytes() {
     in.image = &image;
     ProtocolTable table;
     QVERIFY(table.build(QStringLiteral("52"), QStringLiteral("57"), in, nullptr));
-    QCOMPARE(table.step(ProtocolTable::Write, 1).script,
+    QCOMPARE(table.step(TransferDirection::Write, 1).script,
              QStringLiteral("TX50524F4752414DRX06TX50524F4752414DRX06TX52038803RXVA038803VAVAVA"
                             "TX7501940BA0A1A2A3A4A5A6A7A8A9AARX06EN"));
 }
@@ -187,8 +187,8 @@ void TestProtocolTable::rangeTooLargeKeepsTheTable() {
     QVERIFY(!table.build(QStringLiteral("52"), QStringLiteral("57"), in, &log));
     QVERIFY(!table.isValid());
     QCOMPARE(log.lastTag(), QStringLiteral("modCommun->InitProtocol"));
-    QCOMPARE(table.count(ProtocolTable::Read), 516);
-    QCOMPARE(table.step(ProtocolTable::Read, 515).address, 0x1FF0);
+    QCOMPARE(table.count(TransferDirection::Read), 516);
+    QCOMPARE(table.step(TransferDirection::Read, 515).address, 0x1FF0);
 }
 
 // 516 blocks and the four fixed steps fill the table to its last step, in both directions.
@@ -202,7 +202,7 @@ void TestProtocolTable::largestTableIsBuilt() {
     QVERIFY(table.build(QStringLiteral("52"), QStringLiteral("57"), in, &log));
     QVERIFY(table.isValid());
     QCOMPARE(log.count(), 0);
-    for (int d : {ProtocolTable::Read, ProtocolTable::Write}) {
+    for (TransferDirection d : {TransferDirection::Read, TransferDirection::Write}) {
         QCOMPARE(table.count(d), ProtocolTable::MaxSteps);
         QCOMPARE(table.step(d, ProtocolTable::MaxSteps - 1).address, 515 * 16);
         QCOMPARE(table.step(d, ProtocolTable::MaxSteps).script, ProtocolTable::Acknowledge);

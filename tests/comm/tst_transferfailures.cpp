@@ -55,7 +55,7 @@ void TestTransferFailures::silentRadioGivesUpAfterTwentyFailures() {
     QVERIFY(rig.statuses.contains(reading + QStringLiteral(" 9")));
     QVERIFY(rig.statuses.contains(reading + QStringLiteral(" 19")));
     QVERIFY(rig.statuses.contains(rig.texts.text(RadioTransfer::TextReadFailed)));
-    QVERIFY(rig.transfer.engine().comSlow());
+    QVERIFY(rig.transfer.engine().slowLineMode());
     QVERIFY(rig.logLines.contains(rig.texts.text(ProtocolEngine::TextNoReceiveData)));
     QVERIFY(sim.stop());
     QCOMPARE(sim.commandsStartingWith(Handshake).size(), 20);
@@ -186,7 +186,7 @@ void TestTransferFailures::slowLineTimesOutOnceThenRunsSlow() {
     rig.setRange(0, 0x3F);
     RadioImage image(MemorySize);
     QCOMPARE(rig.read(image), TransferResult::Ok);
-    QVERIFY(rig.transfer.engine().comSlow());
+    QVERIFY(rig.transfer.engine().slowLineMode());
     QCOMPARE(image.mid(0, 0x40), patternMemory(1).mid(0, 0x40));
     QVERIFY(rig.logLines.count(rig.texts.text(ProtocolEngine::TextNoReceiveData)) >= 1);
 }

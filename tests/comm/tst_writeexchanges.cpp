@@ -314,7 +314,7 @@ void TestWriteExchanges::unansweredFixedExchangeTimesOutAfterItsPolls() {
     const QStringList& commands = setup.commands;
     // The polls of 1 ms after each command, by the number of commands sent so far.
     QMap<int, int> pollsAfter;
-    setup.rig.transfer.clock().onDelay = [&](int n) {
+    setup.rig.transfer.clock().onWaitStarted = [&](int n) {
         if (n == 1)
             ++pollsAfter[int(commands.size())];
     };

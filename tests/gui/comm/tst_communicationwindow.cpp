@@ -289,8 +289,8 @@ void TestCommunicationWindow::dataLogShowsTheBytesUnlessNotShowCourse() {
     QCOMPARE(outcome->result, TransferResult::Ok);
     const QStringList lines = logLines(window);
     // The handshake, its acknowledgement, then the command-set read.
-    QCOMPARE(lines.mid(0, 3), CommLog::formatLines(CommLog::Transmit, "PROGRAM") +
-                                  CommLog::formatLines(CommLog::Receive, QByteArray(1, '\x06')));
+    QCOMPARE(lines.mid(0, 3), CommLog::formatLines(ByteDirection::Transmit, "PROGRAM") +
+                                  CommLog::formatLines(ByteDirection::Receive, QByteArray(1, '\x06')));
     QCOMPARE(lines.at(0), QStringLiteral("Tx: 50 52 4F 47 "));
     QCOMPARE(lines.at(1), QStringLiteral("    52 41 4D "));
     QCOMPARE(lines.at(2), QStringLiteral("Rx: 06 "));
