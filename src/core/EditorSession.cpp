@@ -12,8 +12,8 @@ const QByteArray kIdentText = QByteArrayLiteral("T49516\xF8\xFF");
 }
 
 EditorSession::EditorSession(AppContext& context, QObject* parent)
-    : QObject(parent), m_context(context), m_image(context.program().datNum + 1),
-      m_template(context.program().datNum + 1),
+    : QObject(parent), m_context(context), m_image(context.program().imageLastAddress + 1),
+      m_template(context.program().imageLastAddress + 1),
       m_codec(std::make_unique<ChannelCodec>(context.tones(), &context.errorLog())) {}
 
 EditorSession::~EditorSession() = default;

@@ -66,9 +66,9 @@ ProgramSettings ProgramSettings::load(const SettingsFile& file) {
     if (parseInt(readSetting(file, QStringLiteral("COM"), QStringLiteral("1"), 9), &v) && v >= 1 && v <= 16)
         s.portNumber = int(v);
 
-    s.datNum = MinDatNum;
+    s.imageLastAddress = MinImageLastAddress;
     if (parseInt(readSetting(file, QStringLiteral("DatNum"), QStringLiteral("0"), 9), &v))
-        s.datNum = int(qBound(qint64(MinDatNum), v, qint64(MaxDatNum)));
+        s.imageLastAddress = int(qBound(qint64(MinImageLastAddress), v, qint64(MaxImageLastAddress)));
 
     s.engFont = readSetting(file, QStringLiteral("EngFont"), QStringLiteral("Times New Roman"), 30);
     s.chsFont = readSetting(file, QStringLiteral("ChsFont"), QStringLiteral("宋体"), 30);

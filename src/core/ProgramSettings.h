@@ -27,14 +27,14 @@ constexpr int bitClearMask(int i) {
 // - the address values: a text that is not hexadecimal in 0..FFFF gives the key's default.
 // - ChannelLock: exactly "ShowLock" locks, anything else does not.
 struct ProgramSettings {
-    static constexpr int MinDatNum = 8191;
-    static constexpr int MaxDatNum = 65535;
+    static constexpr int MinImageLastAddress = 8191;
+    static constexpr int MaxImageLastAddress = 65535;
     static constexpr int DefaultOutOfBandColor = 255; // red (colour numbers are 0xBBGGRR)
     static constexpr int DefaultInBandColor = 0;      // black
 
     int language = 2;
     int portNumber = 1;
-    int datNum = MinDatNum;
+    int imageLastAddress = MinImageLastAddress;
     QString engFont = QStringLiteral("Times New Roman");
     QString chsFont = QStringLiteral("宋体");
     int outOfBandColor = DefaultOutOfBandColor;

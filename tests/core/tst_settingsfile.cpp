@@ -330,7 +330,7 @@ void TestSettingsFile::programSettingsRepairs() {
     const ProgramSettings s = ProgramSettings::load(SettingsFile(writeIni(dir, "[Setting]\r\n" + lines + "\r\n")));
     QCOMPARE(s.language, language);
     QCOMPARE(s.portNumber, port);
-    QCOMPARE(s.datNum, datNum);
+    QCOMPARE(s.imageLastAddress, datNum);
     QCOMPARE(s.tableMaxAddr, tableMaxAddr);
     QCOMPARE(s.channelLocked(), locked);
 }
@@ -412,7 +412,8 @@ void TestSettingsFile::anyContentReadsSafely() {
         const ProgramSettings s = ProgramSettings::load(SettingsFile(path));
         QVERIFY(s.language >= 1 && s.language <= 3);
         QVERIFY(s.portNumber >= 1 && s.portNumber <= 16);
-        QVERIFY(s.datNum >= ProgramSettings::MinDatNum && s.datNum <= ProgramSettings::MaxDatNum);
+        QVERIFY(s.imageLastAddress >= ProgramSettings::MinImageLastAddress &&
+                s.imageLastAddress <= ProgramSettings::MaxImageLastAddress);
         ErrorLog log;
         const ChannelTableDef def = ChannelTableDef::read(SettingsFile(path), 3, &log);
         QVERIFY(def.chCount >= 0 && def.chCount <= ChannelTableDef::MaxChannels);

@@ -249,7 +249,7 @@ void TstShippedFiles::programSettingsFromTheShippedFile() {
     const ProgramSettings s = ProgramSettings::load(SettingsFile(appFile(QStringLiteral("holvard.def"))));
     QCOMPARE(s.language, 2);
     QCOMPARE(s.portNumber, 1);
-    QCOMPARE(s.datNum, 8191);
+    QCOMPARE(s.imageLastAddress, 8191);
     QCOMPARE(s.outOfBandColor, 255);
     QCOMPARE(s.inBandColor, 0);
     QCOMPARE(s.tableMaxAddr, 0x1FFF);
