@@ -46,7 +46,7 @@ void applyTransferOutcome(Document& document, const TransferJob& job, const Tran
             document.applyRadioWrite(outcome.image->bytes());
     }
     if (outcome.advanceSerial)
-        document.settings().seqSwitch(1);
+        document.settings().selectNextSerialNumber();
 }
 
 } // namespace qrt

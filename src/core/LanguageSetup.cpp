@@ -63,7 +63,7 @@ int firstStartLanguage(const SettingsFile& settings, int localeId) {
     return languageForLocaleId(localeId);
 }
 
-bool getSysLang(SettingsFile& settings, int localeId, ErrorLog* log) {
+bool runFirstStartLanguageStep(SettingsFile& settings, int localeId, ErrorLog* log) {
     const char* tag = "mdifrmMain->GetSysLang";
     int firstRun = 0;
     if (!readFirstRun(settings, &firstRun)) {

@@ -33,7 +33,7 @@ int firstStartLanguage(const SettingsFile& settings, int localeId);
 // result is false. Otherwise writes FirRun = "0" and Language from the locale identifier,
 // and returns true: the caller then runs the automatic port search. A FirRun that is not
 // a number, or a write that fails, is logged as "mdifrmMain->GetSysLang" and gives false.
-bool getSysLang(SettingsFile& settings, int localeId, ErrorLog* log = nullptr);
+bool runFirstStartLanguageStep(SettingsFile& settings, int localeId, ErrorLog* log = nullptr);
 
 // Stores the language chosen in the menu (key Language, its decimal text), the settings
 // part of the language switch. A write that fails is logged as "mdifrmMain->SwiLangFace".

@@ -1,5 +1,6 @@
 #include "core/ProgramSettings.h"
 
+#include "core/InterfaceLockSetting.h"
 #include "core/SettingsFile.h"
 
 namespace qrt {
@@ -82,7 +83,7 @@ ProgramSettings ProgramSettings::load(const SettingsFile& file) {
                 &s.writeStartAddr);
     readAddress(file, QStringLiteral("WriteEndAddr"), QStringLiteral("1FFF"), &s.writeEndAddrText, &s.writeEndAddr);
 
-    s.chLockState = readSetting(file, QStringLiteral("ChannelLock"), QStringLiteral("ShowNo"), 15);
+    s.interfaceLockState = readSetting(file, interfacelock::Key, interfacelock::UnlockedState, 15);
     return s;
 }
 

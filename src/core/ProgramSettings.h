@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/InterfaceLockSetting.h"
+
 #include <QString>
 
 namespace qrt {
@@ -49,10 +51,10 @@ struct ProgramSettings {
     int readEndAddr = 0x1FFF;
     int writeStartAddr = 0;
     int writeEndAddr = 0x1FFF;
-    QString chLockState = QStringLiteral("ShowNo");
+    QString interfaceLockState = QStringLiteral("ShowNo");
 
     QString uiFontName() const { return language == 1 ? chsFont : engFont; }
-    bool channelLocked() const { return chLockState == QLatin1String("ShowLock"); }
+    bool channelLocked() const { return interfacelock::isLockedState(interfaceLockState); }
 
     static ProgramSettings load(const SettingsFile& file);
     static int normalizeLanguage(const QString& text);

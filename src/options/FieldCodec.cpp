@@ -102,7 +102,7 @@ int readItem(const FieldDesc& f, RadioImage& image) {
         return 0;
     }
     case Encoding::VoiceSeq:
-        return voiceseq::volumeDatToSeq(image.at(f.address));
+        return voiceseq::lastPositionOf(image.at(f.address));
     case Encoding::KeyCode: {
         const int item = int(lists::keyCodes(f.param == 1).indexOf(image.at(f.address)));
         if (item >= 0)

@@ -15,6 +15,12 @@ namespace L = lists;
 constexpr int Dtmf = int(dtmf::Filter::Dtmf);
 constexpr int Digits = int(dtmf::Filter::Digits);
 
+constexpr int TailDelOff = 7;        // the last item of the tail-delete list
+constexpr int ScanPriorityFixed = 1; // the priority channel is a fixed one
+constexpr int StunTypeMinLength = 3; // shorter stun codes have no type
+constexpr EnabledWhen LowBatteryAlarmOn = {"cboLowBatAlarmTimer", EnabledWhen::Test::ItemIsNot, 0};
+constexpr EnabledWhen TailDeleteOn = {"cboTailDel", EnabledWhen::Test::ItemIsNot, TailDelOff};
+
 std::vector<FieldDesc> buildTable() {
     std::vector<FieldDesc> t = {
         // Common settings, the broadcast radio, save mode and tail delete.
@@ -85,7 +91,8 @@ std::vector<FieldDesc> buildTable() {
          .encoding = E::SaveMode,
          .address = 0x369,
          .repair = {142, 170, 170},
-         .list = L::saveMode},
+         .list = L::saveMode,
+         .enabledWhen = {"chkBatSave", EnabledWhen::Test::Checked}},
         {.name = "cboTailDel",
          .caption = 221,
          .kind = K::List,
@@ -118,7 +125,8 @@ std::vector<FieldDesc> buildTable() {
          .encoding = E::Bit,
          .address = 0x36D,
          .low = 7,
-         .list = L::lowPwrToneSort},
+         .list = L::lowPwrToneSort,
+         .enabledWhen = LowBatteryAlarmOn},
         {.name = "chkAnBatVolt", .caption = 349, .kind = K::Check, .encoding = E::Bit, .address = 0x36D, .low = 6},
         {.name = "chkPwrOnAnBatVolt", .caption = 351, .kind = K::Check, .encoding = E::Bit, .address = 0x36A, .low = 0},
         {.name = "chkNoCdEncTxFreTail",
@@ -126,18 +134,26 @@ std::vector<FieldDesc> buildTable() {
          .kind = K::Check,
          .encoding = E::Bit,
          .address = 0x36A,
-         .low = 2},
+         .low = 2,
+         .enabledWhen = TailDeleteOn},
         {.name = "chkNoCdEncRxFreTail",
          .caption = 361,
          .kind = K::Check,
          .encoding = E::Bit,
          .address = 0x36A,
-         .low = 3},
+         .low = 3,
+         .enabledWhen = TailDeleteOn},
         {.name = "chkBatSave", .caption = 223, .kind = K::Check, .encoding = E::Bit, .address = 0x135, .low = 0},
         {.name = "chkLowBatTx", .caption = 224, .kind = K::Check, .encoding = E::Bit, .address = 0x36D, .low = 1},
         {.name = "chkBeep", .caption = 225, .kind = K::Check, .encoding = E::Bit, .address = 0x136, .low = 0},
         {.name = "chkTxEndTone", .caption = 222, .kind = K::Check, .encoding = E::Bit, .address = 0x36D, .low = 0},
-        {.name = "chkMoniTxEndTone", .caption = 326, .kind = K::Check, .encoding = E::Bit, .address = 0x367, .low = 4},
+        {.name = "chkMoniTxEndTone",
+         .caption = 326,
+         .kind = K::Check,
+         .encoding = E::Bit,
+         .address = 0x367,
+         .low = 4,
+         .enabledWhen = {"chkTxEndTone", EnabledWhen::Test::Checked}},
         {.name = "chkRadioFuncEnable",
          .caption = 327,
          .kind = K::Check,
@@ -146,8 +162,20 @@ std::vector<FieldDesc> buildTable() {
          .low = 5,
          .param = 1,
          .hidden = true},
-        {.name = "chkLowBatAn", .caption = 273, .kind = K::Check, .encoding = E::Bit, .address = 0x36C, .low = 5},
-        {.name = "chkLowBatTone", .caption = 274, .kind = K::Check, .encoding = E::Bit, .address = 0x36C, .low = 6},
+        {.name = "chkLowBatAn",
+         .caption = 273,
+         .kind = K::Check,
+         .encoding = E::Bit,
+         .address = 0x36C,
+         .low = 5,
+         .enabledWhen = LowBatteryAlarmOn},
+        {.name = "chkLowBatTone",
+         .caption = 274,
+         .kind = K::Check,
+         .encoding = E::Bit,
+         .address = 0x36C,
+         .low = 6,
+         .enabledWhen = LowBatteryAlarmOn},
         {.name = "chkLowTxPwrRgLig", .caption = 275, .kind = K::Check, .encoding = E::Bit, .address = 0x36C, .low = 7},
         {.name = "chkRedGreenLig", .caption = 341, .kind = K::Check, .encoding = E::Bit, .address = 0x36D, .low = 3},
         {.name = "chkAnPwrOn", .caption = 342, .kind = K::Check, .encoding = E::Bit, .address = 0x36D, .low = 4},
@@ -264,7 +292,8 @@ std::vector<FieldDesc> buildTable() {
          .encoding = E::Byte,
          .address = 0x161,
          .repair = {0, 16, 0},
-         .list = L::priCh},
+         .list = L::priCh,
+         .enabledWhen = {"cboScanPriChSort", EnabledWhen::Test::ItemIs, ScanPriorityFixed}},
         {.name = "cboScanTxMode",
          .caption = 237,
          .kind = K::List,
@@ -363,7 +392,8 @@ std::vector<FieldDesc> buildTable() {
          .kind = K::List,
          .encoding = E::CloseSort,
          .address = 0x1FA,
-         .list = L::closeSort},
+         .list = L::closeSort,
+         .enabledWhen = {"txtDtmfCloseCode", EnabledWhen::Test::TextAtLeast, StunTypeMinLength}},
         {.name = "txtPttBot",
          .caption = 248,
          .kind = K::Text,
@@ -494,6 +524,22 @@ const FieldDesc* findField(QStringView name) {
     }();
     const auto it = index.constFind(name.toString());
     return it == index.constEnd() ? nullptr : &settingsFields()[size_t(*it)];
+}
+
+bool isEnabledBy(const EnabledWhen& rule, const Control& source) {
+    switch (rule.test) {
+    case EnabledWhen::Test::Always:
+        return true;
+    case EnabledWhen::Test::Checked:
+        return source.checked;
+    case EnabledWhen::Test::ItemIs:
+        return source.item == rule.value;
+    case EnabledWhen::Test::ItemIsNot:
+        return source.item != rule.value;
+    case EnabledWhen::Test::TextAtLeast:
+        return source.text.size() >= rule.value;
+    }
+    return true;
 }
 
 int programCodeLow(int k) {

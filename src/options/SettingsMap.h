@@ -39,6 +39,23 @@ struct Repair {
     bool active() const { return low <= high; }
 };
 
+// When a control is enabled, decided by the state of one other control, its source.
+struct EnabledWhen {
+    enum class Test {
+        Always,      // no rule: the control stays enabled
+        Checked,     // the source is checked
+        ItemIs,      // the source's selected item is `value`
+        ItemIsNot,   // the source's selected item is not `value`
+        TextAtLeast, // the source's text has at least `value` characters
+    };
+    const char* source = nullptr;
+    Test test = Test::Always;
+    int value = 0;
+};
+
+// Whether a control with this rule is enabled while its source is in the given state.
+bool isEnabledBy(const EnabledWhen& rule, const Control& source);
+
 struct FieldDesc {
     const char* name;
     // The interface text that captions the control: its own text or its label's. A
@@ -55,6 +72,7 @@ struct FieldDesc {
     lists::Builder list = nullptr;
     bool fixedList = false; // built once, its handler runs only when the item changes
     bool hidden = false;    // in the hidden container
+    EnabledWhen enabledWhen = {};
 };
 
 namespace addr {

@@ -13,9 +13,6 @@ namespace qrt::options {
 namespace {
 
 constexpr int VoxDefaults[10] = {170, 155, 140, 125, 110, 95, 80, 65, 50, 35};
-constexpr int TailDelOff = 7;
-constexpr int ScanPriorityFixed = 1;
-constexpr int StunTypeMinLength = 3;
 constexpr int MaxSerialNumbers = 10000;
 constexpr int SerialValueWidth = 100;
 constexpr int NewCodePositions[6] = {5, 6, 7, 11, 12, 13};
@@ -208,8 +205,7 @@ void SettingsModel::applyText(const FieldDesc& f, Control& c, const QString& tex
     c.text = (f.encoding == Encoding::Message || f.encoding == Encoding::ProgramCode) ? codec::readText(f, m_image)
                                                                                       : filtered;
     changed(c);
-    if (f.encoding == Encoding::StunCode)
-        setEnabled(QStringLiteral("cboDtmfCloseSort"), filtered.size() >= StunTypeMinLength);
+    applyEnableRulesOf(c.name);
 }
 
 void SettingsModel::setEnabled(const QString& name, bool on) {
@@ -229,17 +225,19 @@ void SettingsModel::setVisible(const QString& name, bool on) {
 }
 
 void SettingsModel::applyDependentStates() {
-    setEnabled(QStringLiteral("cboDtmfCloseSort"),
-               ctl(QStringLiteral("txtDtmfCloseCode")).text.size() >= StunTypeMinLength);
-    setEnabled(QStringLiteral("cboSaveMode"), ctl(QStringLiteral("chkBatSave")).checked);
-    const bool lowBatAlarm = ctl(QStringLiteral("cboLowBatAlarmTimer")).item != 0;
-    for (const char* name : {"cboLowPwrToneSort", "chkLowBatAn", "chkLowBatTone"})
-        setEnabled(QString::fromLatin1(name), lowBatAlarm);
-    setEnabled(QStringLiteral("cboPriCh"), ctl(QStringLiteral("cboScanPriChSort")).item == ScanPriorityFixed);
-    const bool tailDelete = ctl(QStringLiteral("cboTailDel")).item != TailDelOff;
-    setEnabled(QStringLiteral("chkNoCdEncTxFreTail"), tailDelete);
-    setEnabled(QStringLiteral("chkNoCdEncRxFreTail"), tailDelete);
-    setEnabled(QStringLiteral("chkMoniTxEndTone"), ctl(QStringLiteral("chkTxEndTone")).checked);
+    for (const FieldDesc& f : settingsFields())
+        if (f.enabledWhen.source)
+            applyEnabledWhen(f);
+}
+
+void SettingsModel::applyEnableRulesOf(const QString& source) {
+    for (const FieldDesc& f : settingsFields())
+        if (f.enabledWhen.source && source == QLatin1String(f.enabledWhen.source))
+            applyEnabledWhen(f);
+}
+
+void SettingsModel::applyEnabledWhen(const FieldDesc& f) {
+    setEnabled(QString::fromLatin1(f.name), isEnabledBy(f.enabledWhen, ctl(QString::fromLatin1(f.enabledWhen.source))));
 }
 
 void SettingsModel::repairVoxCompare() {
@@ -343,19 +341,8 @@ bool SettingsModel::setText(const QString& name, const QString& text) {
 
 void SettingsModel::afterUserChange(const QString& name) {
     const Control& c = ctl(name);
-    if (name == QLatin1String("cboTailDel")) {
-        setEnabled(QStringLiteral("chkNoCdEncTxFreTail"), c.item != TailDelOff);
-        setEnabled(QStringLiteral("chkNoCdEncRxFreTail"), c.item != TailDelOff);
-    } else if (name == QLatin1String("chkTxEndTone")) {
+    if (name == QLatin1String("chkTxEndTone")) {
         setChecked(QStringLiteral("chkMoniTxEndTone"), c.checked);
-        setEnabled(QStringLiteral("chkMoniTxEndTone"), c.checked);
-    } else if (name == QLatin1String("cboScanPriChSort")) {
-        setEnabled(QStringLiteral("cboPriCh"), c.item == ScanPriorityFixed);
-    } else if (name == QLatin1String("chkBatSave")) {
-        setEnabled(QStringLiteral("cboSaveMode"), c.checked);
-    } else if (name == QLatin1String("cboLowBatAlarmTimer")) {
-        for (const char* other : {"cboLowPwrToneSort", "chkLowBatAn", "chkLowBatTone"})
-            setEnabled(QString::fromLatin1(other), c.item != 0);
     } else if (name == QLatin1String("cboCodeContiTime")) {
         if (ctl(QStringLiteral("cboCodeSpaceTime")).item >= 0)
             selectItem(QStringLiteral("cboCodeSpaceTime"), c.item);
@@ -364,6 +351,7 @@ void SettingsModel::afterUserChange(const QString& name) {
     } else if (name == QLatin1String("chkNewRdWrCode")) {
         setVisible(QStringLiteral("txtNewRdWrCode"), c.checked);
     }
+    applyEnableRulesOf(name);
 }
 
 void SettingsModel::showInfoTexts() {
@@ -418,16 +406,15 @@ int SettingsModel::importSerialNumbers(const QString& path) {
     return int(m_serialValues.size());
 }
 
-void SettingsModel::seqSwitch(int direction) {
+void SettingsModel::stepSerialNumber(int step) {
     const UserEditScope edit(this, QStringLiteral("cboImportSeq"), m_texts.text(TextImportSerial));
     const Control& list = ctl(QStringLiteral("cboImportSeq"));
     const int count = int(list.items.size());
     if (count == 0)
         return;
-    if (direction == 0 && list.item > 0)
-        selectItem(list.name, list.item - 1);
-    else if (direction == 1 && list.item < count - 1)
-        selectItem(list.name, list.item + 1);
+    const bool roomThatWay = step < 0 ? list.item > 0 : list.item < count - 1;
+    if (roomThatWay)
+        selectItem(list.name, list.item + step);
 }
 
 } // namespace qrt::options

@@ -64,8 +64,9 @@ public:
     // unreadable), as SettingsFile::status tells it; ok when it was read or does not exist.
     const Result& serialImportStatus() const { return m_serialImportStatus; }
     QStringList serialNumbers() const { return m_serialValues; }
-    // "<<" (0) and ">>" (1).
-    void seqSwitch(int direction);
+    // The "<<" and ">>" buttons: the imported serial number before or after the selected one.
+    void selectPreviousSerialNumber() { stepSerialNumber(-1); }
+    void selectNextSerialNumber() { stepSerialNumber(+1); }
 
     // The new program code the write to the radio sends, laid out like 0x0380..0x038F.
     const QByteArray& newCodeBlock() const { return m_newCodeBlock; }
@@ -76,6 +77,8 @@ Q_SIGNALS:
     void refreshed();
 
 private:
+    // -1 or +1 along the imported list; stays put at either end.
+    void stepSerialNumber(int step);
     Control& ctl(const QString& name);
     Control* find(const QString& name);
     void addControl(Control c);
@@ -90,6 +93,9 @@ private:
     void setVisible(const QString& name, bool on);
     // Enabled states worked out from the stored values.
     void applyDependentStates();
+    // The enable rules (enabledWhen) of the controls whose state follows `source`.
+    void applyEnableRulesOf(const QString& source);
+    void applyEnabledWhen(const FieldDesc& f);
     // The rules by which a user change sets or enables another control.
     void afterUserChange(const QString& name);
     void showInfoTexts();

@@ -51,17 +51,6 @@ void storeWord(RadioImage& image, int address, int value) {
 
 } // namespace
 
-QString TwoToneTable::headerText(int language) {
-    switch (language) {
-    case 1:
-        return QStringLiteral("序号|A音频率|A音时间|B音频率|B音时间|间隔时间");
-    case 2:
-        return QStringLiteral("序號|A音頻率|A音時間|B音頻率|B音時間|間隔時間");
-    default:
-        return QStringLiteral("No.|A Fre|A Time|B Fre|B Time|Interval");
-    }
-}
-
 const QStringList& TwoToneTable::timeItems() {
     static const QStringList items = [] {
         QStringList l;

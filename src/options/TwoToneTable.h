@@ -25,7 +25,6 @@ public:
 
     // Code (0..15) shown by row 1..8 of grid 0 or 1.
     static int codeOf(int grid, int row) { return RowsPerGrid * grid + row - 1; }
-    static QString headerText(int language);
     static const QStringList& timeItems();
     static const QStringList& intervalItems();
 

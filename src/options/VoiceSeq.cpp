@@ -36,7 +36,7 @@ int positionOf(quint8 code) {
     return 0;
 }
 
-int volumeDatToSeq(quint8 code) {
+int lastPositionOf(quint8 code) {
     for (int p = Size - 1; p >= 0; --p)
         if (Table[size_t(p)] == code)
             return p;

@@ -12,6 +12,6 @@ quint8 codeAt(int position);
 // First position holding the code, searched from position 0 upward.
 int positionOf(quint8 code);
 // First position holding the code, searched from position 255 downward; 0 when none does.
-int volumeDatToSeq(quint8 code);
+int lastPositionOf(quint8 code);
 
 } // namespace qrt::voiceseq

@@ -120,7 +120,7 @@ void TestLanguageSetup::firstStartWritesLanguage() {
     SettingsFile file(settings.path);
     ErrorLog log;
 
-    QVERIFY(getSysLang(file, localeId, &log));
+    QVERIFY(runFirstStartLanguageStep(file, localeId, &log));
     QCOMPARE(log.count(), 0);
     QCOMPARE(settings.value(QStringLiteral("FirRun")), QStringLiteral("0"));
     QCOMPARE(settings.value(QStringLiteral("Language")), language);
@@ -151,7 +151,7 @@ void TestLanguageSetup::laterStartChangesNothing() {
     SettingsFile file(settings.path);
     ErrorLog log;
 
-    QVERIFY(!getSysLang(file, 1028, &log));
+    QVERIFY(!runFirstStartLanguageStep(file, 1028, &log));
     QCOMPARE(settings.bytes(), initial);
     QCOMPARE(log.count(), loggedErrors);
     if (loggedErrors)
@@ -163,9 +163,9 @@ void TestLanguageSetup::firstStartRunsOnce() {
     settings.write(OtherSettings);
     SettingsFile file(settings.path);
 
-    QVERIFY(getSysLang(file, 1028));
+    QVERIFY(runFirstStartLanguageStep(file, 1028));
     const QByteArray afterFirst = settings.bytes();
-    QVERIFY(!getSysLang(file, 2052));
+    QVERIFY(!runFirstStartLanguageStep(file, 2052));
     QCOMPARE(settings.bytes(), afterFirst);
     QCOMPARE(settings.value(QStringLiteral("Language")), QStringLiteral("2"));
 }
@@ -175,7 +175,7 @@ void TestLanguageSetup::unwritableSettingsAreLogged() {
     SettingsFile file(dir.filePath(QStringLiteral("missing-folder/holvard.def")));
     ErrorLog log;
 
-    QVERIFY(!getSysLang(file, 1033, &log));
+    QVERIFY(!runFirstStartLanguageStep(file, 1033, &log));
     QCOMPARE(log.count(), 1);
     QCOMPARE(log.lastTag(), QStringLiteral("mdifrmMain->GetSysLang"));
 
@@ -196,7 +196,7 @@ void TestLanguageSetup::fullDiskKeepsTheSettingsFile() {
     SettingsFile file(disk.filePath(QStringLiteral("holvard.def")));
     ErrorLog log;
 
-    QVERIFY(!getSysLang(file, 1033, &log));
+    QVERIFY(!runFirstStartLanguageStep(file, 1033, &log));
     QCOMPARE(log.lastTag(), QStringLiteral("mdifrmMain->GetSysLang"));
     QCOMPARE(log.lastNumber(), err::DiskFull);
     QVERIFY(!storeLanguage(file, 1, &log));

@@ -131,9 +131,9 @@ void TestSettingsDialogs::twoToneRejectsTimesOutsideTheList() {
 }
 
 void TestSettingsDialogs::voiceSequence() {
-    QCOMPARE(voiceseq::volumeDatToSeq(0xFF), 255);
-    QCOMPARE(voiceseq::volumeDatToSeq(0x00), 0);
-    QCOMPARE(voiceseq::volumeDatToSeq(0x5A), 137);
+    QCOMPARE(voiceseq::lastPositionOf(0xFF), 255);
+    QCOMPARE(voiceseq::lastPositionOf(0x00), 0);
+    QCOMPARE(voiceseq::lastPositionOf(0x5A), 137);
     QList<bool> seen(256, false);
     for (int p = 0; p < voiceseq::Size; ++p)
         seen[voiceseq::codeAt(p)] = true;
@@ -260,12 +260,12 @@ void TestSettingsDialogs::serialNumberImport() {
     QVERIFY(f.c("chkAutoNextSn").visible);
     QVERIFY(!f.c("txtSeqExample").visible);
 
-    f.model.seqSwitch(1);
+    f.model.selectNextSerialNumber();
     QCOMPARE(f.c("txtInfo1").text, QStringLiteral("A much longer se"));
-    f.model.seqSwitch(1);
+    f.model.selectNextSerialNumber();
     QCOMPARE(f.c("cboImportSeq").item, 1);
-    f.model.seqSwitch(0);
-    f.model.seqSwitch(0);
+    f.model.selectPreviousSerialNumber();
+    f.model.selectPreviousSerialNumber();
     QCOMPARE(f.c("cboImportSeq").item, 0);
 
     // A later import that finds nothing hides the switches; with a serial number selected
@@ -287,7 +287,7 @@ void TestSettingsDialogs::serialNumberImportOfNothing() {
     QVERIFY(f.c("cboImportSeq").items.isEmpty());
     QVERIFY(f.c("txtSeqExample").visible);
     QVERIFY(!f.c("cmdSeqSwitch0").visible);
-    f.model.seqSwitch(1);
+    f.model.selectNextSerialNumber();
     QCOMPARE(f.c("cboImportSeq").item, -1);
 
     // A folder given as the file: nothing imported, and the model says why.

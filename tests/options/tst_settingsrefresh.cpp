@@ -27,6 +27,7 @@ private Q_SLOTS:
     void checkBoxesTakeTheirBits();
     void enabledStatesFollowStoredValues_data();
     void enabledStatesFollowStoredValues();
+    void enableRulesReadControlsOfTheirKind();
     void refreshSetsNoOtherControl();
     void voxCompare_data();
     void voxCompare();
@@ -332,6 +333,35 @@ void TestSettingsRefresh::enabledStatesFollowStoredValues() {
     QCOMPARE(int(f.image.at(0x161)), 7);
     QCOMPARE(int(f.image.at(0x36A)), 0xFF);
     QCOMPARE(int(f.image.at(0x36C)), 0xFF);
+}
+
+// A rule that names a missing control, or tests a state its source does not have (a check
+// mark of a list), would leave its control enabled or disabled for good.
+void TestSettingsRefresh::enableRulesReadControlsOfTheirKind() {
+    int rules = 0;
+    for (const FieldDesc& f : settingsFields()) {
+        if (!f.enabledWhen.source)
+            continue;
+        ++rules;
+        const FieldDesc* source = findField(QString::fromLatin1(f.enabledWhen.source));
+        QVERIFY2(source, f.name);
+        QVERIFY2(source != &f, f.name);
+        switch (f.enabledWhen.test) {
+        case EnabledWhen::Test::Checked:
+            QVERIFY2(source->kind == ControlKind::Check, f.name);
+            break;
+        case EnabledWhen::Test::ItemIs:
+        case EnabledWhen::Test::ItemIsNot:
+            QVERIFY2(source->kind == ControlKind::List, f.name);
+            break;
+        case EnabledWhen::Test::TextAtLeast:
+            QVERIFY2(source->kind == ControlKind::Text, f.name);
+            break;
+        case EnabledWhen::Test::Always:
+            QFAIL(f.name);
+        }
+    }
+    QCOMPARE(rules, 9);
 }
 
 // A refresh copies nothing between controls: the monitor tail tone keeps its bit while

@@ -90,9 +90,9 @@ void SettingsPages::connectButtons(Document& document) {
     connect(child<QPushButton>(roots, "cmdVoxCmpDefault"), &QPushButton::clicked, &model,
             [&model] { model.pressVoxCompareDefault(); });
     connect(child<QPushButton>(roots, "cmdSeqSwitch0"), &QPushButton::clicked, &model,
-            [&model] { model.seqSwitch(0); });
+            [&model] { model.selectPreviousSerialNumber(); });
     connect(child<QPushButton>(roots, "cmdSeqSwitch1"), &QPushButton::clicked, &model,
-            [&model] { model.seqSwitch(1); });
+            [&model] { model.selectNextSerialNumber(); });
 }
 
 void SettingsPages::setLocked(bool locked) {

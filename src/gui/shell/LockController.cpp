@@ -1,8 +1,7 @@
 #include "gui/shell/LockController.h"
 
 #include "core/AppContext.h"
-#include "core/ErrorLog.h"
-#include "document/Document.h"
+#include "document/InterfaceLock.h"
 #include "gui/shell/FrameTexts.h"
 #include "gui/shell/StatusPanels.h"
 
@@ -10,20 +9,17 @@
 
 namespace qrt::gui {
 
-namespace {
-const QString ChannelLockKey = QStringLiteral("ChannelLock");
-}
-
-LockController::LockController(AppContext& context, Document& document, StatusPanels& status, QAction& lockFaceEntry,
-                               QAction& channelLockEntry, QObject* parent)
-    : QObject(parent), m_context(context), m_document(document), m_status(status), m_lockFaceEntry(lockFaceEntry),
+LockController::LockController(const AppContext& context, InterfaceLock& lock, StatusPanels& status,
+                               QAction& lockFaceEntry, QAction& channelLockEntry, QObject* parent)
+    : QObject(parent), m_context(context), m_lock(lock), m_status(status), m_lockFaceEntry(lockFaceEntry),
       m_channelLockEntry(channelLockEntry) {
     m_lockFaceEntry.setCheckable(true);
     m_channelLockEntry.setCheckable(true);
-    connect(&m_lockFaceEntry, &QAction::triggered, this,
-            [this](bool checked) { toggle(checked, "mdifrmMain->mnuLockFace_Click"); });
-    connect(&m_channelLockEntry, &QAction::triggered, this,
-            [this](bool checked) { toggle(checked, "mdifrmMain->mnuChLock_Click"); });
+    connect(&m_lockFaceEntry, &QAction::triggered, &m_lock,
+            [this](bool checked) { m_lock.setByUser(checked, QStringLiteral("mdifrmMain->mnuLockFace_Click")); });
+    connect(&m_channelLockEntry, &QAction::triggered, &m_lock,
+            [this](bool checked) { m_lock.setByUser(checked, QStringLiteral("mdifrmMain->mnuChLock_Click")); });
+    connect(&m_lock, &InterfaceLock::lockApplied, this, &LockController::showLock);
 
     m_reminder.setObjectName(QStringLiteral("tmrChLock"));
     m_reminder.setInterval(ReminderIntervalMs);
@@ -35,35 +31,18 @@ LockController::LockController(AppContext& context, Document& document, StatusPa
 }
 
 bool LockController::isLocked() const {
-    return m_channelLockEntry.isChecked();
+    return m_lock.isLocked();
 }
 
-void LockController::applyStoredState() {
-    const bool locked = m_context.program().channelLocked();
-    setChecks(locked);
-    applyLock(locked);
-}
-
-void LockController::setChecks(bool locked) {
+void LockController::showLock(bool locked) {
     m_lockFaceEntry.setChecked(locked);
     m_channelLockEntry.setChecked(locked);
-}
-
-void LockController::toggle(bool locked, const char* commandTag) {
-    setChecks(locked);
-    applyLock(locked);
-    if (!m_context.settings().write(key::SettingSection, ChannelLockKey, locked ? LockedState : UnlockedState))
-        m_context.errorLog().logErr(QString::fromLatin1(commandTag), err::PathFileAccess);
-}
-
-void LockController::applyLock(bool locked) {
     if (locked) {
         m_status.setNotice(m_context.text(frametext::InterfaceLocked));
     } else {
         m_status.setNotice(m_context.text(frametext::Ready));
         m_blink.stop();
     }
-    m_document.setLocked(locked);
     Q_EMIT lockChanged(locked);
 }
 

@@ -3,6 +3,7 @@
 #include "core/AppContext.h"
 #include "core/ApplicationFolder.h"
 #include "document/Document.h"
+#include "document/InterfaceLock.h"
 #include "gui/common/UserPrompts.h"
 #include "gui/shell/ChildWindows.h"
 #include "gui/shell/FileCommands.h"
@@ -88,7 +89,8 @@ MainWindow::MainWindow(Document& document, UserPrompts& prompts, DocumentViewer&
     const HostedChannelEditor editor = hostChannelEditor(*m_childArea, document, prompts, *channelLockEntry);
     m_channelEditor = editor.window;
 
-    m_lock = new LockController(context, document, *m_status, *m_menus->action(QStringLiteral("mnuLockFace")),
+    m_interfaceLock = new InterfaceLock(context, document, this);
+    m_lock = new LockController(context, *m_interfaceLock, *m_status, *m_menus->action(QStringLiteral("mnuLockFace")),
                                 *channelLockEntry, this);
     connect(m_lock, &LockController::lockChanged, this, editor.lockSettings);
     // Ctrl+L works although its menu is not offered: the lock is one keystroke away.
@@ -103,7 +105,7 @@ MainWindow::MainWindow(Document& document, UserPrompts& prompts, DocumentViewer&
     connectOtherCommands();
     setCommunicationCommands({});
     setAboutCommand({});
-    m_lock->applyStoredState();
+    m_interfaceLock->applyStoredState();
 }
 
 MainWindow::~MainWindow() {

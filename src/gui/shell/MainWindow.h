@@ -9,7 +9,8 @@ class QMdiArea;
 
 namespace qrt {
 class Document;
-}
+class InterfaceLock;
+} // namespace qrt
 
 namespace qrt::gui {
 
@@ -87,6 +88,7 @@ private:
     std::unique_ptr<FrameToolBar> m_toolBar;
     std::unique_ptr<StatusPanels> m_status;
     std::unique_ptr<FileCommands> m_files;
+    InterfaceLock* m_interfaceLock = nullptr;
     LockController* m_lock = nullptr;
     LanguageSwitch* m_language = nullptr;
     QWidget* m_channelEditor = nullptr;

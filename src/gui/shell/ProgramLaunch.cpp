@@ -63,7 +63,7 @@ RunningProgram::RunningProgram(const QString& appDir, UserPrompts& prompts, Docu
     QApplication::instance()->installEventFilter(m_wheelPolicy.get());
     StartupHooks hooks;
     hooks.chooseFirstLanguage = [](AppContext& context) {
-        return getSysLang(context.settings(), systemLocaleId(), &context.errorLog());
+        return runFirstStartLanguageStep(context.settings(), systemLocaleId(), &context.errorLog());
     };
     // The error list exists before the start-up, so that it shows what the start-up logs.
     auto errors = std::make_unique<info::ErrorLogWindow>(m_context->errorLog());

@@ -50,7 +50,7 @@ QTableView* twoToneView(TwoToneGridModel* model, int grid, const QString& access
 
 TwoToneGrids::TwoToneGrids(options::SettingsModel& settings, const AppContext& context, QWidget* parent)
     : QWidget(parent) {
-    const QStringList headers = options::TwoToneTable::headerText(context.language()).split(QLatin1Char('|'));
+    const QStringList headers = context.extraText(QStringLiteral("twotone.header")).split(QLatin1Char('|'));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     for (int grid = 0; grid < 2; ++grid) {
