@@ -1,6 +1,7 @@
 #include "core/MemoryMap.h"
 
 #include "core/ChannelCodec.h"
+#include "core/MemoryLayout.h"
 
 namespace qrt {
 
@@ -42,19 +43,20 @@ struct Area {
 };
 
 constexpr Area kAreas[] = {
-    {0x000, 0x00F, "header"},
-    {0x110, 0x17D, "radio-wide settings"},
-    {0x17E, 0x17F, "channel flag bitmap (field 7)"},
-    {0x180, 0x1B7, "radio-wide settings"},
-    {0x1B8, 0x1BF, "identification text"},
-    {0x1C0, 0x35F, "radio-wide data"},
-    {0x360, 0x36F, "common settings option bits"},
+    {layout::Header.first, layout::Header.last, "header"},
+    {layout::RadioWideSettings.first, layout::RadioWideSettings.last, "radio-wide settings"},
+    {layout::ChannelFlagBitmap.first, layout::ChannelFlagBitmap.last, "channel flag bitmap (field 7)"},
+    {layout::RadioWideSettings2.first, layout::RadioWideSettings2.last, "radio-wide settings"},
+    {layout::IdentificationText.first, layout::IdentificationText.last, "identification text"},
+    {layout::RadioWideData.first, layout::RadioWideData.last, "radio-wide data"},
+    {layout::CommonOptionBytes.first, layout::CommonOptionBytes.last, "common settings option bits"},
     {0x370, 0x378, "radio-wide settings"},
-    {0x379, 0x379, "model index"},
-    {0x37A, 0x37B, "band lower limit"},
-    {0x37C, 0x37D, "band upper limit"},
+    {layout::ModelIndex, layout::ModelIndex, "model index"},
+    {layout::BandLimits.first, layout::BandLimits.first + 1, "band lower limit"},
+    {layout::BandLimits.last - 1, layout::BandLimits.last, "band upper limit"},
     {0x37E, 0x37F, "radio-wide settings"},
-    {0x380, 0x3FF, "access codes, timing values and further settings"},
+    {layout::AccessCodesAndTimings.first, layout::AccessCodesAndTimings.last,
+     "access codes, timing values and further settings"},
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "channels/ChannelTableModel.h"
 #include "core/AppContext.h"
+#include "core/MemoryLayout.h"
 #include "options/SettingsModel.h"
 
 #include <QDir>
@@ -11,7 +12,6 @@
 namespace qrt {
 
 namespace {
-constexpr int IdentificationAddress = 0x1B8;
 const QByteArray kIdentificationText = QByteArrayLiteral("T49516\xF8\xFF");
 } // namespace
 
@@ -71,8 +71,8 @@ void Document::showReplacedImage() {
     m_band.showBandFromImage();
     announceBand();
     showChannelsAndSettings();
-    if (m_data.image.at(IdentificationAddress) != quint8('T'))
-        m_data.image.write(IdentificationAddress, kIdentificationText);
+    if (m_data.image.at(layout::IdentificationText.first) != quint8('T'))
+        m_data.image.write(layout::IdentificationText.first, kIdentificationText);
     m_settings->repairVoxCompare();
 }
 
