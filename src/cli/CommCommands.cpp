@@ -97,8 +97,8 @@ public:
         const TransferOutcome outcome = m_transfer.execute(m_job);
         if (outcome.portOpenFailed)
             reportPortFailure(outcome);
-        for (int index : outcome.messages)
-            m_c.err << m_program.context().text(index) << '\n';
+        for (const Result& problem : outcome.problems)
+            m_c.err << problem.reason() << '\n';
         applyTransferOutcome(m_program.document(), m_job, outcome);
         return outcome.result;
     }

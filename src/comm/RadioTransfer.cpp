@@ -9,10 +9,7 @@ RadioTransfer::RadioTransfer(ErrorLog& errors, SerialPortFactory portFactory, QO
     m_log.lineAdded = [this](int index, const QString& line) { Q_EMIT logLineAdded(index, line); };
     m_log.cleared = [this] { Q_EMIT logCleared(); };
     m_engine.stopRequested = [this] { return m_stopRequested.load(); };
-    m_engine.showMessage = [this](int index) {
-        if (m_outcome)
-            m_outcome->messages << index;
-    };
+    m_engine.showMessage = [this](int index) { tellProblem(index); };
     m_engine.text = [this](int index) { return text(index); };
     // Start-up selects the standard set, then the alternative one.
     m_engine.selectStandardCodes();
@@ -39,6 +36,11 @@ TransferOutcome RadioTransfer::execute(const TransferJob& job) {
     m_outcome = nullptr;
     Q_EMIT finished(outcome);
     return outcome;
+}
+
+void RadioTransfer::tellProblem(int messageIndex) {
+    if (m_outcome)
+        m_outcome->problems << Result::failure(text(messageIndex)).setMessageIndex(messageIndex);
 }
 
 QString RadioTransfer::text(int index) const {
@@ -168,10 +170,10 @@ TransferResult RadioTransfer::runSteps(TransferDirection d, RadioImage& target) 
                 step = 1;
                 continue;
             }
-            m_outcome->messages << TextCodeError;
+            tellProblem(TextCodeError);
             return TransferResult::CodeError;
         }
-        m_outcome->messages << TextCommFailed;
+        tellProblem(TextCommFailed);
         return TransferResult::CommFailed;
     }
     return TransferResult::Ok;

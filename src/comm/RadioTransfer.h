@@ -80,6 +80,8 @@ private:
     void showProgress(int percent);
     void showStopBox(bool shown);
     QString text(int index) const;
+    // Adds the interface text messageIndex to the outcome's problems.
+    void tellProblem(int messageIndex);
     // One fixed exchange of the write: up to 16 attempts; true when a reply of at least
     // `need` bytes began with `first`.
     bool fixedExchange(const QByteArray& packet, int need, quint8 first, bool extraPause, const QString& timeoutLine,

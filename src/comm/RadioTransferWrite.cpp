@@ -116,7 +116,7 @@ TransferResult RadioTransfer::write() {
         }
     }
     if (!probed) {
-        m_outcome->messages << TextCommFailed;
+        tellProblem(TextCommFailed);
         writeCloseDown();
         return TransferResult::CommFailed;
     }
@@ -125,7 +125,7 @@ TransferResult RadioTransfer::write() {
     Q_EMIT statusChanged(text(TextWriting));
     TransferResult result = runSteps(TransferDirection::Write, image);
     if (result == TransferResult::Ok && !writeClosingPackets(radioBits)) {
-        m_outcome->messages << TextCommFailed;
+        tellProblem(TextCommFailed);
         result = TransferResult::CommFailed;
     }
     if (result == TransferResult::Ok) {

@@ -4,6 +4,7 @@
 #include "core/Band.h"
 #include "core/InterfaceTexts.h"
 #include "core/RadioImage.h"
+#include "core/Result.h"
 
 #include <QByteArray>
 #include <QList>
@@ -63,8 +64,9 @@ struct TransferOutcome {
     // port, the image with the bytes the write forces (also when the write failed later).
     std::optional<RadioImage> image;
 
-    // Interface texts to show in message boxes (title text 70, exclamation icon), in order.
-    QList<int> messages;
+    // What to tell the user in message boxes (title text 70, exclamation icon), in order:
+    // each a failure whose reason is the interface text of its message index.
+    QList<Result> problems;
 
     // The port did not open: the caller shows the port dialog, then logs the failure
     // (PortControl::logOpenFailure). portmap::openFailureText tells the user why.

@@ -77,7 +77,9 @@ struct CommRig {
         job.kind = kind;
         job.image = image;
         outcome = transfer.execute(job);
-        messages = outcome.messages;
+        messages.clear();
+        for (const Result& problem : outcome.problems)
+            messages << problem.messageIndex();
         if (outcome.image)
             image = *outcome.image;
         return outcome.result;

@@ -150,7 +150,7 @@ void TestPortMap::failedOpenShowsTheDialogThenLogs() {
     QVERIFY(outcome.portOpenFailed);
     QCOMPARE(outcome.portError, PortError::Busy);
     QCOMPARE(outcome.portErrorDetail, QStringLiteral("busy"));
-    QVERIFY(outcome.messages.isEmpty());
+    QVERIFY(outcome.problems.isEmpty());
     QVERIFY(!outcome.image);
     QCOMPARE(lamp, (QList<bool>{true, false}));
     QCOMPARE(p.log.count(), 0);

@@ -86,7 +86,7 @@ void TestTransferThread::readOnTheThreadGivesTheSameImage() {
     QTRY_VERIFY_WITH_TIMEOUT(window.done, 30000);
 
     QCOMPARE(window.outcome.result, TransferResult::Ok);
-    QVERIFY(window.outcome.messages.isEmpty());
+    QVERIFY(window.outcome.problems.isEmpty());
     QVERIFY(window.outcome.image.has_value());
     QVERIFY(*window.outcome.image == readHere);
     QCOMPARE(window.outcome.image->mid(0, 0x100), radio.mid(0, 0x100));
@@ -116,7 +116,7 @@ void TestTransferThread::stopRequestEndsTheReadStopped() {
     QTRY_VERIFY_WITH_TIMEOUT(window.done, 30000);
 
     QCOMPARE(window.outcome.result, TransferResult::Stopped);
-    QVERIFY(window.outcome.messages.isEmpty());
+    QVERIFY(window.outcome.problems.isEmpty());
     QVERIFY(!window.outcome.image.has_value());
     QVERIFY(!window.percents.contains(100));
     QVERIFY(window.stopBoxShown.contains(true));

@@ -267,8 +267,8 @@ void CommunicationWindow::finishOperation(const TransferOutcome& outcome) {
         Q_EMIT operationFinished(outcome);
         return;
     }
-    for (int index : outcome.messages)
-        m_link.prompts().inform(frame, QMessageBox::Warning, text(commtext::Notice), text(index));
+    for (const Result& problem : outcome.problems)
+        m_link.prompts().inform(frame, QMessageBox::Warning, text(commtext::Notice), problem.reason());
     applyTransferOutcome(m_link.document(), m_job, outcome);
     if (m_kind == TransferJob::Read && outcome.result == TransferResult::Ok && m_showMemory->isChecked())
         Q_EMIT m_link.memoryViewRefreshRequested();
