@@ -54,16 +54,14 @@ SimLine::~SimLine() {
         ::close(m_master);
 }
 
-bool SimLine::open(QString* devicePath, QString* error) {
+Result SimLine::open(QString* devicePath) {
     m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0) {
-        *error = QString::fromLocal8Bit(std::strerror(errno));
-        return false;
+        return Result::failure(QString::fromLocal8Bit(std::strerror(errno)));
     }
     const char* name = ::ptsname(m_master);
     if (!name) {
-        *error = QString::fromLocal8Bit(std::strerror(errno));
-        return false;
+        return Result::failure(QString::fromLocal8Bit(std::strerror(errno)));
     }
     *devicePath = QString::fromLocal8Bit(name);
     // Holding the other end open keeps the line up between the program's opens, and
@@ -76,7 +74,7 @@ bool SimLine::open(QString* devicePath, QString* error) {
             ::tcsetattr(m_slave, TCSANOW, &tio);
         }
     }
-    return true;
+    return {};
 }
 
 void SimLine::trace(const QByteArray& command, const QByteArray& reply, const char* note) {

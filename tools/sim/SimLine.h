@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SimRadio.h"
+#include "core/Result.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -18,8 +19,9 @@ public:
     SimLine(SimRadio& radio, const Faults& faults);
     ~SimLine();
 
-    // Opens the pseudo-terminal; the device path is the other end's.
-    bool open(QString* devicePath, QString* error);
+    // Opens the pseudo-terminal; the device path is the other end's. A failure tells the
+    // system's reason.
+    Result open(QString* devicePath);
     void setBaud(int baud) { m_byteNs = baud > 0 ? qint64(10) * 1000000000 / baud : 0; }
     void setTurnaroundMs(int ms) { m_turnaroundNs = qint64(ms) * 1000000; }
     void setTrace(QFile* trace) { m_trace = trace; }

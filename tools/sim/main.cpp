@@ -18,26 +18,22 @@ using namespace qrt;
 
 namespace {
 
-bool loadMemory(const QString& path, QByteArray& memory, QString* error) {
+Result loadMemory(const QString& path, QByteArray& memory) {
     QByteArray bytes;
     const Result read = datafile::readFile(path, sim::SimRadio::MemorySize + 1, &bytes);
-    if (read.failed()) {
-        *error = read.reason();
-        return false;
-    }
+    if (read.failed())
+        return read;
     if (bytes.size() == datafile::FileSize && bytes.startsWith(datafile::HeaderText)) {
         RadioImage image(sim::SimRadio::MemorySize);
         image.bytes() = memory;
         datafile::loadIntoImage(bytes, image);
         memory = image.bytes();
-        return true;
+        return {};
     }
-    if (bytes.size() > sim::SimRadio::MemorySize) {
-        *error = QStringLiteral("neither a data file nor a memory dump of at most 8 KiB");
-        return false;
-    }
+    if (bytes.size() > sim::SimRadio::MemorySize)
+        return Result::failure(QStringLiteral("neither a data file nor a memory dump of at most 8 KiB"));
     memory.replace(0, bytes.size(), bytes);
-    return true;
+    return {};
 }
 
 bool saveMemory(const QString& path, const QByteArray& memory) {
@@ -123,10 +119,12 @@ int main(int argc, char** argv) {
 
     sim::SimRadio radio;
     QByteArray& memory = radio.memory();
-    QString error;
-    if (p.isSet(QStringLiteral("load")) && !loadMemory(p.value(QStringLiteral("load")), memory, &error)) {
-        err << "Cannot load " << p.value(QStringLiteral("load")) << ": " << error << '\n';
-        return 2;
+    if (p.isSet(QStringLiteral("load"))) {
+        const Result loaded = loadMemory(p.value(QStringLiteral("load")), memory);
+        if (loaded.failed()) {
+            err << "Cannot load " << p.value(QStringLiteral("load")) << ": " << loaded.reason() << '\n';
+            return 2;
+        }
     }
     if (p.isSet(QStringLiteral("code"))) {
         const QString code = p.value(QStringLiteral("code")).trimmed();
@@ -206,8 +204,8 @@ int main(int argc, char** argv) {
         line.setTrace(&trace);
     }
     QString device;
-    if (!line.open(&device, &error)) {
-        err << "Cannot open a pseudo-terminal: " << error << '\n';
+    if (const Result opened = line.open(&device); opened.failed()) {
+        err << "Cannot open a pseudo-terminal: " << opened.reason() << '\n';
         return 2;
     }
     std::printf("%s\n", device.toLocal8Bit().constData());
