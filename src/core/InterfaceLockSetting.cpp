@@ -10,7 +10,7 @@ bool isLockedState(const QString& stored) {
 }
 
 bool store(SettingsFile& settings, bool locked) {
-    return settings.write(key::SettingSection, Key, locked ? LockedState : UnlockedState);
+    return settings.write(key::SettingSection, Key, locked ? LockedState : UnlockedState).ok();
 }
 
 } // namespace qrt::interfacelock

@@ -15,9 +15,16 @@ class QListWidget;
 class QProgressBar;
 class QPushButton;
 
+namespace qrt {
+class RadioLink;
+}
+
+namespace qrt::gui {
+class UserPrompts;
+}
+
 namespace qrt::gui::comm {
 
-class RadioLink;
 class SignalLamp;
 
 // The communication window frmCommun: the Read or the Write button, progress, the red status
@@ -28,7 +35,7 @@ class SignalLamp;
 class CommunicationWindow : public QDialog {
     Q_OBJECT
 public:
-    CommunicationWindow(RadioLink& link, TransferJob::Kind kind, QWidget* parent);
+    CommunicationWindow(RadioLink& link, UserPrompts& prompts, TransferJob::Kind kind, QWidget* parent);
     ~CommunicationWindow() override;
 
     TransferJob::Kind kind() const { return m_kind; }
@@ -60,6 +67,7 @@ private:
     QString text(int index) const;
 
     RadioLink& m_link;
+    UserPrompts& m_prompts;
     TransferJob::Kind m_kind;
     TransferJob m_job;
     bool m_running = false;

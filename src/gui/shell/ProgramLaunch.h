@@ -10,6 +10,7 @@ class QCommandLineParser;
 namespace qrt {
 class AppContext;
 class Document;
+class RadioLink;
 } // namespace qrt
 
 namespace qrt::gui {
@@ -22,9 +23,6 @@ class QtTranslations;
 class SideWindows;
 class UserPrompts;
 class WheelFocusPolicy;
-namespace comm {
-class RadioLink;
-}
 
 // qrt506 [--app-dir DIR] [FILE.dat]
 struct LaunchOptions {
@@ -59,7 +57,7 @@ public:
     MainWindow& window() { return *m_window; }
     SideWindows& sideWindows() { return *m_sideWindows; }
     MemoryViewer& memoryViewer() { return *m_memoryViewer; }
-    comm::RadioLink& radioLink() { return *m_radioLink; }
+    RadioLink& radioLink() { return *m_radioLink; }
 
 private:
     void connectMemoryViewer(UserPrompts& prompts);
@@ -72,7 +70,7 @@ private:
     std::unique_ptr<MainWindow> m_window;
     SideWindows* m_sideWindows = nullptr;   // owned by the window
     MemoryViewer* m_memoryViewer = nullptr; // owned by the window
-    comm::RadioLink* m_radioLink = nullptr; // owned by the window
+    RadioLink* m_radioLink = nullptr;       // owned by the window
 };
 
 } // namespace qrt::gui

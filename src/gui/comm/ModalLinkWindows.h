@@ -1,0 +1,27 @@
+#pragma once
+
+#include "comm/RadioLinkWindows.h"
+
+class QWidget;
+
+namespace qrt::gui {
+class UserPrompts;
+}
+
+namespace qrt::gui::comm {
+
+// The communication window and the port dialog of the link, modal over the frame; the
+// messages of an operation go through the prompts.
+class ModalLinkWindows : public RadioLinkWindows {
+public:
+    ModalLinkWindows(UserPrompts& prompts, QWidget& frame) : m_prompts(prompts), m_frame(frame) {}
+
+    void showTransferWindow(RadioLink& link, TransferJob::Kind kind) override;
+    void showPortDialog(RadioLink& link) override;
+
+private:
+    UserPrompts& m_prompts;
+    QWidget& m_frame;
+};
+
+} // namespace qrt::gui::comm
