@@ -1,6 +1,7 @@
 // The communication window against the emulator: reads and writes through it, failures,
 // the stop box, the refused close, the data log, the gestures and the address boxes.
 #include "CommFixture.h"
+#include "SilentRadioWindow.h"
 #include "SimProcess.h"
 #include "TransferFixtures.h"
 
@@ -26,6 +27,7 @@ using namespace qrt;
 using namespace qrt::test::fixtures;
 using qrt::gui::comm::CommunicationWindow;
 using qrt::test::CommFixture;
+using qrt::test::SilentRadioWindow;
 using qrt::test::SimProcess;
 
 Q_DECLARE_METATYPE(qrt::TransferResult)
@@ -196,15 +198,14 @@ void TestCommunicationWindow::writeThenReadBackIsIdentical() {
 }
 
 void TestCommunicationWindow::silentRadioGivesMessage79AndKeepsTheImage() {
-    CommFixture f;
-    SimProcess sim;
-    QVERIFY(sim.start(FullSpeed + QStringList{QStringLiteral("--silent")}));
-    f.link->port().setDeviceOverride(sim.device());
+    SilentRadioWindow silent;
+    QVERIFY(silent.started);
+    CommFixture& f = silent.fixture;
+    CommunicationWindow& window = silent.window;
     QVERIFY(f.document->settings().selectItem("cboTot", 1));
     const QByteArray before = f.document->image().bytes();
     QSignalSpy changes(f.document.get(), &Document::imageChanged);
 
-    CommunicationWindow window(*f.link, f.prompts, TransferJob::Read, &f.frame);
     window.show();
     typeInto(window, "txtReadEndAddr", QStringLiteral("F"));
     const auto outcome = runThrough(window);
@@ -220,11 +221,10 @@ void TestCommunicationWindow::silentRadioGivesMessage79AndKeepsTheImage() {
 }
 
 void TestCommunicationWindow::stopBoxEndsTheOperationWithoutMessage() {
-    CommFixture f;
-    SimProcess sim;
-    QVERIFY(sim.start(FullSpeed + QStringList{QStringLiteral("--silent")}));
-    f.link->port().setDeviceOverride(sim.device());
-    CommunicationWindow window(*f.link, f.prompts, TransferJob::Read, &f.frame);
+    SilentRadioWindow silent;
+    QVERIFY(silent.started);
+    CommFixture& f = silent.fixture;
+    CommunicationWindow& window = silent.window;
     std::optional<TransferOutcome> outcome;
     QCheckBox* stop = startSilentRead(window, outcome);
     // The box appears at the 6th failure; the lamp blinks meanwhile.
@@ -242,11 +242,10 @@ void TestCommunicationWindow::stopBoxEndsTheOperationWithoutMessage() {
 }
 
 void TestCommunicationWindow::closeIsRefusedWhileTheOperationRuns() {
-    CommFixture f;
-    SimProcess sim;
-    QVERIFY(sim.start(FullSpeed + QStringList{QStringLiteral("--silent")}));
-    f.link->port().setDeviceOverride(sim.device());
-    CommunicationWindow window(*f.link, f.prompts, TransferJob::Read, &f.frame);
+    SilentRadioWindow silent;
+    QVERIFY(silent.started);
+    CommFixture& f = silent.fixture;
+    CommunicationWindow& window = silent.window;
     std::optional<TransferOutcome> outcome;
     QCheckBox* stop = startSilentRead(window, outcome);
     QVERIFY(f.link->operationRunning());
@@ -263,9 +262,9 @@ void TestCommunicationWindow::closeIsRefusedWhileTheOperationRuns() {
     QVERIFY(QTest::qWaitFor([&] { return stop->isVisible(); }, OperationTimeoutMs));
     stop->click();
     QVERIFY(QTest::qWaitFor([&] { return outcome.has_value(); }, OperationTimeoutMs));
-    QVERIFY(sim.stop());
+    QVERIFY(silent.sim.stop());
     // One read ran: its twenty attempts at most, each starting with the handshake.
-    QVERIFY(sim.commandsStartingWith(QStringLiteral("50 52 4F 47 52 41 4D")).size() <= 20);
+    QVERIFY(silent.sim.commandsStartingWith(QStringLiteral("50 52 4F 47 52 41 4D")).size() <= 20);
     QVERIFY(!window.isVisible());
 }
 
