@@ -23,6 +23,7 @@
 #include <algorithm>
 
 using namespace qrt;
+using namespace qrt::comm;
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "core/AppContext.h"
 #include "document/Document.h"
 
-namespace qrt {
+namespace qrt::comm {
 
 RadioLink::RadioLink(Document& document, SerialPortFactory portFactory, QObject* parent)
     : QObject(parent), m_document(document), m_portFactory(portFactory),
@@ -65,4 +65,4 @@ void RadioLink::applyPortTest(const StartupPortTest::Results& results) {
     Q_EMIT portChanged(m_port.portNumber());
 }
 
-} // namespace qrt
+} // namespace qrt::comm

@@ -12,8 +12,10 @@
 #include <memory>
 
 namespace qrt {
-
 class Document;
+} // namespace qrt
+
+namespace qrt::comm {
 
 // What reading and writing the radio need for the whole run: the port and its number, the
 // address ranges of the communication window, the thread the operations run on (an
@@ -77,4 +79,4 @@ private:
     bool m_operationRunning = false;
 };
 
-} // namespace qrt
+} // namespace qrt::comm

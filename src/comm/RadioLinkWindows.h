@@ -2,7 +2,7 @@
 
 #include "comm/TransferJob.h"
 
-namespace qrt {
+namespace qrt::comm {
 
 class RadioLink;
 
@@ -17,4 +17,4 @@ public:
     virtual void showPortDialog(RadioLink& link) = 0;
 };
 
-} // namespace qrt
+} // namespace qrt::comm

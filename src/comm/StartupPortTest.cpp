@@ -4,7 +4,7 @@
 
 #include <functional>
 
-namespace qrt {
+namespace qrt::comm {
 
 namespace {
 
@@ -57,4 +57,4 @@ StartupPortTest::~StartupPortTest() {
     m_thread->wait();
 }
 
-} // namespace qrt
+} // namespace qrt::comm

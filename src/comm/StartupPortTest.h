@@ -10,7 +10,7 @@
 
 class QThread;
 
-namespace qrt {
+namespace qrt::comm {
 
 // The open tests of start-up, run on a thread of their own so that a slow open cannot hold
 // up the window: the stored port first and, when it fails or the first start asks for it,
@@ -36,13 +36,13 @@ public:
     static Results run(int storedPort, bool searchPorts, const QStringList& devices, const SerialPortFactory& factory);
 
 Q_SIGNALS:
-    void finished(const qrt::StartupPortTest::Results& results);
+    void finished(const qrt::comm::StartupPortTest::Results& results);
 
 private:
     std::unique_ptr<QThread> m_thread;
     Results m_results; // written by the thread, read once it has finished
 };
 
-} // namespace qrt
+} // namespace qrt::comm
 
-Q_DECLARE_METATYPE(qrt::StartupPortTest::Results)
+Q_DECLARE_METATYPE(qrt::comm::StartupPortTest::Results)

@@ -32,6 +32,8 @@
 
 namespace qrt::shots {
 
+using namespace qrt::comm;
+
 namespace {
 
 template <class Window, class... Args> std::unique_ptr<QWidget> make(Args&&... args) {

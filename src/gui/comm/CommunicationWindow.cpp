@@ -25,6 +25,8 @@
 
 namespace qrt::gui::comm {
 
+using namespace qrt::comm;
+
 namespace {
 
 // The engineering frames are not translated.

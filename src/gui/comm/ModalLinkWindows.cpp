@@ -7,6 +7,8 @@
 
 namespace qrt::gui::comm {
 
+using namespace qrt::comm;
+
 void ModalLinkWindows::showTransferWindow(RadioLink& link, TransferJob::Kind kind) {
     CommunicationWindow window(link, m_prompts, kind, &m_frame);
     window.exec();

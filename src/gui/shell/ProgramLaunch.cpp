@@ -26,6 +26,8 @@
 
 namespace qrt::gui {
 
+using namespace qrt::comm;
+
 namespace {
 const QString AppDirOption = QStringLiteral("app-dir");
 }

@@ -17,6 +17,8 @@
 
 namespace qrt::test {
 
+using namespace qrt::comm;
+
 // The stand-in device of port n.
 inline QString standInDevice(int n) {
     return QStringLiteral("/standin/port%1").arg(n);

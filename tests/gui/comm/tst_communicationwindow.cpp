@@ -24,13 +24,14 @@
 #include <QTimer>
 
 using namespace qrt;
+using namespace qrt::comm;
 using namespace qrt::test::fixtures;
 using qrt::gui::comm::CommunicationWindow;
 using qrt::test::CommFixture;
 using qrt::test::SilentRadioWindow;
 using qrt::test::SimProcess;
 
-Q_DECLARE_METATYPE(qrt::TransferResult)
+Q_DECLARE_METATYPE(qrt::comm::TransferResult)
 
 namespace {
 

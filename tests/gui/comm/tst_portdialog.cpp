@@ -24,7 +24,8 @@
 #include <mutex>
 
 using namespace qrt;
-using qrt::StartupPortTest;
+using namespace qrt::comm;
+using qrt::comm::StartupPortTest;
 using qrt::gui::comm::PortDialog;
 using qrt::test::CommFixture;
 

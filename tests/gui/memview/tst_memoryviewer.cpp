@@ -24,6 +24,7 @@
 #include <QUndoStack>
 
 using namespace qrt;
+using namespace qrt::comm;
 using gui::MemoryViewerWindow;
 
 namespace {
