@@ -13,6 +13,7 @@
 #include <cstdio>
 
 using namespace qrt;
+using namespace qrt::comm;
 
 namespace {
 

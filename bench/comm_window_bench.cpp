@@ -2,12 +2,12 @@
 // communication window (offscreen) and through the command-line tool, in one run; prints
 // both times and their ratio. Usage: comm_window_bench [RUNS]
 #include "cli/Cli.h"
+#include "comm/RadioLink.h"
 #include "comm/RadioTransfer.h"
 #include "core/AppContext.h"
 #include "document/Document.h"
 #include "document/ProgramStartup.h"
 #include "gui/comm/CommunicationWindow.h"
-#include "gui/comm/RadioLink.h"
 #include "gui/common/UserPrompts.h"
 
 #include <QApplication>
@@ -23,6 +23,7 @@
 #include <algorithm>
 
 using namespace qrt;
+using namespace qrt::comm;
 
 namespace {
 
@@ -54,9 +55,9 @@ qint64 readThroughWindow(const QString& appDir, const QString& device) {
     const std::unique_ptr<Document> document = startProgram(context, 3);
     CountingPrompts prompts;
     QWidget frame;
-    gui::comm::RadioLink link(*document, prompts, frame);
+    RadioLink link(*document);
     link.port().setDeviceOverride(device);
-    gui::comm::CommunicationWindow window(link, TransferJob::Read, &frame);
+    gui::comm::CommunicationWindow window(link, prompts, TransferJob::Read, &frame);
     window.show();
     QEventLoop loop;
     TransferResult result = TransferResult::CommFailed;

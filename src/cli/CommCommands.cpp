@@ -16,6 +16,8 @@
 
 namespace qrt::cli {
 
+using namespace qrt::comm;
+
 namespace {
 
 bool parseRange(const QString& text, int* start, int* end) {

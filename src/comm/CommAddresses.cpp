@@ -4,7 +4,7 @@
 #include "core/ProgramSettings.h"
 #include "core/SettingsFile.h"
 
-namespace qrt {
+namespace qrt::comm {
 
 CommAddresses::CommAddresses(SettingsFile& settings, ErrorLog& log, const ProgramSettings& start)
     : m_settings(settings), m_log(log) {
@@ -33,4 +33,4 @@ void CommAddresses::setText(Box box, const QString& text) {
     }
 }
 
-} // namespace qrt
+} // namespace qrt::comm

@@ -5,10 +5,12 @@
 #include <array>
 
 namespace qrt {
-
 class ErrorLog;
 class SettingsFile;
 struct ProgramSettings;
+} // namespace qrt
+
+namespace qrt::comm {
 
 // The five address boxes of the communication window: the memory viewer's highest
 // address and the read and write ranges, with their settings keys.
@@ -34,4 +36,4 @@ private:
     std::array<int, BoxCount> m_value{};
 };
 
-} // namespace qrt
+} // namespace qrt::comm

@@ -2,7 +2,7 @@
 
 #include <QThread>
 
-namespace qrt {
+namespace qrt::comm {
 
 void CommClock::waitAtLeastMs(int n) {
     if (onWaitStarted)
@@ -21,4 +21,4 @@ void CommClock::sleepMs(int ms) {
         QThread::msleep(ulong(ms));
 }
 
-} // namespace qrt
+} // namespace qrt::comm

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-namespace qrt {
+namespace qrt::comm {
 
 // The millisecond clock of the communication code, its polling wait and its plain sleep.
 // The waits need no event loop: a read or write runs them on a thread of its own while
@@ -32,4 +32,4 @@ private:
     QElapsedTimer m_timer;
 };
 
-} // namespace qrt
+} // namespace qrt::comm

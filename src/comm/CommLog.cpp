@@ -1,6 +1,6 @@
 #include "comm/CommLog.h"
 
-namespace qrt {
+namespace qrt::comm {
 
 void CommLog::clear() {
     m_lines.clear();
@@ -46,4 +46,4 @@ QStringList CommLog::formatLines(ByteDirection direction, const QByteArray& byte
     return out;
 }
 
-} // namespace qrt
+} // namespace qrt::comm

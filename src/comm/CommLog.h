@@ -7,7 +7,7 @@
 #include <atomic>
 #include <functional>
 
-namespace qrt {
+namespace qrt::comm {
 
 // Which way bytes went on the line: sent to the radio, or received from it.
 enum class ByteDirection { Transmit, Receive };
@@ -46,4 +46,4 @@ private:
     int m_lineCount = 0;
 };
 
-} // namespace qrt
+} // namespace qrt::comm

@@ -5,7 +5,7 @@
 #include "document/Document.h"
 #include "options/SettingsModel.h"
 
-namespace qrt {
+namespace qrt::comm {
 
 namespace {
 const char* const SideKeyLists[] = {"listSk1Short", "listSk1Long", "listSk2Short", "listSk2Long"};
@@ -49,4 +49,4 @@ void applyTransferOutcome(Document& document, const TransferJob& job, const Tran
         document.settings().selectNextSerialNumber();
 }
 
-} // namespace qrt
+} // namespace qrt::comm

@@ -3,8 +3,10 @@
 #include "comm/TransferJob.h"
 
 namespace qrt {
-
 class Document;
+} // namespace qrt
+
+namespace qrt::comm {
 
 // Fills the parts of a job that come from the document: for a write the channel table is
 // encoded and the side-key lists store their codes first; then the image, the program-code
@@ -17,4 +19,4 @@ void fillTransferJob(Document& document, TransferJob& job);
 // list moves on when asked. Messages and the port dialog are the caller's.
 void applyTransferOutcome(Document& document, const TransferJob& job, const TransferOutcome& outcome);
 
-} // namespace qrt
+} // namespace qrt::comm

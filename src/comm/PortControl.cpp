@@ -5,7 +5,7 @@
 #include "core/ProgramSettings.h"
 #include "core/SettingsFile.h"
 
-namespace qrt {
+namespace qrt::comm {
 
 namespace {
 
@@ -88,4 +88,4 @@ void PortControl::logOpenFailure(PortError kind) {
     m_log.logErr(QStringLiteral("modCommun->OpenCom"), errNumberOf(kind));
 }
 
-} // namespace qrt
+} // namespace qrt::comm

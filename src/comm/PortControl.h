@@ -7,9 +7,11 @@
 #include <array>
 
 namespace qrt {
-
 class ErrorLog;
 class SettingsFile;
+} // namespace qrt
+
+namespace qrt::comm {
 
 // What the last open test of a port found.
 enum class PortTest { NotTested, Passed, Failed };
@@ -64,4 +66,4 @@ private:
     std::array<PortTest, PortCount> m_tests{};
 };
 
-} // namespace qrt
+} // namespace qrt::comm

@@ -5,7 +5,7 @@
 #include "core/ProgramSettings.h"
 #include "core/SettingsFile.h"
 
-namespace qrt {
+namespace qrt::comm {
 
 PortDialogModel::PortDialogModel(PortControl& port, SettingsFile& settings, ErrorLog& log)
     : m_port(port), m_settings(settings), m_log(log) {}
@@ -39,4 +39,4 @@ void PortDialogModel::cancel() {
     m_port.setPortNumber(m_savedPort);
 }
 
-} // namespace qrt
+} // namespace qrt::comm

@@ -5,10 +5,13 @@
 #include <array>
 
 namespace qrt {
-
 class ErrorLog;
-class PortControl;
 class SettingsFile;
+} // namespace qrt
+
+namespace qrt::comm {
+
+class PortControl;
 
 // The communication port dialog without its window: sixteen options, those that fail the
 // open test greyed out, the current port selected; OK makes the selection current and
@@ -39,4 +42,4 @@ private:
     int m_savedPort = 1;
 };
 
-} // namespace qrt
+} // namespace qrt::comm

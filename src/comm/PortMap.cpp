@@ -15,7 +15,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace qrt {
+namespace qrt::comm {
 
 namespace portmap {
 
@@ -146,4 +146,4 @@ std::unique_ptr<SerialPort> createSerialPort(const QString& device) {
     return std::make_unique<QtSerialPortDevice>(device);
 }
 
-} // namespace qrt
+} // namespace qrt::comm

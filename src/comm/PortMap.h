@@ -6,9 +6,11 @@
 #include <QStringList>
 
 namespace qrt {
-
 class ExtraTexts;
 class SettingsFile;
+} // namespace qrt
+
+namespace qrt::comm {
 
 // Which device a port number 1..16 stands for.
 //
@@ -47,4 +49,4 @@ QString openFailureText(const ExtraTexts& texts, int number, const QString& devi
                         const QString& detail);
 
 } // namespace portmap
-} // namespace qrt
+} // namespace qrt::comm

@@ -11,7 +11,7 @@
 #include <termios.h>
 #include <unistd.h>
 
-namespace qrt {
+namespace qrt::comm {
 
 PosixTtyPort::~PosixTtyPort() {
     close();
@@ -129,4 +129,4 @@ QByteArray PosixTtyPort::readWaiting() {
     return out;
 }
 
-} // namespace qrt
+} // namespace qrt::comm

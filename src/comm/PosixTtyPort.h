@@ -2,7 +2,7 @@
 
 #include "comm/SerialPort.h"
 
-namespace qrt {
+namespace qrt::comm {
 
 // A terminal device driven directly (raw mode, 9600 8N1, no handshaking). Used for
 // pseudo-terminals such as the radio emulator's, where there is no serial hardware to set up.
@@ -26,4 +26,4 @@ private:
     int m_fd = -1;
 };
 
-} // namespace qrt
+} // namespace qrt::comm

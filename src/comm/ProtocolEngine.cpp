@@ -5,7 +5,7 @@
 #include "comm/SerialPort.h"
 #include "core/ErrorLog.h"
 
-namespace qrt {
+namespace qrt::comm {
 
 namespace {
 
@@ -245,4 +245,4 @@ void ProtocolEngine::checkCommandSet() {
     }
 }
 
-} // namespace qrt
+} // namespace qrt::comm

@@ -10,10 +10,13 @@
 #include <functional>
 
 namespace qrt {
+class ErrorLog;
+} // namespace qrt
+
+namespace qrt::comm {
 
 class CommClock;
 class CommLog;
-class ErrorLog;
 class SerialPort;
 
 // The script interpreter and its values: the tokens of the running script, the variable
@@ -109,4 +112,4 @@ private:
     ProtocolTable m_table;
 };
 
-} // namespace qrt
+} // namespace qrt::comm

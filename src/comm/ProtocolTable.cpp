@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-namespace qrt {
+namespace qrt::comm {
 
 namespace {
 
@@ -149,4 +149,4 @@ bool ProtocolTable::build(const QString& rd, const QString& wr, const TableInput
     return true;
 }
 
-} // namespace qrt
+} // namespace qrt::comm

@@ -7,9 +7,11 @@
 #include <array>
 
 namespace qrt {
-
 class ErrorLog;
 class RadioImage;
+} // namespace qrt
+
+namespace qrt::comm {
 
 // One step of a read or a write: its script, the image block it moves and the percent
 // shown when it has succeeded.
@@ -79,4 +81,4 @@ private:
     bool m_codeFieldShown = false;
 };
 
-} // namespace qrt
+} // namespace qrt::comm

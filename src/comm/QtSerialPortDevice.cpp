@@ -11,7 +11,7 @@
 #include <sys/file.h>
 #endif
 
-namespace qrt {
+namespace qrt::comm {
 
 SerialDeviceInfo serialDeviceInfo(const QString& device) {
     SerialDeviceInfo info;
@@ -128,4 +128,4 @@ QByteArray QtSerialPortDevice::readWaiting() {
     return m_port->readAll();
 }
 
-} // namespace qrt
+} // namespace qrt::comm

@@ -6,7 +6,7 @@
 
 class QSerialPort;
 
-namespace qrt {
+namespace qrt::comm {
 
 // What the system tells about the adapter behind a serial device, where it knows it.
 struct SerialDeviceInfo {
@@ -41,4 +41,4 @@ private:
     std::unique_ptr<QSerialPort> m_port;
 };
 
-} // namespace qrt
+} // namespace qrt::comm

@@ -2,7 +2,7 @@
 
 #include "core/ErrorLog.h"
 
-namespace qrt {
+namespace qrt::comm {
 
 RadioTransfer::RadioTransfer(ErrorLog& errors, SerialPortFactory portFactory, QObject* parent)
     : QObject(parent), m_errors(errors), m_portFactory(std::move(portFactory)), m_engine(errors, m_clock, m_log) {
@@ -213,4 +213,4 @@ TransferResult RadioTransfer::read() {
     return result;
 }
 
-} // namespace qrt
+} // namespace qrt::comm

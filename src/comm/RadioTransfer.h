@@ -11,8 +11,10 @@
 #include <memory>
 
 namespace qrt {
-
 class ErrorLog;
+} // namespace qrt
+
+namespace qrt::comm {
 
 // The read and write operations of the communication window, without the window.
 //
@@ -57,7 +59,7 @@ public:
 
 public Q_SLOTS:
     // Runs a job on the object's thread (a queued call from the window).
-    void run(const qrt::TransferJob& job);
+    void run(const qrt::comm::TransferJob& job);
 
 Q_SIGNALS:
     void progressChanged(int percent);        // the progress bar
@@ -67,7 +69,7 @@ Q_SIGNALS:
     void operationActiveChanged(bool active); // the window refuses to close while true
     void logCleared();                        // the data log was emptied
     void logLineAdded(int index, const QString& line);
-    void finished(const qrt::TransferOutcome& outcome);
+    void finished(const qrt::comm::TransferOutcome& outcome);
 
 private:
     TransferResult read();
@@ -112,4 +114,4 @@ private:
     std::unique_ptr<SerialPort> m_port;
 };
 
-} // namespace qrt
+} // namespace qrt::comm

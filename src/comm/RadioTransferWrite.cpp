@@ -2,7 +2,7 @@
 
 #include "core/MemoryLayout.h"
 
-namespace qrt {
+namespace qrt::comm {
 
 namespace {
 
@@ -227,4 +227,4 @@ void RadioTransfer::sendEndSequence() {
     CommClock::sleepMs(1);
 }
 
-} // namespace qrt
+} // namespace qrt::comm

@@ -1,6 +1,6 @@
 #include "comm/ReservedCodes.h"
 
-namespace qrt {
+namespace qrt::comm {
 
 QStringList reservedProgramCodes() {
     return {
@@ -10,4 +10,4 @@ QStringList reservedProgramCodes() {
     };
 }
 
-} // namespace qrt
+} // namespace qrt::comm

@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-namespace qrt {
+namespace qrt::comm {
 
 // Why an open failed, so the caller can tell the user what to do about it.
 enum class PortError { None, NotFound, PermissionDenied, Busy, Other };
@@ -52,4 +52,4 @@ std::unique_ptr<SerialPort> createSerialPort(const QString& device);
 // Makes the port object for a device path (createSerialPort, or a stand-in in the tests).
 using SerialPortFactory = std::function<std::unique_ptr<SerialPort>(const QString& device)>;
 
-} // namespace qrt
+} // namespace qrt::comm

@@ -14,7 +14,7 @@
 
 #include <optional>
 
-namespace qrt {
+namespace qrt::comm {
 
 // Everything a read or a write needs, copied from the editor, the settings pages and the
 // communication window before the operation starts, so that it can run on a thread of its
@@ -80,7 +80,7 @@ struct TransferOutcome {
     QByteArray paramBlock;
 };
 
-} // namespace qrt
+} // namespace qrt::comm
 
-Q_DECLARE_METATYPE(qrt::TransferJob)
-Q_DECLARE_METATYPE(qrt::TransferOutcome)
+Q_DECLARE_METATYPE(qrt::comm::TransferJob)
+Q_DECLARE_METATYPE(qrt::comm::TransferOutcome)

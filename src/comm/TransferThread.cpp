@@ -1,6 +1,6 @@
 #include "comm/TransferThread.h"
 
-namespace qrt {
+namespace qrt::comm {
 
 TransferThread::TransferThread(ErrorLog& errors, SerialPortFactory portFactory)
     : m_transfer(std::make_unique<RadioTransfer>(errors, std::move(portFactory))) {
@@ -28,4 +28,4 @@ void TransferThread::start(const TransferJob& job) {
         Qt::QueuedConnection);
 }
 
-} // namespace qrt
+} // namespace qrt::comm

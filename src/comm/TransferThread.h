@@ -6,7 +6,7 @@
 
 #include <memory>
 
-namespace qrt {
+namespace qrt::comm {
 
 // A RadioTransfer on a thread of its own, so that a window stays live (repaints, the lamp,
 // the stop box) while the radio is read or written. Connect to transfer()'s signals with a
@@ -28,4 +28,4 @@ private:
     std::unique_ptr<RadioTransfer> m_transfer;
 };
 
-} // namespace qrt
+} // namespace qrt::comm

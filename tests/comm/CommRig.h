@@ -9,6 +9,8 @@
 
 namespace qrt::test {
 
+using namespace qrt::comm;
+
 // A port that tells whether the operation closed it.
 class WatchedPort : public SerialPort {
 public:

@@ -2,6 +2,8 @@
 
 namespace qrt::test {
 
+using namespace qrt::comm;
+
 InProcessRadioPort::InProcessRadioPort(sim::SimRadio& radio, ReplyDelay delay, QStringList* commands)
     : m_radio(radio), m_delay(std::move(delay)), m_commands(commands) {
     m_clock.start();

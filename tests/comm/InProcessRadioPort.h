@@ -11,6 +11,8 @@
 
 namespace qrt::test {
 
+using namespace qrt::comm;
+
 // The emulated radio inside the test process, behind a SerialPort: a command is carried out
 // as soon as its last byte is sent, and its reply can be read once the delay chosen for that
 // command has passed. A late reply thus comes exactly as late as asked, however busy the

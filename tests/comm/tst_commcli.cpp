@@ -14,6 +14,7 @@
 #include <QTest>
 
 using namespace qrt;
+using namespace qrt::comm;
 using namespace qrt::test::fixtures;
 using qrt::test::CliRun;
 using qrt::test::runCli;

@@ -8,6 +8,7 @@
 #include <QTest>
 
 using namespace qrt;
+using namespace qrt::comm;
 
 namespace {
 

@@ -15,6 +15,7 @@
 #include <QTest>
 
 using namespace qrt;
+using namespace qrt::comm;
 using namespace qrt::test::fixtures;
 using qrt::test::SimProcess;
 

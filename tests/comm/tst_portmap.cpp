@@ -13,6 +13,7 @@
 #include <QTest>
 
 using namespace qrt;
+using namespace qrt::comm;
 
 namespace {
 

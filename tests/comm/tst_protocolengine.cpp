@@ -10,6 +10,7 @@
 #include <functional>
 
 using namespace qrt;
+using namespace qrt::comm;
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include <QTest>
 
 using namespace qrt;
+using namespace qrt::comm;
 
 class TestProtocolTable : public QObject {
     Q_OBJECT

@@ -10,6 +10,7 @@
 #include <QTest>
 
 using namespace qrt;
+using namespace qrt::comm;
 using qrt::test::CommRig;
 using qrt::test::SimProcess;
 using namespace qrt::test::fixtures;

@@ -8,11 +8,12 @@
 #include <QTest>
 
 using namespace qrt;
+using namespace qrt::comm;
 using namespace qrt::test::fixtures;
 using qrt::test::CommRig;
 using qrt::test::SimProcess;
 
-Q_DECLARE_METATYPE(qrt::TransferResult)
+Q_DECLARE_METATYPE(qrt::comm::TransferResult)
 
 namespace {
 

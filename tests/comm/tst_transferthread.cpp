@@ -10,6 +10,7 @@
 #include <QThread>
 
 using namespace qrt;
+using namespace qrt::comm;
 using namespace qrt::test::fixtures;
 using qrt::test::CommRig;
 using qrt::test::SimProcess;

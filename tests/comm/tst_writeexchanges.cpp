@@ -9,6 +9,7 @@
 #include <QTest>
 
 using namespace qrt;
+using namespace qrt::comm;
 using namespace qrt::test::fixtures;
 using qrt::test::CommRig;
 using qrt::test::InProcessRadioPort;

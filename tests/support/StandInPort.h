@@ -6,6 +6,8 @@
 
 namespace qrt::test {
 
+using namespace qrt::comm;
+
 // A port that opens when it is usable; otherwise the open fails with the given error
 // (by default: the device does not exist) and the system's detail.
 class StandInPort : public SerialPort {

@@ -1,5 +1,6 @@
 #include "ShotCatalogue.h"
 
+#include "comm/RadioLink.h"
 #include "core/AppContext.h"
 #include "core/ErrorLog.h"
 #include "document/Document.h"
@@ -7,7 +8,6 @@
 #include "gui/channels/CustomBandDialog.h"
 #include "gui/comm/CommunicationWindow.h"
 #include "gui/comm/PortDialog.h"
-#include "gui/comm/RadioLink.h"
 #include "gui/common/ScreenPlacement.h"
 #include "gui/common/UserPrompts.h"
 #include "gui/info/AboutDialog.h"
@@ -31,6 +31,8 @@
 #include <QMouseEvent>
 
 namespace qrt::shots {
+
+using namespace qrt::comm;
 
 namespace {
 
@@ -81,15 +83,14 @@ std::unique_ptr<QWidget> partFill(ShotScene& s) {
 }
 
 // The communication objects live with the frame, as in the program.
-gui::comm::RadioLink& radioLink(ShotScene& s) {
-    auto* link = s.mainWindow.findChild<gui::comm::RadioLink*>();
-    return link ? *link
-                : *new gui::comm::RadioLink(s.document, s.prompts, s.mainWindow, createSerialPort, &s.mainWindow);
+RadioLink& radioLink(ShotScene& s) {
+    auto* link = s.mainWindow.findChild<RadioLink*>();
+    return link ? *link : *new RadioLink(s.document, createSerialPort, &s.mainWindow);
 }
 
 // The communication window; with the engineering frames revealed by the double-click gesture.
 std::unique_ptr<QWidget> communicationWindow(ShotScene& s, TransferJob::Kind kind, bool engineering) {
-    auto window = std::make_unique<gui::comm::CommunicationWindow>(radioLink(s), kind, &s.mainWindow);
+    auto window = std::make_unique<gui::comm::CommunicationWindow>(radioLink(s), s.prompts, kind, &s.mainWindow);
     if (engineering) {
         radioLink(s).frameDoubleClicks() = 5;
         QMouseEvent click(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,

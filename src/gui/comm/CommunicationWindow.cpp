@@ -2,11 +2,11 @@
 
 #include "comm/DocumentTransfer.h"
 #include "comm/PortMap.h"
+#include "comm/RadioLink.h"
 #include "comm/RadioTransfer.h"
 #include "core/AppContext.h"
 #include "document/Document.h"
 #include "gui/comm/CommTexts.h"
-#include "gui/comm/RadioLink.h"
 #include "gui/comm/SignalLamp.h"
 #include "gui/common/ScreenPlacement.h"
 #include "gui/common/UserPrompts.h"
@@ -24,6 +24,8 @@
 #include <QVBoxLayout>
 
 namespace qrt::gui::comm {
+
+using namespace qrt::comm;
 
 namespace {
 
@@ -56,8 +58,8 @@ template <class W> W* named(W* widget, const char* name, const QString& accessib
 
 } // namespace
 
-CommunicationWindow::CommunicationWindow(RadioLink& link, TransferJob::Kind kind, QWidget* parent)
-    : QDialog(parent), m_link(link), m_kind(kind) {
+CommunicationWindow::CommunicationWindow(RadioLink& link, UserPrompts& prompts, TransferJob::Kind kind, QWidget* parent)
+    : QDialog(parent), m_link(link), m_prompts(prompts), m_kind(kind) {
     setObjectName(QStringLiteral("frmCommun"));
     setWindowTitle(text(commtext::WindowTitle));
     setAccessibleName(windowTitle());
@@ -268,7 +270,7 @@ void CommunicationWindow::finishOperation(const TransferOutcome& outcome) {
         return;
     }
     for (const Result& problem : outcome.problems)
-        m_link.prompts().inform(frame, QMessageBox::Warning, text(commtext::Notice), problem.reason());
+        m_prompts.inform(frame, QMessageBox::Warning, text(commtext::Notice), problem.reason());
     applyTransferOutcome(m_link.document(), m_job, outcome);
     if (m_kind == TransferJob::Read && outcome.result == TransferResult::Ok && m_showMemory->isChecked())
         Q_EMIT m_link.memoryViewRefreshRequested();
@@ -281,8 +283,8 @@ void CommunicationWindow::showRangeFailure(QWidget& frame) {
     m_status->setText(m_kind == TransferJob::Read ? text(RadioTransfer::TextReadFailed)
                                                   : context.extraText(QStringLiteral("comm.writeFailed")));
     const QString lastAddress = QString::number(m_job.image.size() - 1, 16).toUpper();
-    m_link.prompts().inform(&frame, QMessageBox::Warning, text(commtext::Notice),
-                            context.extraText(QStringLiteral("comm.rangeNotSendable")).arg(lastAddress));
+    m_prompts.inform(&frame, QMessageBox::Warning, text(commtext::Notice),
+                     context.extraText(QStringLiteral("comm.rangeNotSendable")).arg(lastAddress));
 }
 
 bool CommunicationWindow::engineeringShown() const {

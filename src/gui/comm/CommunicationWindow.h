@@ -15,9 +15,16 @@ class QListWidget;
 class QProgressBar;
 class QPushButton;
 
+namespace qrt::comm {
+class RadioLink;
+}
+
+namespace qrt::gui {
+class UserPrompts;
+}
+
 namespace qrt::gui::comm {
 
-class RadioLink;
 class SignalLamp;
 
 // The communication window frmCommun: the Read or the Write button, progress, the red status
@@ -28,10 +35,11 @@ class SignalLamp;
 class CommunicationWindow : public QDialog {
     Q_OBJECT
 public:
-    CommunicationWindow(RadioLink& link, TransferJob::Kind kind, QWidget* parent);
+    CommunicationWindow(qrt::comm::RadioLink& link, UserPrompts& prompts, qrt::comm::TransferJob::Kind kind,
+                        QWidget* parent);
     ~CommunicationWindow() override;
 
-    TransferJob::Kind kind() const { return m_kind; }
+    qrt::comm::TransferJob::Kind kind() const { return m_kind; }
     bool engineeringShown() const;
     // Starts the operation, as the button does; nothing when one runs.
     void startOperation();
@@ -40,7 +48,7 @@ public:
 
 Q_SIGNALS:
     // The operation has ended and its outcome has been applied.
-    void operationFinished(const qrt::TransferOutcome& outcome);
+    void operationFinished(const qrt::comm::TransferOutcome& outcome);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -51,7 +59,7 @@ private:
     QWidget* buildAddressFrame();
     QWidget* buildLogFrame();
     void connectTransfer();
-    void finishOperation(const TransferOutcome& outcome);
+    void finishOperation(const qrt::comm::TransferOutcome& outcome);
     // The read or write range cannot be sent: the status says that the operation failed,
     // a message why.
     void showRangeFailure(QWidget& frame);
@@ -59,9 +67,10 @@ private:
     void showEngineering(bool shown);
     QString text(int index) const;
 
-    RadioLink& m_link;
-    TransferJob::Kind m_kind;
-    TransferJob m_job;
+    qrt::comm::RadioLink& m_link;
+    UserPrompts& m_prompts;
+    qrt::comm::TransferJob::Kind m_kind;
+    qrt::comm::TransferJob m_job;
     bool m_running = false;
 
     QGroupBox* m_top = nullptr;
@@ -75,7 +84,7 @@ private:
     QGroupBox* m_addressFrame = nullptr;
     QCheckBox* m_notShowCourse = nullptr;
     QCheckBox* m_showMemory = nullptr;
-    std::array<QLineEdit*, CommAddresses::BoxCount> m_addressBoxes{};
+    std::array<QLineEdit*, qrt::comm::CommAddresses::BoxCount> m_addressBoxes{};
     QGroupBox* m_logFrame = nullptr;
     QListWidget* m_log = nullptr;
 };

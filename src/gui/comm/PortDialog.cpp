@@ -16,6 +16,8 @@
 
 namespace qrt::gui::comm {
 
+using namespace qrt::comm;
+
 namespace {
 constexpr int OptionsPerRow = 4;
 }

@@ -12,8 +12,11 @@ class QRadioButton;
 namespace qrt {
 class AppContext;
 class ExtraTexts;
-class PortControl;
 } // namespace qrt
+
+namespace qrt::comm {
+class PortControl;
+}
 
 namespace qrt::gui::comm {
 
@@ -23,7 +26,7 @@ namespace qrt::gui::comm {
 class PortDialog : public QDialog {
     Q_OBJECT
 public:
-    PortDialog(AppContext& context, PortControl& port, QWidget* parent);
+    PortDialog(AppContext& context, qrt::comm::PortControl& port, QWidget* parent);
 
     QRadioButton* option(int index) const { return m_options.at(size_t(index)); }
 
@@ -33,9 +36,9 @@ public:
 private:
     void addOption(int index, QGridLayout& grid);
 
-    PortDialogModel m_model;
+    qrt::comm::PortDialogModel m_model;
     const ExtraTexts& m_texts;
-    std::array<QRadioButton*, PortDialogModel::OptionCount> m_options{};
+    std::array<QRadioButton*, qrt::comm::PortDialogModel::OptionCount> m_options{};
     QString m_accessHint;
 };
 

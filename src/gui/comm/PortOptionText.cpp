@@ -7,6 +7,8 @@
 
 namespace qrt::gui::comm {
 
+using namespace qrt::comm;
+
 namespace {
 QString hex4(quint16 value) {
     return QStringLiteral("%1").arg(value, 4, 16, QLatin1Char('0'));

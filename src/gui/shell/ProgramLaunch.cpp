@@ -1,12 +1,13 @@
 #include "gui/shell/ProgramLaunch.h"
 
+#include "comm/RadioLink.h"
 #include "core/AppContext.h"
 #include "core/ApplicationFolder.h"
 #include "core/LanguageSetup.h"
 #include "document/Document.h"
 #include "document/ProgramStartup.h"
 #include "gui/channels/ChannelEditorWindow.h"
-#include "gui/comm/RadioLink.h"
+#include "gui/comm/ModalLinkWindows.h"
 #include "gui/common/ScreenPlacement.h"
 #include "gui/common/WheelFocusPolicy.h"
 #include "gui/info/ErrorLogWindow.h"
@@ -24,6 +25,8 @@
 #include <QFontDatabase>
 
 namespace qrt::gui {
+
+using namespace qrt::comm;
 
 namespace {
 const QString AppDirOption = QStringLiteral("app-dir");
@@ -101,13 +104,14 @@ void RunningProgram::connectMemoryViewer(UserPrompts& prompts) {
 
 void RunningProgram::connectRadioLink(UserPrompts& prompts, bool searchPorts) {
     MainWindow* frame = m_window.get();
-    m_radioLink = new comm::RadioLink(*m_document, prompts, *frame, createSerialPort, frame);
-    comm::RadioLink* link = m_radioLink;
-    QObject::connect(link, &comm::RadioLink::portChanged, frame,
+    m_radioLink = new RadioLink(*m_document, createSerialPort, frame);
+    RadioLink* link = m_radioLink;
+    link->setWindows(std::make_unique<comm::ModalLinkWindows>(prompts, *frame));
+    QObject::connect(link, &RadioLink::portChanged, frame,
                      [frame](int number) { frame->statusPanels().setPort(number); });
     // "Show Memory Data": the viewer shows what a read or write left in the image.
-    QObject::connect(link, &comm::RadioLink::memoryViewRefreshRequested, m_memoryViewer, &MemoryViewer::refresh);
-    QObject::connect(link, &comm::RadioLink::tableMaxAddrChanged, m_memoryViewer, &MemoryViewer::setTableMaxAddr);
+    QObject::connect(link, &RadioLink::memoryViewRefreshRequested, m_memoryViewer, &MemoryViewer::refresh);
+    QObject::connect(link, &RadioLink::tableMaxAddrChanged, m_memoryViewer, &MemoryViewer::setTableMaxAddr);
     frame->setCommunicationCommands(
         {[link] { link->readRadio(); }, [link] { link->writeRadio(); }, [link] { link->choosePort(); }});
     link->startPortTest(searchPorts);

@@ -12,6 +12,10 @@ class AppContext;
 class Document;
 } // namespace qrt
 
+namespace qrt::comm {
+class RadioLink;
+}
+
 namespace qrt::gui {
 
 class DocumentViewer;
@@ -22,9 +26,6 @@ class QtTranslations;
 class SideWindows;
 class UserPrompts;
 class WheelFocusPolicy;
-namespace comm {
-class RadioLink;
-}
 
 // qrt506 [--app-dir DIR] [FILE.dat]
 struct LaunchOptions {
@@ -59,7 +60,7 @@ public:
     MainWindow& window() { return *m_window; }
     SideWindows& sideWindows() { return *m_sideWindows; }
     MemoryViewer& memoryViewer() { return *m_memoryViewer; }
-    comm::RadioLink& radioLink() { return *m_radioLink; }
+    qrt::comm::RadioLink& radioLink() { return *m_radioLink; }
 
 private:
     void connectMemoryViewer(UserPrompts& prompts);
@@ -70,9 +71,9 @@ private:
     std::unique_ptr<Document> m_document;
     std::unique_ptr<QtTranslations> m_qtTranslations;
     std::unique_ptr<MainWindow> m_window;
-    SideWindows* m_sideWindows = nullptr;   // owned by the window
-    MemoryViewer* m_memoryViewer = nullptr; // owned by the window
-    comm::RadioLink* m_radioLink = nullptr; // owned by the window
+    SideWindows* m_sideWindows = nullptr;        // owned by the window
+    MemoryViewer* m_memoryViewer = nullptr;      // owned by the window
+    qrt::comm::RadioLink* m_radioLink = nullptr; // owned by the window
 };
 
 } // namespace qrt::gui

@@ -3,11 +3,12 @@
 #include "ScriptedPrompts.h"
 #include "StandInPort.h"
 #include "TestSupport.h"
+#include "comm/RadioLink.h"
 #include "core/AppContext.h"
 #include "core/SettingsFile.h"
 #include "document/Document.h"
 #include "document/ProgramStartup.h"
-#include "gui/comm/RadioLink.h"
+#include "gui/comm/ModalLinkWindows.h"
 
 #include <QSet>
 #include <QWidget>
@@ -15,6 +16,8 @@
 #include <memory>
 
 namespace qrt::test {
+
+using namespace qrt::comm;
 
 // The stand-in device of port n.
 inline QString standInDevice(int n) {
@@ -42,7 +45,8 @@ struct CommFixture {
         }
         context = std::make_unique<AppContext>(dir.path());
         document = startProgram(*context, language);
-        link = std::make_unique<gui::comm::RadioLink>(*document, prompts, frame, factory);
+        link = std::make_unique<RadioLink>(*document, factory);
+        link->setWindows(std::make_unique<gui::comm::ModalLinkWindows>(prompts, frame));
     }
 
     QString text(int index) const { return context->text(index); }
@@ -56,7 +60,7 @@ struct CommFixture {
     QWidget frame;
     std::unique_ptr<AppContext> context;
     std::unique_ptr<Document> document;
-    std::unique_ptr<gui::comm::RadioLink> link;
+    std::unique_ptr<RadioLink> link;
 };
 
 } // namespace qrt::test

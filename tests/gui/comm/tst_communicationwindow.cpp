@@ -1,6 +1,7 @@
 // The communication window against the emulator: reads and writes through it, failures,
 // the stop box, the refused close, the data log, the gestures and the address boxes.
 #include "CommFixture.h"
+#include "SilentRadioWindow.h"
 #include "SimProcess.h"
 #include "TransferFixtures.h"
 
@@ -23,12 +24,14 @@
 #include <QTimer>
 
 using namespace qrt;
+using namespace qrt::comm;
 using namespace qrt::test::fixtures;
 using qrt::gui::comm::CommunicationWindow;
 using qrt::test::CommFixture;
+using qrt::test::SilentRadioWindow;
 using qrt::test::SimProcess;
 
-Q_DECLARE_METATYPE(qrt::TransferResult)
+Q_DECLARE_METATYPE(qrt::comm::TransferResult)
 
 namespace {
 
@@ -122,7 +125,7 @@ void TestCommunicationWindow::onlyTheOperationsButtonIsShown() {
     QFETCH(int, kind);
     QFETCH(bool, readShown);
     CommFixture f;
-    CommunicationWindow window(*f.link, TransferJob::Kind(kind), &f.frame);
+    CommunicationWindow window(*f.link, f.prompts, TransferJob::Kind(kind), &f.frame);
     window.show();
     QCOMPARE(child<QPushButton>(window, "cmdRead")->isVisible(), readShown);
     QCOMPARE(child<QPushButton>(window, "cmdWrite")->isVisible(), !readShown);
@@ -142,7 +145,7 @@ void TestCommunicationWindow::readShowsTheRadiosDataEverywhere() {
     QVERIFY(f.document->settings().selectItem("cboTot", 1)); // an edit the read replaces
     QVERIFY(f.document->image().bytes() != radio);
 
-    CommunicationWindow window(*f.link, TransferJob::Read, &f.frame);
+    CommunicationWindow window(*f.link, f.prompts, TransferJob::Read, &f.frame);
     window.show();
     const auto outcome = runThrough(window);
     QVERIFY(outcome);
@@ -172,7 +175,7 @@ void TestCommunicationWindow::writeThenReadBackIsIdentical() {
     QVERIFY(grid.setReceiveFrequency(2, "462.55"));
     QVERIFY(f.document->settings().selectItem("cboTot", 2));
     {
-        CommunicationWindow window(*f.link, TransferJob::Write, &f.frame);
+        CommunicationWindow window(*f.link, f.prompts, TransferJob::Write, &f.frame);
         window.show();
         const auto outcome = runThrough(window);
         QVERIFY(outcome);
@@ -184,7 +187,7 @@ void TestCommunicationWindow::writeThenReadBackIsIdentical() {
     SimProcess again;
     QVERIFY(again.start(FullSpeed, sim.memory()));
     readBack.link->port().setDeviceOverride(again.device());
-    CommunicationWindow window(*readBack.link, TransferJob::Read, &readBack.frame);
+    CommunicationWindow window(*readBack.link, readBack.prompts, TransferJob::Read, &readBack.frame);
     window.show();
     const auto outcome = runThrough(window);
     QVERIFY(outcome);
@@ -196,15 +199,14 @@ void TestCommunicationWindow::writeThenReadBackIsIdentical() {
 }
 
 void TestCommunicationWindow::silentRadioGivesMessage79AndKeepsTheImage() {
-    CommFixture f;
-    SimProcess sim;
-    QVERIFY(sim.start(FullSpeed + QStringList{QStringLiteral("--silent")}));
-    f.link->port().setDeviceOverride(sim.device());
+    SilentRadioWindow silent;
+    QVERIFY(silent.started);
+    CommFixture& f = silent.fixture;
+    CommunicationWindow& window = silent.window;
     QVERIFY(f.document->settings().selectItem("cboTot", 1));
     const QByteArray before = f.document->image().bytes();
     QSignalSpy changes(f.document.get(), &Document::imageChanged);
 
-    CommunicationWindow window(*f.link, TransferJob::Read, &f.frame);
     window.show();
     typeInto(window, "txtReadEndAddr", QStringLiteral("F"));
     const auto outcome = runThrough(window);
@@ -220,11 +222,10 @@ void TestCommunicationWindow::silentRadioGivesMessage79AndKeepsTheImage() {
 }
 
 void TestCommunicationWindow::stopBoxEndsTheOperationWithoutMessage() {
-    CommFixture f;
-    SimProcess sim;
-    QVERIFY(sim.start(FullSpeed + QStringList{QStringLiteral("--silent")}));
-    f.link->port().setDeviceOverride(sim.device());
-    CommunicationWindow window(*f.link, TransferJob::Read, &f.frame);
+    SilentRadioWindow silent;
+    QVERIFY(silent.started);
+    CommFixture& f = silent.fixture;
+    CommunicationWindow& window = silent.window;
     std::optional<TransferOutcome> outcome;
     QCheckBox* stop = startSilentRead(window, outcome);
     // The box appears at the 6th failure; the lamp blinks meanwhile.
@@ -242,11 +243,10 @@ void TestCommunicationWindow::stopBoxEndsTheOperationWithoutMessage() {
 }
 
 void TestCommunicationWindow::closeIsRefusedWhileTheOperationRuns() {
-    CommFixture f;
-    SimProcess sim;
-    QVERIFY(sim.start(FullSpeed + QStringList{QStringLiteral("--silent")}));
-    f.link->port().setDeviceOverride(sim.device());
-    CommunicationWindow window(*f.link, TransferJob::Read, &f.frame);
+    SilentRadioWindow silent;
+    QVERIFY(silent.started);
+    CommFixture& f = silent.fixture;
+    CommunicationWindow& window = silent.window;
     std::optional<TransferOutcome> outcome;
     QCheckBox* stop = startSilentRead(window, outcome);
     QVERIFY(f.link->operationRunning());
@@ -256,16 +256,16 @@ void TestCommunicationWindow::closeIsRefusedWhileTheOperationRuns() {
     QVERIFY(window.isVisible());
     // A second operation cannot start: neither from this window nor from another.
     window.startOperation();
-    CommunicationWindow second(*f.link, TransferJob::Read, &f.frame);
+    CommunicationWindow second(*f.link, f.prompts, TransferJob::Read, &f.frame);
     second.startOperation();
     QVERIFY(child<QPushButton>(second, "cmdRead")->isEnabled());
 
     QVERIFY(QTest::qWaitFor([&] { return stop->isVisible(); }, OperationTimeoutMs));
     stop->click();
     QVERIFY(QTest::qWaitFor([&] { return outcome.has_value(); }, OperationTimeoutMs));
-    QVERIFY(sim.stop());
+    QVERIFY(silent.sim.stop());
     // One read ran: its twenty attempts at most, each starting with the handshake.
-    QVERIFY(sim.commandsStartingWith(QStringLiteral("50 52 4F 47 52 41 4D")).size() <= 20);
+    QVERIFY(silent.sim.commandsStartingWith(QStringLiteral("50 52 4F 47 52 41 4D")).size() <= 20);
     QVERIFY(!window.isVisible());
 }
 
@@ -275,13 +275,13 @@ void TestCommunicationWindow::dataLogShowsTheBytesUnlessNotShowCourse() {
     QVERIFY(sim.start(FullSpeed, factoryRadio()));
     f.link->port().setDeviceOverride(sim.device());
     {
-        CommunicationWindow window(*f.link, TransferJob::Read, &f.frame);
+        CommunicationWindow window(*f.link, f.prompts, TransferJob::Read, &f.frame);
         window.show();
         typeInto(window, "txtReadEndAddr", QStringLiteral("F"));
         QVERIFY(runThrough(window));
         QVERIFY(logLines(window).isEmpty());
     }
-    CommunicationWindow window(*f.link, TransferJob::Read, &f.frame);
+    CommunicationWindow window(*f.link, f.prompts, TransferJob::Read, &f.frame);
     window.show();
     child<QCheckBox>(window, "chkNotShowProg")->click();
     const auto outcome = runThrough(window);
@@ -312,7 +312,7 @@ void TestCommunicationWindow::frameDoubleClicksRevealAndHide() {
     QFETCH(int, clicks);
     QFETCH(bool, shown);
     CommFixture f;
-    CommunicationWindow window(*f.link, TransferJob::Read, &f.frame);
+    CommunicationWindow window(*f.link, f.prompts, TransferJob::Read, &f.frame);
     window.show();
     QGroupBox* top = child<QGroupBox>(window, "fraOne");
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -326,7 +326,7 @@ void TestCommunicationWindow::frameDoubleClicksRevealAndHide() {
 
     // The count goes on for the run: a fresh window starts with the frames hidden, and its
     // next double-click is the run's next one.
-    CommunicationWindow next(*f.link, TransferJob::Write, &f.frame);
+    CommunicationWindow next(*f.link, f.prompts, TransferJob::Write, &f.frame);
     next.show();
     QVERIFY(!next.engineeringShown());
     QTest::mouseDClick(child<QGroupBox>(next, "fraOne"), Qt::LeftButton);
@@ -365,14 +365,14 @@ void TestCommunicationWindow::addressBoxesStoreEveryChange() {
     CommFixture f;
     QStringList tags;
     f.context->errorLog().subscribe([&tags](const QString&, const QString& detail) { tags << detail; });
-    CommunicationWindow window(*f.link, TransferJob::Read, &f.frame);
+    CommunicationWindow window(*f.link, f.prompts, TransferJob::Read, &f.frame);
     window.show();
     typeInto(window, box.toLatin1().constData(), typed);
     QCOMPARE(f.setting(key), typed);
     QCOMPARE(f.link->addresses().value(CommAddresses::Box(which)), value);
     QCOMPARE(!loggedTag.isEmpty() && tags.join(QLatin1Char('\n')).contains(loggedTag), !loggedTag.isEmpty());
     // A fresh window shows the stored text.
-    CommunicationWindow next(*f.link, TransferJob::Read, &f.frame);
+    CommunicationWindow next(*f.link, f.prompts, TransferJob::Read, &f.frame);
     QCOMPARE(child<QLineEdit>(next, box.toLatin1().constData())->text(), typed);
 }
 
@@ -392,7 +392,7 @@ void TestCommunicationWindow::portThatDoesNotOpenShowsThePortDialogThenLogs() {
     f.link->port().setDeviceOverride(device);
     QStringList tags;
     f.context->errorLog().subscribe([&tags](const QString&, const QString& detail) { tags << detail; });
-    CommunicationWindow window(*f.link, TransferJob::Read, &f.frame);
+    CommunicationWindow window(*f.link, f.prompts, TransferJob::Read, &f.frame);
     window.show();
     bool dialogShown = false;
     QStringList tagsWhileDialogShown;
@@ -463,7 +463,7 @@ void TestCommunicationWindow::rangeThatCannotBeSentIsTold() {
     QVERIFY(sim.start(FullSpeed, factoryRadio()));
     f.link->port().setDeviceOverride(sim.device());
     const QByteArray before = f.document->image().bytes();
-    CommunicationWindow window(*f.link, TransferJob::Kind(kind), &f.frame);
+    CommunicationWindow window(*f.link, f.prompts, TransferJob::Kind(kind), &f.frame);
     window.show();
     typeInto(window, box.toLatin1().constData(), address);
     const auto outcome = runThrough(window);
@@ -482,8 +482,8 @@ void TestCommunicationWindow::rangeThatCannotBeSentIsTold() {
 // A new highest address of the memory viewer is announced as it is typed.
 void TestCommunicationWindow::gridMaxAddrIsAnnouncedAtOnce() {
     CommFixture f;
-    QSignalSpy announced(f.link.get(), &gui::comm::RadioLink::tableMaxAddrChanged);
-    CommunicationWindow window(*f.link, TransferJob::Read, &f.frame);
+    QSignalSpy announced(f.link.get(), &RadioLink::tableMaxAddrChanged);
+    CommunicationWindow window(*f.link, f.prompts, TransferJob::Read, &f.frame);
     window.show();
     typeInto(window, "txtMaxAddr", QStringLiteral("3FF"));
     QCOMPARE(announced.count(), 3); // 3, 3F, 3FF

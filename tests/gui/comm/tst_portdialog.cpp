@@ -5,9 +5,9 @@
 #include "SimProcess.h"
 
 #include "comm/PortControl.h"
+#include "comm/StartupPortTest.h"
 #include "gui/comm/PortDialog.h"
 #include "gui/comm/PortOptionText.h"
-#include "gui/comm/StartupPortTest.h"
 #include "gui/shell/MainWindow.h"
 #include "gui/shell/PlatformServices.h"
 #include "gui/shell/ProgramLaunch.h"
@@ -24,8 +24,9 @@
 #include <mutex>
 
 using namespace qrt;
+using namespace qrt::comm;
+using qrt::comm::StartupPortTest;
 using qrt::gui::comm::PortDialog;
-using qrt::gui::comm::StartupPortTest;
 using qrt::test::CommFixture;
 
 namespace {
@@ -146,7 +147,7 @@ void TestPortDialog::optionsTellTheDevice() {
 
 void TestPortDialog::statusPanelShowsThePortAfterTheDialog() {
     CommFixture f({1, 12}, true, 1);
-    QSignalSpy changed(f.link.get(), &gui::comm::RadioLink::portChanged);
+    QSignalSpy changed(f.link.get(), &RadioLink::portChanged);
     QTimer::singleShot(0, this, [] {
         auto* dialog = qobject_cast<PortDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
@@ -177,7 +178,7 @@ void TestPortDialog::startupTest() {
     QFETCH(int, expectedPort);
     QFETCH(QString, expectedKey);
     CommFixture f(toSet(usable), true, stored);
-    QSignalSpy changed(f.link.get(), &gui::comm::RadioLink::portChanged);
+    QSignalSpy changed(f.link.get(), &RadioLink::portChanged);
     f.link->startPortTest(firstStart);
     QVERIFY(changed.wait(10000));
     QCOMPARE(changed.at(0).at(0).toInt(), expectedPort);
@@ -191,16 +192,21 @@ void TestPortDialog::startupTest() {
 }
 
 void TestPortDialog::hangingOpenDoesNotHoldUpTheStart() {
-    auto hang = std::make_shared<HangingOpen>();
     QStringList devices;
     for (int n = 1; n <= 16; ++n)
         devices << test::standInDevice(n);
-    auto factory = [hang](const QString& device) { return std::make_unique<HangingPort>(device, hang); };
+    auto hangingFactory = [](std::shared_ptr<HangingOpen> hang) {
+        return [hang](const QString& device) { return std::make_unique<HangingPort>(device, hang); };
+    };
     {
-        // Made and gone while the open still hangs: the thread delivers nothing afterwards.
-        StartupPortTest abandoned(2, false, devices, factory);
+        // Gone while the open still hangs: it waits for the open to return, and the finished
+        // tests deliver nothing afterwards.
+        auto hang = std::make_shared<HangingOpen>();
+        StartupPortTest abandoned(2, true, devices, hangingFactory(hang));
+        hang->release();
     }
-    StartupPortTest test(2, false, devices, factory);
+    auto hang = std::make_shared<HangingOpen>();
+    StartupPortTest test(2, false, devices, hangingFactory(hang));
     QSignalSpy finished(&test, &StartupPortTest::finished);
     // The constructor has returned although the open has not.
     QCOMPARE(finished.count(), 0);

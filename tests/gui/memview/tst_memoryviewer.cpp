@@ -1,8 +1,8 @@
 #include "ShellFixture.h"
 #include "comm/CommAddresses.h"
+#include "comm/RadioLink.h"
 #include "gui/channels/ChannelEditorWindow.h"
 #include "gui/channels/ModelBandPanel.h"
-#include "gui/comm/RadioLink.h"
 #include "gui/info/RadioInfoPage.h"
 #include "gui/info/RadioSetPages.h"
 #include "gui/memview/MemoryGridView.h"
@@ -24,6 +24,7 @@
 #include <QUndoStack>
 
 using namespace qrt;
+using namespace qrt::comm;
 using gui::MemoryViewerWindow;
 
 namespace {
@@ -344,7 +345,7 @@ void TestMemoryViewer::gridMaxAddrTakesEffectAtOnce() {
     test::RecordingRestarter restarter;
     gui::RunningProgram program(appDir.path(), prompts, files, restarter);
     program.start(QString());
-    gui::comm::RadioLink& link = program.radioLink();
+    RadioLink& link = program.radioLink();
 
     link.changeAddress(CommAddresses::MaxAddr, QStringLiteral("3FF"));
     program.memoryViewer().show();

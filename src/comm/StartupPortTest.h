@@ -8,12 +8,15 @@
 
 #include <memory>
 
-namespace qrt::gui::comm {
+class QThread;
 
-// The open tests of start-up, run off the window's thread so that a port whose open hangs
-// cannot hold up the start: the stored port first and, when it fails or the first start
-// asks for it, every port 1..16. The results arrive by finished() on the thread that made
-// the object; nothing arrives once it is destroyed.
+namespace qrt::comm {
+
+// The open tests of start-up, run on a thread of their own so that a slow open cannot hold
+// up the window: the stored port first and, when it fails or the first start asks for it,
+// every port 1..16. The results arrive by finished() on the thread that made the object.
+// Destroying the object stops the tests after the open under way and waits for it; nothing
+// arrives afterwards.
 class StartupPortTest : public QObject {
     Q_OBJECT
 public:
@@ -33,13 +36,13 @@ public:
     static Results run(int storedPort, bool searchPorts, const QStringList& devices, const SerialPortFactory& factory);
 
 Q_SIGNALS:
-    void finished(const qrt::gui::comm::StartupPortTest::Results& results);
+    void finished(const qrt::comm::StartupPortTest::Results& results);
 
 private:
-    struct Relay;
-    std::shared_ptr<Relay> m_relay;
+    std::unique_ptr<QThread> m_thread;
+    Results m_results; // written by the thread, read once it has finished
 };
 
-} // namespace qrt::gui::comm
+} // namespace qrt::comm
 
-Q_DECLARE_METATYPE(qrt::gui::comm::StartupPortTest::Results)
+Q_DECLARE_METATYPE(qrt::comm::StartupPortTest::Results)

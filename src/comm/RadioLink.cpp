@@ -1,15 +1,12 @@
-#include "gui/comm/RadioLink.h"
+#include "comm/RadioLink.h"
 
 #include "core/AppContext.h"
 #include "document/Document.h"
-#include "gui/comm/CommunicationWindow.h"
-#include "gui/comm/PortDialog.h"
 
-namespace qrt::gui::comm {
+namespace qrt::comm {
 
-RadioLink::RadioLink(Document& document, UserPrompts& prompts, QWidget& frame, SerialPortFactory portFactory,
-                     QObject* parent)
-    : QObject(parent), m_document(document), m_prompts(prompts), m_frame(frame), m_portFactory(portFactory),
+RadioLink::RadioLink(Document& document, SerialPortFactory portFactory, QObject* parent)
+    : QObject(parent), m_document(document), m_portFactory(portFactory),
       m_port(document.context().settings(), document.context().errorLog(), portFactory),
       m_addresses(document.context().settings(), document.context().errorLog(), document.context().program()),
       m_thread(document.context().errorLog(), std::move(portFactory)) {
@@ -17,6 +14,10 @@ RadioLink::RadioLink(Document& document, UserPrompts& prompts, QWidget& frame, S
 }
 
 RadioLink::~RadioLink() = default;
+
+void RadioLink::setWindows(std::unique_ptr<RadioLinkWindows> windows) {
+    m_windows = std::move(windows);
+}
 
 void RadioLink::readRadio() {
     openWindow(TransferJob::Read);
@@ -29,11 +30,9 @@ void RadioLink::writeRadio() {
 }
 
 void RadioLink::openWindow(TransferJob::Kind kind) {
-    if (m_operationRunning)
+    if (m_operationRunning || !m_windows)
         return;
-    CommunicationWindow window(*this, kind, &m_frame);
-    Q_EMIT windowOpened(&window);
-    window.exec();
+    m_windows->showTransferWindow(*this, kind);
 }
 
 void RadioLink::changeAddress(CommAddresses::Box box, const QString& text) {
@@ -44,8 +43,8 @@ void RadioLink::changeAddress(CommAddresses::Box box, const QString& text) {
 }
 
 void RadioLink::choosePort() {
-    PortDialog dialog(m_document.context(), m_port, &m_frame);
-    dialog.exec();
+    if (m_windows)
+        m_windows->showPortDialog(*this);
     Q_EMIT portChanged(m_port.portNumber());
 }
 
@@ -66,4 +65,4 @@ void RadioLink::applyPortTest(const StartupPortTest::Results& results) {
     Q_EMIT portChanged(m_port.portNumber());
 }
 
-} // namespace qrt::gui::comm
+} // namespace qrt::comm

@@ -2,41 +2,36 @@
 
 #include "comm/CommAddresses.h"
 #include "comm/PortControl.h"
+#include "comm/RadioLinkWindows.h"
+#include "comm/StartupPortTest.h"
 #include "comm/TransferJob.h"
 #include "comm/TransferThread.h"
-#include "gui/comm/StartupPortTest.h"
 
 #include <QObject>
 
-#include <functional>
+#include <memory>
 
 namespace qrt {
 class Document;
-}
+} // namespace qrt
 
-namespace qrt::gui {
-class UserPrompts;
-}
-
-namespace qrt::gui::comm {
-
-class CommunicationWindow;
+namespace qrt::comm {
 
 // What reading and writing the radio need for the whole run: the port and its number, the
 // address ranges of the communication window, the thread the operations run on (an
 // operation started while another runs is refused) and the count of double-clicks that
 // reveal the engineering frames. Its commands open the communication window and the port
-// dialog modally over the frame.
+// dialog through the windows the user interface supplies.
 class RadioLink : public QObject {
     Q_OBJECT
 public:
-    RadioLink(Document& document, UserPrompts& prompts, QWidget& frame,
-              SerialPortFactory portFactory = createSerialPort, QObject* parent = nullptr);
+    explicit RadioLink(Document& document, SerialPortFactory portFactory = createSerialPort, QObject* parent = nullptr);
     ~RadioLink() override;
 
+    // The windows the commands open; without them the commands open nothing.
+    void setWindows(std::unique_ptr<RadioLinkWindows> windows);
+
     Document& document() { return m_document; }
-    UserPrompts& prompts() { return m_prompts; }
-    QWidget& frame() { return m_frame; }
     PortControl& port() { return m_port; }
     CommAddresses& addresses() { return m_addresses; }
     TransferThread& transferThread() { return m_thread; }
@@ -49,7 +44,7 @@ public:
     // Opens the communication window modally with only the Read or the Write button.
     void readRadio();
     void writeRadio();
-    // The port dialog, modal over the frame; portChanged follows.
+    // The port dialog, modal; portChanged follows.
     void choosePort();
 
     // The start-up test of the stored port (and the automatic search) off the window's
@@ -69,22 +64,19 @@ Q_SIGNALS:
     void memoryViewRefreshRequested();
     // "Grid Max Addr" holds a new address.
     void tableMaxAddrChanged(int address);
-    // A communication window has been made and is about to be shown.
-    void windowOpened(qrt::gui::comm::CommunicationWindow* window);
 
 private:
     void openWindow(TransferJob::Kind kind);
 
     Document& m_document;
-    UserPrompts& m_prompts;
-    QWidget& m_frame;
     SerialPortFactory m_portFactory;
     PortControl m_port;
     CommAddresses m_addresses;
     TransferThread m_thread;
+    std::unique_ptr<RadioLinkWindows> m_windows;
     std::unique_ptr<StartupPortTest> m_startupTest;
     int m_frameDoubleClicks = 0;
     bool m_operationRunning = false;
 };
 
-} // namespace qrt::gui::comm
+} // namespace qrt::comm

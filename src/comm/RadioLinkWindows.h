@@ -1,0 +1,20 @@
+#pragma once
+
+#include "comm/TransferJob.h"
+
+namespace qrt::comm {
+
+class RadioLink;
+
+// The windows the link's commands open, supplied by the user interface: each shows its
+// window modally and returns when it has closed.
+class RadioLinkWindows {
+public:
+    virtual ~RadioLinkWindows() = default;
+    // The communication window with only the Read or the Write button.
+    virtual void showTransferWindow(RadioLink& link, TransferJob::Kind kind) = 0;
+    // The port dialog over the port of the link.
+    virtual void showPortDialog(RadioLink& link) = 0;
+};
+
+} // namespace qrt::comm
