@@ -1,5 +1,6 @@
 #include "comm/StartupPortTest.h"
 
+#include <QDeadlineTimer>
 #include <QThread>
 
 #include <functional>
@@ -7,6 +8,9 @@
 namespace qrt::comm {
 
 namespace {
+
+// How long quitting waits for a port open under way.
+constexpr int QuitWaitMs = 1000;
 
 bool opensAndCloses(const QString& device, const SerialPortFactory& factory) {
     if (device.isEmpty())
@@ -41,20 +45,26 @@ StartupPortTest::StartupPortTest(int storedPort, bool searchPorts, const QString
                                  SerialPortFactory factory, QObject* parent)
     : QObject(parent) {
     qRegisterMetaType<Results>();
-    m_thread.reset(QThread::create([this, storedPort, searchPorts, devices, factory = std::move(factory)] {
-        m_results = testPorts(storedPort, searchPorts, devices, factory,
-                              [] { return QThread::currentThread()->isInterruptionRequested(); });
-    }));
+    m_thread.reset(
+        QThread::create([results = m_results, storedPort, searchPorts, devices, factory = std::move(factory)] {
+            *results = testPorts(storedPort, searchPorts, devices, factory,
+                                 [] { return QThread::currentThread()->isInterruptionRequested(); });
+        }));
     // QThread::finished is sent from the ending thread; the results are handed on here, on
     // the thread of this object, and not at all once it is gone.
     connect(
-        m_thread.get(), &QThread::finished, this, [this] { Q_EMIT finished(m_results); }, Qt::QueuedConnection);
+        m_thread.get(), &QThread::finished, this, [this] { Q_EMIT finished(*m_results); }, Qt::QueuedConnection);
     m_thread->start();
 }
 
 StartupPortTest::~StartupPortTest() {
     m_thread->requestInterruption();
-    m_thread->wait();
+    if (!m_thread->wait(QDeadlineTimer(QuitWaitMs))) {
+        // The open under way does not return. The thread keeps only what it shares with
+        // nobody else; it ends when the open does, or with the process.
+        disconnect(m_thread.get(), nullptr, this, nullptr);
+        (void)m_thread.release();
+    }
 }
 
 } // namespace qrt::comm

@@ -15,8 +15,9 @@ namespace qrt::comm {
 // The open tests of start-up, run on a thread of their own so that a slow open cannot hold
 // up the window: the stored port first and, when it fails or the first start asks for it,
 // every port 1..16. The results arrive by finished() on the thread that made the object.
-// Destroying the object stops the tests after the open under way and waits for it; nothing
-// arrives afterwards.
+// Destroying the object stops the tests after the open under way and waits a moment for it;
+// an open that does not return by then is left to finish on its own (or with the process),
+// so that a hanging port never holds up quitting. Nothing arrives afterwards.
 class StartupPortTest : public QObject {
     Q_OBJECT
 public:
@@ -40,7 +41,8 @@ Q_SIGNALS:
 
 private:
     std::unique_ptr<QThread> m_thread;
-    Results m_results; // written by the thread, read once it has finished
+    // Written by the thread, read once it has finished; shared, as the thread may outlive us.
+    std::shared_ptr<Results> m_results = std::make_shared<Results>();
 };
 
 } // namespace qrt::comm

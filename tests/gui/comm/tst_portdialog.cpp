@@ -199,10 +199,10 @@ void TestPortDialog::hangingOpenDoesNotHoldUpTheStart() {
         return [hang](const QString& device) { return std::make_unique<HangingPort>(device, hang); };
     };
     {
-        // Gone while the open still hangs: it waits for the open to return, and the finished
-        // tests deliver nothing afterwards.
+        // Gone while the open still hangs (quitting at start-up): the object goes without
+        // waiting for the open, and the tests, once it returns, deliver nothing.
         auto hang = std::make_shared<HangingOpen>();
-        StartupPortTest abandoned(2, true, devices, hangingFactory(hang));
+        { StartupPortTest abandoned(2, true, devices, hangingFactory(hang)); }
         hang->release();
     }
     auto hang = std::make_shared<HangingOpen>();
