@@ -6,13 +6,12 @@
 namespace qrt {
 
 RadioData::RadioData(AppContext& context)
-    : context(context), image(context.program().imageLastAddress + 1), templateFile(context.program().imageLastAddress + 1),
-      codec(context.tones(), &context.errorLog()) {}
+    : context(context), image(context.program().imageLastAddress + 1),
+      templateFile(context.program().imageLastAddress + 1), codec(context.tones(), &context.errorLog()) {}
 
 bool RadioData::loadTemplate() {
     QByteArray bytes;
-    const Result status =
-        datafile::readFile(context.appFile(AppContext::TemplateFileName), image.size(), &bytes);
+    const Result status = datafile::readFile(context.appFile(AppContext::TemplateFileName), image.size(), &bytes);
     if (!status.ok()) {
         context.errorLog().logErr(QStringLiteral("mdifrmMain->InitTempArray"), status.errorNumber());
         return false;

@@ -401,17 +401,26 @@ void TestDocument::encodingIsAnnouncedFirst_data() {
     QTest::addColumn<Edit>("command");
     QTest::addColumn<int>("announced");
     auto row = [](const char* name, Edit command, int announced) { QTest::newRow(name) << command << announced; };
-    row("save", [](Started& s) { QVERIFY(s.document->save().ok()); }, 1);
-    row("save as", [](Started& s) { QVERIFY(s.document->saveAs(s.dir.filePath("mine.dat")).ok()); }, 1);
-    row("failed save as", [](Started& s) { QVERIFY(!s.document->saveAs(s.dir.path()).ok()); }, 1);
-    row("write to the radio", [](Started& s) { s.document->encodeChannels(); }, 1);
-    row("memory viewer bytes",
+    row(
+        "save", [](Started& s) { QVERIFY(s.document->save().ok()); }, 1);
+    row(
+        "save as", [](Started& s) { QVERIFY(s.document->saveAs(s.dir.filePath("mine.dat")).ok()); }, 1);
+    row(
+        "failed save as", [](Started& s) { QVERIFY(!s.document->saveAs(s.dir.path()).ok()); }, 1);
+    row(
+        "write to the radio", [](Started& s) { s.document->encodeChannels(); }, 1);
+    row(
+        "memory viewer bytes",
         [](Started& s) { QVERIFY(s.document->writeBytes(0x1F0, QByteArray(2, '\x12'), QStringLiteral("bytes"))); }, 1);
-    row("open", [](Started& s) { QVERIFY(s.document->openFile(s.dir.filePath(AppContext::FactoryFileName)).ok()); }, 0);
-    row("read from the radio", [](Started& s) { s.document->applyRadioRead(s.bytes()); }, 0);
-    row("new data", [](Started& s) { s.document->newFile(); }, 0);
+    row(
+        "open", [](Started& s) { QVERIFY(s.document->openFile(s.dir.filePath(AppContext::FactoryFileName)).ok()); }, 0);
+    row(
+        "read from the radio", [](Started& s) { s.document->applyRadioRead(s.bytes()); }, 0);
+    row(
+        "new data", [](Started& s) { s.document->newFile(); }, 0);
     // The memory viewer shows the image as it is; the tone list stays open over the grid.
-    row("memory viewer refresh", [](Started& s) { s.document->encodeChannels(Document::EditInProgress::Keep); }, 0);
+    row(
+        "memory viewer refresh", [](Started& s) { s.document->encodeChannels(Document::EditInProgress::Keep); }, 0);
 }
 
 void TestDocument::encodingIsAnnouncedFirst() {

@@ -74,8 +74,7 @@ ChannelEditorWindow::ChannelEditorWindow(Document& document, UserPrompts& prompt
     layout->addWidget(m_settingsTabs, 2);
 
     setWindowTitle(document.bandCaption());
-    connect(&document, &Document::bandChanged, this,
-            [this](int, const QString& caption) { setWindowTitle(caption); });
+    connect(&document, &Document::bandChanged, this, [this](int, const QString& caption) { setWindowTitle(caption); });
     connect(&model, &ChannelTableModel::lockChanged, this, &ChannelEditorWindow::applyLock);
     applyLock(model.isLocked());
 }
