@@ -58,10 +58,7 @@ void Document::announceBand() {
 }
 
 void Document::rebuildFromTemplate() {
-    // Model and band survive the new data.
-    const QByteArray kept = m_data.image.mid(band::ModelAddress, 5);
-    m_data.loadTemplate();
-    m_data.image.write(band::ModelAddress, kept);
+    m_data.loadTemplateKeepingModelAndBand();
     showChannelsAndSettings();
 }
 

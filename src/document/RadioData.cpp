@@ -2,6 +2,7 @@
 
 #include "core/AppContext.h"
 #include "core/DataFile.h"
+#include "core/MemoryLayout.h"
 
 namespace qrt {
 
@@ -19,6 +20,12 @@ bool RadioData::loadTemplate() {
     templateFile.write(0, bytes);
     datafile::loadIntoImage(bytes, image);
     return true;
+}
+
+void RadioData::loadTemplateKeepingModelAndBand() {
+    const QByteArray kept = image.mid(band::ModelAddress, 1 + layout::BandLimits.size());
+    loadTemplate();
+    image.write(band::ModelAddress, kept);
 }
 
 channels::ChannelTableSources RadioData::channelSources(std::function<band::Limits()> bandLimits) {

@@ -17,6 +17,8 @@ struct RadioData {
 
     // Reads the template file into the template and the image; false (logged) when it cannot.
     bool loadTemplate();
+    // New data from the template; the model and band bytes of the image survive it.
+    void loadTemplateKeepingModelAndBand();
     // What a channel table model over this data works on.
     channels::ChannelTableSources channelSources(std::function<band::Limits()> bandLimits);
 

@@ -35,9 +35,7 @@ struct ChannelFixture {
     }
     // New data from the template, keeping model and band.
     void newData() {
-        const QByteArray kept = data->image.mid(band::ModelAddress, 5);
-        data->loadTemplate();
-        data->image.write(band::ModelAddress, kept);
+        data->loadTemplateKeepingModelAndBand();
         decodeTable();
     }
     // A band of the list taken as the user chooses it: new data from the template.
