@@ -14,7 +14,6 @@ namespace {
 
 constexpr std::array<int, 9> SaveModeBytes = {144, 146, 149, 152, 155, 157, 159, 162, 165};
 constexpr std::array<char, 6> GroupCodes = {'A', 'B', 'C', 'D', '*', '#'};
-constexpr int TailDelOff = 7;
 constexpr int AlarmSelectedBit = 4;
 constexpr quint8 RadioIdOff = 0x0C;
 
@@ -38,7 +37,7 @@ int tailDelItem(quint8 v) {
     for (int bit = 0; bit <= 6; ++bit)
         if (v & (1 << bit))
             return bit;
-    return v == 0 ? TailDelOff : 4; // only bit 7 set
+    return v == 0 ? lists::TailDeleteOffItem : 4; // only bit 7 set
 }
 
 // The characters that have a character code. The message and program-code boxes show the
@@ -140,7 +139,7 @@ void writeItem(const FieldDesc& f, int item, RadioImage& image) {
         image.set(f.address, quint8(SaveModeBytes[size_t(qBound(0, item, int(SaveModeBytes.size()) - 1))]));
         break;
     case Encoding::TailDelete:
-        image.set(f.address, item >= 0 && item < TailDelOff ? quint8(1u << item) : quint8(0));
+        image.set(f.address, item >= 0 && item < lists::TailDeleteOffItem ? quint8(1u << item) : quint8(0));
         break;
     case Encoding::AlarmChannel:
         if (item == 0) {

@@ -17,6 +17,9 @@ const QList<int>& keyCodes(bool longPress);
 
 QStringList numbers(int first, int last, int step = 1);
 
+// The last item of the tail-delete list: tail delete off, stored as a byte with no bit set.
+constexpr int TailDeleteOffItem = 7;
+
 QStringList tot(const InterfaceTexts& t, int);
 QStringList preTot(const InterfaceTexts& t, int);
 QStringList anVoice(const InterfaceTexts& t, int);

@@ -15,11 +15,10 @@ namespace L = lists;
 constexpr int Dtmf = int(dtmf::Filter::Dtmf);
 constexpr int Digits = int(dtmf::Filter::Digits);
 
-constexpr int TailDelOff = 7;        // the last item of the tail-delete list
 constexpr int ScanPriorityFixed = 1; // the priority channel is a fixed one
 constexpr int StunTypeMinLength = 3; // shorter stun codes have no type
 constexpr EnabledWhen LowBatteryAlarmOn = {"cboLowBatAlarmTimer", EnabledWhen::Test::ItemIsNot, 0};
-constexpr EnabledWhen TailDeleteOn = {"cboTailDel", EnabledWhen::Test::ItemIsNot, TailDelOff};
+constexpr EnabledWhen TailDeleteOn = {"cboTailDel", EnabledWhen::Test::ItemIsNot, L::TailDeleteOffItem};
 
 std::vector<FieldDesc> buildTable() {
     std::vector<FieldDesc> t = {
