@@ -85,7 +85,7 @@ Figures runOnce(const QString& device, bool reading) {
     job.kind = reading ? TransferJob::Read : TransferJob::Write;
     job.device = device;
     job.bandLimits = {40000000, 47000000};
-    job.texts.load(3);
+    job.texts.load(Language::English);
     job.image = RadioImage(0x2000);
     for (int a = 0; a < job.image.size(); ++a)
         job.image.set(a, quint8(a * 7));

@@ -52,7 +52,7 @@ bool prepareAppDir(const QTemporaryDir& dir) {
 // Milliseconds from the Read button to the end of the operation; -1 when it failed.
 qint64 readThroughWindow(const QString& appDir, const QString& device) {
     AppContext context(appDir);
-    const std::unique_ptr<Document> document = startProgram(context, 3);
+    const std::unique_ptr<Document> document = startProgram(context, Language::English);
     CountingPrompts prompts;
     QWidget frame;
     RadioLink link(*document);

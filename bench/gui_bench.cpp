@@ -69,7 +69,7 @@ int runChild(int argc, char* argv[], const QString& dataFile) {
     QApplication app(argc, argv);
     AppContext context(QApplication::applicationDirPath());
     auto errors = std::make_unique<gui::info::ErrorLogWindow>(context.errorLog());
-    std::unique_ptr<Document> document = startProgram(context, 0);
+    std::unique_ptr<Document> document = startProgram(context, std::nullopt);
     gui::UnansweredPrompts prompts;
     gui::InertDocumentViewer viewer;
     gui::InertRestarter restarter;

@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString appDir = QCoreApplication::applicationDirPath();
     AppContext context(appDir);
-    std::unique_ptr<Document> document = startProgram(context, 3);
+    std::unique_ptr<Document> document = startProgram(context, Language::English);
     gui::UnansweredPrompts prompts;
     QWidget frame;
     gui::MemoryViewerWindow window(*document, prompts, 0x1FFF, &frame);

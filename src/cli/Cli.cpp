@@ -111,11 +111,12 @@ int run(const QStringList& arguments, const QString& executableDir, QTextStream&
         return ExitUsage;
     }
 
-    int language = 0;
+    std::optional<Language> language;
     if (parser.isSet(QStringLiteral("lang"))) {
         bool ok = false;
-        language = parser.value(QStringLiteral("lang")).toInt(&ok);
-        if (!ok || language < 1 || language > 3) {
+        const int number = parser.value(QStringLiteral("lang")).toInt(&ok);
+        language = languageFromNumber(number);
+        if (!ok || !language) {
             err << "--lang takes 1, 2 or 3.\n";
             return ExitUsage;
         }
@@ -135,8 +136,8 @@ int run(const QStringList& arguments, const QString& executableDir, QTextStream&
         err << "The settings file " << settings.path() << " is not used: " << status.reason()
             << ". Going on with the default settings.\n";
     // Without --lang, before the program's first start has chosen a language, the one that start
-    // would choose from the system locale (0 leaves the stored one); nothing is written.
-    if (language == 0)
+    // would choose from the system locale (none leaves the stored one); nothing is written.
+    if (!language)
         language = firstStartLanguage(settings, systemLocaleId());
     CommandContext context{parser, args, appDir, language, out, err};
     return it->second.run(context);

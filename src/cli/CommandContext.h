@@ -4,6 +4,9 @@
 #include <QStringList>
 
 #include "cli/Cli.h"
+#include "core/Language.h"
+
+#include <optional>
 
 class QCommandLineParser;
 class QTextStream;
@@ -16,7 +19,7 @@ struct CommandContext {
     const QCommandLineParser& parser;
     QStringList args;
     QString appDir;
-    int language = 0; // 0: the settings file's language
+    std::optional<Language> language; // none: the settings file's language
     QTextStream& out;
     QTextStream& err;
 };

@@ -4,7 +4,7 @@
 
 namespace qrt::cli {
 
-StartedProgram::StartedProgram(const QString& appDir, int language, QTextStream& err) : m_err(err), m_context(appDir) {
+StartedProgram::StartedProgram(const QString& appDir, std::optional<Language> language, QTextStream& err) : m_err(err), m_context(appDir) {
     m_context.errorLog().subscribe([this](const QString& header, const QString& detail) {
         m_err << header << '\n' << detail << '\n';
         m_err.flush();

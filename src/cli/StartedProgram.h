@@ -15,7 +15,7 @@ namespace qrt::cli {
 // refreshed from it. Logged errors go to err.
 class StartedProgram {
 public:
-    StartedProgram(const QString& appDir, int language, QTextStream& err);
+    StartedProgram(const QString& appDir, std::optional<Language> language, QTextStream& err);
 
     AppContext& context() { return m_context; }
     Document& document() { return *m_document; }

@@ -8,7 +8,7 @@ namespace qrt::cli {
 // The tool's own messages are English, whatever the interface language.
 inline ExtraTexts toolTexts() {
     ExtraTexts texts;
-    texts.load(InterfaceTexts::DefaultLanguage);
+    texts.load(Language::English);
     return texts;
 }
 

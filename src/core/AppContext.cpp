@@ -6,12 +6,12 @@ namespace qrt {
 
 AppContext::AppContext(const QString& appDir)
     : m_appDir(QDir(appDir).absolutePath()), m_settings(QDir(m_appDir).filePath(SettingsFileName)),
-      m_tones(3, &m_errorLog) {}
+      m_tones(DefaultLanguage, &m_errorLog) {}
 
-void AppContext::load(int languageOverride) {
+void AppContext::load(std::optional<Language> languageOverride) {
     m_program = ProgramSettings::load(m_settings);
-    if (languageOverride >= 1 && languageOverride <= 3)
-        m_program.language = languageOverride;
+    if (languageOverride)
+        m_program.language = knownLanguageOr(*languageOverride);
     if (m_texts.load(m_program.language).failed())
         m_errorLog.logErr(QStringLiteral("mdifrmMain->LoadSoftFaceText"), err::InvalidFileFormat);
     if (m_extraTexts.load(m_program.language).failed())

@@ -4,11 +4,14 @@
 #include "core/ErrorLog.h"
 #include "core/ExtraTexts.h"
 #include "core/InterfaceTexts.h"
+#include "core/Language.h"
 #include "core/ProgramSettings.h"
 #include "core/SettingsFile.h"
 #include "core/ToneCodec.h"
 
 #include <QString>
+
+#include <optional>
 
 namespace qrt {
 
@@ -23,16 +26,16 @@ public:
 
     explicit AppContext(const QString& appDir);
     // Reads the settings file, the interface texts and the channel table definition.
-    // languageOverride 1..3 runs in that language without touching the settings file.
+    // A languageOverride runs in that language without touching the settings file.
     // Subscribe to the error log first to see what start-up logs.
-    void load(int languageOverride = 0);
+    void load(std::optional<Language> languageOverride = std::nullopt);
 
     const QString& appDir() const { return m_appDir; }
     QString appFile(const QString& name) const;
 
     SettingsFile& settings() { return m_settings; }
     const ProgramSettings& program() const { return m_program; }
-    int language() const { return m_program.language; }
+    Language language() const { return m_program.language; }
 
     ErrorLog& errorLog() { return m_errorLog; }
     const InterfaceTexts& texts() const { return m_texts; }

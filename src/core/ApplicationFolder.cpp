@@ -59,11 +59,11 @@ Choice choose(const QString& commandLineDir, const QString& executableDir) {
     return {userFolder, {}};
 }
 
-QString userGuidePage(const QString& executableDir, int language) {
+QString userGuidePage(const QString& executableDir, Language language) {
     const QStringList roots = {QDir(executableDir).filePath(QStringLiteral("guide")),
                                QDir(shippedFilesFolder(executableDir)).filePath(QStringLiteral("guide"))};
     for (const QString& folder :
-         {InterfaceTexts::localeName(language), InterfaceTexts::localeName(InterfaceTexts::DefaultLanguage)}) {
+         {InterfaceTexts::localeName(language), InterfaceTexts::localeName(DefaultLanguage)}) {
         for (const QString& root : roots) {
             const QString page = QDir(root).filePath(folder + QStringLiteral("/index.html"));
             if (QFileInfo(page).isFile())

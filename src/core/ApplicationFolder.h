@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Language.h"
+
 #include <QString>
 
 namespace qrt {
@@ -29,11 +31,10 @@ QString perUserFolder();
 
 Choice choose(const QString& commandLineDir, const QString& executableDir);
 
-// The page of the user guide in a language (1 Simplified Chinese, 2 Traditional Chinese,
-// else English): <executableDir>/guide/<language>/index.html in a build folder or a
-// portable copy, else the installed <prefix>/share/qrt506/guide/...; the English page when
+// The page of the user guide in a language: <executableDir>/guide/<locale name>/index.html
+// in a build folder or a portable copy, else the installed <prefix>/share/qrt506/guide/...; the English page when
 // the language has none; empty when there is no guide at all.
-QString userGuidePage(const QString& executableDir, int language);
+QString userGuidePage(const QString& executableDir, Language language);
 
 } // namespace appfolder
 } // namespace qrt

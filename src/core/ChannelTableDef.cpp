@@ -44,7 +44,7 @@ bool ChannelTableDef::isOptionColumn(int c) const {
     return !fixedKeys.contains(columnKey(c));
 }
 
-ChannelTableDef ChannelTableDef::read(const SettingsFile& file, int language, ErrorLog* log) {
+ChannelTableDef ChannelTableDef::read(const SettingsFile& file, Language language, ErrorLog* log) {
     ChannelTableDef def;
     const int base = languageBase(language);
     auto value = [&](int keyNumber, const QString& fallback, int width) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Language.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -34,9 +36,11 @@ struct ChannelTableDef {
     bool isOptionColumn(int c) const;
     QStringList captions() const { return formatString.split(QLatin1Char('|')); }
 
-    static int languageBase(int language) { return language == 1 ? 1000 : language == 2 ? 2000 : 3000; }
+    static int languageBase(Language language) {
+        return language == Language::SimplifiedChinese ? 1000 : language == Language::TraditionalChinese ? 2000 : 3000;
+    }
     // Reads the block of the language. Counts outside the table's limits are clamped.
-    static ChannelTableDef read(const SettingsFile& file, int language, ErrorLog* log);
+    static ChannelTableDef read(const SettingsFile& file, Language language, ErrorLog* log);
 };
 
 } // namespace qrt

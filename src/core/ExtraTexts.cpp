@@ -1,6 +1,5 @@
 #include "core/ExtraTexts.h"
 
-#include "core/InterfaceTexts.h"
 #include "core/TextFileFormat.h"
 
 #include <QFile>
@@ -25,19 +24,19 @@ Result loadFile(const QString& path, QHash<QString, QString>* texts) {
 
 ExtraTexts::ExtraTexts() = default;
 
-QString ExtraTexts::resourcePath(int language) {
-    return QStringLiteral(":/texts/extra%1.txt").arg(InterfaceTexts::effectiveLanguage(language));
+QString ExtraTexts::resourcePath(Language language) {
+    return QStringLiteral(":/texts/extra%1.txt").arg(languageNumber(knownLanguageOr(language)));
 }
 
-Result ExtraTexts::load(int language) {
+Result ExtraTexts::load(Language language) {
     textfile::registerTextResources();
-    m_language = InterfaceTexts::effectiveLanguage(language);
-    const Result own = loadFile(resourcePath(m_language), &m_texts);
-    if (m_language == InterfaceTexts::DefaultLanguage) {
+    m_language = knownLanguageOr(language);
+    const Result own = loadFile(resourcePath(*m_language), &m_texts);
+    if (m_language == Language::English) {
         m_english = m_texts;
         return own;
     }
-    const Result english = loadFile(resourcePath(InterfaceTexts::DefaultLanguage), &m_english);
+    const Result english = loadFile(resourcePath(Language::English), &m_english);
     return own.failed() ? own : english;
 }
 

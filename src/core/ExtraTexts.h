@@ -1,9 +1,12 @@
 #pragma once
 
+#include "core/Language.h"
 #include "core/Result.h"
 
 #include <QHash>
 #include <QString>
+
+#include <optional>
 
 namespace qrt {
 
@@ -16,15 +19,15 @@ class ExtraTexts {
 public:
     ExtraTexts();
 
-    // Loads the texts of a language (a language outside 1..3 is taken as 3) with the
+    // Loads the texts of a language (a value outside the three languages is taken as English) with the
     // English texts as the fallback. Fails with the reason on a malformed line; every
     // well-formed line is still taken.
-    Result load(int language);
+    Result load(Language language);
 
     QString text(const QString& key) const;
-    int language() const { return m_language; }
+    std::optional<Language> language() const { return m_language; }
 
-    static QString resourcePath(int language);
+    static QString resourcePath(Language language);
     // Reads the contents of a text file. The first malformed line (no tab, an empty or
     // repeated key, a bad escape) is reported with its line number.
     static Result parse(const QString& content, QHash<QString, QString>* texts);
@@ -32,7 +35,7 @@ public:
 private:
     QHash<QString, QString> m_texts;
     QHash<QString, QString> m_english;
-    int m_language = 0;
+    std::optional<Language> m_language;
 };
 
 } // namespace qrt

@@ -30,29 +30,26 @@ InterfaceTexts::InterfaceTexts() {
         m_texts.append(QString());
 }
 
-int InterfaceTexts::effectiveLanguage(int language) {
-    return language >= 1 && language <= 3 ? language : DefaultLanguage;
-}
-
-QString InterfaceTexts::localeName(int language) {
-    switch (effectiveLanguage(language)) {
-    case 1:
+QString InterfaceTexts::localeName(Language language) {
+    switch (knownLanguageOr(language)) {
+    case Language::SimplifiedChinese:
         return QStringLiteral("zh_CN");
-    case 2:
+    case Language::TraditionalChinese:
         return QStringLiteral("zh_TW");
-    default:
-        return QStringLiteral("en");
+    case Language::English:
+        break;
     }
+    return QStringLiteral("en");
 }
 
-QString InterfaceTexts::resourcePath(int language) {
-    return QStringLiteral(":/texts/lang%1.txt").arg(effectiveLanguage(language));
+QString InterfaceTexts::resourcePath(Language language) {
+    return QStringLiteral(":/texts/lang%1.txt").arg(languageNumber(knownLanguageOr(language)));
 }
 
-Result InterfaceTexts::load(int language) {
+Result InterfaceTexts::load(Language language) {
     textfile::registerTextResources();
-    m_language = effectiveLanguage(language);
-    const QString path = resourcePath(m_language);
+    m_language = knownLanguageOr(language);
+    const QString path = resourcePath(*m_language);
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

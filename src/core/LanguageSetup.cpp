@@ -27,16 +27,16 @@ bool readFirstRun(const SettingsFile& settings, int* value) {
 
 } // namespace
 
-int languageForLocaleId(int localeId) {
+Language languageForLocaleId(int localeId) {
     switch (localeId) {
     case lcid::ChineseTaiwan:
-        return 2;
+        return Language::TraditionalChinese;
     case lcid::EnglishUnitedStates:
-        return 3;
+        return Language::English;
     case lcid::ChinesePrc:
-        return 1;
+        return Language::SimplifiedChinese;
     default:
-        return 3;
+        return Language::English;
     }
 }
 
@@ -56,10 +56,10 @@ int systemLocaleId() {
     return localeIdOf(QLocale::system());
 }
 
-int firstStartLanguage(const SettingsFile& settings, int localeId) {
+std::optional<Language> firstStartLanguage(const SettingsFile& settings, int localeId) {
     int firstRun = 0;
     if (!readFirstRun(settings, &firstRun) || firstRun == 0)
-        return 0;
+        return std::nullopt;
     return languageForLocaleId(localeId);
 }
 
@@ -78,8 +78,9 @@ bool runFirstStartLanguageStep(SettingsFile& settings, int localeId, ErrorLog* l
         logError(log, tag, written.errorNumber());
         return false;
     }
-    const int language = languageForLocaleId(localeId);
-    if (const Result written = settings.write(key::SettingSection, LanguageKey, QString::number(language));
+    const Language language = languageForLocaleId(localeId);
+    if (const Result written =
+            settings.write(key::SettingSection, LanguageKey, QString::number(languageNumber(language)));
         written.failed()) {
         logError(log, tag, written.errorNumber());
         return false;
@@ -87,8 +88,9 @@ bool runFirstStartLanguageStep(SettingsFile& settings, int localeId, ErrorLog* l
     return true;
 }
 
-bool storeLanguage(SettingsFile& settings, int language, ErrorLog* log) {
-    if (const Result written = settings.write(key::SettingSection, LanguageKey, QString::number(language));
+bool storeLanguage(SettingsFile& settings, Language language, ErrorLog* log) {
+    if (const Result written =
+            settings.write(key::SettingSection, LanguageKey, QString::number(languageNumber(language)));
         written.failed()) {
         logError(log, "mdifrmMain->SwiLangFace", written.errorNumber());
         return false;

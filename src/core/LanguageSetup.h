@@ -1,6 +1,10 @@
 #pragma once
 
+#include "core/Language.h"
+
 #include <QLocale>
+
+#include <optional>
 
 namespace qrt {
 
@@ -15,9 +19,9 @@ constexpr int EnglishUnitedStates = 1033;
 constexpr int ChinesePrc = 2052;
 } // namespace lcid
 
-// The interface language for a system locale identifier: 1028 gives 2 (Traditional
-// Chinese), 1033 gives 3 (English), 2052 gives 1 (Simplified Chinese), anything else 3.
-int languageForLocaleId(int localeId);
+// The interface language for a system locale identifier: 1028 gives Traditional Chinese,
+// 1033 English, 2052 Simplified Chinese, anything else English.
+Language languageForLocaleId(int localeId);
 
 // The identifier of a locale: zh_TW 1028, en_US 1033, zh_CN 2052, any other lcid::Other.
 int localeIdOf(const QLocale& locale);
@@ -25,9 +29,9 @@ int localeIdOf(const QLocale& locale);
 int systemLocaleId();
 
 // The language the first-start step would choose for this locale identifier while that
-// step has not run yet (FirRun is not 0); 0 once it has run or when FirRun is not a number,
+// step has not run yet (FirRun is not 0); none once it has run or when FirRun is not a number,
 // so that the stored Language applies. Writes nothing: for runs that skip the step.
-int firstStartLanguage(const SettingsFile& settings, int localeId);
+std::optional<Language> firstStartLanguage(const SettingsFile& settings, int localeId);
 
 // The first-start step. Reads FirRun (default "1"); when it is 0 nothing happens and the
 // result is false. Otherwise writes FirRun = "0" and Language from the locale identifier,
@@ -37,6 +41,6 @@ bool runFirstStartLanguageStep(SettingsFile& settings, int localeId, ErrorLog* l
 
 // Stores the language chosen in the menu (key Language, its decimal text), the settings
 // part of the language switch. A write that fails is logged as "mdifrmMain->SwiLangFace".
-bool storeLanguage(SettingsFile& settings, int language, ErrorLog* log = nullptr);
+bool storeLanguage(SettingsFile& settings, Language language, ErrorLog* log = nullptr);
 
 } // namespace qrt

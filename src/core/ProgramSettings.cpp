@@ -40,11 +40,11 @@ int readColor(const SettingsFile& file, const QString& name, int def) {
 
 } // namespace
 
-int ProgramSettings::normalizeLanguage(const QString& text) {
+Language ProgramSettings::normalizeLanguage(const QString& text) {
     qint64 v = 0;
-    if (parseInt(text, &v) && v >= 1 && v <= 3)
-        return int(v);
-    return 3;
+    if (parseInt(text, &v))
+        return languageFromNumber(v).value_or(Language::English);
+    return Language::English;
 }
 
 bool ProgramSettings::parseHexAddress(const QString& text, int* value) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/InterfaceLockSetting.h"
+#include "core/Language.h"
 
 #include <QString>
 
@@ -34,7 +35,7 @@ struct ProgramSettings {
     static constexpr int DefaultOutOfBandColor = 255; // red (colour numbers are 0xBBGGRR)
     static constexpr int DefaultInBandColor = 0;      // black
 
-    int language = 2;
+    Language language = Language::TraditionalChinese;
     int portNumber = 1;
     int imageLastAddress = MinImageLastAddress; // "DatNum": the image holds addresses 0..this
     QString engFont = QStringLiteral("Times New Roman");
@@ -53,11 +54,11 @@ struct ProgramSettings {
     int writeEndAddr = 0x1FFF;
     QString interfaceLockState = QStringLiteral("ShowNo");
 
-    QString uiFontName() const { return language == 1 ? chsFont : engFont; }
+    QString uiFontName() const { return language == Language::SimplifiedChinese ? chsFont : engFont; }
     bool channelLocked() const { return interfacelock::isLockedState(interfaceLockState); }
 
     static ProgramSettings load(const SettingsFile& file);
-    static int normalizeLanguage(const QString& text);
+    static Language normalizeLanguage(const QString& text);
     // "&H" conversion of an address text; false when it is not a hexadecimal number in 0..FFFF.
     static bool parseHexAddress(const QString& text, int* value);
 };

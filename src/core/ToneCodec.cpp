@@ -40,18 +40,19 @@ const std::array<int, ToneCodec::DcsCount>& ToneCodec::dcsCodes() {
     return kDcs;
 }
 
-QString ToneCodec::noneTextFor(int language) {
+QString ToneCodec::noneTextFor(Language language) {
     switch (language) {
-    case 1:
+    case Language::SimplifiedChinese:
         return QStringLiteral("无");
-    case 2:
+    case Language::TraditionalChinese:
         return QStringLiteral("無");
-    default:
-        return QStringLiteral("None");
+    case Language::English:
+        break;
     }
+    return QStringLiteral("None");
 }
 
-ToneCodec::ToneCodec(int language, ErrorLog* log)
+ToneCodec::ToneCodec(Language language, ErrorLog* log)
     : m_language(language), m_log(log), m_noneText(noneTextFor(language)) {
     m_list.reserve(ListSize);
     m_list << m_noneText;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Language.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -20,10 +22,10 @@ public:
     static constexpr int ListSize = 1 + CtcssCount + 2 * DcsCount; // 261
     static constexpr quint16 NoToneWord = 0xFFFF;
 
-    explicit ToneCodec(int language = 3, ErrorLog* log = nullptr);
+    explicit ToneCodec(Language language = Language::English, ErrorLog* log = nullptr);
 
     const QString& noneText() const { return m_noneText; }
-    static QString noneTextFor(int language);
+    static QString noneTextFor(Language language);
     // The 261 list texts in list order.
     const QStringList& toneList() const { return m_list; }
 
@@ -42,7 +44,7 @@ public:
     static const std::array<int, DcsCount>& dcsCodes(); // the octal digits written as a decimal number
 
 private:
-    int m_language;
+    Language m_language;
     ErrorLog* m_log;
     QString m_noneText;
     QStringList m_list;

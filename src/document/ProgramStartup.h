@@ -1,7 +1,10 @@
 #pragma once
 
+#include "core/Language.h"
+
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace qrt {
 
@@ -24,6 +27,6 @@ struct StartupHooks {
 // language without touching the settings file), the port test, then the document with
 // the untitled data built from the template. Subscribe to the context's error log first
 // to see what start-up logs.
-std::unique_ptr<Document> startProgram(AppContext& context, int languageOverride, const StartupHooks& hooks = {});
+std::unique_ptr<Document> startProgram(AppContext& context, std::optional<Language> languageOverride, const StartupHooks& hooks = {});
 
 } // namespace qrt

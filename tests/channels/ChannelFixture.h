@@ -18,7 +18,7 @@ namespace qrt::test {
 // empty, the band 400 - 470 MHz) with a channel table model over its table and its grid
 // model. The model is redisplayed only where a test says so.
 struct ChannelFixture {
-    explicit ChannelFixture(int language = 3) {
+    explicit ChannelFixture(Language language = Language::English) {
         context = std::make_unique<AppContext>(dir.path());
         context->errorLog().subscribe([this](const QString&, const QString& detail) { logged << detail; });
         context->load(language);

@@ -274,17 +274,17 @@ void TestChannelTableModel::restoreTableReplacesTheTable() {
 }
 
 void TestChannelTableModel::deleteMenuCaptions_data() {
-    QTest::addColumn<int>("language");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("deleteOne");
     QTest::addColumn<QString>("deleteAll");
-    QTest::newRow("English") << 3 << "Delete channel 3"
+    QTest::newRow("English") << Language::English << "Delete channel 3"
                              << "Delete all channels";
-    QTest::newRow("Simplified Chinese") << 1 << "删除信道 3"
+    QTest::newRow("Simplified Chinese") << Language::SimplifiedChinese << "删除信道 3"
                                         << "删除所有信道";
 }
 
 void TestChannelTableModel::deleteMenuCaptions() {
-    QFETCH(int, language);
+    QFETCH(Language, language);
     QFETCH(QString, deleteOne);
     QFETCH(QString, deleteAll);
     ChannelFixture f(language);

@@ -52,7 +52,7 @@ void TestRadioDataCheck::whyNotRadioData() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, reason);
     ExtraTexts english;
-    QVERIFY(english.load(3));
+    QVERIFY(english.load(Language::English));
     QCOMPARE(datafile::whyNotRadioData(bytes, english), reason);
 }
 

@@ -39,7 +39,7 @@ struct CommRig {
     explicit CommRig(const QString& device, SerialPortFactory factory = createSerialPort)
         : transfer(errors,
                    [this, factory](const QString& d) { return std::make_unique<WatchedPort>(factory(d), &portOpen); }) {
-        texts.load(3);
+        texts.load(Language::English);
         job.device = device;
         job.texts = texts;
         job.showBytes = true;

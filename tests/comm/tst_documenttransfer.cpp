@@ -24,7 +24,7 @@ namespace {
 struct Program {
     Program() {
         context = std::make_unique<AppContext>(dir.path());
-        document = startProgram(*context, 3);
+        document = startProgram(*context, Language::English);
     }
     // Runs the job of the document on the transfer thread and applies its outcome.
     TransferResult run(TransferJob::Kind kind, const QString& device) {

@@ -161,32 +161,32 @@ void TestPortMap::failedOpenShowsTheDialogThenLogs() {
 }
 
 void TestPortMap::openFailureIsToldInTheLanguage_data() {
-    QTest::addColumn<int>("language");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("device");
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("text");
     const int denied = int(PortError::PermissionDenied);
     // A permission failure names the group that owns the device.
     QTest::newRow("permission")
-        << 3 << "/dev/null" << denied
+        << Language::English << "/dev/null" << denied
         << "No permission to open /dev/null: the user must be a member of the group \"root\" "
            "that owns the device (for instance: sudo usermod -aG root $USER, then log in again).";
     QTest::newRow("permission, Simplified Chinese")
-        << 1 << "/dev/null" << denied
+        << Language::SimplifiedChinese << "/dev/null" << denied
         << "没有打开 /dev/null 的权限：用户必须是拥有该设备的用户组“root”的成员（例如：sudo usermod -aG root "
            "$USER，然后重新登录）。";
     QTest::newRow("no device for the number")
-        << 3 << "" << int(PortError::NotFound) << "COM4 stands for no serial device on this computer";
+        << Language::English << "" << int(PortError::NotFound) << "COM4 stands for no serial device on this computer";
     QTest::newRow("no device, Traditional Chinese")
-        << 2 << "" << int(PortError::NotFound) << "COM4 在這台電腦上沒有對應的串口裝置";
+        << Language::TraditionalChinese << "" << int(PortError::NotFound) << "COM4 在這台電腦上沒有對應的串口裝置";
     QTest::newRow("busy, Simplified Chinese")
-        << 1 << "/dev/ttyUSB0" << int(PortError::Busy) << "/dev/ttyUSB0 正被其他程序使用";
+        << Language::SimplifiedChinese << "/dev/ttyUSB0" << int(PortError::Busy) << "/dev/ttyUSB0 正被其他程序使用";
     QTest::newRow("other, with the system's words")
-        << 3 << "/dev/ttyS0" << int(PortError::Other) << "Cannot open /dev/ttyS0: Input/output error";
+        << Language::English << "/dev/ttyS0" << int(PortError::Other) << "Cannot open /dev/ttyS0: Input/output error";
 }
 
 void TestPortMap::openFailureIsToldInTheLanguage() {
-    QFETCH(int, language);
+    QFETCH(Language, language);
     QFETCH(QString, device);
     QFETCH(int, kind);
     QFETCH(QString, text);

@@ -56,7 +56,7 @@ TransferJob readJob(const QString& device, int start, int end) {
     job.readStart = start;
     job.readEnd = end;
     job.image = imageOf(patternMemory(5));
-    job.texts.load(3);
+    job.texts.load(Language::English);
     job.showBytes = true;
     return job;
 }

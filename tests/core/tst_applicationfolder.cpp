@@ -104,14 +104,14 @@ private Q_SLOTS:
                 QDir(root).filePath(QStringLiteral("guide/%1/index.html").arg(QLatin1String(language)));
             return writeFile(page, "<html></html>") ? page : QString();
         };
-        QCOMPARE(appfolder::userGuidePage(layout.bin(), 3), QString());
+        QCOMPARE(appfolder::userGuidePage(layout.bin(), Language::English), QString());
         const QString installedEnglish = guidePage(layout.shipped(), "en");
         const QString installedChinese = guidePage(layout.shipped(), "zh_CN");
-        QCOMPARE(appfolder::userGuidePage(layout.bin(), 1), installedChinese);
-        QCOMPARE(appfolder::userGuidePage(layout.bin(), 2), installedEnglish); // no Traditional Chinese page
+        QCOMPARE(appfolder::userGuidePage(layout.bin(), Language::SimplifiedChinese), installedChinese);
+        QCOMPARE(appfolder::userGuidePage(layout.bin(), Language::TraditionalChinese), installedEnglish); // no Traditional Chinese page
         QCOMPARE(appfolder::userGuidePage(layout.bin(), 7), installedEnglish);
         const QString besideChinese = guidePage(layout.bin(), "zh_CN");
-        QCOMPARE(appfolder::userGuidePage(layout.bin(), 1), besideChinese);
+        QCOMPARE(appfolder::userGuidePage(layout.bin(), Language::SimplifiedChinese), besideChinese);
     }
 };
 

@@ -6,17 +6,18 @@
 #include <QTest>
 
 using qrt::ExtraTexts;
+using qrt::Language;
 using qrt::Result;
 
 namespace {
 
-QHash<QString, QString> fileTexts(int language) {
+QHash<QString, QString> fileTexts(Language language) {
     QFile file(ExtraTexts::resourcePath(language));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QHash<QString, QString> texts;
     if (const Result parsed = ExtraTexts::parse(QString::fromUtf8(file.readAll()), &texts); parsed.failed())
-        qWarning("language %d: %s", language, qPrintable(parsed.reason()));
+        qWarning("language %d: %s", qrt::languageNumber(language), qPrintable(parsed.reason()));
     return texts;
 }
 
@@ -36,31 +37,31 @@ class TestExtraTexts : public QObject {
 private Q_SLOTS:
     void everyLanguageHasEveryKeyWithTheSamePlaceholders() {
         ExtraTexts english;
-        QVERIFY(english.load(3));
-        const QHash<QString, QString> reference = fileTexts(3);
+        QVERIFY(english.load(Language::English));
+        const QHash<QString, QString> reference = fileTexts(Language::English);
         QVERIFY(!reference.isEmpty());
-        for (int language : {1, 2}) {
+        for (Language language : {Language::SimplifiedChinese, Language::TraditionalChinese}) {
             const QHash<QString, QString> texts = fileTexts(language);
             for (auto it = reference.cbegin(); it != reference.cend(); ++it) {
                 QVERIFY2(texts.contains(it.key()),
-                         qPrintable(QStringLiteral("language %1 lacks %2").arg(language).arg(it.key())));
+                         qPrintable(QStringLiteral("language %1 lacks %2").arg(qrt::languageNumber(language)).arg(it.key())));
                 QVERIFY2(!texts.value(it.key()).isEmpty(), qPrintable(it.key()));
                 QCOMPARE(placeholders(texts.value(it.key())), placeholders(it.value()));
             }
             for (const QString& key : texts.keys())
                 QVERIFY2(reference.contains(key),
-                         qPrintable(QStringLiteral("only language %1 has %2").arg(language).arg(key)));
+                         qPrintable(QStringLiteral("only language %1 has %2").arg(qrt::languageNumber(language)).arg(key)));
         }
     }
 
     void lookupFallsBackToEnglishThenToTheKey() {
         ExtraTexts chinese;
-        QVERIFY(chinese.load(1));
+        QVERIFY(chinese.load(Language::SimplifiedChinese));
         QCOMPARE(chinese.text(QStringLiteral("edit.undo")), QStringLiteral("撤销"));
         QCOMPARE(chinese.text(QStringLiteral("no.such.key")), QStringLiteral("no.such.key"));
         ExtraTexts outOfRange;
-        QVERIFY(outOfRange.load(9));
-        QCOMPARE(outOfRange.language(), 3);
+        QVERIFY(outOfRange.load(static_cast<Language>(9)));
+        QCOMPARE(outOfRange.language(), Language::English);
         QCOMPARE(outOfRange.text(QStringLiteral("edit.undo")), QStringLiteral("Undo"));
     }
 

@@ -182,7 +182,7 @@ void TestFileAccess::failuresNameTheirCause() {
 
     // Told to the user in their language, with everything else kept.
     ExtraTexts traditional;
-    QVERIFY(traditional.load(2));
+    QVERIFY(traditional.load(Language::TraditionalChinese));
     const Result told = status.inLanguage(traditional);
     QCOMPARE(told.reason(), traditional.text(reasonKey));
     QVERIFY(told.failed());
@@ -196,7 +196,7 @@ void TestFileAccess::everyReasonIsInEveryLanguage() {
                            fileaccess::Denied,     fileaccess::DiskFull,   fileaccess::IsFolder,
                            fileaccess::NotRegular, fileaccess::ReadFailed, fileaccess::WriteFailed};
     ExtraTexts english, simplified, traditional;
-    QVERIFY(english.load(3) && simplified.load(1) && traditional.load(2));
+    QVERIFY(english.load(Language::English) && simplified.load(Language::SimplifiedChinese) && traditional.load(Language::TraditionalChinese));
     for (const QString& key : keys) {
         QVERIFY2(english.text(key) != key, qPrintable(key));
         QVERIFY2(simplified.text(key) != english.text(key), qPrintable(key));

@@ -10,6 +10,7 @@
 #include <climits>
 
 using qrt::InterfaceTexts;
+using qrt::Language;
 using qrt::Result;
 
 namespace {
@@ -63,7 +64,7 @@ QStringList shippedEnglish() {
     return entriesOf(file.readAll(), &entries);
 }
 
-InterfaceTexts loaded(int language) {
+InterfaceTexts loaded(Language language) {
     InterfaceTexts texts;
     if (const Result result = texts.load(language); result.failed())
         qWarning("%s", qPrintable(result.reason()));
@@ -95,7 +96,7 @@ void TestInterfaceTexts::englishIsTheShippedFile() {
     QFile source(englishSourceFile());
     QVERIFY(source.open(QIODevice::ReadOnly));
     const QByteArray content = source.readAll();
-    QFile resource(InterfaceTexts::resourcePath(3));
+    QFile resource(InterfaceTexts::resourcePath(Language::English));
     qrt::textfile::registerTextResources();
     QVERIFY(resource.open(QIODevice::ReadOnly));
     QCOMPARE(resource.readAll(), content); // what the program reads is what ships
@@ -103,7 +104,7 @@ void TestInterfaceTexts::englishIsTheShippedFile() {
     int entries = 0;
     const QStringList expected = entriesOf(content, &entries);
     QCOMPARE(entries, 376);
-    const InterfaceTexts texts = loaded(3);
+    const InterfaceTexts texts = loaded(Language::English);
     for (int i = 0; i < InterfaceTexts::Size; ++i) {
         if (texts.text(i) != expected.at(i))
             QFAIL(qPrintable(
@@ -112,15 +113,15 @@ void TestInterfaceTexts::englishIsTheShippedFile() {
 }
 
 void TestInterfaceTexts::everyLanguageFillsTheSameIndices_data() {
-    QTest::addColumn<int>("language");
-    QTest::newRow("Simplified Chinese") << 1;
-    QTest::newRow("Traditional Chinese") << 2;
-    QTest::newRow("English") << 3;
+    QTest::addColumn<Language>("language");
+    QTest::newRow("Simplified Chinese") << Language::SimplifiedChinese;
+    QTest::newRow("Traditional Chinese") << Language::TraditionalChinese;
+    QTest::newRow("English") << Language::English;
 }
 
 // An index filled in one language and empty in another shows a blank caption to some users.
 void TestInterfaceTexts::everyLanguageFillsTheSameIndices() {
-    QFETCH(int, language);
+    QFETCH(Language, language);
     InterfaceTexts texts;
     const Result result = texts.load(language);
     QVERIFY2(result.ok(), qPrintable(result.reason()));
@@ -135,38 +136,38 @@ void TestInterfaceTexts::everyLanguageFillsTheSameIndices() {
 }
 
 void TestInterfaceTexts::wordingsThatMustSurvive_data() {
-    QTest::addColumn<int>("language");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("text");
 
     const QString restart = QStringLiteral("Language has changed, you need to restart the software.");
-    QTest::newRow("restart notice, zh-CN") << 1 << 68 << restart;
-    QTest::newRow("restart notice, zh-TW") << 2 << 68 << restart;
-    QTest::newRow("restart notice, en") << 3 << 68 << restart;
-    QTest::newRow("level unit, zh-CN") << 1 << 402 << QStringLiteral("级");
-    QTest::newRow("level unit, zh-TW") << 2 << 402 << QStringLiteral("級");
-    QTest::newRow("level unit, en") << 3 << 402 << QString();
-    QTest::newRow("1750Hz, zh-CN") << 1 << 441 << QStringLiteral("31--1750Hz中继");
-    QTest::newRow("1750Hz, zh-TW") << 2 << 441 << QStringLiteral("31--1750Hz中繼");
-    QTest::newRow("1750Hz, en") << 3 << 441 << QStringLiteral("31--1750Hz");
-    QTest::newRow("title, zh-CN") << 1 << 16 << QStringLiteral("QRT506对讲机写频软件");
-    QTest::newRow("title, zh-TW") << 2 << 16 << QStringLiteral("QRT506對講機寫頻軟體");
-    QTest::newRow("help, zh-TW") << 2 << 6 << QStringLiteral("説明");
-    QTest::newRow("alarm key, trailing blanks, zh-CN") << 1 << 426 << QStringLiteral("16--紧急报警    ");
-    QTest::newRow("alarm key, trailing blanks, zh-TW") << 2 << 426 << QStringLiteral("16--緊急報警    ");
-    QTest::newRow("PTT ID key, trailing blanks, zh-CN") << 1 << 430 << QStringLiteral("20--切换:PTT ID  ");
-    QTest::newRow("inner blanks, en") << 3 << 208 << QStringLiteral("Model   Type:");
-    QTest::newRow("full-width comma, en") << 3 << 89 << QStringLiteral("Frequency range is not right，continue?");
-    QTest::newRow("no-data message, zh-CN") << 1 << 175 << QStringLiteral("Rx：没有收到数据，请检查串口及连线！");
-    QTest::newRow("custom band, zh-CN") << 1 << 374 << QStringLiteral("自定义频率范围");
-    QTest::newRow("seconds, zh-CN") << 1 << 261 << QStringLiteral("秒");
-    QTest::newRow("off, zh-TW") << 2 << 260 << QStringLiteral("關");
-    QTest::newRow("empty status text, zh-CN") << 1 << 168 << QString();
-    QTest::newRow("unused, zh-TW") << 2 << 445 << QString();
+    QTest::newRow("restart notice, zh-CN") << Language::SimplifiedChinese << 68 << restart;
+    QTest::newRow("restart notice, zh-TW") << Language::TraditionalChinese << 68 << restart;
+    QTest::newRow("restart notice, en") << Language::English << 68 << restart;
+    QTest::newRow("level unit, zh-CN") << Language::SimplifiedChinese << 402 << QStringLiteral("级");
+    QTest::newRow("level unit, zh-TW") << Language::TraditionalChinese << 402 << QStringLiteral("級");
+    QTest::newRow("level unit, en") << Language::English << 402 << QString();
+    QTest::newRow("1750Hz, zh-CN") << Language::SimplifiedChinese << 441 << QStringLiteral("31--1750Hz中继");
+    QTest::newRow("1750Hz, zh-TW") << Language::TraditionalChinese << 441 << QStringLiteral("31--1750Hz中繼");
+    QTest::newRow("1750Hz, en") << Language::English << 441 << QStringLiteral("31--1750Hz");
+    QTest::newRow("title, zh-CN") << Language::SimplifiedChinese << 16 << QStringLiteral("QRT506对讲机写频软件");
+    QTest::newRow("title, zh-TW") << Language::TraditionalChinese << 16 << QStringLiteral("QRT506對講機寫頻軟體");
+    QTest::newRow("help, zh-TW") << Language::TraditionalChinese << 6 << QStringLiteral("説明");
+    QTest::newRow("alarm key, trailing blanks, zh-CN") << Language::SimplifiedChinese << 426 << QStringLiteral("16--紧急报警    ");
+    QTest::newRow("alarm key, trailing blanks, zh-TW") << Language::TraditionalChinese << 426 << QStringLiteral("16--緊急報警    ");
+    QTest::newRow("PTT ID key, trailing blanks, zh-CN") << Language::SimplifiedChinese << 430 << QStringLiteral("20--切换:PTT ID  ");
+    QTest::newRow("inner blanks, en") << Language::English << 208 << QStringLiteral("Model   Type:");
+    QTest::newRow("full-width comma, en") << Language::English << 89 << QStringLiteral("Frequency range is not right，continue?");
+    QTest::newRow("no-data message, zh-CN") << Language::SimplifiedChinese << 175 << QStringLiteral("Rx：没有收到数据，请检查串口及连线！");
+    QTest::newRow("custom band, zh-CN") << Language::SimplifiedChinese << 374 << QStringLiteral("自定义频率范围");
+    QTest::newRow("seconds, zh-CN") << Language::SimplifiedChinese << 261 << QStringLiteral("秒");
+    QTest::newRow("off, zh-TW") << Language::TraditionalChinese << 260 << QStringLiteral("關");
+    QTest::newRow("empty status text, zh-CN") << Language::SimplifiedChinese << 168 << QString();
+    QTest::newRow("unused, zh-TW") << Language::TraditionalChinese << 445 << QString();
 }
 
 void TestInterfaceTexts::wordingsThatMustSurvive() {
-    QFETCH(int, language);
+    QFETCH(Language, language);
     QFETCH(int, index);
     QFETCH(QString, text);
     QCOMPARE(loaded(language).text(index), text);
@@ -174,35 +175,35 @@ void TestInterfaceTexts::wordingsThatMustSurvive() {
 
 void TestInterfaceTexts::languageFallback_data() {
     QTest::addColumn<int>("requested");
-    QTest::addColumn<int>("effective");
+    QTest::addColumn<Language>("effective");
     QTest::addColumn<QString>("title");
 
     const QString english = QStringLiteral("QRT506 Radio Software");
-    QTest::newRow("0") << 0 << 3 << english;
-    QTest::newRow("4") << 4 << 3 << english;
-    QTest::newRow("7") << 7 << 3 << english;
-    QTest::newRow("-1") << -1 << 3 << english;
-    QTest::newRow("1") << 1 << 1 << QStringLiteral("QRT506对讲机写频软件");
-    QTest::newRow("2") << 2 << 2 << QStringLiteral("QRT506對講機寫頻軟體");
+    QTest::newRow("0") << 0 << Language::English << english;
+    QTest::newRow("4") << 4 << Language::English << english;
+    QTest::newRow("7") << 7 << Language::English << english;
+    QTest::newRow("-1") << -1 << Language::English << english;
+    QTest::newRow("1") << 1 << Language::SimplifiedChinese << QStringLiteral("QRT506对讲机写频软件");
+    QTest::newRow("2") << 2 << Language::TraditionalChinese << QStringLiteral("QRT506對講機寫頻軟體");
 }
 
 void TestInterfaceTexts::languageFallback() {
     QFETCH(int, requested);
-    QFETCH(int, effective);
+    QFETCH(Language, effective);
     QFETCH(QString, title);
 
     InterfaceTexts texts;
-    QVERIFY(texts.load(requested));
+    QVERIFY(texts.load(static_cast<Language>(requested))); // a value cast from an unchecked number
     QCOMPARE(texts.language(), effective);
     QCOMPARE(texts.text(16), title);
 }
 
 void TestInterfaceTexts::indexOutsideTheTable() {
     const InterfaceTexts empty;
-    QCOMPARE(empty.language(), 0);
+    QVERIFY(!empty.language().has_value());
     QCOMPARE(empty.text(16), QString());
 
-    const InterfaceTexts texts = loaded(3);
+    const InterfaceTexts texts = loaded(Language::English);
     for (int index : {-1, InterfaceTexts::Size, 1000, INT_MIN, INT_MAX})
         QCOMPARE(texts.text(index), QString());
     QCOMPARE(texts.text(0), QStringLiteral("New"));

@@ -9,6 +9,7 @@
 #include <QTest>
 
 using namespace qrt;
+using OptionalLanguage = std::optional<Language>; // none: the stored language applies
 
 namespace {
 
@@ -59,19 +60,19 @@ private Q_SLOTS:
 
 void TestLanguageSetup::languageForLocaleId_data() {
     QTest::addColumn<int>("localeId");
-    QTest::addColumn<int>("language");
-    QTest::newRow("Chinese, Taiwan") << 1028 << 2;
-    QTest::newRow("English, United States") << 1033 << 3;
-    QTest::newRow("Chinese, PRC") << 2052 << 1;
-    QTest::newRow("Japanese") << 1041 << 3;
-    QTest::newRow("Chinese, Hong Kong") << 3076 << 3;
-    QTest::newRow("unknown") << 0 << 3;
-    QTest::newRow("negative") << -1 << 3;
+    QTest::addColumn<Language>("language");
+    QTest::newRow("Chinese, Taiwan") << 1028 << Language::TraditionalChinese;
+    QTest::newRow("English, United States") << 1033 << Language::English;
+    QTest::newRow("Chinese, PRC") << 2052 << Language::SimplifiedChinese;
+    QTest::newRow("Japanese") << 1041 << Language::English;
+    QTest::newRow("Chinese, Hong Kong") << 3076 << Language::English;
+    QTest::newRow("unknown") << 0 << Language::English;
+    QTest::newRow("negative") << -1 << Language::English;
 }
 
 void TestLanguageSetup::languageForLocaleId() {
     QFETCH(int, localeId);
-    QFETCH(int, language);
+    QFETCH(Language, language);
     QCOMPARE(qrt::languageForLocaleId(localeId), language);
 }
 
@@ -179,7 +180,7 @@ void TestLanguageSetup::unwritableSettingsAreLogged() {
     QCOMPARE(log.count(), 1);
     QCOMPARE(log.lastTag(), QStringLiteral("mdifrmMain->GetSysLang"));
 
-    QVERIFY(!storeLanguage(file, 3, &log));
+    QVERIFY(!storeLanguage(file, Language::English, &log));
     QCOMPARE(log.count(), 2);
     QCOMPARE(log.lastTag(), QStringLiteral("mdifrmMain->SwiLangFace"));
 }
@@ -199,7 +200,7 @@ void TestLanguageSetup::fullDiskKeepsTheSettingsFile() {
     QVERIFY(!runFirstStartLanguageStep(file, 1033, &log));
     QCOMPARE(log.lastTag(), QStringLiteral("mdifrmMain->GetSysLang"));
     QCOMPARE(log.lastNumber(), err::DiskFull);
-    QVERIFY(!storeLanguage(file, 1, &log));
+    QVERIFY(!storeLanguage(file, Language::SimplifiedChinese, &log));
     QCOMPARE(log.lastTag(), QStringLiteral("mdifrmMain->SwiLangFace"));
     QCOMPARE(disk.read(QStringLiteral("holvard.def")), initial);
 }
@@ -209,31 +210,31 @@ void TestLanguageSetup::storeLanguageWritesTheKey() {
     settings.write("[Setting]\r\nFirRun=0\r\nLanguage=1\r\nCOM=3\r\n");
     SettingsFile file(settings.path);
 
-    QVERIFY(storeLanguage(file, 3));
+    QVERIFY(storeLanguage(file, Language::English));
     QCOMPARE(settings.bytes(), QByteArray("[Setting]\r\nFirRun=0\r\nLanguage=3\r\nCOM=3\r\n"));
-    QVERIFY(storeLanguage(file, 2));
+    QVERIFY(storeLanguage(file, Language::TraditionalChinese));
     QCOMPARE(settings.value(QStringLiteral("Language")), QStringLiteral("2"));
 }
 
 void TestLanguageSetup::languageOfARunThatSkipsTheFirstStart_data() {
     QTest::addColumn<QByteArray>("initial");
     QTest::addColumn<int>("localeId");
-    QTest::addColumn<int>("language");
+    QTest::addColumn<OptionalLanguage>("language");
     const QByteArray stored = "[Setting]\r\nFirRun=%1\r\nLanguage=2\r\n";
-    QTest::newRow("pending, English system") << QByteArray(stored).replace("%1", "1") << 1033 << 3;
-    QTest::newRow("pending, PRC system") << QByteArray(stored).replace("%1", "1") << 2052 << 1;
-    QTest::newRow("pending, Taiwan system") << QByteArray(stored).replace("%1", "1") << 1028 << 2;
-    QTest::newRow("pending, other system") << QByteArray(stored).replace("%1", "1") << 1041 << 3;
-    QTest::newRow("pending, no FirRun") << QByteArray("[Setting]\r\nLanguage=2\r\n") << 1033 << 3;
-    QTest::newRow("pending, no settings file") << QByteArray() << 2052 << 1;
-    QTest::newRow("done: the stored language") << QByteArray(stored).replace("%1", "0") << 1033 << 0;
-    QTest::newRow("FirRun not a number: the stored language") << QByteArray(stored).replace("%1", "x") << 1033 << 0;
+    QTest::newRow("pending, English system") << QByteArray(stored).replace("%1", "1") << 1033 << OptionalLanguage(Language::English);
+    QTest::newRow("pending, PRC system") << QByteArray(stored).replace("%1", "1") << 2052 << OptionalLanguage(Language::SimplifiedChinese);
+    QTest::newRow("pending, Taiwan system") << QByteArray(stored).replace("%1", "1") << 1028 << OptionalLanguage(Language::TraditionalChinese);
+    QTest::newRow("pending, other system") << QByteArray(stored).replace("%1", "1") << 1041 << OptionalLanguage(Language::English);
+    QTest::newRow("pending, no FirRun") << QByteArray("[Setting]\r\nLanguage=2\r\n") << 1033 << OptionalLanguage(Language::English);
+    QTest::newRow("pending, no settings file") << QByteArray() << 2052 << OptionalLanguage(Language::SimplifiedChinese);
+    QTest::newRow("done: the stored language") << QByteArray(stored).replace("%1", "0") << 1033 << OptionalLanguage();
+    QTest::newRow("FirRun not a number: the stored language") << QByteArray(stored).replace("%1", "x") << 1033 << OptionalLanguage();
 }
 
 void TestLanguageSetup::languageOfARunThatSkipsTheFirstStart() {
     QFETCH(QByteArray, initial);
     QFETCH(int, localeId);
-    QFETCH(int, language);
+    QFETCH(OptionalLanguage, language);
     TempSettings settings;
     if (!initial.isEmpty())
         settings.write(initial);

@@ -294,35 +294,35 @@ void TestSettingsFile::sizeLimit() {
 
 void TestSettingsFile::programSettingsRepairs_data() {
     QTest::addColumn<QByteArray>("lines");
-    QTest::addColumn<int>("language");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<int>("port");
     QTest::addColumn<int>("imageLastAddress");
     QTest::addColumn<int>("tableMaxAddr");
     QTest::addColumn<bool>("locked");
-    QTest::newRow("defaults") << QByteArray() << 2 << 1 << 8191 << 0x1FFF << false;
-    QTest::newRow("language 7 is English") << QByteArray("Language=7") << 3 << 1 << 8191 << 0x1FFF << false;
-    QTest::newRow("language text is English") << QByteArray("Language=zh") << 3 << 1 << 8191 << 0x1FFF << false;
-    QTest::newRow("empty language is English") << QByteArray("Language=") << 3 << 1 << 8191 << 0x1FFF << false;
-    QTest::newRow("port 16") << QByteArray("COM=16") << 2 << 16 << 8191 << 0x1FFF << false;
-    QTest::newRow("port 17 is 1") << QByteArray("COM=17") << 2 << 1 << 8191 << 0x1FFF << false;
-    QTest::newRow("port 0 is 1") << QByteArray("COM=0") << 2 << 1 << 8191 << 0x1FFF << false;
-    QTest::newRow("port text is 1") << QByteArray("COM=COM3") << 2 << 1 << 8191 << 0x1FFF << false;
-    QTest::newRow("datnum larger") << QByteArray("DatNum=9000") << 2 << 1 << 9000 << 0x1FFF << false;
-    QTest::newRow("datnum small") << QByteArray("DatNum=1039") << 2 << 1 << 8191 << 0x1FFF << false;
-    QTest::newRow("datnum negative") << QByteArray("DatNum=-5") << 2 << 1 << 8191 << 0x1FFF << false;
-    QTest::newRow("datnum huge") << QByteArray("DatNum=99999999") << 2 << 1 << 65535 << 0x1FFF << false;
-    QTest::newRow("datnum text") << QByteArray("DatNum=lots") << 2 << 1 << 8191 << 0x1FFF << false;
-    QTest::newRow("max addr 3FF") << QByteArray("TableMaxAddr=3FF") << 2 << 1 << 8191 << 0x3FF << false;
-    QTest::newRow("max addr lower case") << QByteArray("TableMaxAddr=3ff") << 2 << 1 << 8191 << 0x3FF << false;
-    QTest::newRow("max addr not hex") << QByteArray("TableMaxAddr=XYZ") << 2 << 1 << 8191 << 0x1FFF << false;
-    QTest::newRow("max addr too big") << QByteArray("TableMaxAddr=10000") << 2 << 1 << 8191 << 0x1FFF << false;
-    QTest::newRow("lock") << QByteArray("ChannelLock=ShowLock") << 2 << 1 << 8191 << 0x1FFF << true;
-    QTest::newRow("lock is case-sensitive") << QByteArray("ChannelLock=showlock") << 2 << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("defaults") << QByteArray() << Language::TraditionalChinese << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("language 7 is English") << QByteArray("Language=7") << Language::English << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("language text is English") << QByteArray("Language=zh") << Language::English << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("empty language is English") << QByteArray("Language=") << Language::English << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("port 16") << QByteArray("COM=16") << Language::TraditionalChinese << 16 << 8191 << 0x1FFF << false;
+    QTest::newRow("port 17 is 1") << QByteArray("COM=17") << Language::TraditionalChinese << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("port 0 is 1") << QByteArray("COM=0") << Language::TraditionalChinese << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("port text is 1") << QByteArray("COM=COM3") << Language::TraditionalChinese << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("datnum larger") << QByteArray("DatNum=9000") << Language::TraditionalChinese << 1 << 9000 << 0x1FFF << false;
+    QTest::newRow("datnum small") << QByteArray("DatNum=1039") << Language::TraditionalChinese << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("datnum negative") << QByteArray("DatNum=-5") << Language::TraditionalChinese << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("datnum huge") << QByteArray("DatNum=99999999") << Language::TraditionalChinese << 1 << 65535 << 0x1FFF << false;
+    QTest::newRow("datnum text") << QByteArray("DatNum=lots") << Language::TraditionalChinese << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("max addr 3FF") << QByteArray("TableMaxAddr=3FF") << Language::TraditionalChinese << 1 << 8191 << 0x3FF << false;
+    QTest::newRow("max addr lower case") << QByteArray("TableMaxAddr=3ff") << Language::TraditionalChinese << 1 << 8191 << 0x3FF << false;
+    QTest::newRow("max addr not hex") << QByteArray("TableMaxAddr=XYZ") << Language::TraditionalChinese << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("max addr too big") << QByteArray("TableMaxAddr=10000") << Language::TraditionalChinese << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("lock") << QByteArray("ChannelLock=ShowLock") << Language::TraditionalChinese << 1 << 8191 << 0x1FFF << true;
+    QTest::newRow("lock is case-sensitive") << QByteArray("ChannelLock=showlock") << Language::TraditionalChinese << 1 << 8191 << 0x1FFF << false;
 }
 
 void TestSettingsFile::programSettingsRepairs() {
     QFETCH(QByteArray, lines);
-    QFETCH(int, language);
+    QFETCH(Language, language);
     QFETCH(int, port);
     QFETCH(int, imageLastAddress);
     QFETCH(int, tableMaxAddr);
@@ -339,7 +339,7 @@ void TestSettingsFile::programSettingsRepairs() {
 void TestSettingsFile::programSettingsWithoutFile() {
     ProgramSettings s = ProgramSettings::load(SettingsFile(QStringLiteral("/nonexistent/holvard.def")));
     QCOMPARE(s.uiFontName(), QStringLiteral("Times New Roman"));
-    s.language = 1;
+    s.language = Language::SimplifiedChinese;
     QCOMPARE(s.uiFontName(), QStringLiteral("宋体"));
     QCOMPARE(s.readEndAddrText, QStringLiteral("1FFF"));
     QCOMPARE(s.outOfBandColor, ProgramSettings::DefaultOutOfBandColor);
@@ -354,7 +354,7 @@ void TestSettingsFile::channelTableDefinition() {
                                        "3350=CtcssDcsEnc\n3351=*EndOfThisItem*\n"
                                        "3400=High|Low\n3401=2\n3402=1\n3403=High\n3404=Low\n3405=*EndOfThisItem*\n");
     ErrorLog log;
-    const ChannelTableDef def = ChannelTableDef::read(SettingsFile(path), 3, &log);
+    const ChannelTableDef def = ChannelTableDef::read(SettingsFile(path), Language::English, &log);
     QCOMPARE(log.count(), 0);
     QCOMPARE(def.colCount, 5);
     QCOMPARE(def.colWidths.value(5), 800);
@@ -376,7 +376,7 @@ void TestSettingsFile::channelTableWithoutEndMarkerStopsAtThatList() {
     const QString path = writeIni(dir, "[ChInfo]\n1002=3\n1200=RxFre\n1201=*EndOfThisItem*\n1250=TxFre\n"
                                        "1300=CtcssDcsDec\n1301=*EndOfThisItem*\n");
     ErrorLog log;
-    const ChannelTableDef def = ChannelTableDef::read(SettingsFile(path), 1, &log);
+    const ChannelTableDef def = ChannelTableDef::read(SettingsFile(path), Language::SimplifiedChinese, &log);
     QCOMPARE(log.count(), 1);
     QCOMPARE(log.lastTag(), QStringLiteral("modChMem->ReadChInfo"));
     QCOMPARE(def.columnKey(1), QStringLiteral("RxFre"));
@@ -390,7 +390,7 @@ void TestSettingsFile::channelTableDefaults() {
     // Counts beyond the table's limits are clamped rather than trusted.
     const QString path = writeIni(dir, "[ChInfo]\n2000=300\n2002=99\n");
     ErrorLog log;
-    const ChannelTableDef def = ChannelTableDef::read(SettingsFile(path), 2, &log);
+    const ChannelTableDef def = ChannelTableDef::read(SettingsFile(path), Language::TraditionalChinese, &log);
     QCOMPARE(def.chCount, ChannelTableDef::MaxChannels);
     QCOMPARE(def.colCount, ChannelTableDef::MaxColumn);
     QCOMPARE(def.captions(), QStringList(10, QStringLiteral("0")));
@@ -411,12 +411,12 @@ void TestSettingsFile::anyContentReadsSafely() {
         QTemporaryDir dir;
         const QString path = writeIni(dir, content);
         const ProgramSettings s = ProgramSettings::load(SettingsFile(path));
-        QVERIFY(s.language >= 1 && s.language <= 3);
+        QVERIFY(languageFromNumber(languageNumber(s.language)).has_value());
         QVERIFY(s.portNumber >= 1 && s.portNumber <= 16);
         QVERIFY(s.imageLastAddress >= ProgramSettings::MinImageLastAddress &&
                 s.imageLastAddress <= ProgramSettings::MaxImageLastAddress);
         ErrorLog log;
-        const ChannelTableDef def = ChannelTableDef::read(SettingsFile(path), 3, &log);
+        const ChannelTableDef def = ChannelTableDef::read(SettingsFile(path), Language::English, &log);
         QVERIFY(def.chCount >= 0 && def.chCount <= ChannelTableDef::MaxChannels);
         QVERIFY(def.colCount >= 0 && def.colCount <= ChannelTableDef::MaxColumn);
         QString text;

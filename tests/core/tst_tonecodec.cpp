@@ -40,7 +40,7 @@ void TestToneCodec::wordToText_data() {
 void TestToneCodec::wordToText() {
     QFETCH(int, word);
     QFETCH(QString, text);
-    QCOMPARE(ToneCodec(3).wordToText(quint16(word)), text);
+    QCOMPARE(ToneCodec(Language::English).wordToText(quint16(word)), text);
 }
 
 void TestToneCodec::textToWord_data() {
@@ -59,7 +59,7 @@ void TestToneCodec::textToWord_data() {
 void TestToneCodec::textToWord() {
     QFETCH(QString, text);
     QFETCH(int, word);
-    const ToneCodec::Bytes b = ToneCodec(3).textToWord(text, {0, 0});
+    const ToneCodec::Bytes b = ToneCodec(Language::English).textToWord(text, {0, 0});
     QCOMPARE(b.high * 256 + b.low, word);
 }
 
@@ -82,10 +82,10 @@ void TestToneCodec::listOrderAndRoundTrip() {
 }
 
 void TestToneCodec::noneTextFollowsLanguage() {
-    QCOMPARE(ToneCodec(1).wordToText(0xFFFF), QStringLiteral("无"));
-    QCOMPARE(ToneCodec(2).wordToText(0xFFFF), QStringLiteral("無"));
-    QCOMPARE(ToneCodec(1).toneList().first(), QStringLiteral("无"));
-    const ToneCodec::Bytes b = ToneCodec(2).textToWord(QStringLiteral("無"), {0, 0});
+    QCOMPARE(ToneCodec(Language::SimplifiedChinese).wordToText(0xFFFF), QStringLiteral("无"));
+    QCOMPARE(ToneCodec(Language::TraditionalChinese).wordToText(0xFFFF), QStringLiteral("無"));
+    QCOMPARE(ToneCodec(Language::SimplifiedChinese).toneList().first(), QStringLiteral("无"));
+    const ToneCodec::Bytes b = ToneCodec(Language::TraditionalChinese).textToWord(QStringLiteral("無"), {0, 0});
     QCOMPARE(b.low, quint8(0xFF));
     QCOMPARE(b.high, quint8(0xFF));
 }

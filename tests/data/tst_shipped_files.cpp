@@ -178,8 +178,8 @@ void TstShippedFiles::factoryChannelsSurviveDecodeAndEncode() {
     // Opening the factory settings and saving them unchanged must keep the records of the
     // channels in use byte for byte, with tones from the tone list.
     ErrorLog log;
-    const ChannelTableDef def = ChannelTableDef::read(SettingsFile(appFile(QStringLiteral("holvard.def"))), 3, &log);
-    const ToneCodec tones(3, &log);
+    const ChannelTableDef def = ChannelTableDef::read(SettingsFile(appFile(QStringLiteral("holvard.def"))), Language::English, &log);
+    const ToneCodec tones(Language::English, &log);
     ChannelCodec codec(tones, &log);
     const RadioImage original = loadImage(readAll(appFile(QStringLiteral("DefRadioSet.def"))));
 
@@ -247,7 +247,7 @@ void TstShippedFiles::settingsFileIsUtf8WithCrlf() {
 
 void TstShippedFiles::programSettingsFromTheShippedFile() {
     const ProgramSettings s = ProgramSettings::load(SettingsFile(appFile(QStringLiteral("holvard.def"))));
-    QCOMPARE(s.language, 2);
+    QCOMPARE(s.language, Language::TraditionalChinese);
     QCOMPARE(s.portNumber, 1);
     QCOMPARE(s.imageLastAddress, 8191);
     QCOMPARE(s.outOfBandColor, 255);
@@ -259,14 +259,14 @@ void TstShippedFiles::programSettingsFromTheShippedFile() {
 }
 
 void TstShippedFiles::channelTable_data() {
-    QTest::addColumn<int>("language");
-    QTest::newRow("Simplified Chinese") << 1;
-    QTest::newRow("Traditional Chinese") << 2;
-    QTest::newRow("English") << 3;
+    QTest::addColumn<Language>("language");
+    QTest::newRow("Simplified Chinese") << Language::SimplifiedChinese;
+    QTest::newRow("Traditional Chinese") << Language::TraditionalChinese;
+    QTest::newRow("English") << Language::English;
 }
 
 void TstShippedFiles::channelTable() {
-    QFETCH(int, language);
+    QFETCH(Language, language);
     const SettingsFile file(appFile(QStringLiteral("holvard.def")));
     ErrorLog log;
     const ChannelTableDef def = ChannelTableDef::read(file, language, &log);
@@ -320,12 +320,12 @@ void TstShippedFiles::channelTableLanguagesAgree() {
     // A channel keeps its option values whatever the language; only the texts differ.
     const SettingsFile file(appFile(QStringLiteral("holvard.def")));
     ErrorLog log;
-    const ChannelTableDef english = ChannelTableDef::read(file, 3, &log);
-    for (int language : {1, 2}) {
+    const ChannelTableDef english = ChannelTableDef::read(file, Language::English, &log);
+    for (Language language : {Language::SimplifiedChinese, Language::TraditionalChinese}) {
         const ChannelTableDef other = ChannelTableDef::read(file, language, &log);
         QCOMPARE(other.colCount, english.colCount);
         for (int c = 1; c <= english.colCount; ++c) {
-            const QString where = QStringLiteral("language %1 column %2").arg(language).arg(c);
+            const QString where = QStringLiteral("language %1 column %2").arg(languageNumber(language)).arg(c);
             QVERIFY2(other.isOptionColumn(c) == english.isOptionColumn(c), qPrintable(where));
             QVERIFY2(other.optionCount(c) == english.optionCount(c), qPrintable(where));
             QVERIFY2(other.defaultValue(c) == english.defaultValue(c), qPrintable(where));

@@ -25,7 +25,7 @@ struct Started {
     Started() {
         context = std::make_unique<AppContext>(dir.path());
         context->errorLog().subscribe([this](const QString&, const QString& detail) { logged << detail; });
-        document = startProgram(*context, 3);
+        document = startProgram(*context, Language::English);
         document->openFile(dir.filePath(AppContext::FactoryFileName));
     }
     QByteArray bytes() const { return document->image().bytes(); }
@@ -392,7 +392,7 @@ void TestDocument::reloadingTheContextKeepsTheToneCodec() {
     Started s;
     // The channel codec keeps the tone list of the context; loading the settings again
     // (in another language) must leave it valid.
-    s.context->load(1);
+    s.context->load(Language::SimplifiedChinese);
     s.document->channelModel().reloadFromImage();
     QCOMPARE(s.document->channels().decodeTone(7), QStringLiteral("无"));
 }

@@ -33,7 +33,7 @@ struct Started {
             dir.writeFile(AppContext::TemplateFileName, templateBytes);
         context = std::make_unique<AppContext>(dir.path());
         context->errorLog().subscribe([this](const QString&, const QString& detail) { logged << detail; });
-        context->load(3);
+        context->load(Language::English);
         document = std::make_unique<Document>(*context);
         document->startUp();
     }
@@ -128,7 +128,7 @@ void TestDocumentData::unreadableTemplateIsLogged() {
     test::TempAppDir dir;
     QVERIFY(test::placeUnreadable(kind, dir.filePath(AppContext::TemplateFileName)));
     AppContext context(dir.path());
-    context.load(3);
+    context.load(Language::English);
     Document document(context);
     document.startUp();
     QCOMPARE(context.errorLog().lastTag(), QStringLiteral("mdifrmMain->InitTempArray"));

@@ -28,7 +28,7 @@ struct Started {
             context->settings().write(QStringLiteral("Setting"), QStringLiteral("ChannelLock"),
                                       QString::fromLatin1(storedLock));
         context->errorLog().subscribe([this](const QString&, const QString& detail) { logged << detail; });
-        document = startProgram(*context, 3);
+        document = startProgram(*context, Language::English);
         lock = std::make_unique<InterfaceLock>(*context, *document);
     }
     QString storedLock() const {

@@ -24,7 +24,7 @@ constexpr int FreeRow = 0x1010;
 struct Grid {
     explicit Grid(int tableMaxAddr = 0x1FFF) {
         context = std::make_unique<AppContext>(dir.path());
-        document = startProgram(*context, 3);
+        document = startProgram(*context, Language::English);
         document->openFile(dir.filePath(AppContext::FactoryFileName));
         model = std::make_unique<MemoryGridModel>(*document, tableMaxAddr);
     }

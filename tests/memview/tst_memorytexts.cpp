@@ -157,7 +157,7 @@ void TestMemoryTexts::fillPlans() {
     QFETCH(bool, ok);
     QFETCH(QString, problem);
     qrt::ExtraTexts english;
-    QVERIFY(english.load(3));
+    QVERIFY(english.load(Language::English));
     const partfill::Plan plan = partfill::plan({value, base, start, end}, 0x2000, english);
     QCOMPARE(plan.status.ok(), ok);
     QCOMPARE(plan.status.reason(), problem);
@@ -169,19 +169,19 @@ void TestMemoryTexts::fillPlans() {
 }
 
 void TestMemoryTexts::fillProblemsInTheLanguage_data() {
-    QTest::addColumn<int>("language");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<QStringList>("request"); // value, start, end; decimal
     QTest::addColumn<QString>("problem");
-    QTest::newRow("negative, Simplified Chinese") << 1 << QStringList{"-3", "0", "1"} << "Fill Data 不能是负数。";
+    QTest::newRow("negative, Simplified Chinese") << Language::SimplifiedChinese << QStringList{"-3", "0", "1"} << "Fill Data 不能是负数。";
     QTest::newRow("not decimal, Simplified Chinese")
-        << 1 << QStringList{"1A", "0", "1"} << "Fill Data“1A”不是十进制数。";
+        << Language::SimplifiedChinese << QStringList{"1A", "0", "1"} << "Fill Data“1A”不是十进制数。";
     QTest::newRow("outside, Traditional Chinese")
-        << 2 << QStringList{"1", "0", "2000"} << "End Addr 2000H 超出了記憶體的範圍（0000H - 1FFFH）。";
+        << Language::TraditionalChinese << QStringList{"1", "0", "2000"} << "End Addr 2000H 超出了記憶體的範圍（0000H - 1FFFH）。";
 }
 
 // The dialog's captions stay as the dialog shows them; the sentence is the user's language.
 void TestMemoryTexts::fillProblemsInTheLanguage() {
-    QFETCH(int, language);
+    QFETCH(Language, language);
     QFETCH(QStringList, request);
     QFETCH(QString, problem);
     qrt::ExtraTexts texts;

@@ -14,7 +14,7 @@ namespace {
 
 struct Program {
     explicit Program(const test::TempAppDir& dir) : context(dir.path()) {
-        context.load(3);
+        context.load(Language::English);
         document = std::make_unique<Document>(context);
         document->startUp();
     }

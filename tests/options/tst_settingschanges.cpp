@@ -354,16 +354,16 @@ void TestSettingsChanges::changesAreSignalled() {
 }
 
 void TestSettingsChanges::everyChangeIsCalledInWords_data() {
-    QTest::addColumn<int>("language");
-    QTest::newRow("Simplified Chinese") << 1;
-    QTest::newRow("Traditional Chinese") << 2;
-    QTest::newRow("English") << 3;
+    QTest::addColumn<Language>("language");
+    QTest::newRow("Simplified Chinese") << Language::SimplifiedChinese;
+    QTest::newRow("Traditional Chinese") << Language::TraditionalChinese;
+    QTest::newRow("English") << Language::English;
 }
 
 // Every control the user can change has words for its undo step, in the language, which
 // are neither empty nor its object name; the words are announced with the change.
 void TestSettingsChanges::everyChangeIsCalledInWords() {
-    QFETCH(int, language);
+    QFETCH(Language, language);
     SettingsFixture f(0xFF, language);
     f.refresh();
     for (const QString& name : f.model.names()) {

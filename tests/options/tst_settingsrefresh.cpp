@@ -562,65 +562,65 @@ void TestSettingsRefresh::chineseItemTexts() {
 // Size and texts of each list as the refresh builds it (stored bytes all zero), per language.
 void TestSettingsRefresh::optionLists_data() {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("language");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<int>("count");
     QTest::addColumn<QStringList>("firstTwo");
     QTest::addColumn<QString>("last");
-    const auto row = [](const char* tag, const char* name, int language, int count, const char* first,
+    const auto row = [](const char* tag, const char* name, Language language, int count, const char* first,
                         const char* second, const char* last) {
         QTest::newRow(tag) << QString::fromLatin1(name) << language << count
                            << QStringList{QString::fromUtf8(first), QString::fromUtf8(second)}
                            << QString::fromUtf8(last);
     };
-    row("TOT", "cboTot", 3, 19, "Off", "15s", "270s");
-    row("TOT, Chinese", "cboTot", 1, 19, "关", "15秒", "270秒");
-    row("pre-alert", "cboPreTot", 3, 11, "Off", "1s", "10s");
-    row("voice", "cboAnVoice", 3, 3, "Off", "Chinese", "English");
-    row("power-on tone", "cboPwrOnTone", 3, 6, "Off", "Tone-1", "Tone-5");
-    row("squelch", "cboSql", 3, 10, "0", "1", "9");
-    row("alarm channel", "cboAlarmCh", 3, 17, "Selected CH", "Fixed CH: 1", "Fixed CH: 16");
-    row("radio squelch", "cboRadioSql", 3, 33, "0", "1", "32");
-    row("radio volume", "cboRadioVolume", 3, 16, "0", "1", "15");
-    row("save mode", "cboSaveMode", 3, 9, "1 - 2", "1 - 3", "1 - 10");
-    row("tail delete", "cboTailDel", 3, 8, "1--120 Degree", "2--180 Degree", "8--Off");
-    row("alarm sort", "cboAlarmSort", 3, 2, "Local", "Local And Distance", "Local And Distance");
-    row("two-way volume", "cboTwoWayVolumeLevel", 3, 11, "Off", "1", "10");
-    row("two-way volume, Traditional", "cboTwoWayVolumeLevel", 2, 11, "關", "1", "10");
-    row("low battery alarm", "cboLowBatAlarmTimer", 3, 256, "Off", "2s", "510s");
-    row("low battery tone", "cboLowPwrToneSort", 3, 2, "Tone 1", "Tone 2", "Tone 2");
-    row("channel number", "cboSaveChNo", 3, 16, "1", "2", "16");
-    row("SK1 short", "listSk1Short", 3, 25, "1--Off", "2--Auto dial", "27--Volume --");
-    row("SK2 long", "listSk2Long", 3, 26, "1--Off", "2--Auto dial", "27--Volume --");
-    row("hold time", "cboSk1LongTime", 3, 256, "0.00s", "0.05s", "12.75s");
-    row("hold time, Traditional", "cboSk2LongTime", 2, 256, "0.00秒", "0.05秒", "12.75秒");
-    row("VOX level", "cboVoxLevel", 3, 11, "Off", "1", "10");
-    row("VOX delay", "cboVoxDly", 3, 6, "0.3s", "0.5s", "3.0s");
-    row("VOX inhibit", "cboVoxRxForbid", 3, 2, "Off", "On", "On");
-    row("VOX inhibit, Chinese", "cboVoxRxForbid", 1, 2, "否", "是", "是");
-    row("VOX compare", "cboVoxCmpDat10", 3, 181, "0", "1", "180");
-    row("priority mode", "cboScanPriChSort", 3, 3, "None", "Fixed", "Selected");
-    row("priority channel", "cboPriCh", 3, 17, "Off", "1", "16");
-    row("revert channel", "cboScanTxMode", 3, 4, "Selected", "Selected+Talk Back", "Priority+Talk Back");
-    row("dropout delay", "cboScanRxDly", 3, 251, "0s", "1s", "250s");
-    row("dwell time, Chinese", "cboScanTxDly", 1, 251, "0秒", "1秒", "250秒");
-    row("first digit delay", "cboPreCarTime", 3, 256, "0", "20", "5100");
-    row("digit duration", "cboCodeContiTime", 3, 250, "50", "60", "2540");
-    row("group code", "cboDtmfGrpCode", 3, 7, "Off", "A", "#");
-    row("PTT ID pause", "cboPttIdPauseTime", 3, 256, "0s", "1s", "255s");
-    row("auto reset", "cboAutoRstTimer", 3, 256, "Off", "1s", "255s");
-    row("call alert", "cboDtmfCallAlarm", 3, 256, "Off", "Continuous", "Glint2540s");
-    row("call alert, Traditional", "cboDtmfCallAlarm", 2, 256, "關", "", "燈閃2540秒");
-    row("stun type", "cboDtmfCloseSort", 3, 2, "Tx Inhibit", "Tx/Rx Inhibit", "Tx/Rx Inhibit");
-    row("tone volume", "cboDtmf2ToneVol", 3, 256, "0", "1", "255");
-    row("two-tone first digit", "cboTtPreCarTime", 3, 256, "0", "20", "5100");
-    row("two-tone auto reset", "cboTtAutoRstTimer", 3, 256, "Off", "1s", "255s");
-    row("radio ID", "cboRadioId5", 3, 10, "Off", "1", "9");
-    row("radio ID, Chinese", "cboRadioId0", 1, 10, "关", "1", "9");
+    row("TOT", "cboTot", Language::English, 19, "Off", "15s", "270s");
+    row("TOT, Chinese", "cboTot", Language::SimplifiedChinese, 19, "关", "15秒", "270秒");
+    row("pre-alert", "cboPreTot", Language::English, 11, "Off", "1s", "10s");
+    row("voice", "cboAnVoice", Language::English, 3, "Off", "Chinese", "English");
+    row("power-on tone", "cboPwrOnTone", Language::English, 6, "Off", "Tone-1", "Tone-5");
+    row("squelch", "cboSql", Language::English, 10, "0", "1", "9");
+    row("alarm channel", "cboAlarmCh", Language::English, 17, "Selected CH", "Fixed CH: 1", "Fixed CH: 16");
+    row("radio squelch", "cboRadioSql", Language::English, 33, "0", "1", "32");
+    row("radio volume", "cboRadioVolume", Language::English, 16, "0", "1", "15");
+    row("save mode", "cboSaveMode", Language::English, 9, "1 - 2", "1 - 3", "1 - 10");
+    row("tail delete", "cboTailDel", Language::English, 8, "1--120 Degree", "2--180 Degree", "8--Off");
+    row("alarm sort", "cboAlarmSort", Language::English, 2, "Local", "Local And Distance", "Local And Distance");
+    row("two-way volume", "cboTwoWayVolumeLevel", Language::English, 11, "Off", "1", "10");
+    row("two-way volume, Traditional", "cboTwoWayVolumeLevel", Language::TraditionalChinese, 11, "關", "1", "10");
+    row("low battery alarm", "cboLowBatAlarmTimer", Language::English, 256, "Off", "2s", "510s");
+    row("low battery tone", "cboLowPwrToneSort", Language::English, 2, "Tone 1", "Tone 2", "Tone 2");
+    row("channel number", "cboSaveChNo", Language::English, 16, "1", "2", "16");
+    row("SK1 short", "listSk1Short", Language::English, 25, "1--Off", "2--Auto dial", "27--Volume --");
+    row("SK2 long", "listSk2Long", Language::English, 26, "1--Off", "2--Auto dial", "27--Volume --");
+    row("hold time", "cboSk1LongTime", Language::English, 256, "0.00s", "0.05s", "12.75s");
+    row("hold time, Traditional", "cboSk2LongTime", Language::TraditionalChinese, 256, "0.00秒", "0.05秒", "12.75秒");
+    row("VOX level", "cboVoxLevel", Language::English, 11, "Off", "1", "10");
+    row("VOX delay", "cboVoxDly", Language::English, 6, "0.3s", "0.5s", "3.0s");
+    row("VOX inhibit", "cboVoxRxForbid", Language::English, 2, "Off", "On", "On");
+    row("VOX inhibit, Chinese", "cboVoxRxForbid", Language::SimplifiedChinese, 2, "否", "是", "是");
+    row("VOX compare", "cboVoxCmpDat10", Language::English, 181, "0", "1", "180");
+    row("priority mode", "cboScanPriChSort", Language::English, 3, "None", "Fixed", "Selected");
+    row("priority channel", "cboPriCh", Language::English, 17, "Off", "1", "16");
+    row("revert channel", "cboScanTxMode", Language::English, 4, "Selected", "Selected+Talk Back", "Priority+Talk Back");
+    row("dropout delay", "cboScanRxDly", Language::English, 251, "0s", "1s", "250s");
+    row("dwell time, Chinese", "cboScanTxDly", Language::SimplifiedChinese, 251, "0秒", "1秒", "250秒");
+    row("first digit delay", "cboPreCarTime", Language::English, 256, "0", "20", "5100");
+    row("digit duration", "cboCodeContiTime", Language::English, 250, "50", "60", "2540");
+    row("group code", "cboDtmfGrpCode", Language::English, 7, "Off", "A", "#");
+    row("PTT ID pause", "cboPttIdPauseTime", Language::English, 256, "0s", "1s", "255s");
+    row("auto reset", "cboAutoRstTimer", Language::English, 256, "Off", "1s", "255s");
+    row("call alert", "cboDtmfCallAlarm", Language::English, 256, "Off", "Continuous", "Glint2540s");
+    row("call alert, Traditional", "cboDtmfCallAlarm", Language::TraditionalChinese, 256, "關", "", "燈閃2540秒");
+    row("stun type", "cboDtmfCloseSort", Language::English, 2, "Tx Inhibit", "Tx/Rx Inhibit", "Tx/Rx Inhibit");
+    row("tone volume", "cboDtmf2ToneVol", Language::English, 256, "0", "1", "255");
+    row("two-tone first digit", "cboTtPreCarTime", Language::English, 256, "0", "20", "5100");
+    row("two-tone auto reset", "cboTtAutoRstTimer", Language::English, 256, "Off", "1s", "255s");
+    row("radio ID", "cboRadioId5", Language::English, 10, "Off", "1", "9");
+    row("radio ID, Chinese", "cboRadioId0", Language::SimplifiedChinese, 10, "关", "1", "9");
 }
 
 void TestSettingsRefresh::optionLists() {
     QFETCH(QString, name);
-    QFETCH(int, language);
+    QFETCH(Language, language);
     QFETCH(int, count);
     QFETCH(QStringList, firstTwo);
     QFETCH(QString, last);

@@ -59,8 +59,9 @@ int main(int argc, char* argv[]) {
     QTextStream err(stderr);
 
     bool languageOk = false;
-    const int language = parser.value(QStringLiteral("lang")).toInt(&languageOk);
-    if (!languageOk || language < 1 || language > 3) {
+    const std::optional<Language> language =
+        languageFromNumber(parser.value(QStringLiteral("lang")).toInt(&languageOk));
+    if (!languageOk || !language) {
         err << "qrt506-shots: --lang must be 1, 2 or 3\n";
         return 2;
     }

@@ -11,6 +11,15 @@
 
 namespace qrt::gui {
 
+namespace {
+
+// The menu entries are in the order of the language numbers.
+Language languageAtEntry(int entry) {
+    return static_cast<Language>(entry + 1);
+}
+
+} // namespace
+
 LanguageSwitch::LanguageSwitch(AppContext& context, const Entries& entries, FileCommands& files, UserPrompts& prompts,
                                ProgramRestarter& restarter, QWidget& window, std::function<void()> closeWithoutAsking)
     : m_context(context), m_entries{entries.simplified, entries.traditional, entries.english}, m_files(files),
@@ -18,24 +27,24 @@ LanguageSwitch::LanguageSwitch(AppContext& context, const Entries& entries, File
       m_language(context.language()) {
     for (int i = 0; i < 3; ++i) {
         m_entries[i]->setCheckable(true);
-        connect(m_entries[i], &QAction::triggered, this, [this, i] { choose(i + 1); });
+        connect(m_entries[i], &QAction::triggered, this, [this, i] { choose(languageAtEntry(i)); });
     }
     showChecks(m_language);
 }
 
-int LanguageSwitch::checkedLanguage() const {
+std::optional<Language> LanguageSwitch::checkedLanguage() const {
     for (int i = 0; i < 3; ++i)
         if (m_entries[i]->isChecked())
-            return i + 1;
-    return 0;
+            return languageAtEntry(i);
+    return std::nullopt;
 }
 
-void LanguageSwitch::showChecks(int language) {
+void LanguageSwitch::showChecks(Language language) {
     for (int i = 0; i < 3; ++i)
-        m_entries[i]->setChecked(i + 1 == language);
+        m_entries[i]->setChecked(languageAtEntry(i) == language);
 }
 
-void LanguageSwitch::choose(int language) {
+void LanguageSwitch::choose(Language language) {
     if (language == m_language || !m_files.offerToSaveChanges()) {
         showChecks(m_language);
         return;

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "core/Language.h"
+
 #include <QObject>
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QWidget;
@@ -34,20 +37,20 @@ public:
     LanguageSwitch(AppContext& context, const Entries& entries, FileCommands& files, UserPrompts& prompts,
                    ProgramRestarter& restarter, QWidget& window, std::function<void()> closeWithoutAsking);
 
-    int checkedLanguage() const;
+    std::optional<Language> checkedLanguage() const;
 
 private:
-    void choose(int language);
-    void showChecks(int language);
+    void choose(Language language);
+    void showChecks(Language language);
 
     AppContext& m_context;
-    std::array<QAction*, 3> m_entries; // languages 1, 2, 3
+    std::array<QAction*, 3> m_entries; // Simplified Chinese, Traditional Chinese, English
     FileCommands& m_files;
     UserPrompts& m_prompts;
     ProgramRestarter& m_restarter;
     QWidget& m_window;
     std::function<void()> m_closeWithoutAsking;
-    int m_language;
+    Language m_language;
 };
 
 } // namespace qrt::gui

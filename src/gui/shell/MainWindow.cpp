@@ -31,15 +31,16 @@ namespace qrt::gui {
 
 namespace {
 
-QString helpFileName(int language) {
+QString helpFileName(Language language) {
     switch (language) {
-    case 1:
+    case Language::SimplifiedChinese:
         return QStringLiteral("ChsHelp.CHM");
-    case 2:
+    case Language::TraditionalChinese:
         return QStringLiteral("ChtHelp.CHM");
-    default:
-        return QStringLiteral("EngHelp.CHM");
+    case Language::English:
+        break;
     }
+    return QStringLiteral("EngHelp.CHM");
 }
 
 // The section of the user guide about what has the keyboard focus.

@@ -74,7 +74,7 @@ RunningProgram::RunningProgram(const QString& appDir, UserPrompts& prompts, Docu
     // below, so that a port whose open hangs cannot hold up the start.
     bool searchPorts = false;
     hooks.testPort = [&searchPorts](AppContext&, bool search) { searchPorts = search; };
-    m_document = startProgram(*m_context, 0, hooks);
+    m_document = startProgram(*m_context, std::nullopt, hooks);
     m_qtTranslations = std::make_unique<QtTranslations>(m_context->language());
 
     const QString family = interfaceFontFamily(m_context->program().uiFontName(), QFontDatabase::families());

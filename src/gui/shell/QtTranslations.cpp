@@ -9,7 +9,7 @@
 
 namespace qrt::gui {
 
-QtTranslations::QtTranslations(int language, const QString& folder) {
+QtTranslations::QtTranslations(Language language, const QString& folder) {
     const QString locale = localeName(language);
     if (locale.isEmpty())
         return;
@@ -27,10 +27,10 @@ QtTranslations::~QtTranslations() {
         QCoreApplication::removeTranslator(m_translator.get());
 }
 
-QString QtTranslations::localeName(int language) {
+QString QtTranslations::localeName(Language language) {
     // English needs no translation of Qt's own texts.
     const QString locale = InterfaceTexts::localeName(language);
-    return locale == InterfaceTexts::localeName(InterfaceTexts::DefaultLanguage) ? QString() : locale;
+    return locale == InterfaceTexts::localeName(Language::English) ? QString() : locale;
 }
 
 QString QtTranslations::defaultFolder() {

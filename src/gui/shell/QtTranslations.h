@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Language.h"
+
 #include <QString>
 
 #include <memory>
@@ -9,14 +11,14 @@ class QTranslator;
 namespace qrt::gui {
 
 // Qt's own texts (the standard buttons of message boxes, the file dialogs and their
-// questions) in the interface language: the translation of Simplified Chinese (1) or
-// Traditional Chinese (2) is installed into the application while the object lives.
-// English (3) needs none. A translation that is not installed on this computer is no
+// questions) in the interface language: the translation of Simplified Chinese or
+// Traditional Chinese is installed into the application while the object lives.
+// English needs none. A translation that is not installed on this computer is no
 // error: Qt's texts then stay English.
 class QtTranslations {
 public:
     // folder: where Qt's translation files are; empty for the folder Qt was built with.
-    explicit QtTranslations(int language, const QString& folder = QString());
+    explicit QtTranslations(Language language, const QString& folder = QString());
     ~QtTranslations();
     QtTranslations(const QtTranslations&) = delete;
     QtTranslations& operator=(const QtTranslations&) = delete;
@@ -25,7 +27,7 @@ public:
     bool installed() const { return m_translator != nullptr; }
 
     // The locale name of Qt's translation for a language: "zh_CN", "zh_TW", or empty.
-    static QString localeName(int language);
+    static QString localeName(Language language);
     static QString defaultFolder();
 
 private:

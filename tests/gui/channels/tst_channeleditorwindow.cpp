@@ -44,7 +44,7 @@ QStringList rowOf(const QStringList& first4, const QStringList& options = Defaul
 
 // The program started in a temporary application folder with the channel editor shown.
 struct Editor {
-    explicit Editor(int language = 3) {
+    explicit Editor(Language language = Language::English) {
         context = std::make_unique<AppContext>(dir.path());
         document = startProgram(*context, language);
         window = std::make_unique<ChannelEditorWindow>(*document, prompts);
@@ -758,13 +758,13 @@ void TestChannelEditorWindow::followsTheDocument() {
 }
 
 void TestChannelEditorWindow::renders_data() {
-    QTest::addColumn<int>("language");
-    QTest::newRow("Simplified Chinese") << 1;
-    QTest::newRow("English") << 3;
+    QTest::addColumn<Language>("language");
+    QTest::newRow("Simplified Chinese") << Language::SimplifiedChinese;
+    QTest::newRow("English") << Language::English;
 }
 
 void TestChannelEditorWindow::renders() {
-    QFETCH(int, language);
+    QFETCH(Language, language);
     Editor e(language);
     QVERIFY(e.document->openFile(e.context->appFile(AppContext::FactoryFileName)).ok());
     e.click(2, 3);

@@ -29,7 +29,7 @@ inline QString standInDevice(int n) {
 // the devices above and only the usable numbers open; otherwise the real ports are used.
 struct CommFixture {
     explicit CommFixture(const QSet<int>& usablePorts = {}, bool standInPorts = false, int storedPort = 1,
-                         int language = 3) {
+                         Language language = Language::English) {
         SettingsFile file(dir.filePath(AppContext::SettingsFileName));
         file.write(QStringLiteral("Setting"), QStringLiteral("COM"), QString::number(storedPort));
         SerialPortFactory factory = createSerialPort;

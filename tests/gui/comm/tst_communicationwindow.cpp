@@ -377,15 +377,15 @@ void TestCommunicationWindow::addressBoxesStoreEveryChange() {
 }
 
 void TestCommunicationWindow::portThatDoesNotOpenShowsThePortDialogThenLogs_data() {
-    QTest::addColumn<int>("language");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("status"); // why, in the user's language
-    QTest::newRow("English") << 3 << "%1 does not exist (is the programming cable plugged in?)";
-    QTest::newRow("Simplified Chinese") << 1 << "%1 不存在（写频线插好了吗?）";
-    QTest::newRow("Traditional Chinese") << 2 << "%1 不存在（寫頻線插好了嗎?）";
+    QTest::newRow("English") << Language::English << "%1 does not exist (is the programming cable plugged in?)";
+    QTest::newRow("Simplified Chinese") << Language::SimplifiedChinese << "%1 不存在（写频线插好了吗?）";
+    QTest::newRow("Traditional Chinese") << Language::TraditionalChinese << "%1 不存在（寫頻線插好了嗎?）";
 }
 
 void TestCommunicationWindow::portThatDoesNotOpenShowsThePortDialogThenLogs() {
-    QFETCH(int, language);
+    QFETCH(Language, language);
     QFETCH(QString, status);
     CommFixture f({}, false, 1, language);
     const QString device = f.dir.filePath(QStringLiteral("no-such-port"));
@@ -420,7 +420,7 @@ void TestCommunicationWindow::portThatDoesNotOpenShowsThePortDialogThenLogs() {
 }
 
 void TestCommunicationWindow::rangeThatCannotBeSentIsTold_data() {
-    QTest::addColumn<int>("language");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("address");
@@ -429,19 +429,19 @@ void TestCommunicationWindow::rangeThatCannotBeSentIsTold_data() {
     const QString english = QStringLiteral(
         "The read or write address range (Read Start Addr … Write End Addr) cannot be sent to the radio: a range "
         "must lie within 0000H–1FFFH and hold at most 516 blocks of 16 bytes. Nothing was sent.");
-    QTest::newRow("read past the image") << 3 << int(TransferJob::Read) << "txtReadEndAddr"
+    QTest::newRow("read past the image") << Language::English << int(TransferJob::Read) << "txtReadEndAddr"
                                          << "2100"
                                          << "Read Failed" << english;
-    QTest::newRow("write range too long") << 3 << int(TransferJob::Write) << "txtWriteEndAddr"
+    QTest::newRow("write range too long") << Language::English << int(TransferJob::Write) << "txtWriteEndAddr"
                                           << "FFFF"
                                           << "Write Failed" << english;
     QTest::newRow("write, Simplified Chinese")
-        << 1 << int(TransferJob::Write) << "txtWriteEndAddr"
+        << Language::SimplifiedChinese << int(TransferJob::Write) << "txtWriteEndAddr"
         << "FFFF"
         << "写入失败"
         << "读写地址范围（Read Start Addr … Write End Addr）无法发送到对讲机：范围必须在 0000H–1FFFH 之内，且最多 516 "
            "个 16 字节的数据块。没有发送任何数据。";
-    QTest::newRow("read, Traditional Chinese") << 2 << int(TransferJob::Read) << "txtReadEndAddr"
+    QTest::newRow("read, Traditional Chinese") << Language::TraditionalChinese << int(TransferJob::Read) << "txtReadEndAddr"
                                                << "2100"
                                                << "讀取失敗"
                                                << "讀寫位址範圍（Read Start Addr … Write End Addr）無法傳送到對講機："
@@ -452,7 +452,7 @@ void TestCommunicationWindow::rangeThatCannotBeSentIsTold_data() {
 // Nothing is sent; the window says so as a failed read does, tells why, and stays open so
 // that the addresses can be mended.
 void TestCommunicationWindow::rangeThatCannotBeSentIsTold() {
-    QFETCH(int, language);
+    QFETCH(Language, language);
     QFETCH(int, kind);
     QFETCH(QString, box);
     QFETCH(QString, address);

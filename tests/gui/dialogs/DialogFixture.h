@@ -18,7 +18,7 @@ namespace qrt::test {
 // A started program with untitled data, a window to parent the dialogs, and the
 // command-line tool to compare with. Every file lives in the temporary application folder.
 struct DialogFixture {
-    explicit DialogFixture(int language = 3) {
+    explicit DialogFixture(Language language = Language::English) {
         context = std::make_unique<AppContext>(appDir.path());
         document = startProgram(*context, language);
         window = std::make_unique<QWidget>();

@@ -68,15 +68,15 @@ private Q_SLOTS:
 // ---- Set Volume ----
 
 void TestSettingsDialogWindows::volumeDialogLayout_data() {
-    QTest::addColumn<int>("language");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("firstLabel");
     QTest::addColumn<QString>("lastLabel");
-    QTest::newRow("English") << 3 << QStringLiteral("Volume  1 Level") << QStringLiteral("Volume 10 Level");
-    QTest::newRow("Simplified Chinese") << 1 << QStringLiteral("音量  1 级") << QStringLiteral("音量 10 级");
+    QTest::newRow("English") << Language::English << QStringLiteral("Volume  1 Level") << QStringLiteral("Volume 10 Level");
+    QTest::newRow("Simplified Chinese") << Language::SimplifiedChinese << QStringLiteral("音量  1 级") << QStringLiteral("音量 10 级");
 }
 
 void TestSettingsDialogWindows::volumeDialogLayout() {
-    QFETCH(int, language);
+    QFETCH(Language, language);
     QFETCH(QString, firstLabel);
     QFETCH(QString, lastLabel);
     DialogFixture f(language);
@@ -335,16 +335,16 @@ void TestSettingsDialogWindows::serialImportCancelled() {
 }
 
 void TestSettingsDialogWindows::serialImportOfUnreadableFile_data() {
-    QTest::addColumn<int>("language");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<bool>("folder"); // else a file too large to be a list
     QTest::addColumn<QString>("reason");
-    QTest::newRow("folder, English") << 3 << true << QStringLiteral("It is a folder, not a file");
-    QTest::newRow("folder, Simplified Chinese") << 1 << true << QString();
-    QTest::newRow("too large, Traditional Chinese") << 2 << false << QString();
+    QTest::newRow("folder, English") << Language::English << true << QStringLiteral("It is a folder, not a file");
+    QTest::newRow("folder, Simplified Chinese") << Language::SimplifiedChinese << true << QString();
+    QTest::newRow("too large, Traditional Chinese") << Language::TraditionalChinese << false << QString();
 }
 
 void TestSettingsDialogWindows::serialImportOfUnreadableFile() {
-    QFETCH(int, language);
+    QFETCH(Language, language);
     QFETCH(bool, folder);
     QFETCH(QString, reason);
     DialogFixture f(language);

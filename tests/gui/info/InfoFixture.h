@@ -13,7 +13,7 @@ namespace qrt::test {
 // language. A language outside 1..3 is written into the settings file as it stands.
 class LanguageContext {
 public:
-    explicit LanguageContext(int language) : m_context(std::make_unique<AppContext>(m_dir.path())) {
+    explicit LanguageContext(Language language) : m_context(std::make_unique<AppContext>(m_dir.path())) {
         if (language >= 1 && language <= 3) {
             m_context->load(language);
             return;

@@ -39,7 +39,7 @@ namespace {
 
 // The program in one language with its frame, as the screenshot tool builds it.
 struct Program {
-    explicit Program(int language)
+    explicit Program(Language language)
         : context(dir.path()), document(startProgram(context, language)),
           frame(*document, prompts, viewer, restarter), scene{context, *document, prompts, sampleErrors, frame} {}
 
@@ -167,14 +167,14 @@ void TestAccessibleNames::walkFindsWhatAScreenReaderWouldMisname() {
 }
 
 void TestAccessibleNames::everyWindowNamesItsControlsInWords_data() {
-    QTest::addColumn<int>("language");
-    QTest::newRow("Simplified Chinese") << 1;
-    QTest::newRow("Traditional Chinese") << 2;
-    QTest::newRow("English") << 3;
+    QTest::addColumn<Language>("language");
+    QTest::newRow("Simplified Chinese") << Language::SimplifiedChinese;
+    QTest::newRow("Traditional Chinese") << Language::TraditionalChinese;
+    QTest::newRow("English") << Language::English;
 }
 
 void TestAccessibleNames::everyWindowNamesItsControlsInWords() {
-    QFETCH(int, language);
+    QFETCH(Language, language);
     Program program(language);
     QStringList problems;
     for (const shots::Shot& shot : shots::shotCatalogue()) {
@@ -193,7 +193,7 @@ void TestAccessibleNames::statusPanelsAndToolBarAreHeardAsShown_data() {
 }
 
 void TestAccessibleNames::statusPanelsAndToolBarAreHeardAsShown() {
-    QFETCH(int, language);
+    QFETCH(Language, language);
     Program program(language);
     program.frame.show();
     QStatusBar* bar = program.frame.statusBar();

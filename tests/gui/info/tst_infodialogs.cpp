@@ -26,18 +26,18 @@ class TestInfoDialogs : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void radioInfoTexts_data() {
-        QTest::addColumn<int>("language");
+        QTest::addColumn<Language>("language");
         QTest::addColumn<QStringList>("captions"); // frame, model, range, version, last write
         QTest::newRow("Simplified Chinese")
-            << 1 << QStringList{"本机信息", "机型", "频段[MHz]", "软件版本", "上次写频时间"};
+            << Language::SimplifiedChinese << QStringList{"本机信息", "机型", "频段[MHz]", "软件版本", "上次写频时间"};
         QTest::newRow("Traditional Chinese")
-            << 2 << QStringList{"本機信息", "機型", "頻段[MHz]", "軟體版本", "上次寫頻時間"};
-        QTest::newRow("English") << 3
+            << Language::TraditionalChinese << QStringList{"本機信息", "機型", "頻段[MHz]", "軟體版本", "上次寫頻時間"};
+        QTest::newRow("English") << Language::English
                                  << QStringList{"Radio Info", "Model Type", "Frequency[MHz]", "Soft Version",
                                                 "Write Data Last Time"};
     }
     void radioInfoTexts() {
-        QFETCH(int, language);
+        QFETCH(Language, language);
         QFETCH(QStringList, captions);
         test::LanguageContext context(language);
         RadioInfoPage page(*context);
@@ -104,14 +104,14 @@ private Q_SLOTS:
     }
 
     void settingsPageWindowTexts_data() {
-        QTest::addColumn<int>("language");
+        QTest::addColumn<Language>("language");
         QTest::addColumn<QString>("print");
-        QTest::newRow("Simplified Chinese") << 1 << "打印";
-        QTest::newRow("Traditional Chinese") << 2 << "列印";
-        QTest::newRow("English") << 3 << "Print";
+        QTest::newRow("Simplified Chinese") << Language::SimplifiedChinese << "打印";
+        QTest::newRow("Traditional Chinese") << Language::TraditionalChinese << "列印";
+        QTest::newRow("English") << Language::English << "Print";
     }
     void settingsPageWindowTexts() {
-        QFETCH(int, language);
+        QFETCH(Language, language);
         QFETCH(QString, print);
         test::LanguageContext context(language);
         SettingsPageWindow window(*context);
@@ -133,24 +133,24 @@ private Q_SLOTS:
     }
 
     void aboutTexts_data() {
-        QTest::addColumn<int>("language");
+        QTest::addColumn<Language>("language");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("useRange");
         QTest::addColumn<QString>("version");
         QTest::addColumn<QString>("ok");
         QTest::addColumn<bool>("hasDescription");
-        QTest::newRow("Simplified Chinese") << 1 << "关于"
+        QTest::newRow("Simplified Chinese") << Language::SimplifiedChinese << "关于"
                                             << "QRT506系列对讲机编程软件"
                                             << "用于QRT506"
                                             << "版本 1.0"
                                             << "确定" << true;
-        QTest::newRow("Traditional Chinese") << 2 << "關於"
+        QTest::newRow("Traditional Chinese") << Language::TraditionalChinese << "關於"
                                              << "QRT506系列對講機編程軟體"
                                              << "用於QRT506"
                                              << "版本 1.0"
                                              << "確定" << true;
-        QTest::newRow("English") << 3 << "About"
+        QTest::newRow("English") << Language::English << "About"
                                  << "QRT506 Radio Programming Software"
                                  << "For QRT506"
                                  << "Version 1.0"
@@ -162,7 +162,7 @@ private Q_SLOTS:
                                           << "OK" << true;
     }
     void aboutTexts() {
-        QFETCH(int, language);
+        QFETCH(Language, language);
         QFETCH(QString, caption);
         QFETCH(QString, title);
         QFETCH(QString, useRange);

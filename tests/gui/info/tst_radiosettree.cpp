@@ -43,14 +43,14 @@ class TestRadioSetTree : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void entriesInEveryLanguage_data() {
-        QTest::addColumn<int>("language");
+        QTest::addColumn<Language>("language");
         QTest::addColumn<QStringList>("texts");
-        QTest::newRow("Simplified Chinese") << 1 << QStringList{"QRT506", "本机信息", "信道信息", "整机设置"};
-        QTest::newRow("Traditional Chinese") << 2 << QStringList{"QRT506", "本機信息", "信道資訊", "整機設置"};
-        QTest::newRow("English") << 3 << QStringList{"QRT506", "Radio Info", "Channel Info", "Optional Features"};
+        QTest::newRow("Simplified Chinese") << Language::SimplifiedChinese << QStringList{"QRT506", "本机信息", "信道信息", "整机设置"};
+        QTest::newRow("Traditional Chinese") << Language::TraditionalChinese << QStringList{"QRT506", "本機信息", "信道資訊", "整機設置"};
+        QTest::newRow("English") << Language::English << QStringList{"QRT506", "Radio Info", "Channel Info", "Optional Features"};
     }
     void entriesInEveryLanguage() {
-        QFETCH(int, language);
+        QFETCH(Language, language);
         QFETCH(QStringList, texts);
         test::LanguageContext context(language);
         RadioSetTreeWindow window(*context);

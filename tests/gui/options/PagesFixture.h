@@ -27,7 +27,7 @@ namespace qrt::test {
 // The program started in a temporary application folder with the channel editor and its
 // settings pages shown, unlocked as after start-up.
 struct PagesFixture {
-    explicit PagesFixture(int language = 3) {
+    explicit PagesFixture(Language language = Language::English) {
         context = std::make_unique<AppContext>(dir.path());
         document = startProgram(*context, language);
         window = std::make_unique<gui::ChannelEditorWindow>(*document, prompts);

@@ -329,7 +329,7 @@ void TestSettingsPages::serialNumberControls() {
 }
 
 void TestSettingsPages::captionsInEveryLanguage_data() {
-    QTest::addColumn<int>("language");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("tab");
     QTest::addColumn<QString>("label");
@@ -352,10 +352,10 @@ void TestSettingsPages::captionsInEveryLanguage_data() {
         {7, "lblInfo1", {"信息", "訊息", "Message"}, {"嵌入信息", "嵌入訊息", "Embedded Msg"}},
     };
     for (const auto& row : rows) {
-        for (int language = 1; language <= 3; ++language) {
-            QTest::addRow("%s language %d", row.label, language)
-                << language << row.page << QString::fromUtf8(row.tabs[language - 1]) << QString::fromLatin1(row.label)
-                << QString::fromUtf8(row.texts[language - 1]);
+        for (const Language language : AllLanguages) {
+            QTest::addRow("%s language %d", row.label, languageNumber(language))
+                << language << row.page << QString::fromUtf8(row.tabs[languageNumber(language) - 1]) << QString::fromLatin1(row.label)
+                << QString::fromUtf8(row.texts[languageNumber(language) - 1]);
         }
     }
 }
@@ -363,7 +363,7 @@ void TestSettingsPages::captionsInEveryLanguage_data() {
 // Each page carries its caption and its controls' captions in the language of the
 // program; no caption is left empty and every caption label names its control.
 void TestSettingsPages::captionsInEveryLanguage() {
-    QFETCH(int, language);
+    QFETCH(Language, language);
     QFETCH(int, page);
     QFETCH(QString, tab);
     QFETCH(QString, label);
@@ -431,7 +431,7 @@ void TestSettingsPages::hiddenControlsStayHidden() {
 void TestSettingsPages::lockDisablesTheNineFrames() {
     test::TempAppDir dir;
     AppContext context(dir.path());
-    std::unique_ptr<Document> document = startProgram(context, 3);
+    std::unique_ptr<Document> document = startProgram(context, Language::English);
     test::ScriptedPrompts prompts{test::ScriptedPrompts::Unscripted::OkIfOffered};
     gui::InertDocumentViewer viewer;
     gui::InertRestarter restarter;

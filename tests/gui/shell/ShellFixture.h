@@ -40,7 +40,7 @@ public:
 // A started program in a temporary application folder with its frame, every prompt
 // answered by script. The settings given (key, value, ...) are written first.
 struct ShellFixture {
-    explicit ShellFixture(int language = 3, const QStringList& settings = {}) {
+    explicit ShellFixture(Language language = Language::English, const QStringList& settings = {}) {
         SettingsFile file(appDir.filePath(AppContext::SettingsFileName));
         for (qsizetype i = 0; i + 1 < settings.size(); i += 2)
             file.write(QStringLiteral("Setting"), settings.at(i), settings.at(i + 1));

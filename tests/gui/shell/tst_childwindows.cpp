@@ -19,7 +19,7 @@ namespace {
 
 // The program's frame with its side windows, shown.
 struct Frame : test::ShellFixture {
-    explicit Frame(int language = 3) : ShellFixture(language) {
+    explicit Frame(Language language = Language::English) : ShellFixture(language) {
         side =
             new gui::SideWindows(*window, *context, std::make_unique<gui::info::ErrorLogWindow>(context->errorLog()));
         window->resize(1000, 700);
@@ -119,13 +119,13 @@ private Q_SLOTS:
     // The editor's caption is its band, the one place that shows the limits of a custom
     // band; the editor fills the frame without a title bar, so the frame's title shows it.
     void frameTitleShowsTheBand_data() {
-        QTest::addColumn<int>("language");
+        QTest::addColumn<Language>("language");
         QTest::addColumn<QString>("custom");
-        QTest::newRow("Simplified Chinese") << 1 << "自定义";
-        QTest::newRow("English") << 3 << "Custom";
+        QTest::newRow("Simplified Chinese") << Language::SimplifiedChinese << "自定义";
+        QTest::newRow("English") << Language::English << "Custom";
     }
     void frameTitleShowsTheBand() {
-        QFETCH(int, language);
+        QFETCH(Language, language);
         QFETCH(QString, custom);
         Frame f(language);
         QCOMPARE(f.window->windowTitle(), f.title(QStringLiteral("400 - 470 MHz")));

@@ -131,7 +131,7 @@ void TestFileCommands::openCancelledChangesNothing() {
 }
 
 void TestFileCommands::openOddFile_data() {
-    QTest::addColumn<int>("language");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("reason");
     QTest::addColumn<bool>("agree");
@@ -139,21 +139,21 @@ void TestFileCommands::openOddFile_data() {
     QByteArray longer = headerless;
     longer.replace(0, 6, datafile::HeaderText);
     longer.append(10, char(0x22));
-    QTest::newRow("empty, yes") << 3 << QByteArray() << "the file is empty" << true;
-    QTest::newRow("short, no") << 3 << QByteArray(100, char(0x33)) << "the file holds 100 bytes" << false;
-    QTest::newRow("short, yes") << 3 << QByteArray(100, char(0x33)) << "the file holds 100 bytes" << true;
-    QTest::newRow("long, no") << 3 << longer << "more than 1040 bytes" << false;
-    QTest::newRow("no header, yes") << 3 << headerless << "does not begin with" << true;
+    QTest::newRow("empty, yes") << Language::English << QByteArray() << "the file is empty" << true;
+    QTest::newRow("short, no") << Language::English << QByteArray(100, char(0x33)) << "the file holds 100 bytes" << false;
+    QTest::newRow("short, yes") << Language::English << QByteArray(100, char(0x33)) << "the file holds 100 bytes" << true;
+    QTest::newRow("long, no") << Language::English << longer << "more than 1040 bytes" << false;
+    QTest::newRow("no header, yes") << Language::English << headerless << "does not begin with" << true;
     // The whole question in the user's language, the reason too.
     QTest::newRow("short, Simplified Chinese")
-        << 1 << QByteArray(100, char(0x33)) << "看起来不是对讲机数据（文件只有 100 字节，数据文件应为 1040 字节）"
+        << Language::SimplifiedChinese << QByteArray(100, char(0x33)) << "看起来不是对讲机数据（文件只有 100 字节，数据文件应为 1040 字节）"
         << false;
     QTest::newRow("no header, Traditional Chinese")
-        << 2 << headerless << "看起來不是對講機資料（檔案不是以「KW5182」開頭，而每個儲存的資料檔都以它開頭）" << false;
+        << Language::TraditionalChinese << headerless << "看起來不是對講機資料（檔案不是以「KW5182」開頭，而每個儲存的資料檔都以它開頭）" << false;
 }
 
 void TestFileCommands::openOddFile() {
-    QFETCH(int, language);
+    QFETCH(Language, language);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, reason);
     QFETCH(bool, agree);
@@ -282,7 +282,7 @@ void TestFileCommands::saveFlows() {
 }
 
 void TestFileCommands::saveAsAsksBeforeReplacing_data() {
-    QTest::addColumn<int>("language");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("typed");    // in the save dialog
     QTest::addColumn<QString>("existing"); // a file there before
     QTest::addColumn<int>("answer");       // to the question; NoButton: no question expected
@@ -291,24 +291,24 @@ void TestFileCommands::saveAsAsksBeforeReplacing_data() {
     const int none = QMessageBox::NoButton;
     // The suffix is added to a name typed without one: the question covers that name.
     QTest::newRow("typed without suffix, yes")
-        << 3 << "three"
+        << Language::English << "three"
         << "three.dat" << int(QMessageBox::Yes) << "three.dat already exists." << true;
     QTest::newRow("typed without suffix, no")
-        << 3 << "three"
+        << Language::English << "three"
         << "three.dat" << int(QMessageBox::No) << "Do you want to replace it?" << false;
-    QTest::newRow("typed with suffix, no") << 3 << "three.dat"
+    QTest::newRow("typed with suffix, no") << Language::English << "three.dat"
                                            << "three.dat" << int(QMessageBox::No) << "three.dat" << false;
-    QTest::newRow("Simplified Chinese") << 1 << "three"
+    QTest::newRow("Simplified Chinese") << Language::SimplifiedChinese << "three"
                                         << "three.dat" << int(QMessageBox::No) << "three.dat 已存在。\n要替换它吗?"
                                         << false;
-    QTest::newRow("Traditional Chinese") << 2 << "three"
+    QTest::newRow("Traditional Chinese") << Language::TraditionalChinese << "three"
                                          << "three.dat" << int(QMessageBox::Yes) << "要取代它嗎?" << true;
-    QTest::newRow("only the name typed exists") << 3 << "three"
+    QTest::newRow("only the name typed exists") << Language::English << "three"
                                                 << "three" << none << "" << true;
 }
 
 void TestFileCommands::saveAsAsksBeforeReplacing() {
-    QFETCH(int, language);
+    QFETCH(Language, language);
     QFETCH(QString, typed);
     QFETCH(QString, existing);
     QFETCH(int, answer);
@@ -349,19 +349,19 @@ void TestFileCommands::saveAsAsksBeforeReplacing() {
 }
 
 void TestFileCommands::fullDiskKeepsTheOldFile_data() {
-    QTest::addColumn<int>("language");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("failure");
-    QTest::newRow("Save As, English") << 3 << "mnuFileSaveAs"
+    QTest::newRow("Save As, English") << Language::English << "mnuFileSaveAs"
                                       << "Save file failed!\nThe disk is full";
-    QTest::newRow("Save, Simplified Chinese") << 1 << "mnuFileSave"
+    QTest::newRow("Save, Simplified Chinese") << Language::SimplifiedChinese << "mnuFileSave"
                                               << "保存文件出错!\n磁盘已满";
-    QTest::newRow("Save As, Traditional Chinese") << 2 << "mnuFileSaveAs"
+    QTest::newRow("Save As, Traditional Chinese") << Language::TraditionalChinese << "mnuFileSaveAs"
                                                   << "\n磁碟已滿";
 }
 
 void TestFileCommands::fullDiskKeepsTheOldFile() {
-    QFETCH(int, language);
+    QFETCH(Language, language);
     QFETCH(QString, command);
     QFETCH(QString, failure);
     test::FullFileSystem disk;

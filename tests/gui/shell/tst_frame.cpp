@@ -230,17 +230,17 @@ void TestFrame::notYetAvailableCommandsAreDisabled() {
 }
 
 void TestFrame::helpOpensTheLanguagesFile_data() {
-    QTest::addColumn<int>("language");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("present");
-    QTest::newRow("Simplified Chinese") << 1 << "ChsHelp.CHM" << true;
-    QTest::newRow("Traditional Chinese") << 2 << "ChtHelp.CHM" << true;
-    QTest::newRow("English") << 3 << "EngHelp.CHM" << true;
-    QTest::newRow("missing file") << 3 << "EngHelp.CHM" << false;
+    QTest::newRow("Simplified Chinese") << Language::SimplifiedChinese << "ChsHelp.CHM" << true;
+    QTest::newRow("Traditional Chinese") << Language::TraditionalChinese << "ChtHelp.CHM" << true;
+    QTest::newRow("English") << Language::English << "EngHelp.CHM" << true;
+    QTest::newRow("missing file") << Language::English << "EngHelp.CHM" << false;
 }
 
 void TestFrame::helpOpensTheLanguagesFile() {
-    QFETCH(int, language);
+    QFETCH(Language, language);
     QFETCH(QString, file);
     QFETCH(bool, present);
     ShellFixture f(language);
@@ -259,27 +259,27 @@ void TestFrame::helpOpensTheLanguagesFile() {
 }
 
 void TestFrame::withoutHelpFileTheGuideOpensAtTheFocusedTopic_data() {
-    QTest::addColumn<int>("language");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<QStringList>("guides"); // the languages the guide has
     QTest::addColumn<QString>("focusedArea");
     QTest::addColumn<QString>("expected"); // page#topic, empty: nothing shown
     const QStringList all = {QStringLiteral("zh_CN"), QStringLiteral("zh_TW"), QStringLiteral("en")};
-    QTest::newRow("Simplified Chinese, grid") << 1 << all << "vsfgGridCh"
+    QTest::newRow("Simplified Chinese, grid") << Language::SimplifiedChinese << all << "vsfgGridCh"
                                               << "zh_CN/index.html#channels";
-    QTest::newRow("Traditional Chinese, pages") << 2 << all << "sstabSetMode"
+    QTest::newRow("Traditional Chinese, pages") << Language::TraditionalChinese << all << "sstabSetMode"
                                                 << "zh_TW/index.html#settings";
-    QTest::newRow("English, error window") << 3 << all << "frmShowErr"
+    QTest::newRow("English, error window") << Language::English << all << "frmShowErr"
                                            << "en/index.html#trouble";
-    QTest::newRow("elsewhere") << 3 << all << ""
+    QTest::newRow("elsewhere") << Language::English << all << ""
                                << "en/index.html#start";
-    QTest::newRow("language without a page") << 2 << QStringList{QStringLiteral("en")} << ""
+    QTest::newRow("language without a page") << Language::TraditionalChinese << QStringList{QStringLiteral("en")} << ""
                                              << "en/index.html#start";
-    QTest::newRow("no guide") << 3 << QStringList{} << ""
+    QTest::newRow("no guide") << Language::English << QStringList{} << ""
                               << "";
 }
 
 void TestFrame::withoutHelpFileTheGuideOpensAtTheFocusedTopic() {
-    QFETCH(int, language);
+    QFETCH(Language, language);
     QFETCH(QStringList, guides);
     QFETCH(QString, focusedArea);
     QFETCH(QString, expected);
@@ -640,35 +640,35 @@ void TestFrame::undoAndRedoThroughTheMenu() {
 }
 
 void TestFrame::undoEntriesNameWhatChangedInWords_data() {
-    QTest::addColumn<int>("language");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("undoEntry");
     QTest::addColumn<QString>("redoEntry");
-    QTest::newRow("check box") << 3 << "beep"
+    QTest::newRow("check box") << Language::English << "beep"
                                << "Undo Beep"
                                << "Redo Beep";
-    QTest::newRow("channel cell") << 3 << "bandwidth"
+    QTest::newRow("channel cell") << Language::English << "bandwidth"
                                   << "Undo channel 2 Bandwidth"
                                   << "Redo channel 2 Bandwidth";
-    QTest::newRow("numbered list") << 3 << "vox level"
+    QTest::newRow("numbered list") << Language::English << "vox level"
                                    << "Undo Vox Compare Voltage 3"
                                    << "Redo Vox Compare Voltage 3";
-    QTest::newRow("delete channel") << 3 << "delete"
+    QTest::newRow("delete channel") << Language::English << "delete"
                                     << "Undo Delete channel 3"
                                     << "Redo Delete channel 3";
-    QTest::newRow("band") << 3 << "band"
+    QTest::newRow("band") << Language::English << "band"
                           << "Undo Frequency"
                           << "Redo Frequency";
-    QTest::newRow("check box, Simplified Chinese") << 1 << "beep"
+    QTest::newRow("check box, Simplified Chinese") << Language::SimplifiedChinese << "beep"
                                                    << "撤销 哔音"
                                                    << "重做 哔音";
-    QTest::newRow("channel cell, Simplified Chinese") << 1 << "bandwidth"
+    QTest::newRow("channel cell, Simplified Chinese") << Language::SimplifiedChinese << "bandwidth"
                                                       << "撤销 信道 2 带宽"
                                                       << "重做 信道 2 带宽";
-    QTest::newRow("numbered list, Traditional Chinese") << 2 << "vox level"
+    QTest::newRow("numbered list, Traditional Chinese") << Language::TraditionalChinese << "vox level"
                                                         << "復原 聲控電壓比較值 3級"
                                                         << "取消復原 聲控電壓比較值 3級";
-    QTest::newRow("channel cell, Traditional Chinese") << 2 << "bandwidth"
+    QTest::newRow("channel cell, Traditional Chinese") << Language::TraditionalChinese << "bandwidth"
                                                        << "復原 信道 2 帶寬"
                                                        << "取消復原 信道 2 帶寬";
 }
@@ -676,7 +676,7 @@ void TestFrame::undoEntriesNameWhatChangedInWords_data() {
 // The Edit menu tells in the user's words what Undo and Redo would change, whatever key
 // the document merges the edits by.
 void TestFrame::undoEntriesNameWhatChangedInWords() {
-    QFETCH(int, language);
+    QFETCH(Language, language);
     QFETCH(QString, edit);
     QFETCH(QString, undoEntry);
     QFETCH(QString, redoEntry);

@@ -35,16 +35,16 @@ private Q_SLOTS:
 };
 
 void TestQtTranslations::buttonsInTheLanguage_data() {
-    QTest::addColumn<int>("language");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<bool>("installed");
     QTest::addColumn<QStringList>("buttons");
-    QTest::newRow("Simplified Chinese") << 1 << true << QStringList{"是(&Y)", "否(&N)"};
-    QTest::newRow("Traditional Chinese") << 2 << true << QStringList{"是(&Y)", "否(&N)"};
-    QTest::newRow("English") << 3 << false << English;
+    QTest::newRow("Simplified Chinese") << Language::SimplifiedChinese << true << QStringList{"是(&Y)", "否(&N)"};
+    QTest::newRow("Traditional Chinese") << Language::TraditionalChinese << true << QStringList{"是(&Y)", "否(&N)"};
+    QTest::newRow("English") << Language::English << false << English;
 }
 
 void TestQtTranslations::buttonsInTheLanguage() {
-    QFETCH(int, language);
+    QFETCH(Language, language);
     QFETCH(bool, installed);
     QFETCH(QStringList, buttons);
     {
@@ -58,14 +58,14 @@ void TestQtTranslations::buttonsInTheLanguage() {
 
 void TestQtTranslations::missingTranslationKeepsEnglish() {
     const QTemporaryDir empty;
-    const gui::QtTranslations translations(1, empty.path());
+    const gui::QtTranslations translations(Language::SimplifiedChinese, empty.path());
     QVERIFY(!translations.installed());
     QCOMPARE(questionButtons(), English);
 }
 
 // The file dialog's own question before it replaces a file, and its buttons.
 void TestQtTranslations::fileDialogAsksInTheLanguage() {
-    const gui::QtTranslations translations(1);
+    const gui::QtTranslations translations(Language::SimplifiedChinese);
     QCOMPARE(QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?"),
              QStringLiteral("%1 已存在。\n您想要替换它吗？"));
     QFileDialog dialog;
@@ -84,7 +84,7 @@ void TestQtTranslations::programInstallsItForItsLanguage() {
     test::RecordingRestarter restarter;
     {
         gui::RunningProgram program(appDir.path(), prompts, files, restarter);
-        QCOMPARE(program.context().language(), 2);
+        QCOMPARE(program.context().language(), Language::TraditionalChinese);
         QCOMPARE(questionButtons(), (QStringList{"是(&Y)", "否(&N)"}));
     }
     QCOMPARE(questionButtons(), English);

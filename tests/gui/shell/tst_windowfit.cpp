@@ -31,7 +31,7 @@ namespace {
 // A started program in one language with the factory data open, and a frame for the
 // dialogs' parent.
 struct Scene {
-    explicit Scene(int language, gui::UserPrompts* framePrompts = nullptr) {
+    explicit Scene(Language language, gui::UserPrompts* framePrompts = nullptr) {
         document = startProgram(context, language);
         document->openFile(appDir.filePath(QStringLiteral("DefRadioSet.def")));
         frame = std::make_unique<gui::MainWindow>(*document, framePrompts ? *framePrompts : prompts, viewer, restarter);
@@ -61,14 +61,14 @@ private Q_SLOTS:
     }
 
     void everyWindowFits_data() {
-        QTest::addColumn<int>("language");
+        QTest::addColumn<Language>("language");
         QTest::addColumn<QString>("window");
-        for (int language = 1; language <= 3; ++language)
+        for (const Language language : AllLanguages)
             for (const shots::Shot& shot : shots::shotCatalogue())
-                QTest::addRow("%s, %s", LanguageNames[language], qPrintable(shot.name)) << language << shot.name;
+                QTest::addRow("%s, %s", LanguageNames[languageNumber(language)], qPrintable(shot.name)) << language << shot.name;
     }
     void everyWindowFits() {
-        QFETCH(int, language);
+        QFETCH(Language, language);
         QFETCH(QString, window);
         Scene scene(language);
         shots::ShotScene shotScene = scene.shotScene();
@@ -98,12 +98,12 @@ private Q_SLOTS:
 
     // Imported serial numbers show in the list without making the page scroll sideways.
     void embeddedMessagePageAfterAnImport_data() {
-        QTest::addColumn<int>("language");
-        for (int language = 1; language <= 3; ++language)
-            QTest::newRow(LanguageNames[language]) << language;
+        QTest::addColumn<Language>("language");
+        for (const Language language : AllLanguages)
+            QTest::newRow(LanguageNames[languageNumber(language)]) << language;
     }
     void embeddedMessagePageAfterAnImport() {
-        QFETCH(int, language);
+        QFETCH(Language, language);
         test::ScriptedPrompts prompts{test::ScriptedPrompts::Unscripted::Close};
         Scene scene(language, &prompts);
         QVERIFY(scene.appDir.writeFile(QStringLiteral("serials.ini"),
