@@ -98,7 +98,10 @@ Figures runOnce(const QString& device, Operation operation) {
     job.image.write(0x385, QByteArray::fromHex("FFFFFF5A5257FFFFFF"));
     QElapsedTimer timer;
     timer.start();
-    const TransferResult result = transfer.execute(job).result;
+    const TransferOutcome outcome = transfer.execute(job);
+    const TransferResult result = outcome.result;
+    for (const Result& problem : outcome.problems)
+        std::fprintf(stderr, "%s\n", qPrintable(problem.reason()));
     return {result, timer.elapsed(), line};
 }
 
