@@ -1,5 +1,6 @@
 // Reads and writes the whole memory (0000-1FFF) against the radio emulator at a simulated
-// 9600 baud and compares the time with the time the bytes alone need on the wire.
+// 9600 baud and compares the time with the time the bytes alone need on the wire; then a
+// write with its verify, whose time must stay within a write's plus a read's.
 #include "comm/RadioTransfer.h"
 #include "core/ErrorLog.h"
 #include "core/RadioImage.h"
@@ -76,7 +77,10 @@ struct Figures {
     LineFigures line;
 };
 
-Figures runOnce(const QString& device, bool reading) {
+enum class Operation { Read, Write, WriteAndVerify };
+
+Figures runOnce(const QString& device, Operation operation) {
+    const bool reading = operation == Operation::Read;
     ErrorLog errors;
     LineFigures line;
     RadioTransfer transfer(
@@ -86,13 +90,18 @@ Figures runOnce(const QString& device, bool reading) {
     job.device = device;
     job.bandLimits = {40000000, 47000000};
     job.texts.load(Language::English);
+    job.extraTexts.load(Language::English);
+    job.verifyAfterWrite = operation == Operation::WriteAndVerify;
     job.image = RadioImage(0x2000);
     for (int a = 0; a < job.image.size(); ++a)
         job.image.set(a, quint8(a * 7));
     job.image.write(0x385, QByteArray::fromHex("FFFFFF5A5257FFFFFF"));
     QElapsedTimer timer;
     timer.start();
-    const TransferResult result = transfer.execute(job).result;
+    const TransferOutcome outcome = transfer.execute(job);
+    const TransferResult result = outcome.result;
+    for (const Result& problem : outcome.problems)
+        std::fprintf(stderr, "%s\n", qPrintable(problem.reason()));
     return {result, timer.elapsed(), line};
 }
 
@@ -101,7 +110,8 @@ Figures runOnce(const QString& device, bool reading) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
-    // Optional: the radio's turnaround in milliseconds (default 2) and "read" or "write" alone.
+    // Optional: the radio's turnaround in milliseconds (default 2) and "read" or "write" alone
+    // (the write with verify is compared with both, so it runs only when neither is chosen).
     const QStringList args = QCoreApplication::arguments().mid(1);
     const int baud = 9600;
     const QString turnaround = args.value(0, QStringLiteral("2"));
@@ -119,10 +129,25 @@ int main(int argc, char** argv) {
     out << "Whole memory 0000-1FFF at " << baud << " baud, radio turnaround " << turnaround
         << " ms, against qrt506-sim on " << device << "\n";
     int status = 0;
-    for (const bool reading : {true, false}) {
-        if ((reading && only == QLatin1String("write")) || (!reading && only == QLatin1String("read")))
+    qint64 readMs = 0, writeMs = 0, verifiedMs = 0;
+    for (const Operation operation : {Operation::Read, Operation::Write, Operation::WriteAndVerify}) {
+        const bool reading = operation == Operation::Read;
+        if ((reading && only == QLatin1String("write")) || (!reading && only == QLatin1String("read")) ||
+            (operation == Operation::WriteAndVerify && !only.isEmpty()))
             continue;
-        const Figures f = runOnce(device, reading);
+        const Figures f = runOnce(device, operation);
+        (reading ? readMs : operation == Operation::Write ? writeMs : verifiedMs) = f.ms;
+        if (operation == Operation::WriteAndVerify) {
+            const double ratio = double(verifiedMs) / double(writeMs + readMs);
+            out << "write with verify: " << (f.result == TransferResult::Ok ? "ok" : "FAILED") << ", "
+                << QString::number(verifiedMs / 1000.0, 'f', 2) << " s; write "
+                << QString::number(writeMs / 1000.0, 'f', 2) << " s + read " << QString::number(readMs / 1000.0, 'f', 2)
+                << " s; ratio to write + read " << QString::number(ratio, 'f', 3)
+                << (ratio <= 1.0 ? " (within)" : " (OVER)") << "\n";
+            if (f.result != TransferResult::Ok || ratio > 1.0)
+                status = 1;
+            continue;
+        }
         const double boundMs = double(f.line.bytes) * 10.0 * 1000.0 / baud;
         out << (reading ? "read " : "write") << ": " << (f.result == TransferResult::Ok ? "ok" : "FAILED") << ", "
             << QString::number(f.ms / 1000.0, 'f', 2) << " s, " << f.line.bytes << " bytes on the wire, bound "

@@ -38,7 +38,10 @@ const std::map<QString, Command>& commands() {
                        "read the radio and save the data"}},
         {QStringLiteral("write"),
          {writeCommand, "write [--port PORT] FILE.dat [--range START-END] [--code TEXT] [--new-code TEXT] "
-                        "[--force]   write a data file into the radio"}},
+                        "[--force] [--verify]   write a data file into the radio"}},
+        {QStringLiteral("verify"),
+         {verifyCommand, "verify [--port PORT] FILE.dat [--range START-END] [--code TEXT]   read the radio and "
+                         "compare it with what writing FILE would send (exit 0 the same, 3 different, 2 read failed)"}},
         {QStringLiteral("set"),
          {setCommand, "set FILE ASSIGNMENT... -o OUT   change options and channels as a user would, in order, and "
                       "save to OUT. Options: NAME=VALUE (a list by item text, #n or n; a check box by 0/1; a text "
@@ -85,6 +88,9 @@ int run(const QStringList& arguments, const QString& executableDir, QTextStream&
     parser.addOption(
         {QStringLiteral("force"),
          QStringLiteral("write: send a file that is not radio data (wrong length, no header) all the same.")});
+    parser.addOption({QStringLiteral("verify"),
+                      QStringLiteral("write: read the written range back and compare it with what was sent; a "
+                                     "difference fails the write (exit 2).")});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("The command to run (see below)."));
 
     if (!parser.parse(arguments)) {

@@ -7,7 +7,7 @@ class QTextStream;
 
 namespace qrt::cli {
 
-enum ExitCode { ExitOk = 0, ExitUsage = 1, ExitIo = 2 };
+enum ExitCode { ExitOk = 0, ExitUsage = 1, ExitIo = 2, ExitDiffers = 3 };
 
 // Runs the command-line tool in-process. arguments[0] is the program name.
 // executableDir is the folder of the program: without --app-dir the application folder is

@@ -6,8 +6,10 @@
 #include "comm/PortControl.h"
 #include "comm/PortMap.h"
 #include "comm/RadioTransfer.h"
+#include "core/AppContext.h"
 #include "core/DataFile.h"
 #include "core/FileAccess.h"
+#include "document/DataComparison.h"
 #include "options/SettingsModel.h"
 
 #include <QCommandLineParser>
@@ -31,9 +33,12 @@ bool parseRange(const QString& text, int* start, int* end) {
 // runs on this thread; its status lines are printed as they come.
 class CommRun {
 public:
-    CommRun(CommandContext& c, bool reading)
-        : m_c(c), m_reading(reading), m_program(c.appDir, c.language, c.err), m_model(m_program.settings()),
-          m_port(m_program.context().settings(), m_program.context().errorLog()),
+    // A verify is a read of the range a write would send.
+    enum Mode { Read, Write, Verify };
+
+    CommRun(CommandContext& c, Mode mode)
+        : m_c(c), m_mode(mode), m_reading(mode != Write), m_program(c.appDir, c.language, c.err),
+          m_model(m_program.settings()), m_port(m_program.context().settings(), m_program.context().errorLog()),
           m_transfer(m_program.context().errorLog()) {
         QObject::connect(&m_transfer, &RadioTransfer::statusChanged, [this](const QString& s) { showStatus(s); });
     }
@@ -56,6 +61,14 @@ public:
             }
             (m_reading ? m_job.readStart : m_job.writeStart) = start;
             (m_reading ? m_job.readEnd : m_job.writeEnd) = end;
+        }
+        if (m_mode == Verify) {
+            if (!p.isSet(QStringLiteral("range"))) {
+                m_job.readStart = m_job.writeStart;
+                m_job.readEnd = m_job.writeEnd;
+            }
+            m_job.writeStart = m_job.readStart;
+            m_job.writeEnd = m_job.readEnd;
         }
         const int end = m_reading ? m_job.readEnd : m_job.writeEnd;
         if (end >= m_program.document().image().size()) {
@@ -86,10 +99,21 @@ public:
     }
 
     TransferResult run() {
-        m_job.kind = m_reading ? TransferJob::Read : TransferJob::Write;
+        m_job.kind = m_mode == Write ? TransferJob::Write : TransferJob::Read;
         m_job.device = m_port.currentDevice();
         m_job.portNumber = m_port.portNumber();
-        fillTransferJob(m_program.document(), m_job);
+        if (m_mode == Verify) {
+            // What a write of the file would send; the read's program-code check then compares
+            // with the code it sends.
+            m_job.kind = TransferJob::Write;
+            fillTransferJob(m_program.document(), m_job);
+            m_expected = m_job;
+            m_job.kind = TransferJob::Read;
+            m_job.image = imageAsWritten(m_expected, m_expected.image);
+        } else {
+            fillTransferJob(m_program.document(), m_job);
+        }
+        m_job.verifyAfterWrite = m_c.parser.isSet(QStringLiteral("verify"));
         m_c.err << "Port: "
                 << (m_port.currentDevice() == m_port.deviceOf(m_port.portNumber())
                         ? portmap::describePort(m_port.portNumber(), m_program.context().settings())
@@ -99,8 +123,13 @@ public:
         const TransferOutcome outcome = m_transfer.execute(m_job);
         if (outcome.portOpenFailed)
             reportPortFailure(outcome);
-        for (const Result& problem : outcome.problems)
-            m_c.err << problem.reason() << '\n';
+        for (const Result& problem : outcome.problems) {
+            if (outcome.result != TransferResult::VerifyFailed)
+                m_c.err << problem.reason() << '\n';
+        }
+        if (m_mode == Verify)
+            return compareWithRadio(outcome);
+        listDifferences(outcome.differences);
         applyTransferOutcome(m_program.document(), m_job, outcome);
         return outcome.result;
     }
@@ -123,6 +152,30 @@ public:
     }
 
 private:
+    TransferResult compareWithRadio(const TransferOutcome& outcome) {
+        if (outcome.result != TransferResult::Ok || !outcome.image)
+            return outcome.result;
+        const RadioImage& radio = *outcome.image;
+        const RadioImage expected = imageAsWritten(m_expected, radio);
+        const QList<ByteDifference> differences =
+            compareImages(expected, radio, m_job.readStart, m_job.readEnd, writeLeavesToRadio);
+        listDifferences(differences);
+        return differences.isEmpty() ? TransferResult::Ok : TransferResult::VerifyFailed;
+    }
+
+    // Each differing address as four hex digits with its place; ours is what a write sends.
+    void listDifferences(const QList<ByteDifference>& differences) {
+        if (differences.isEmpty())
+            return;
+        const AppContext& context = m_program.context();
+        for (const ByteDifference& d : differences) {
+            m_c.out << QStringLiteral("%1").arg(d.position, 4, 16, QLatin1Char('0')).toUpper() << "  "
+                    << placeInWords(d.position, context.texts(), context.extraTexts()) << "  written "
+                    << differenceByteText(d.ours) << ", radio " << differenceByteText(d.theirs) << '\n';
+        }
+        m_c.out << differences.size() << " byte(s) differ.\n";
+    }
+
     // What the port dialog would offer, then the log line it leaves.
     void reportPortFailure(const TransferOutcome& outcome) {
         m_c.err << portmap::openFailureText(toolTexts(), m_job.portNumber, m_job.device, outcome.portError,
@@ -152,7 +205,9 @@ private:
     }
 
     CommandContext& m_c;
+    Mode m_mode;
     bool m_reading;
+    TransferJob m_expected; // a verify: the job a write of the file would run
     StartedProgram m_program;
     options::SettingsModel& m_model;
     PortControl m_port;
@@ -182,7 +237,7 @@ int readCommand(CommandContext& c) {
         c.err << "read takes -o OUT.dat and no file.\n";
         return ExitUsage;
     }
-    CommRun run(c, true);
+    CommRun run(c, CommRun::Read);
     if (!run.applyOptions())
         return ExitUsage;
     // Found out before the radio is read, so that nothing read is lost: OUT must be (or
@@ -203,7 +258,7 @@ int writeCommand(CommandContext& c) {
         c.err << "write takes one data file.\n";
         return ExitUsage;
     }
-    CommRun run(c, false);
+    CommRun run(c, CommRun::Write);
     if (!run.program().open(c.args.first()))
         return ExitIo;
     if (const QString notData = notRadioDataText(c.args.first()); !notData.isEmpty()) {
@@ -217,8 +272,32 @@ int writeCommand(CommandContext& c) {
         return ExitUsage;
     const TransferResult result = run.run();
     if (result == TransferResult::Ok)
-        c.err << "Written.\n";
+        c.err << (c.parser.isSet(QStringLiteral("verify")) ? "Written and verified.\n" : "Written.\n");
+    else if (result == TransferResult::VerifyFailed)
+        c.err << "The radio does not hold what was written.\n";
     return run.exitCode(result);
+}
+
+int verifyCommand(CommandContext& c) {
+    if (c.args.size() != 1) {
+        c.err << "verify takes one data file.\n";
+        return ExitUsage;
+    }
+    CommRun run(c, CommRun::Verify);
+    if (!run.program().open(c.args.first()))
+        return ExitIo;
+    if (!run.applyOptions())
+        return ExitUsage;
+    const TransferResult result = run.run();
+    if (result == TransferResult::Ok) {
+        c.err << "The radio holds the file's data.\n";
+        return ExitOk;
+    }
+    if (result == TransferResult::VerifyFailed) {
+        c.err << "The radio does not hold the file's data.\n";
+        return ExitDiffers;
+    }
+    return result == TransferResult::BadRange ? run.exitCode(result) : ExitIo;
 }
 
 } // namespace qrt::cli

@@ -31,6 +31,7 @@ int diffCommand(CommandContext& c);
 int portsCommand(CommandContext& c);
 int readCommand(CommandContext& c);
 int writeCommand(CommandContext& c);
+int verifyCommand(CommandContext& c);
 int setCommand(CommandContext& c);
 
 } // namespace qrt::cli

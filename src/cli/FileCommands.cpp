@@ -2,7 +2,9 @@
 #include "cli/DataFileCheck.h"
 #include "cli/StartedProgram.h"
 #include "core/DataFile.h"
+#include "core/InterfaceTexts.h"
 #include "core/MemoryMap.h"
+#include "document/DataComparison.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -32,13 +34,13 @@ bool readRaw(const QString& path, QByteArray* bytes, bool* cut, QTextStream& err
 }
 
 QString hex2(int v) {
-    return QStringLiteral("%1").arg(v, 2, 16, QLatin1Char('0')).toUpper();
+    return differenceByteText(v);
 }
 QString hex4(int v) {
     return QStringLiteral("%1").arg(v, 4, 16, QLatin1Char('0')).toUpper();
 }
 
-QString offsetMeaning(int offset) {
+QString offsetMeaning(int offset, const InterfaceTexts& texts) {
     if (offset < datafile::HeaderText.size())
         return QStringLiteral("header text");
     if (offset >= datafile::FileSize)
@@ -46,7 +48,11 @@ QString offsetMeaning(int offset) {
     const int address = datafile::addressOfOffset(offset);
     if (address < 0)
         return QStringLiteral("filler");
-    return QStringLiteral("address 0x") + hex4(address).mid(1) + QStringLiteral("  ") + describeAddress(address);
+    QString meaning =
+        QStringLiteral("address 0x") + hex4(address).mid(1) + QStringLiteral("  ") + describeAddress(address);
+    if (const QStringList captions = optionCaptionsAt(address, texts); !captions.isEmpty())
+        meaning += QStringLiteral(" (") + captions.join(QStringLiteral(", ")) + QLatin1Char(')');
+    return meaning;
 }
 
 } // namespace
@@ -99,16 +105,14 @@ int diffCommand(CommandContext& c) {
     bool cutA = false, cutB = false;
     if (!readRaw(c.args.at(0), &a, &cutA, c.err) || !readRaw(c.args.at(1), &b, &cutB, c.err))
         return ExitIo;
-    int differences = 0;
-    for (int offset = 0; offset < qMax(a.size(), b.size()); ++offset) {
-        const bool inA = offset < a.size(), inB = offset < b.size();
-        if (inA && inB && a.at(offset) == b.at(offset))
-            continue;
-        ++differences;
-        c.out << "offset 0x" << hex4(offset) << "  " << (inA ? hex2(quint8(a.at(offset))) : QStringLiteral("--"))
-              << " -> " << (inB ? hex2(quint8(b.at(offset))) : QStringLiteral("--")) << "  " << offsetMeaning(offset)
-              << '\n';
+    InterfaceTexts texts;
+    texts.load(InterfaceTexts::DefaultLanguage);
+    const QList<ByteDifference> found = compareBytes(a, b, 0, MaxShownBytes - 1);
+    for (const ByteDifference& d : found) {
+        c.out << "offset 0x" << hex4(d.position) << "  " << differenceByteText(d.ours) << " -> "
+              << differenceByteText(d.theirs) << "  " << offsetMeaning(d.position, texts) << '\n';
     }
+    const qsizetype differences = found.size();
     if (differences == 0 && (cutA || cutB))
         c.out << "The first " << MaxShownBytes << " bytes are identical; the rest was not compared.\n";
     else if (differences == 0)

@@ -2,6 +2,7 @@
 
 #include "comm/ReservedCodes.h"
 #include "core/AppContext.h"
+#include "core/ProgramSettings.h"
 #include "document/Document.h"
 #include "options/SettingsModel.h"
 
@@ -35,7 +36,9 @@ void fillTransferJob(Document& document, TransferJob& job) {
     job.bandLimits = document.bandLimits();
     job.autoNextSerial =
         serials && serials->visible && !serials->items.isEmpty() && autoNext && autoNext->visible && autoNext->checked;
+    job.verifyAfterWrite = verifyAfterWrite(document.context().settings());
     job.texts = document.context().texts();
+    job.extraTexts = document.context().extraTexts();
 }
 
 void applyTransferOutcome(Document& document, const TransferJob& job, const TransferOutcome& outcome) {

@@ -35,6 +35,14 @@ void RadioLink::openWindow(TransferJob::Kind kind) {
     m_windows->showTransferWindow(*this, kind);
 }
 
+void RadioLink::compareWithRadio() {
+    if (m_operationRunning || !m_windows)
+        return;
+    // The channel being edited counts as the program's data.
+    m_document.encodeChannels();
+    m_windows->showRadioComparison(*this);
+}
+
 void RadioLink::changeAddress(CommAddresses::Box box, const QString& text) {
     const int before = m_addresses.value(box);
     m_addresses.setText(box, text);

@@ -44,6 +44,8 @@ public:
     // Opens the communication window modally with only the Read or the Write button.
     void readRadio();
     void writeRadio();
+    // Reads the radio into a copy and shows how it differs from the program's data.
+    void compareWithRadio();
     // The port dialog, modal; portChanged follows.
     void choosePort();
 

@@ -15,6 +15,9 @@ public:
     virtual void showTransferWindow(RadioLink& link, TransferJob::Kind kind) = 0;
     // The port dialog over the port of the link.
     virtual void showPortDialog(RadioLink& link) = 0;
+    // A read into a copy of its own, then the differences of the program's data and the
+    // radio's; the program's data stays as it is.
+    virtual void showRadioComparison(RadioLink& link) { (void)link; }
 };
 
 } // namespace qrt::comm

@@ -49,7 +49,7 @@ QString RadioTransfer::text(int index) const {
 
 void RadioTransfer::showProgress(int percent) {
     Q_EMIT progressChanged(percent);
-    Q_EMIT statusChanged(QString::number(percent) + QStringLiteral(" %"));
+    Q_EMIT statusChanged(m_progressPrefix + QString::number(percent) + QStringLiteral(" %"));
 }
 
 void RadioTransfer::showStopBox(bool shown) {
@@ -79,12 +79,13 @@ void RadioTransfer::closePort() {
         m_errors.logErr(QStringLiteral("modCommun->CloseCom"), err::IoDeviceError);
 }
 
-TransferResult RadioTransfer::beginOperation(TransferDirection direction) {
+TransferResult RadioTransfer::beginOperation(TransferDirection direction, bool freshLog) {
     m_engine.retryCount = 0;
     m_engine.pollDelayMs = 1;
     m_engine.currentStep = 0;
     showStopBox(false);
-    m_log.clear();
+    if (freshLog)
+        m_log.clear();
     Q_EMIT lampChanged(true);
     Q_EMIT operationActiveChanged(false);
 

@@ -6,6 +6,7 @@
 #include "comm/TransferJob.h"
 
 #include <QObject>
+#include <QSet>
 
 #include <atomic>
 #include <memory>
@@ -15,6 +16,15 @@ class ErrorLog;
 } // namespace qrt
 
 namespace qrt::comm {
+
+// The bytes a write changes in the image before it sends it: the forced program options and
+// a side key's presses made equal.
+void forceWrittenBytes(RadioImage& image);
+// What a radio holds after a write of the job, whose read back gave `radio`: the image with
+// the bytes the write forces, its model and band, and the probe's mark when the radio has it.
+// The radio's own parameters (writeLeavesToRadio) are beyond what a job tells.
+RadioImage imageAsWritten(const TransferJob& job, const RadioImage& radio);
+bool writeLeavesToRadio(int address);
 
 // The read and write operations of the communication window, without the window.
 //
@@ -75,7 +85,7 @@ private:
     TransferResult read();
     TransferResult write();
     // Ok when the port is open and the operation may talk to the radio.
-    TransferResult beginOperation(TransferDirection direction);
+    TransferResult beginOperation(TransferDirection direction, bool freshLog = true);
     bool openPort();
     void closePort();
     TransferResult runSteps(TransferDirection direction, RadioImage& target);
@@ -99,6 +109,12 @@ private:
     bool writeClosingPackets(BroadcastRadioBits radioBits);
     void sendEndSequence();
     void writeCloseDown();
+    // What a packet of the write puts at an address: the radio is expected to hold it.
+    void noteSent(int address, const QByteArray& bytes);
+    // After a write: reads the written range back with the read's own steps and compares
+    // it with what was sent.
+    TransferResult verifyWrite();
+    QString differencesMessage(const QList<ByteDifference>& differences) const;
 
     ErrorLog& m_errors;
     SerialPortFactory m_portFactory;
@@ -111,6 +127,11 @@ private:
     const TransferJob* m_job = nullptr;
     TransferOutcome* m_outcome = nullptr;
     RadioImage m_image; // the job's image; a write brings its forced bytes into it
+    // A write: what the radio should hold afterwards, and the addresses in the written
+    // range that the write leaves as the radio has them (its own parameters).
+    RadioImage m_sent;
+    QSet<int> m_keptByRadio;
+    QString m_progressPrefix; // before the percent in the status: the phase of the operation
     std::unique_ptr<SerialPort> m_port;
 };
 

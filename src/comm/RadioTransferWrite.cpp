@@ -33,6 +33,33 @@ const QString ShortTimeoutLine = QStringLiteral("Rx: 未收到数据");
 
 } // namespace
 
+void forceWrittenBytes(RadioImage& image) {
+    for (const layout::BitAt forced : {layout::ForcedProgramOption1, layout::ForcedProgramOption2})
+        image.setBit(forced.address, forced.bit, true);
+    for (int a : {layout::SideKey1Press, layout::SideKey2Press}) {
+        const quint8 s = image.at(a), l = image.at(a + 1);
+        if (s == SideKeyBothPresses && l == 0x00)
+            image.set(a + 1, SideKeyBothPresses);
+        else if (s == 0x00 && l == SideKeyBothPresses)
+            image.set(a, SideKeyBothPresses);
+    }
+}
+
+RadioImage imageAsWritten(const TransferJob& job, const RadioImage& radio) {
+    RadioImage image = job.image;
+    forceWrittenBytes(image);
+    const layout::BitAt probe = layout::ProbeMarkBit;
+    if (radio.bit(probe.address, probe.bit))
+        image.setBit(probe.address, probe.bit, true);
+    image.set(layout::ModelIndex, job.image.at(layout::ModelIndex));
+    image.write(layout::BandLimits.first, band::limitsBytes(job.bandLimits));
+    return image;
+}
+
+bool writeLeavesToRadio(int address) {
+    return layout::RadioParameters.contains(address);
+}
+
 bool RadioTransfer::fixedExchange(const QByteArray& packet, int need, quint8 first, bool extraPause,
                                   const QString& timeoutLine, QByteArray* reply, const QString& attemptLine) {
     SerialPort* port = m_port.get();
@@ -92,15 +119,7 @@ TransferResult RadioTransfer::write() {
     // The caller has brought the image up to date from the editors (channel table, side-key
     // lists); then the bytes the radio needs.
     RadioImage& image = m_image;
-    for (const layout::BitAt forced : {layout::ForcedProgramOption1, layout::ForcedProgramOption2})
-        image.setBit(forced.address, forced.bit, true);
-    for (int a : {layout::SideKey1Press, layout::SideKey2Press}) {
-        const quint8 s = image.at(a), l = image.at(a + 1);
-        if (s == SideKeyBothPresses && l == 0x00)
-            image.set(a + 1, SideKeyBothPresses);
-        else if (s == 0x00 && l == SideKeyBothPresses)
-            image.set(a, SideKeyBothPresses);
-    }
+    forceWrittenBytes(image);
     const BroadcastRadioBits radioBits{image.bit(layout::BroadcastRadioBitA.address, layout::BroadcastRadioBitA.bit),
                                        image.bit(layout::BroadcastRadioBitB.address, layout::BroadcastRadioBitB.bit)};
 
@@ -120,6 +139,10 @@ TransferResult RadioTransfer::write() {
         writeCloseDown();
         return TransferResult::CommFailed;
     }
+    m_sent = image;
+    m_keptByRadio.clear();
+    for (int a = layout::RadioParameters.first; a <= layout::RadioParameters.last; ++a)
+        m_keptByRadio.insert(a);
 
     m_log.addLine(LogFrequencies);
     Q_EMIT statusChanged(text(TextWriting));
@@ -128,12 +151,21 @@ TransferResult RadioTransfer::write() {
         tellProblem(TextCommFailed);
         result = TransferResult::CommFailed;
     }
-    if (result == TransferResult::Ok) {
-        m_outcome->advanceSerial = m_job->autoNextSerial;
+    if (result == TransferResult::Ok)
         sendEndSequence();
-    }
     writeCloseDown();
+    if (result == TransferResult::Ok && m_job->verifyAfterWrite)
+        result = verifyWrite();
+    // A serial number moves on only once the radio took it.
+    if (result == TransferResult::Ok)
+        m_outcome->advanceSerial = m_job->autoNextSerial;
     return result;
+}
+
+void RadioTransfer::noteSent(int address, const QByteArray& bytes) {
+    m_sent.write(address, bytes);
+    for (int i = 0; i < bytes.size(); ++i)
+        m_keptByRadio.remove(address + i);
 }
 
 bool RadioTransfer::writeClosingPackets(BroadcastRadioBits radioBits) {
@@ -148,6 +180,7 @@ bool RadioTransfer::writeClosingPackets(BroadcastRadioBits radioBits) {
     packet.append(band::limitsBytes(m_job->bandLimits));
     if (!fixedExchange(packet, 1, 0x06, false, TimeoutLine))
         return false;
+    noteSent(layout::ModelIndex, packet.mid(4));
 
     CommClock::sleepMs(5);
     m_clock.waitAtLeastMs(5);
@@ -176,6 +209,9 @@ bool RadioTransfer::writeClosingPackets(BroadcastRadioBits radioBits) {
         putBit(layout::BroadcastRadioBitB, radioBits.bitB);
         if (!fixedExchange(packet, 1, 0x06, false, ShortTimeoutLine, nullptr, LogRadioParams))
             return false;
+        // The rest of the packet is the radio's own, bits A and B share their bytes with it.
+        const layout::AddressRange fromImage = layout::BroadcastRadioFromImage;
+        noteSent(fromImage.first, packet.mid(packetIndexOf(fromImage.first), fromImage.size()));
     }
 
     if (v >= 100 && v <= 149 && (variant & 0x38) == 0x28) {
@@ -210,6 +246,7 @@ bool RadioTransfer::writeClosingPackets(BroadcastRadioBits radioBits) {
             packet = packetHead(ProtocolTable::AlternateWriteCommand, e.address, int(e.data.size())) + e.data;
             if (!fixedExchange(packet, 1, 0x06, true, TimeoutLine))
                 return false;
+            noteSent(e.address, e.data);
         }
     }
     return true;

@@ -2,9 +2,11 @@
 
 #include "comm/SerialPort.h"
 #include "core/Band.h"
+#include "core/ExtraTexts.h"
 #include "core/InterfaceTexts.h"
 #include "core/RadioImage.h"
 #include "core/Result.h"
+#include "document/DataComparison.h"
 
 #include <QByteArray>
 #include <QList>
@@ -41,8 +43,11 @@ struct TransferJob {
     band::Limits bandLimits;     // the band shown by the editor
     bool autoNextSerial = false; // the serial list is shown, holds items and "Auto" is ticked
     bool showBytes = false;      // "Not Show Course" unticked when the operation starts
+    // Write: read the written range back afterwards and compare it with what was sent.
+    bool verifyAfterWrite = false;
 
-    InterfaceTexts texts; // the status texts and the timeout line of the data log
+    InterfaceTexts texts;  // the status texts and the timeout line of the data log
+    ExtraTexts extraTexts; // the program's own texts (the verify's messages)
 };
 
 enum class TransferResult {
@@ -53,6 +58,9 @@ enum class TransferResult {
     Stopped,    // the user stopped the operation
     CommFailed, // the radio did not answer (message 79)
     CodeError,  // the program code did not match (message 97)
+    // The write went through, but the radio read back does not hold what was sent
+    // (TransferOutcome::differences).
+    VerifyFailed,
 };
 
 // What an operation hands back when it has ended; the caller applies it on its own thread.
@@ -78,6 +86,11 @@ struct TransferOutcome {
     bool advanceSerial = false;
     // Write: the radio's bytes 0x3D0..0x3FF as read by its parameter exchange.
     QByteArray paramBlock;
+
+    // Write with verify: whether the read back took place and matched, and where it did
+    // not (ours = what the write sent, theirs = what the radio holds).
+    bool verified = false;
+    QList<ByteDifference> differences;
 };
 
 } // namespace qrt::comm

@@ -87,4 +87,13 @@ ProgramSettings ProgramSettings::load(const SettingsFile& file) {
     return s;
 }
 
+bool verifyAfterWrite(const SettingsFile& file) {
+    return file.read(key::VerifySection, key::VerifyAfterWriteKey, QStringLiteral("1"), 9).trimmed() !=
+           QLatin1String("0");
+}
+
+Result setVerifyAfterWrite(SettingsFile& file, bool on) {
+    return file.write(key::VerifySection, key::VerifyAfterWriteKey, on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
 } // namespace qrt

@@ -3,6 +3,8 @@
 #include "core/InterfaceLockSetting.h"
 #include "core/Language.h"
 
+#include "core/Result.h"
+
 #include <QString>
 
 namespace qrt {
@@ -12,7 +14,15 @@ class SettingsFile;
 namespace key {
 inline const QString SettingSection = QStringLiteral("Setting");
 inline const QString ChInfoSection = QStringLiteral("ChInfo");
+// This program's own choices, kept apart from the sections above.
+inline const QString VerifySection = QStringLiteral("Verify");
+inline const QString VerifyAfterWriteKey = QStringLiteral("AfterWrite");
 } // namespace key
+
+// Whether a write is read back and compared ("Verify after write"): on unless the settings
+// file says 0.
+bool verifyAfterWrite(const SettingsFile& file);
+Result setVerifyAfterWrite(SettingsFile& file, bool on);
 
 // Fixed single-bit masks of a 16-bit word and their complements.
 constexpr int bitMask(int i) {

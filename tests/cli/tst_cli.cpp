@@ -205,6 +205,7 @@ void TestCli::hexdumpAndDiff() {
 
     file[32 + 3] = char(0x44);     // channel 1, receive frequency
     file[0x37C + 16] = char(0x48); // band upper limit
+    file[0x130 + 16] = char(0x09); // an option: the line gains its caption
     file.append('\x01');
     dir.writeFile(QStringLiteral("b.dat"), file);
     r = runCli(dir, {QStringLiteral("diff"), dir.filePath("dhcpqec.def"), dir.filePath("b.dat")});
@@ -213,8 +214,10 @@ void TestCli::hexdumpAndDiff() {
                  r.out.contains(QStringLiteral("address 0x013  channel 1 receive frequency")),
              qPrintable(r.out));
     QVERIFY2(r.out.contains(QStringLiteral("address 0x37C  band upper limit")), qPrintable(r.out));
+    QVERIFY2(r.out.contains(QStringLiteral("address 0x130  radio-wide settings (Time-out Timer[s])")),
+             qPrintable(r.out));
     QVERIFY2(r.out.contains(QStringLiteral("-- -> 01  beyond the data file layout")), qPrintable(r.out));
-    QVERIFY(r.out.contains(QStringLiteral("3 byte(s) differ.")));
+    QVERIFY(r.out.contains(QStringLiteral("4 byte(s) differ.")));
 }
 
 void TestCli::largeFilesAreNotCalledIdentical() {

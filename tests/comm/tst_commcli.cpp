@@ -39,6 +39,10 @@ private Q_SLOTS:
     void readNeedsAPlaceToSave_data();
     void readNeedsAPlaceToSave();
     void writeSendsTheFile();
+    void writeWithVerify_data();
+    void writeWithVerify();
+    void verifyComparesTheRadioWithAFile_data();
+    void verifyComparesTheRadioWithAFile();
     void writeSendsOnlyRadioData_data();
     void writeSendsOnlyRadioData();
     void programCodeOptions_data();
@@ -116,6 +120,81 @@ void TestCommCli::writeSendsTheFile() {
     const QByteArray bytes = app.readFile(QStringLiteral("dhcpqec.def"));
     QCOMPARE(sim.memory().mid(0x100, 0xE0), bytes.mid(0x100 + 16, 0xE0));
     QCOMPARE(sim.commandsStartingWith(QStringLiteral("45 5A A5 32 23 45 F2")).size(), 6);
+}
+
+void TestCommCli::writeWithVerify_data() {
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("listed");
+    QTest::newRow("sound radio") << QStringList{} << 0 << QString();
+    QTest::newRow("radio keeps a byte") << QStringList{QStringLiteral("--keep-bytes"), QStringLiteral("0013")} << 2
+                                        << "0013  Channel 1: receive frequency  written ";
+    QTest::newRow("line corrupts a written byte")
+        << QStringList{QStringLiteral("--corrupt-write"), QStringLiteral("0130")} << 2
+        << "0130  radio-wide settings: Time-out Timer[s]  written ";
+}
+
+void TestCommCli::writeWithVerify() {
+    QFETCH(QStringList, faults);
+    QFETCH(int, code);
+    QFETCH(QString, listed);
+    TempAppDir app;
+    const QString file = app.filePath(QStringLiteral("dhcpqec.def"));
+    QByteArray radio = radioMemory(1);
+    // The radio's old byte differs from the file's, so that a kept byte shows.
+    radio[0x13] = char(~app.readFile(QStringLiteral("dhcpqec.def")).at(0x13 + 16));
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed + faults, radio));
+    const CliRun r =
+        runCli(app.path(), {QStringLiteral("write"), QStringLiteral("--port"), sim.device(), file,
+                            QStringLiteral("--range"), QStringLiteral("0000-01FF"), QStringLiteral("--verify")});
+    QVERIFY2(r.code == code, qPrintable(r.err + r.out));
+    if (code == 0) {
+        QVERIFY2(r.err.contains(QStringLiteral("Written and verified.")), qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+    } else {
+        QVERIFY2(r.out.contains(listed), qPrintable(r.out));
+        QVERIFY2(r.out.contains(QStringLiteral("1 byte(s) differ.")), qPrintable(r.out));
+        QVERIFY2(r.err.contains(QStringLiteral("does not hold what was written")), qPrintable(r.err));
+    }
+}
+
+void TestCommCli::verifyComparesTheRadioWithAFile_data() {
+    QTest::addColumn<QStringList>("simOptions");
+    QTest::addColumn<bool>("writeFirst");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("listed");
+    QTest::newRow("radio holds the file") << QStringList{} << true << 0 << QString();
+    QTest::newRow("radio holds other data") << QStringList{} << false << 3 << "0010  Channel 1: receive frequency";
+    QTest::newRow("a byte read wrong") << QStringList{QStringLiteral("--corrupt-read"), QStringLiteral("0130")} << true
+                                       << 3 << "0130  radio-wide settings: Time-out Timer[s]";
+    QTest::newRow("radio does not answer") << QStringList{QStringLiteral("--silent")} << false << 2 << QString();
+}
+
+void TestCommCli::verifyComparesTheRadioWithAFile() {
+    QFETCH(QStringList, simOptions);
+    QFETCH(bool, writeFirst);
+    QFETCH(int, code);
+    QFETCH(QString, listed);
+    TempAppDir app;
+    const QString file = app.filePath(QStringLiteral("dhcpqec.def"));
+    QByteArray radio = radioMemory(1);
+    radio[0x10] = char(~app.readFile(QStringLiteral("dhcpqec.def")).at(0x10 + 16));
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed + simOptions, radio));
+    const QStringList range = {QStringLiteral("--range"), QStringLiteral("0000-01FF")};
+    if (writeFirst) {
+        const CliRun w = runCli(
+            app.path(), QStringList{QStringLiteral("write"), QStringLiteral("--port"), sim.device(), file} + range);
+        QVERIFY2(w.code == 0, qPrintable(w.err));
+    }
+    const CliRun r =
+        runCli(app.path(), QStringList{QStringLiteral("verify"), QStringLiteral("--port"), sim.device(), file} + range);
+    QVERIFY2(r.code == code, qPrintable(r.err + r.out));
+    if (code == 0)
+        QVERIFY2(r.out.isEmpty(), qPrintable(r.out));
+    if (!listed.isEmpty())
+        QVERIFY2(r.out.contains(listed), qPrintable(r.out));
 }
 
 void TestCommCli::writeSendsOnlyRadioData_data() {

@@ -9,6 +9,7 @@ const QByteArray EndSequence = QByteArray::fromHex("455AA5322345F2");
 constexpr quint8 Ack = 0x06;
 constexpr quint8 SpecialWrite = 0x75;
 constexpr quint8 HeaderRead = 0x52;
+constexpr char FlippedBit = 0x01;
 
 } // namespace
 
@@ -75,14 +76,17 @@ QByteArray SimRadio::execute(const QByteArray& command) {
         reply[0] = char(m_wr);
         for (int i = 0; i < length; ++i) {
             const int a = address + i;
-            reply.append(a < MemorySize ? m_memory.at(a) : char(0xFF));
+            const char byte = a < MemorySize ? m_memory.at(a) : char(0xFF);
+            reply.append(m_memoryFaults.corruptRead.contains(a) ? char(byte ^ FlippedBit) : byte);
         }
         return reply;
     }
     for (int i = 0; i < length; ++i) {
         const int a = address + i;
-        if (a < MemorySize)
-            m_memory[a] = command.at(4 + i);
+        if (a >= MemorySize || m_memoryFaults.keep.contains(a))
+            continue;
+        const char byte = command.at(4 + i);
+        m_memory[a] = m_memoryFaults.corruptWrite.contains(a) ? char(byte ^ FlippedBit) : byte;
     }
     return QByteArray(1, char(Ack));
 }

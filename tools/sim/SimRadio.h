@@ -16,6 +16,15 @@ struct Faults {
     QList<QPair<int, int>> delays; // (command, ms); command 0 delays every reply
 };
 
+// Faults of the radio's memory and of the line at given image addresses, whatever command
+// reaches them: the radio acknowledges a write but keeps its old byte, or the line flips
+// the lowest bit of a byte of a block on its way in (written) or out (read).
+struct MemoryFaults {
+    QSet<int> keep;
+    QSet<int> corruptWrite;
+    QSet<int> corruptRead;
+};
+
 // The radio's side of the programming protocol over its 8 KiB memory.
 //
 // Commands: "PROGRAM" -> 0x06; a read (0x52, or the read code of the radio's set) of
@@ -39,6 +48,8 @@ public:
     // Carries out one whole command and gives the reply (empty for none).
     QByteArray execute(const QByteArray& command);
 
+    void setMemoryFaults(const MemoryFaults& faults) { m_memoryFaults = faults; }
+
     int commandCount() const { return m_commands; }
     int endSequences() const { return m_endSequences; }
     // Image address of a wire address.
@@ -48,6 +59,7 @@ private:
     void latchCommandSet();
 
     QByteArray m_memory;
+    MemoryFaults m_memoryFaults;
     quint8 m_rd = 0x52, m_wr = 0x57;
     int m_commands = 0;
     int m_endSequences = 0;

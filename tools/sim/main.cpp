@@ -66,6 +66,23 @@ bool parseNumberList(const QStringList& values, QSet<int>* out) {
     return true;
 }
 
+// ADDR or FIRST-LAST in hexadecimal (comma list, repeatable), inside the memory.
+bool parseAddressList(const QStringList& values, QSet<int>* out) {
+    for (const QString& v : values) {
+        for (const QString& part : v.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            const QStringList ends = part.split(QLatin1Char('-'));
+            bool ok1 = false, ok2 = ends.size() == 1;
+            const int first = ends.at(0).trimmed().toInt(&ok1, 16);
+            const int last = ends.size() == 2 ? ends.at(1).trimmed().toInt(&ok2, 16) : first;
+            if (!ok1 || !ok2 || ends.size() > 2 || first < 0 || last < first || last >= sim::SimRadio::MemorySize)
+                return false;
+            for (int a = first; a <= last; ++a)
+                out->insert(a);
+        }
+    }
+    return true;
+}
+
 // A whole number from 0 up; the default when the option is not given.
 bool countOption(const QCommandLineParser& p, const char* name, int def, int* value) {
     const QString key = QString::fromLatin1(name);
@@ -112,6 +129,18 @@ int main(int argc, char** argv) {
     opt("no-reply", "Leave command N unanswered (comma list, repeatable).", "N");
     opt("wrong-byte", "Answer command N with its first byte inverted (comma list, repeatable).", "N");
     opt("delay", "Delay the reply to command N by MS milliseconds; N = 0 delays every reply.", "N:MS");
+    opt("keep-bytes",
+        "Acknowledge writes but keep the old bytes at these hex addresses (ADDR or FIRST-LAST, "
+        "comma list, repeatable).",
+        "ADDR[-ADDR]");
+    opt("corrupt-write",
+        "Flip the lowest bit of every byte written to these hex addresses on its way in (as "
+        "--keep-bytes).",
+        "ADDR[-ADDR]");
+    opt("corrupt-read",
+        "Flip the lowest bit of every byte read from these hex addresses on its way out (as "
+        "--keep-bytes).",
+        "ADDR[-ADDR]");
     opt("trace", "Append every command and reply to FILE.", "FILE");
     opt("no-stdin", "Do not watch stdin; run until a signal arrives.");
     opt("quiet", "Do not print the command count on exit.");
@@ -180,6 +209,14 @@ int main(int argc, char** argv) {
         err << "--no-reply and --wrong-byte take command numbers from 1.\n";
         return 1;
     }
+    sim::MemoryFaults memoryFaults;
+    if (!parseAddressList(p.values(QStringLiteral("keep-bytes")), &memoryFaults.keep) ||
+        !parseAddressList(p.values(QStringLiteral("corrupt-write")), &memoryFaults.corruptWrite) ||
+        !parseAddressList(p.values(QStringLiteral("corrupt-read")), &memoryFaults.corruptRead)) {
+        err << "--keep-bytes, --corrupt-write and --corrupt-read take hex addresses ADDR or FIRST-LAST below 2000.\n";
+        return 1;
+    }
+    radio.setMemoryFaults(memoryFaults);
     for (const QString& v : p.values(QStringLiteral("delay"))) {
         const QStringList parts = v.split(QLatin1Char(':'));
         bool ok1 = false, ok2 = false;

@@ -5,6 +5,7 @@
 #include "comm/RadioLink.h"
 #include "comm/RadioTransfer.h"
 #include "core/AppContext.h"
+#include "core/ProgramSettings.h"
 #include "document/Document.h"
 #include "gui/comm/CommTexts.h"
 #include "gui/comm/SignalLamp.h"
@@ -137,6 +138,15 @@ QWidget* CommunicationWindow::buildTopFrame() {
     m_percent = new QLabel(m_top);
     m_percent->setObjectName(QStringLiteral("lblComPercent"));
     grid->addWidget(m_percent, 2, 2, Qt::AlignRight);
+
+    AppContext& context = m_link.document().context();
+    const QString verifyCaption = context.extraText(QStringLiteral("verify.checkBox"));
+    m_verify = named(new QCheckBox(verifyCaption, m_top), "chkVerifyAfterWrite", verifyCaption);
+    m_verify->setChecked(verifyAfterWrite(context.settings()));
+    m_verify->setVisible(m_kind == TransferJob::Write);
+    connect(m_verify, &QCheckBox::toggled, this,
+            [this](bool on) { setVerifyAfterWrite(m_link.document().context().settings(), on); });
+    grid->addWidget(m_verify, 3, 0, 1, 3);
     return m_top;
 }
 
@@ -240,6 +250,7 @@ void CommunicationWindow::startOperation() {
     normal.setBold(false);
     other->setFont(normal);
     button->setEnabled(false);
+    m_verify->setEnabled(false);
     m_running = true;
     m_link.setOperationRunning(true);
     if (m_kind == TransferJob::Write && m_showMemory->isChecked())
@@ -253,6 +264,7 @@ void CommunicationWindow::finishOperation(const TransferOutcome& outcome) {
     m_lamp->setBlinking(false);
     m_read->setEnabled(true);
     m_write->setEnabled(true);
+    m_verify->setEnabled(true);
     QWidget* frame = parentWidget() ? parentWidget() : this;
     if (outcome.portOpenFailed) {
         // The user may choose another port; the window stays for the next try.
@@ -271,10 +283,17 @@ void CommunicationWindow::finishOperation(const TransferOutcome& outcome) {
     }
     for (const Result& problem : outcome.problems)
         m_prompts.inform(frame, QMessageBox::Warning, text(commtext::Notice), problem.reason());
-    applyTransferOutcome(m_link.document(), m_job, outcome);
-    if (m_kind == TransferJob::Read && outcome.result == TransferResult::Ok && m_showMemory->isChecked())
+    if (!m_keepsProgramData)
+        applyTransferOutcome(m_link.document(), m_job, outcome);
+    if (m_kind == TransferJob::Read && outcome.result == TransferResult::Ok && m_showMemory->isChecked() &&
+        !m_keepsProgramData)
         Q_EMIT m_link.memoryViewRefreshRequested();
     Q_EMIT operationFinished(outcome);
+    // A write whose read back differs: the window stays with the failure in its status.
+    if (outcome.result == TransferResult::VerifyFailed) {
+        m_status->setText(m_link.document().context().extraText(QStringLiteral("verify.failedStatus")));
+        return;
+    }
     accept();
 }
 

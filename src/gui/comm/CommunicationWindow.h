@@ -43,6 +43,8 @@ public:
     bool engineeringShown() const;
     // Starts the operation, as the button does; nothing when one runs.
     void startOperation();
+    // A read for a comparison: its outcome is handed on (operationFinished), not applied.
+    void setKeepsProgramData(bool keep) { m_keepsProgramData = keep; }
 
     void reject() override;
 
@@ -72,11 +74,13 @@ private:
     qrt::comm::TransferJob::Kind m_kind;
     qrt::comm::TransferJob m_job;
     bool m_running = false;
+    bool m_keepsProgramData = false;
 
     QGroupBox* m_top = nullptr;
     QPushButton* m_read = nullptr;
     QPushButton* m_write = nullptr;
     QCheckBox* m_stop = nullptr;
+    QCheckBox* m_verify = nullptr; // "Verify after write", shown for a write
     QProgressBar* m_progress = nullptr;
     QLabel* m_status = nullptr;
     QLabel* m_percent = nullptr;

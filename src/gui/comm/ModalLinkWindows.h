@@ -18,6 +18,7 @@ public:
 
     void showTransferWindow(qrt::comm::RadioLink& link, qrt::comm::TransferJob::Kind kind) override;
     void showPortDialog(qrt::comm::RadioLink& link) override;
+    void showRadioComparison(qrt::comm::RadioLink& link) override;
 
 private:
     UserPrompts& m_prompts;

@@ -6,6 +6,7 @@
 #include "document/InterfaceLock.h"
 #include "gui/common/UserPrompts.h"
 #include "gui/shell/ChildWindows.h"
+#include "gui/shell/CompareCommands.h"
 #include "gui/shell/FileCommands.h"
 #include "gui/shell/FrameMenus.h"
 #include "gui/shell/FrameTexts.h"
@@ -77,6 +78,7 @@ MainWindow::MainWindow(Document& document, UserPrompts& prompts, DocumentViewer&
     m_toolBar = std::make_unique<FrameToolBar>(*this, context);
     m_status = std::make_unique<StatusPanels>(*statusBar());
     m_files = std::make_unique<FileCommands>(document, prompts, *this);
+    m_compare = std::make_unique<CompareCommands>(document, prompts, *this, *m_menus);
     buildEditMenu();
 
     m_status->setNotice(context.text(frametext::Ready));

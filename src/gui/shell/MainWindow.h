@@ -15,6 +15,7 @@ class InterfaceLock;
 namespace qrt::gui {
 
 class DocumentViewer;
+class CompareCommands;
 class FileCommands;
 class FrameMenus;
 class FrameToolBar;
@@ -37,6 +38,7 @@ public:
     Document& document() { return m_document; }
     QMdiArea* childArea() const { return m_childArea; }
     FileCommands& fileCommands() { return *m_files; }
+    CompareCommands& compareCommands() { return *m_compare; }
     LockController& lockController() { return *m_lock; }
     LanguageSwitch& languageSwitch() { return *m_language; }
     StatusPanels& statusPanels() { return *m_status; }
@@ -88,6 +90,7 @@ private:
     std::unique_ptr<FrameToolBar> m_toolBar;
     std::unique_ptr<StatusPanels> m_status;
     std::unique_ptr<FileCommands> m_files;
+    std::unique_ptr<CompareCommands> m_compare;
     InterfaceLock* m_interfaceLock = nullptr;
     LockController* m_lock = nullptr;
     LanguageSwitch* m_language = nullptr;

@@ -13,6 +13,7 @@
 #include "gui/info/ErrorLogWindow.h"
 #include "gui/info/RadioSetPages.h"
 #include "gui/memview/MemoryViewerWindow.h"
+#include "gui/shell/CompareCommands.h"
 #include "gui/shell/FileCommands.h"
 #include "gui/shell/MainWindow.h"
 #include "gui/shell/QtTranslations.h"
@@ -114,6 +115,7 @@ void RunningProgram::connectRadioLink(UserPrompts& prompts, bool searchPorts) {
     QObject::connect(link, &RadioLink::tableMaxAddrChanged, m_memoryViewer, &MemoryViewer::setTableMaxAddr);
     frame->setCommunicationCommands(
         {[link] { link->readRadio(); }, [link] { link->writeRadio(); }, [link] { link->choosePort(); }});
+    frame->compareCommands().setRadioCommand([link] { link->compareWithRadio(); });
     link->startPortTest(searchPorts);
 }
 

@@ -10,6 +10,7 @@
 #include "comm/RadioTransfer.h"
 #include "gui/comm/CommunicationWindow.h"
 #include "gui/comm/PortDialog.h"
+#include "gui/common/ComparisonWindow.h"
 #include "options/SettingsModel.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -99,6 +101,9 @@ private Q_SLOTS:
     void onlyTheOperationsButtonIsShown();
     void readShowsTheRadiosDataEverywhere();
     void writeThenReadBackIsIdentical();
+    void radioThatKeepsBytesFailsTheVerify();
+    void verifyAfterWriteIsRememberedAndCanBeOff();
+    void compareWithRadioLeavesTheProgramsData();
     void silentRadioGivesMessage79AndKeepsTheImage();
     void stopBoxEndsTheOperationWithoutMessage();
     void closeIsRefusedWhileTheOperationRuns();
@@ -196,6 +201,111 @@ void TestCommunicationWindow::writeThenReadBackIsIdentical() {
              test::cellTexts(channels::ChannelGridModel(grid)));
     QCOMPARE(readBack.document->channelModel().cellText(2, 1), QStringLiteral("462.55"));
     QCOMPARE(readBack.document->settings().control(QStringLiteral("cboTot"))->item, 2);
+}
+
+void TestCommunicationWindow::radioThatKeepsBytesFailsTheVerify() {
+    CommFixture f;
+    QVERIFY(f.document->openFile(f.dir.filePath(AppContext::FactoryFileName)).ok());
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed + QStringList{QStringLiteral("--keep-bytes"), QStringLiteral("0020-0023")},
+                      factoryRadio()));
+    f.link->port().setDeviceOverride(sim.device());
+    QVERIFY(f.document->channelModel().setReceiveFrequency(2, "462.55"));
+    f.document->encodeChannels();
+    const QByteArray edited = f.document->image().mid(0x20, 4);
+
+    CommunicationWindow window(*f.link, f.prompts, TransferJob::Write, &f.frame);
+    window.show();
+    QVERIFY(child<QCheckBox>(window, "chkVerifyAfterWrite")->isVisible());
+    QVERIFY(child<QCheckBox>(window, "chkVerifyAfterWrite")->isChecked());
+    const auto outcome = runThrough(window);
+    QVERIFY(outcome);
+    QCOMPARE(outcome->result, TransferResult::VerifyFailed);
+    QVERIFY(!outcome->differences.isEmpty());
+    QCOMPARE(f.prompts.boxes.size(), 1);
+    QVERIFY2(f.prompts.boxTexts().first().contains(QStringLiteral("Channel 2: receive frequency")),
+             qPrintable(f.prompts.boxTexts().first()));
+    // The window stays with the failure in its status; the program keeps its own data.
+    QVERIFY(window.isVisible());
+    QCOMPARE(child<QLabel>(window, "lblComStatus")->text(), QStringLiteral("Verify failed"));
+    QCOMPARE(f.document->image().mid(0x20, 4), edited);
+    QCOMPARE(f.document->channelModel().cellText(2, 1), QStringLiteral("462.55"));
+    QVERIFY(!f.link->operationRunning());
+}
+
+void TestCommunicationWindow::verifyAfterWriteIsRememberedAndCanBeOff() {
+    CommFixture f;
+    QVERIFY(f.document->openFile(f.dir.filePath(AppContext::FactoryFileName)).ok());
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed + QStringList{QStringLiteral("--keep-bytes"), QStringLiteral("0020-0023")},
+                      factoryRadio()));
+    f.link->port().setDeviceOverride(sim.device());
+    QVERIFY(f.document->channelModel().setReceiveFrequency(2, "462.55"));
+
+    CommunicationWindow window(*f.link, f.prompts, TransferJob::Write, &f.frame);
+    window.show();
+    QCheckBox* verify = child<QCheckBox>(window, "chkVerifyAfterWrite");
+    verify->setFocus();
+    QTest::keyClick(verify, Qt::Key_Space);
+    QVERIFY(!verify->isChecked());
+    QCOMPARE(SettingsFile(f.dir.filePath(AppContext::SettingsFileName))
+                 .read(QStringLiteral("Verify"), QStringLiteral("AfterWrite"), QStringLiteral("?"), 9),
+             QStringLiteral("0"));
+    const auto outcome = runThrough(window);
+    QVERIFY(outcome);
+    QCOMPARE(outcome->result, TransferResult::Ok);
+    QVERIFY(!outcome->verified);
+    QVERIFY(f.prompts.boxes.isEmpty());
+
+    CommunicationWindow next(*f.link, f.prompts, TransferJob::Write, &f.frame);
+    QVERIFY(!child<QCheckBox>(next, "chkVerifyAfterWrite")->isChecked());
+    CommunicationWindow reading(*f.link, f.prompts, TransferJob::Read, &f.frame);
+    reading.show();
+    QVERIFY(!child<QCheckBox>(reading, "chkVerifyAfterWrite")->isVisible());
+}
+
+void TestCommunicationWindow::compareWithRadioLeavesTheProgramsData() {
+    CommFixture f;
+    QVERIFY(f.document->openFile(f.dir.filePath(AppContext::FactoryFileName)).ok());
+    SimProcess sim;
+    QVERIFY(sim.start(FullSpeed, factoryRadio()));
+    f.link->port().setDeviceOverride(sim.device());
+    QVERIFY(f.document->channelModel().setReceiveFrequency(2, "462.55"));
+    f.document->encodeChannels();
+    const QByteArray before = f.document->image().bytes();
+    const int undoSteps = f.document->undoStack().count();
+
+    // The read window is answered with its Read button, the comparison read and closed.
+    QStringList rows, header;
+    bool readPressed = false;
+    QTimer driver;
+    connect(&driver, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* window = qobject_cast<CommunicationWindow*>(modal); window && !readPressed) {
+            readPressed = true;
+            QVERIFY(child<QPushButton>(*window, "cmdRead")->isVisible());
+            QTest::mouseClick(child<QPushButton>(*window, "cmdRead"), Qt::LeftButton);
+        } else if (auto* comparison = qobject_cast<gui::ComparisonWindow*>(modal)) {
+            const QTableWidget& table = comparison->table();
+            for (int c = 0; c < table.columnCount(); ++c)
+                header << table.horizontalHeaderItem(c)->text();
+            for (int r = 0; r < table.rowCount(); ++r)
+                rows << table.item(r, 0)->text();
+            QTest::keyClick(comparison, Qt::Key_Escape);
+        }
+    });
+    driver.start(20);
+    f.link->compareWithRadio();
+    driver.stop();
+
+    QVERIFY(readPressed);
+    QCOMPARE(header, (QStringList{"Place", "This data", "The radio"}));
+    // The edited channel differs; the rest of the channels are the same in both.
+    QVERIFY2(!rows.filter(QStringLiteral("Channel 2: receive frequency")).isEmpty(), qPrintable(rows.join('\n')));
+    QCOMPARE(rows.filter(QStringLiteral("Channel")).size(), rows.filter(QStringLiteral("Channel 2:")).size());
+    QCOMPARE(f.document->image().bytes(), before);
+    QCOMPARE(f.document->undoStack().count(), undoSteps);
+    QVERIFY(f.prompts.boxes.isEmpty());
 }
 
 void TestCommunicationWindow::silentRadioGivesMessage79AndKeepsTheImage() {
