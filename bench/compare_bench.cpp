@@ -43,8 +43,8 @@ int main(int argc, char** argv) {
     }
     InterfaceTexts texts;
     ExtraTexts extra;
-    texts.load(3);
-    extra.load(3);
+    texts.load(Language::English);
+    extra.load(Language::English);
     std::vector<double> ms;
     qsizetype rows = 0;
     for (int run = 0; run < Runs; ++run) {

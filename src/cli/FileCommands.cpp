@@ -106,7 +106,7 @@ int diffCommand(CommandContext& c) {
     if (!readRaw(c.args.at(0), &a, &cutA, c.err) || !readRaw(c.args.at(1), &b, &cutB, c.err))
         return ExitIo;
     InterfaceTexts texts;
-    texts.load(InterfaceTexts::DefaultLanguage);
+    texts.load(DefaultLanguage);
     const QList<ByteDifference> found = compareBytes(a, b, 0, MaxShownBytes - 1);
     for (const ByteDifference& d : found) {
         c.out << "offset 0x" << hex4(d.position) << "  " << differenceByteText(d.ours) << " -> "

@@ -32,7 +32,7 @@ struct VerifyRig {
         radio.memory() = patternMemory(1);
         radio.setMemoryFaults(faults);
         rig.setRange(0, 0x3FF);
-        rig.job.extraTexts.load(3);
+        rig.job.extraTexts.load(Language::English);
         rig.job.verifyAfterWrite = verify;
         rig.job.autoNextSerial = true;
     }
