@@ -354,8 +354,8 @@ void TestSettingsPages::captionsInEveryLanguage_data() {
     for (const auto& row : rows) {
         for (const Language language : AllLanguages) {
             QTest::addRow("%s language %d", row.label, languageNumber(language))
-                << language << row.page << QString::fromUtf8(row.tabs[languageNumber(language) - 1]) << QString::fromLatin1(row.label)
-                << QString::fromUtf8(row.texts[languageNumber(language) - 1]);
+                << language << row.page << QString::fromUtf8(row.tabs[languageNumber(language) - 1])
+                << QString::fromLatin1(row.label) << QString::fromUtf8(row.texts[languageNumber(language) - 1]);
         }
     }
 }

@@ -301,7 +301,7 @@ void TestFrame::withoutHelpFileTheGuideOpensAtTheFocusedTopic() {
         QTRY_COMPARE(QApplication::focusWidget(), field);
 
     f.action("mnuHelpTopic")->trigger();
-    const QString title = gui::withoutAccessKey(f.text(37));
+    const QString title = gui::withoutAccessKey(f.text(TextId::HelpTopicCaption));
     QCOMPARE(f.viewer.guides, expected.isEmpty() ? QStringList{}
                                                  : QStringList{programFolder.filePath(QStringLiteral("guide/")) +
                                                                expected + QLatin1Char(' ') + title});

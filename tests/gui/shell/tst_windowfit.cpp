@@ -65,7 +65,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("window");
         for (const Language language : AllLanguages)
             for (const shots::Shot& shot : shots::shotCatalogue())
-                QTest::addRow("%s, %s", LanguageNames[languageNumber(language)], qPrintable(shot.name)) << language << shot.name;
+                QTest::addRow("%s, %s", LanguageNames[languageNumber(language)], qPrintable(shot.name))
+                    << language << shot.name;
     }
     void everyWindowFits() {
         QFETCH(Language, language);
