@@ -56,7 +56,7 @@ struct Engine {
 
     Engine() {
         engine.setPort(&port);
-        engine.text = [](int i) { return QStringLiteral("text %1").arg(i); };
+        engine.text = [](TextId id) { return QStringLiteral("text %1").arg(indexOf(id)); };
         engine.showMessage = [this](TextId message) { messages << message; };
         engine.stopRequested = [this] {
             ++stopChecks;

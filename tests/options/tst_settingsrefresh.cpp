@@ -549,7 +549,7 @@ void TestSettingsRefresh::messagesAndProgramCode() {
 }
 
 void TestSettingsRefresh::chineseItemTexts() {
-    SettingsFixture f(0xFF, 1);
+    SettingsFixture f(0xFF, Language::SimplifiedChinese);
     f.set({{0x118, 2}, {0x3E3, 0x00}, {0x368, 0x01}});
     f.refresh();
     QCOMPARE(f.c("cboTot").itemText(), QString::fromUtf8("60秒"));
