@@ -86,7 +86,7 @@ private Q_SLOTS:
 
     // The settings file's column width is kept where it is wider than the caption.
     void columnsKeepTheSettingsWidth() {
-        Scene scene(3);
+        Scene scene(Language::English);
         auto* editor = static_cast<gui::ChannelEditorWindow*>(scene.frame->channelEditor());
         const QHeaderView* header = editor->grid()->horizontalHeader();
         const QAbstractItemModel* model = editor->grid()->model();
@@ -131,7 +131,7 @@ private Q_SLOTS:
     // Revealing the engineering frames grows the window downwards; it moves up to stay on
     // the screen.
     void communicationWindowStaysOnScreenWhenItGrows() {
-        Scene scene(3);
+        Scene scene(Language::English);
         shots::ShotScene shotScene = scene.shotScene();
         const auto& catalogue = shots::shotCatalogue();
         const auto shot = std::find_if(catalogue.begin(), catalogue.end(),
