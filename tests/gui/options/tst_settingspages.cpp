@@ -381,7 +381,7 @@ void TestSettingsPages::captionsInEveryLanguage() {
     else if (auto* g = qobject_cast<QGroupBox*>(w))
         QCOMPARE(g->title(), caption);
     for (QWidget* child : pageWidget->findChildren<QWidget*>()) {
-        if (child->property("textIndex").isValid() && language != 3) {
+        if (child->property("textIndex").isValid() && language != Language::English) {
             const QString shown = qobject_cast<QLabel*>(child) ? qobject_cast<QLabel*>(child)->text()
                                   : qobject_cast<QAbstractButton*>(child)
                                       ? qobject_cast<QAbstractButton*>(child)->text()
