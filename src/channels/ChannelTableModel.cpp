@@ -127,11 +127,11 @@ bool ChannelTableModel::canEdit(int channel, int column) const {
 }
 
 QString ChannelTableModel::deleteChannelCaption(int channel) const {
-    return m_texts.text(TextDeleteChannel) + QLatin1Char(' ') + QString::number(channel);
+    return m_texts.text(TextId::DeleteChannel) + QLatin1Char(' ') + QString::number(channel);
 }
 
 QString ChannelTableModel::deleteAllChannelsCaption() const {
-    return m_texts.text(TextDeleteAllChannels);
+    return m_texts.text(TextId::DeleteAllChannels);
 }
 
 bool ChannelTableModel::canDeleteChannel(int channel) const {

@@ -36,8 +36,6 @@ public:
     static constexpr int DecodeColumn = 3;
     static constexpr int EncodeColumn = 4;
     static constexpr int NameColumn = 20; // reserved: nothing is shown or stored
-    static constexpr int TextDeleteChannel = 110;
-    static constexpr int TextDeleteAllChannels = 112;
 
     explicit ChannelTableModel(ChannelTableSources sources, QObject* parent = nullptr);
 

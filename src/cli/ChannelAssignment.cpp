@@ -126,7 +126,7 @@ ChannelAssigner::Outcome ChannelAssigner::restoreDefaults() {
     // Restore Default Setting opens the factory data file as Open does.
     const Result result = m_program.document().restoreDefaults();
     if (!result.ok()) {
-        m_err << m_program.context().text(result.messageIndex()) << " ("
+        m_err << m_program.context().text(result.message().value_or(textIdAt(0))) << " ("
               << m_program.context().appFile(AppContext::FactoryFileName) << ": " << result.reason() << ")\n";
         return FileFailed;
     }

@@ -119,10 +119,8 @@ int run(const QStringList& arguments, const QString& executableDir, QTextStream&
 
     std::optional<Language> language;
     if (parser.isSet(QStringLiteral("lang"))) {
-        bool ok = false;
-        const int number = parser.value(QStringLiteral("lang")).toInt(&ok);
-        language = languageFromNumber(number);
-        if (!ok || !language) {
+        language = parseLanguage(parser.value(QStringLiteral("lang")));
+        if (!language) {
             err << "--lang takes 1, 2 or 3.\n";
             return ExitUsage;
         }

@@ -4,7 +4,8 @@
 
 namespace qrt::cli {
 
-StartedProgram::StartedProgram(const QString& appDir, std::optional<Language> language, QTextStream& err) : m_err(err), m_context(appDir) {
+StartedProgram::StartedProgram(const QString& appDir, std::optional<Language> language, QTextStream& err)
+    : m_err(err), m_context(appDir) {
     m_context.errorLog().subscribe([this](const QString& header, const QString& detail) {
         m_err << header << '\n' << detail << '\n';
         m_err.flush();
@@ -22,7 +23,8 @@ bool StartedProgram::saveAs(const QString& path) {
 
 bool StartedProgram::report(const Result& result, const QString& path) {
     if (!result.ok())
-        m_err << m_context.text(result.messageIndex()) << " (" << path << ": " << result.reason() << ")\n";
+        m_err << m_context.text(result.message().value_or(textIdAt(0))) << " (" << path << ": " << result.reason()
+              << ")\n";
     return result.ok();
 }
 

@@ -161,7 +161,7 @@ void ProtocolEngine::runScript() {
 }
 
 void ProtocolEngine::failReply(bool timeout) {
-    m_commLog.addLine(text ? text(TextNoReceiveData) : QString());
+    m_commLog.addLine(text ? text(TextId::NoDataReceived) : QString());
     m_replyFailed = true;
     if (timeout)
         m_slowLineMode = true;
@@ -223,7 +223,7 @@ void ProtocolEngine::checkCommandSet() {
             // The radio speaks the set in effect.
         } else {
             if (showMessage)
-                showMessage(TextNotSupported);
+                showMessage(TextId::RadioNotSupported);
             m_replyFailed = true;
             retryCount = RejectedRadio;
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "comm/ProtocolTable.h"
+#include "core/TextIndex.h"
 
 #include <QByteArray>
 #include <QString>
@@ -29,8 +30,6 @@ public:
     static constexpr int MaxSectionBytes = 101;
     static constexpr int ScriptByteCount = 100;
     static constexpr int RejectedRadio = 255;
-    static constexpr int TextNotSupported = 69;
-    static constexpr int TextNoReceiveData = 175;
     static constexpr quint8 StdRead = 0x52, StdWrite = 0x57, AltRead = 0x24, AltWrite = 0x29;
 
     ProtocolEngine(ErrorLog& log, CommClock& clock, CommLog& commLog);
@@ -39,8 +38,8 @@ public:
 
     // Hooks of the window: the stop box, the message boxes, the interface texts.
     std::function<bool()> stopRequested;
-    std::function<void(int textIndex)> showMessage;
-    std::function<QString(int textIndex)> text;
+    std::function<void(TextId message)> showMessage;
+    std::function<QString(TextId id)> text;
 
     // What the script table is built from (ranges, program-code fields, the image).
     void setTableInputs(const TableInputs& in) { m_inputs = in; }

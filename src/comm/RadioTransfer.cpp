@@ -9,8 +9,8 @@ RadioTransfer::RadioTransfer(ErrorLog& errors, SerialPortFactory portFactory, QO
     m_log.lineAdded = [this](int index, const QString& line) { Q_EMIT logLineAdded(index, line); };
     m_log.cleared = [this] { Q_EMIT logCleared(); };
     m_engine.stopRequested = [this] { return m_stopRequested.load(); };
-    m_engine.showMessage = [this](int index) { tellProblem(index); };
-    m_engine.text = [this](int index) { return text(index); };
+    m_engine.showMessage = [this](TextId message) { tellProblem(message); };
+    m_engine.text = [this](TextId id) { return text(id); };
     // Start-up selects the standard set, then the alternative one.
     m_engine.selectStandardCodes();
     m_engine.selectAlternativeCodes();
@@ -38,13 +38,13 @@ TransferOutcome RadioTransfer::execute(const TransferJob& job) {
     return outcome;
 }
 
-void RadioTransfer::tellProblem(int messageIndex) {
+void RadioTransfer::tellProblem(TextId message) {
     if (m_outcome)
-        m_outcome->problems << Result::failure(text(messageIndex)).setMessageIndex(messageIndex);
+        m_outcome->problems << Result::failure(text(message)).setMessage(message);
 }
 
-QString RadioTransfer::text(int index) const {
-    return m_job ? m_job->texts.text(index) : QString();
+QString RadioTransfer::text(TextId id) const {
+    return m_job ? m_job->texts.text(id) : QString();
 }
 
 void RadioTransfer::showProgress(int percent) {
@@ -130,7 +130,7 @@ TransferResult RadioTransfer::beginOperation(TransferDirection direction, bool f
 }
 
 TransferResult RadioTransfer::runSteps(TransferDirection d, RadioImage& target) {
-    const int statusText = d == TransferDirection::Read ? TextReading : TextWriting;
+    const TextId statusText = d == TransferDirection::Read ? TextId::Reading : TextId::Writing;
     int step = 1;
     while (step <= m_engine.table().count(d)) {
         m_engine.currentStep = step;
@@ -171,10 +171,10 @@ TransferResult RadioTransfer::runSteps(TransferDirection d, RadioImage& target) 
                 step = 1;
                 continue;
             }
-            tellProblem(TextCodeError);
+            tellProblem(TextId::ProgramCodeError);
             return TransferResult::CodeError;
         }
-        tellProblem(TextCommFailed);
+        tellProblem(TextId::CommunicationFailed);
         return TransferResult::CommFailed;
     }
     return TransferResult::Ok;
@@ -183,10 +183,10 @@ TransferResult RadioTransfer::runSteps(TransferDirection d, RadioImage& target) 
 TransferResult RadioTransfer::read() {
     if (const TransferResult started = beginOperation(TransferDirection::Read); started != TransferResult::Ok) {
         if (started == TransferResult::BadRange)
-            Q_EMIT statusChanged(text(TextReadFailed));
+            Q_EMIT statusChanged(text(TextId::ReadFailed));
         return started;
     }
-    Q_EMIT statusChanged(text(TextReading));
+    Q_EMIT statusChanged(text(TextId::Reading));
 
     // The radio's bytes go into a copy; the caller's image takes them only when every step
     // passed, so a failed read never leaves a mix of radio and editor data behind. The
@@ -200,10 +200,10 @@ TransferResult RadioTransfer::read() {
     m_clock.waitAtLeastMs(5);
     if (result == TransferResult::Ok) {
         m_outcome->image = staging;
-        Q_EMIT statusChanged(text(TextReadOk));
+        Q_EMIT statusChanged(text(TextId::ReadSucceeded));
         Q_EMIT progressChanged(100);
     } else {
-        Q_EMIT statusChanged(text(TextReadFailed));
+        Q_EMIT statusChanged(text(TextId::ReadFailed));
     }
     m_clock.waitAtLeastMs(1);
     CommClock::sleepMs(1);

@@ -40,12 +40,6 @@ public:
     static constexpr int MaxFailures = 20;
     static constexpr int FixedAttempts = 16;
     static constexpr int ProbeAttempts = 3;
-    static constexpr int TextCommFailed = 79;
-    static constexpr int TextCodeError = 97;
-    static constexpr int TextReading = 164;
-    static constexpr int TextReadOk = 165;
-    static constexpr int TextReadFailed = 166;
-    static constexpr int TextWriting = 168;
     static inline const QByteArray EndSequence = QByteArray::fromHex("455AA5322345F2");
 
     explicit RadioTransfer(ErrorLog& errors, SerialPortFactory portFactory = createSerialPort,
@@ -91,9 +85,9 @@ private:
     TransferResult runSteps(TransferDirection direction, RadioImage& target);
     void showProgress(int percent);
     void showStopBox(bool shown);
-    QString text(int index) const;
-    // Adds the interface text messageIndex to the outcome's problems.
-    void tellProblem(int messageIndex);
+    QString text(TextId id) const;
+    // Adds the interface text message to the outcome's problems.
+    void tellProblem(TextId message);
     // One fixed exchange of the write: up to 16 attempts; true when a reply of at least
     // `need` bytes began with `first`.
     bool fixedExchange(const QByteArray& packet, int need, quint8 first, bool extraPause, const QString& timeoutLine,

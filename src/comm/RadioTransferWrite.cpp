@@ -135,7 +135,7 @@ TransferResult RadioTransfer::write() {
         }
     }
     if (!probed) {
-        tellProblem(TextCommFailed);
+        tellProblem(TextId::CommunicationFailed);
         writeCloseDown();
         return TransferResult::CommFailed;
     }
@@ -145,10 +145,10 @@ TransferResult RadioTransfer::write() {
         m_keptByRadio.insert(a);
 
     m_log.addLine(LogFrequencies);
-    Q_EMIT statusChanged(text(TextWriting));
+    Q_EMIT statusChanged(text(TextId::Writing));
     TransferResult result = runSteps(TransferDirection::Write, image);
     if (result == TransferResult::Ok && !writeClosingPackets(radioBits)) {
-        tellProblem(TextCommFailed);
+        tellProblem(TextId::CommunicationFailed);
         result = TransferResult::CommFailed;
     }
     if (result == TransferResult::Ok)

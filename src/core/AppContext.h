@@ -39,7 +39,7 @@ public:
 
     ErrorLog& errorLog() { return m_errorLog; }
     const InterfaceTexts& texts() const { return m_texts; }
-    QString text(int index) const { return m_texts.text(index); }
+    QString text(TextId id) const { return m_texts.text(id); }
     // The program's own texts (captions, questions and reasons the interface table lacks).
     const ExtraTexts& extraTexts() const { return m_extraTexts; }
     QString extraText(const QString& key) const { return m_extraTexts.text(key); }

@@ -62,8 +62,7 @@ Choice choose(const QString& commandLineDir, const QString& executableDir) {
 QString userGuidePage(const QString& executableDir, Language language) {
     const QStringList roots = {QDir(executableDir).filePath(QStringLiteral("guide")),
                                QDir(shippedFilesFolder(executableDir)).filePath(QStringLiteral("guide"))};
-    for (const QString& folder :
-         {InterfaceTexts::localeName(language), InterfaceTexts::localeName(DefaultLanguage)}) {
+    for (const QString& folder : {InterfaceTexts::localeName(language), InterfaceTexts::localeName(DefaultLanguage)}) {
         for (const QString& root : roots) {
             const QString page = QDir(root).filePath(folder + QStringLiteral("/index.html"));
             if (QFileInfo(page).isFile())

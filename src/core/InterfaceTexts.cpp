@@ -64,7 +64,8 @@ Result InterfaceTexts::load(Language language) {
     return {};
 }
 
-QString InterfaceTexts::text(int index) const {
+QString InterfaceTexts::text(TextId id) const {
+    const int index = indexOf(id);
     if (index < 0 || index >= m_texts.size())
         return QString();
     return m_texts.at(index);

@@ -2,6 +2,7 @@
 
 #include "core/Language.h"
 #include "core/Result.h"
+#include "core/TextIndex.h"
 
 #include <QString>
 #include <QStringList>
@@ -25,7 +26,7 @@ public:
     Result load(Language language);
 
     // The text at an index; empty for an index outside 0..Size - 1 or one the language leaves empty.
-    QString text(int index) const;
+    QString text(TextId id) const;
     // The language of the loaded table (after the fallback to English), none before the first load.
     std::optional<Language> language() const { return m_language; }
 

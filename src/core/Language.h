@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <array>
 #include <optional>
 
@@ -25,6 +27,13 @@ constexpr std::optional<Language> languageFromNumber(long long number) {
     if (number < languageNumber(Language::SimplifiedChinese) || number > languageNumber(Language::English))
         return std::nullopt;
     return static_cast<Language>(number);
+}
+
+// The language a command line names by its number ("1", "2" or "3"); none for anything else.
+inline std::optional<Language> parseLanguage(const QString& text) {
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    return ok ? languageFromNumber(number) : std::nullopt;
 }
 
 // The language itself when it is one of the three, else the default (a value cast from an

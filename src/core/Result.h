@@ -1,7 +1,10 @@
 #pragma once
 
+#include "core/TextIndex.h"
+
 #include <QString>
 
+#include <optional>
 #include <utility>
 
 namespace qrt {
@@ -33,16 +36,16 @@ public:
     const QString& reason() const { return m_reason; }
     // The error log's number of the failure (see ErrorLog), 0 when it has none.
     int errorNumber() const { return m_errorNumber; }
-    // The interface text (by index) of the message that announces the failure, 0 when none.
-    int messageIndex() const { return m_messageIndex; }
+    // The interface text of the message that announces the failure, none when there is none.
+    std::optional<TextId> message() const { return m_message; }
     const QString& reasonKey() const { return m_reasonKey; }
 
     Result& setReasonKey(QString key) {
         m_reasonKey = std::move(key);
         return *this;
     }
-    Result& setMessageIndex(int index) {
-        m_messageIndex = index;
+    Result& setMessage(TextId id) {
+        m_message = id;
         return *this;
     }
     // The same failure with the reason in the language of the texts, when it has a reason key.
@@ -56,7 +59,7 @@ public:
 private:
     bool m_ok = true;
     int m_errorNumber = 0;
-    int m_messageIndex = 0;
+    std::optional<TextId> m_message;
     QString m_reason;
     QString m_reasonKey;
 };

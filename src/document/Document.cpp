@@ -9,13 +9,6 @@
 
 namespace qrt {
 
-namespace {
-// What the document's own user actions are called in the undo history (interface texts).
-constexpr int TextModel = 371;           // "Model Type"
-constexpr int TextBand = 372;            // "Frequency"
-constexpr int TextRestoreDefaults = 400; // "Restore Default Setting"
-} // namespace
-
 // A user action of the document itself, recorded like the models' actions.
 class Document::EditScope {
 public:
@@ -170,28 +163,28 @@ void Document::updateModified() {
 Result Document::restoreDefaults() {
     if (m_locked)
         return Result::failure(QString());
-    const EditScope edit(this, QString(), m_context.text(TextRestoreDefaults));
+    const EditScope edit(this, QString(), m_context.text(TextId::RestoreDefaultSetting));
     return replaceWithFile(m_context.appFile(AppContext::FactoryFileName));
 }
 
 void Document::chooseModel(int position) {
     if (m_locked)
         return;
-    const EditScope edit(this, QStringLiteral("cboModel"), m_context.text(TextModel));
+    const EditScope edit(this, QStringLiteral("cboModel"), m_context.text(TextId::ModelType));
     applyModel(position);
 }
 
 void Document::chooseBand(int position) {
     if (m_locked)
         return;
-    const EditScope edit(this, QString(), m_context.text(TextBand));
+    const EditScope edit(this, QString(), m_context.text(TextId::Frequency));
     applyFixedBand(position);
 }
 
 void Document::chooseCustomBand(const QString& minText, const QString& maxText) {
     if (m_locked)
         return;
-    const EditScope edit(this, QString(), m_context.text(TextBand));
+    const EditScope edit(this, QString(), m_context.text(TextId::Frequency));
     applyCustomBand(minText, maxText);
 }
 

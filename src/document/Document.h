@@ -87,7 +87,7 @@ public:
     Result save();
     Result saveAs(const QString& path);
     // "Restore Default Setting": the factory file opened, as one undo step. While locked it
-    // fails with no message to show (messageIndex 0).
+    // fails with no message to show.
     Result restoreDefaults();
 
     // Model and band choices, each one undo step; nothing while locked. A band chosen
@@ -167,7 +167,7 @@ private:
     // The file read into the image and shown, as the current file; no undo step.
     Result replaceWithFile(const QString& path);
     Result writeCurrentFile();
-    Result failureResult(int messageIndex, const Result& status) const;
+    Result failureResult(TextId message, const Result& status) const;
 
     AppContext& m_context;
     RadioData m_data;

@@ -3,7 +3,6 @@
 
 #include "core/AppContext.h"
 #include "core/DataFile.h"
-#include "core/TextIndex.h"
 
 namespace qrt {
 
@@ -53,7 +52,7 @@ Result Document::replaceWithFile(const QString& path) {
     const Result status = datafile::readFile(path, m_data.image.size(), &bytes);
     if (!status.ok()) {
         m_context.errorLog().logErr(QStringLiteral("mdifrmMain->OpenFile"), status.errorNumber());
-        return failureResult(textindex::WrongFileType, status);
+        return failureResult(TextId::WrongFileType, status);
     }
     datafile::loadIntoImage(bytes, m_data.image);
     showReplacedImage();
@@ -67,14 +66,14 @@ Result Document::writeCurrentFile() {
     const Result status = datafile::writeFile(m_currentFilePath, datafile::fileLayout(m_data.image));
     if (!status.ok()) {
         m_context.errorLog().logErr(QStringLiteral("mdifrmMain->SaveDatFile"), status.errorNumber());
-        return failureResult(textindex::SaveAsFailed, status);
+        return failureResult(TextId::SaveAsFailed, status);
     }
     return {};
 }
 
-Result Document::failureResult(int messageIndex, const Result& status) const {
+Result Document::failureResult(TextId message, const Result& status) const {
     Result failure = status.inLanguage(m_context.extraTexts());
-    return failure.setMessageIndex(messageIndex);
+    return failure.setMessage(message);
 }
 
 } // namespace qrt

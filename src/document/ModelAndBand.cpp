@@ -5,17 +5,12 @@
 
 namespace qrt {
 
-namespace {
-constexpr int TextModel = 356;
-constexpr int TextCustom = 373;
-} // namespace
-
 ModelAndBand::ModelAndBand(AppContext& context, RadioImage& image) : m_context(context), m_image(image) {
     m_state.limits = band::fixedLimits(band::DefaultPosition);
 }
 
 QStringList ModelAndBand::modelList() const {
-    return {m_context.text(TextModel)};
+    return {m_context.text(TextId::ModelName)};
 }
 
 QStringList ModelAndBand::bandList() const {
@@ -27,7 +22,7 @@ QStringList ModelAndBand::bandList() const {
 }
 
 QString ModelAndBand::customText() const {
-    return m_context.text(TextCustom);
+    return m_context.text(TextId::CustomBand);
 }
 
 void ModelAndBand::chooseModel(int position) {

@@ -5,7 +5,8 @@
 
 namespace qrt {
 
-std::unique_ptr<Document> startProgram(AppContext& context, std::optional<Language> languageOverride, const StartupHooks& hooks) {
+std::unique_ptr<Document> startProgram(AppContext& context, std::optional<Language> languageOverride,
+                                       const StartupHooks& hooks) {
     const bool searchPorts = hooks.chooseFirstLanguage && hooks.chooseFirstLanguage(context);
     context.load(languageOverride);
     if (hooks.testPort)

@@ -23,10 +23,11 @@ struct StartupHooks {
 };
 
 // The start-up sequence in its order: the first-start language step, the settings, the
-// interface texts and the channel table definition (languageOverride 1..3 runs in that
+// interface texts and the channel table definition (a languageOverride runs in that
 // language without touching the settings file), the port test, then the document with
 // the untitled data built from the template. Subscribe to the context's error log first
 // to see what start-up logs.
-std::unique_ptr<Document> startProgram(AppContext& context, std::optional<Language> languageOverride, const StartupHooks& hooks = {});
+std::unique_ptr<Document> startProgram(AppContext& context, std::optional<Language> languageOverride,
+                                       const StartupHooks& hooks = {});
 
 } // namespace qrt

@@ -5,10 +5,6 @@
 
 namespace qrt::options {
 
-namespace {
-constexpr int TextTitle = 387; // "PTT ID Pause In Channel Set"
-}
-
 PttIdPauseDialogModel::PttIdPauseDialogModel(RadioImage& image, const InterfaceTexts& texts, QObject* parent)
     : UserEditNotifier(parent), m_image(image), m_texts(texts) {
     for (int i = 0; i < Channels; ++i) {
@@ -18,7 +14,7 @@ PttIdPauseDialogModel::PttIdPauseDialogModel(RadioImage& image, const InterfaceT
 }
 
 QString PttIdPauseDialogModel::undoText() const {
-    return m_texts.text(TextTitle);
+    return m_texts.text(TextId::PttIdPauseTitle);
 }
 
 const Control* PttIdPauseDialogModel::control(const QString& name) const {

@@ -21,22 +21,13 @@ QString voxName(int level) {
     return QStringLiteral("cboVoxCmpDat") + QString::number(level);
 }
 
-// Captions of the controls that are not fields of the image (interface text indices).
-constexpr int TextNewCode = 364;    // "Set New Program Code"
-constexpr int TextNewCodeBox = 365; // "New Program Code"
-constexpr int TextImportSerial = 404;
-constexpr int TextAutoNextSerial = 329;
-constexpr int TextVoxCompare = 401;
-constexpr int TextLevelUnit = 402; // "级" after a VOX compare level in Chinese
-constexpr int TextTwoTone = 325;
-constexpr int TextAutodialList = 257;
-
+// Captions of the controls that are not fields of the image.
 int captionOfOtherControl(const QString& name) {
     static const QHash<QString, int> captions = {
-        {QStringLiteral("chkNewRdWrCode"), TextNewCode},
-        {QStringLiteral("txtNewRdWrCode"), TextNewCodeBox},
-        {QStringLiteral("cboImportSeq"), TextImportSerial},
-        {QStringLiteral("chkAutoNextSn"), TextAutoNextSerial},
+        {QStringLiteral("chkNewRdWrCode"), indexOf(TextId::NewProgramCode)},
+        {QStringLiteral("txtNewRdWrCode"), indexOf(TextId::NewProgramCodeBox)},
+        {QStringLiteral("cboImportSeq"), indexOf(TextId::ImportSerialNumbers)},
+        {QStringLiteral("chkAutoNextSn"), indexOf(TextId::AutoNextSerial)},
     };
     return captions.value(name, -1);
 }
@@ -54,11 +45,11 @@ QString rowNumberOf(const QString& name) {
 QString SettingsModel::undoTextOf(const QString& name) const {
     const FieldDesc* f = findField(name);
     const int caption = f ? f->caption : captionOfOtherControl(name);
-    QString text = caption >= 0 ? m_texts.text(caption).trimmed() : QString();
+    QString text = caption >= 0 ? m_texts.text(textIdAt(caption)).trimmed() : QString();
     if (f && f->encoding == Encoding::VoxCompare)
-        text += QLatin1Char(' ') + QString::number(f->param) + m_texts.text(TextLevelUnit);
+        text += QLatin1Char(' ') + QString::number(f->param) + m_texts.text(TextId::LevelUnit);
     else if (f && (f->encoding == Encoding::RadioIdDigit ||
-                   (f->encoding == Encoding::DtmfText && f->caption == TextAutodialList)))
+                   (f->encoding == Encoding::DtmfText && f->caption == indexOf(TextId::AutodialList))))
         text += QLatin1Char(' ') + rowNumberOf(name);
     return text;
 }
@@ -247,7 +238,7 @@ void SettingsModel::repairVoxCompare() {
 }
 
 void SettingsModel::pressVoxCompareDefault() {
-    const UserEditScope edit(this, QStringLiteral("cmdVoxCmpDefault"), m_texts.text(TextVoxCompare));
+    const UserEditScope edit(this, QStringLiteral("cmdVoxCmpDefault"), m_texts.text(TextId::VoxCompare));
     restoreVoxCompareDefaults();
 }
 
@@ -366,7 +357,8 @@ void SettingsModel::showInfoTexts() {
 }
 
 bool SettingsModel::editTwoTone(int code, int column, const QString& text) {
-    const UserEditScope edit(this, QStringLiteral("vsfgTwoTone%1.%2").arg(code).arg(column), m_texts.text(TextTwoTone));
+    const UserEditScope edit(this, QStringLiteral("vsfgTwoTone%1.%2").arg(code).arg(column),
+                             m_texts.text(TextId::TwoTone));
     if (!m_twoTone.edit(m_image, code, column, text))
         return false;
     Q_EMIT twoToneChanged();
@@ -376,7 +368,7 @@ bool SettingsModel::editTwoTone(int code, int column, const QString& text) {
 // ---- serial numbers ----
 
 int SettingsModel::importSerialNumbers(const QString& path) {
-    const UserEditScope edit(this, QString(), m_texts.text(TextImportSerial));
+    const UserEditScope edit(this, QString(), m_texts.text(TextId::ImportSerialNumbers));
     Control& list = ctl(QStringLiteral("cboImportSeq"));
     const bool hadSelection = list.item >= 0;
     list.items.clear();
@@ -407,7 +399,7 @@ int SettingsModel::importSerialNumbers(const QString& path) {
 }
 
 void SettingsModel::stepSerialNumber(int step) {
-    const UserEditScope edit(this, QStringLiteral("cboImportSeq"), m_texts.text(TextImportSerial));
+    const UserEditScope edit(this, QStringLiteral("cboImportSeq"), m_texts.text(TextId::ImportSerialNumbers));
     const Control& list = ctl(QStringLiteral("cboImportSeq"));
     const int count = int(list.items.size());
     if (count == 0)

@@ -11,10 +11,6 @@ namespace qrt::options {
 namespace {
 constexpr quint8 Defaults[VolumeDialogModel::Steps + 1] = {0x00, 0x45, 0x94, 0x78, 0xE3, 0x4F,
                                                            0xB9, 0x9C, 0xAD, 0xAF, 0xFD};
-constexpr int TextSetVolume = 334;
-constexpr int TextVolume = 335;
-constexpr int TextLevel = 336;
-constexpr int TextUseThisSet = 338;
 } // namespace
 
 VolumeDialogModel::VolumeDialogModel(RadioImage& image, const InterfaceTexts& texts, QObject* parent)
@@ -37,7 +33,8 @@ const Control* VolumeDialogModel::control(const QString& name) const {
 
 QString VolumeDialogModel::stepLabel(int step) const {
     const QString gap = step < Steps ? QStringLiteral("  ") : QStringLiteral(" ");
-    return m_texts.text(TextVolume) + gap + QString::number(step) + QLatin1Char(' ') + m_texts.text(TextLevel);
+    return m_texts.text(TextId::Volume) + gap + QString::number(step) + QLatin1Char(' ') +
+           m_texts.text(TextId::VolumeLevel);
 }
 
 void VolumeDialogModel::open() {
@@ -62,7 +59,7 @@ bool VolumeDialogModel::selectStep(int step, int item) {
 }
 
 void VolumeDialogModel::setUseThisSet(bool on) {
-    const UserEditScope edit(this, QStringLiteral("chkVolumeIic"), m_texts.text(TextUseThisSet));
+    const UserEditScope edit(this, QStringLiteral("chkVolumeIic"), m_texts.text(TextId::UseThisVolumeSet));
     // Only a change of the box writes the mark: an "off" box may stand for any value but 0x5A.
     if (m_useThisSet.checked == on)
         return;
@@ -72,7 +69,7 @@ void VolumeDialogModel::setUseThisSet(bool on) {
 }
 
 void VolumeDialogModel::restoreDefaults() {
-    const UserEditScope edit(this, QString(), m_texts.text(TextSetVolume));
+    const UserEditScope edit(this, QString(), m_texts.text(TextId::SetVolume));
     for (int s = 0; s <= Steps; ++s)
         m_image.set(addr::VolumeFirst + s, Defaults[s]);
     open(); // the box now shows the stored mark, so turning it on writes 0x5A unless it is there

@@ -19,7 +19,6 @@ class VolumeDialogModel : public UserEditNotifier {
     Q_OBJECT
 public:
     static constexpr int Steps = 10;
-    static constexpr int CaptionIndex = 334;
 
     VolumeDialogModel(RadioImage& image, const InterfaceTexts& texts, QObject* parent = nullptr);
 

@@ -42,7 +42,7 @@ Run runCli(const test::TempAppDir& dir, QStringList args) {
 // compared with.
 struct ModelReference {
     ModelReference(const test::TempAppDir& dir, const QString& input)
-        : program(dir.path(), 3, errStream), model(program.document().channelModel()), grid(model) {
+        : program(dir.path(), Language::English, errStream), model(program.document().channelModel()), grid(model) {
         opened = program.open(input);
     }
     QModelIndex cell(int channel, int column) const { return grid.cell(channel, column); }

@@ -63,7 +63,7 @@ struct CommRig {
     TransferJob job;
     TransferOutcome outcome;
 
-    QList<int> messages;
+    QList<TextId> messages; // 0 stands for a problem without a message
     QStringList statuses;
     QList<int> percents;
     QStringList logLines;
@@ -81,7 +81,7 @@ struct CommRig {
         outcome = transfer.execute(job);
         messages.clear();
         for (const Result& problem : outcome.problems)
-            messages << problem.messageIndex();
+            messages << problem.message().value_or(textIdAt(0));
         if (outcome.image)
             image = *outcome.image;
         return outcome.result;

@@ -50,14 +50,14 @@ struct Engine {
     RadioImage image{0x2000};
     FakePort port;
     ProtocolEngine engine{errors, clock, log};
-    QList<int> messages;
+    QList<TextId> messages;
     int stopChecks = 0;
     bool stop = false;
 
     Engine() {
         engine.setPort(&port);
-        engine.text = [](int i) { return QStringLiteral("text %1").arg(i); };
-        engine.showMessage = [this](int i) { messages << i; };
+        engine.text = [](TextId id) { return QStringLiteral("text %1").arg(indexOf(id)); };
+        engine.showMessage = [this](TextId message) { messages << message; };
         engine.stopRequested = [this] {
             ++stopChecks;
             return stop;
@@ -186,7 +186,7 @@ void TestProtocolEngine::step1ChoosesTheCommandSet() {
     QCOMPARE(e.engine.replyFailed(), rejected);
     QCOMPARE(int(e.engine.readCodeByte()), readCode);
     QCOMPARE(e.engine.retryCount, rejected ? 255 : 0);
-    QCOMPARE(e.messages, rejected ? QList<int>{69} : QList<int>());
+    QCOMPARE(e.messages, rejected ? QList<TextId>{TextId::RadioNotSupported} : QList<TextId>());
     QVERIFY(e.engine.table()
                 .step(TransferDirection::Read, 4)
                 .script.startsWith(QStringLiteral("TX%1").arg(readCode, 2, 16, QLatin1Char('0'))));

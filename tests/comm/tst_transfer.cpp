@@ -56,7 +56,7 @@ void TestTransfer::readCopiesTheRangeOnly() {
     }
     QCOMPARE(rig.percents.last(), 0);
     QVERIFY(rig.percents.contains(100));
-    QVERIFY(rig.statuses.contains(rig.texts.text(RadioTransfer::TextReadOk)));
+    QVERIFY(rig.statuses.contains(rig.texts.text(TextId::ReadSucceeded)));
 }
 
 void TestTransfer::writeThenReadBackIsIdentical_data() {

@@ -49,15 +49,15 @@ void TestTransferFailures::silentRadioGivesUpAfterTwentyFailures() {
     RadioImage image = imageOf(patternMemory(4));
     const RadioImage before = image;
     QCOMPARE(rig.read(image), TransferResult::CommFailed);
-    QCOMPARE(rig.messages, QList<int>{RadioTransfer::TextCommFailed});
+    QCOMPARE(rig.messages, QList<TextId>{TextId::CommunicationFailed});
     QVERIFY(image == before);
-    const QString reading = rig.texts.text(RadioTransfer::TextReading);
+    const QString reading = rig.texts.text(TextId::Reading);
     QVERIFY(!rig.statuses.contains(reading + QStringLiteral(" 8")));
     QVERIFY(rig.statuses.contains(reading + QStringLiteral(" 9")));
     QVERIFY(rig.statuses.contains(reading + QStringLiteral(" 19")));
-    QVERIFY(rig.statuses.contains(rig.texts.text(RadioTransfer::TextReadFailed)));
+    QVERIFY(rig.statuses.contains(rig.texts.text(TextId::ReadFailed)));
     QVERIFY(rig.transfer.engine().slowLineMode());
-    QVERIFY(rig.logLines.contains(rig.texts.text(ProtocolEngine::TextNoReceiveData)));
+    QVERIFY(rig.logLines.contains(rig.texts.text(TextId::NoDataReceived)));
     QVERIFY(sim.stop());
     QCOMPARE(sim.commandsStartingWith(Handshake).size(), 20);
 }
@@ -73,7 +73,7 @@ void TestTransferFailures::stopEndsTheReadWithoutMessage() {
     timer.start();
     QCOMPARE(rig.read(image), TransferResult::Stopped);
     QVERIFY(rig.messages.isEmpty());
-    QVERIFY(rig.statuses.contains(rig.texts.text(RadioTransfer::TextReadFailed)));
+    QVERIFY(rig.statuses.contains(rig.texts.text(TextId::ReadFailed)));
     QVERIFY(!rig.stopBoxShown);
     QVERIFY(!rig.transfer.stopRequested());
     QVERIFY(sim.stop());
@@ -101,25 +101,25 @@ void TestTransferFailures::failedReadLeavesTheImageAsItWas() {
 void TestTransferFailures::commandSetOfTheRadio_data() {
     QTest::addColumn<QByteArray>("declared"); // radio bytes 0x388..0x38A
     QTest::addColumn<TransferResult>("result");
-    QTest::addColumn<QList<int>>("messages");
+    QTest::addColumn<QList<TextId>>("messages");
     QTest::addColumn<QString>("blockRead"); // first bytes of the block read sent
-    QTest::newRow("standard set") << QByteArray::fromHex("5A5257") << TransferResult::Ok << QList<int>()
+    QTest::newRow("standard set") << QByteArray::fromHex("5A5257") << TransferResult::Ok << QList<TextId>()
                                   << QStringLiteral("52 00 00 10");
-    QTest::newRow("alternative set") << QByteArray::fromHex("5A2429") << TransferResult::Ok << QList<int>()
+    QTest::newRow("alternative set") << QByteArray::fromHex("5A2429") << TransferResult::Ok << QList<TextId>()
                                      << QStringLiteral("24 00 00 10");
-    QTest::newRow("no mark") << QByteArray::fromHex("002429") << TransferResult::Ok << QList<int>()
+    QTest::newRow("no mark") << QByteArray::fromHex("002429") << TransferResult::Ok << QList<TextId>()
                              << QStringLiteral("52 00 00 10");
     // No mark and 0xFF where the codes would be: an erased radio still speaks the standard set.
-    QTest::newRow("erased radio") << QByteArray::fromHex("FFFFFF") << TransferResult::Ok << QList<int>()
+    QTest::newRow("erased radio") << QByteArray::fromHex("FFFFFF") << TransferResult::Ok << QList<TextId>()
                                   << QStringLiteral("52 00 00 10");
     QTest::newRow("unknown set") << QByteArray::fromHex("5A4142") << TransferResult::Rejected
-                                 << QList<int>{ProtocolEngine::TextNotSupported} << QString();
+                                 << QList<TextId>{TextId::RadioNotSupported} << QString();
 }
 
 void TestTransferFailures::commandSetOfTheRadio() {
     QFETCH(QByteArray, declared);
     QFETCH(TransferResult, result);
-    QFETCH(QList<int>, messages);
+    QFETCH(QList<TextId>, messages);
     QFETCH(QString, blockRead);
     QByteArray radio = patternMemory(1);
     radio.replace(0x388, 3, declared);
@@ -175,7 +175,7 @@ void TestTransferFailures::programCode() {
     RadioImage image = imageOf(patternMemory(5));
     setImageCode(image, imageCode);
     QCOMPARE(rig.read(image), result);
-    QCOMPARE(rig.messages, result == TransferResult::Ok ? QList<int>() : QList<int>{RadioTransfer::TextCodeError});
+    QCOMPARE(rig.messages, result == TransferResult::Ok ? QList<TextId>() : QList<TextId>{TextId::ProgramCodeError});
     QVERIFY(sim.stop());
     QCOMPARE(sim.commandsStartingWith(Handshake).size(), handshakes);
 }
@@ -189,7 +189,7 @@ void TestTransferFailures::slowLineTimesOutOnceThenRunsSlow() {
     QCOMPARE(rig.read(image), TransferResult::Ok);
     QVERIFY(rig.transfer.engine().slowLineMode());
     QCOMPARE(image.mid(0, 0x40), patternMemory(1).mid(0, 0x40));
-    QVERIFY(rig.logLines.count(rig.texts.text(ProtocolEngine::TextNoReceiveData)) >= 1);
+    QVERIFY(rig.logLines.count(rig.texts.text(TextId::NoDataReceived)) >= 1);
 }
 
 void TestTransferFailures::radioUnpluggedDuringTheRead() {
@@ -206,7 +206,7 @@ void TestTransferFailures::radioUnpluggedDuringTheRead() {
     RadioImage image = imageOf(patternMemory(5));
     const RadioImage before = image;
     QCOMPARE(rig.read(image), TransferResult::CommFailed);
-    QCOMPARE(rig.messages, QList<int>{RadioTransfer::TextCommFailed});
+    QCOMPARE(rig.messages, QList<TextId>{TextId::CommunicationFailed});
     QVERIFY(unplugged);
     QVERIFY(image == before);
     QVERIFY(!rig.portOpen);

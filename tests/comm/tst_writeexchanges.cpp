@@ -238,7 +238,7 @@ void TestWriteExchanges::logWithoutBytesHoldsTheStepLines() {
     QCOMPARE(rig.write(image), TransferResult::Ok);
     // A busy machine may cost a reply its window; its timeout line is the only other line allowed.
     QStringList logged = rig.logLines;
-    logged.removeAll(rig.texts.text(ProtocolEngine::TextNoReceiveData));
+    logged.removeAll(rig.texts.text(TextId::NoDataReceived));
     logged.removeAll(QStringLiteral("Rx: 未收到数据   第 串数据未收到"));
     logged.removeAll(QStringLiteral("Rx: 未收到数据"));
     QCOMPARE(logged, lines);
@@ -264,7 +264,7 @@ void TestWriteExchanges::failedWriteEndsWithMessage79() {
     rig.setRange(0, 0x0F);
     RadioImage image = imageOf(patternMemory(2));
     QCOMPARE(rig.write(image), TransferResult::CommFailed);
-    QCOMPARE(rig.messages, QList<int>{RadioTransfer::TextCommFailed});
+    QCOMPARE(rig.messages, QList<TextId>{TextId::CommunicationFailed});
     QVERIFY(sim.stop());
     QCOMPARE(sim.commandsStartingWith(repeated).size(), attempts);
     QVERIFY(sim.commandsStartingWith(EndSequence).isEmpty());
@@ -321,7 +321,7 @@ void TestWriteExchanges::unansweredFixedExchangeTimesOutAfterItsPolls() {
     };
     QCOMPARE(setup.write(), TransferResult::CommFailed);
     const CommRig& rig = setup.rig;
-    QCOMPARE(rig.messages, QList<int>{RadioTransfer::TextCommFailed});
+    QCOMPARE(rig.messages, QList<TextId>{TextId::CommunicationFailed});
 
     const int expected = rig.transfer.engine().maxWaitCount() + 31;
     QList<int> polls;

@@ -108,8 +108,9 @@ private Q_SLOTS:
         const QString installedEnglish = guidePage(layout.shipped(), "en");
         const QString installedChinese = guidePage(layout.shipped(), "zh_CN");
         QCOMPARE(appfolder::userGuidePage(layout.bin(), Language::SimplifiedChinese), installedChinese);
-        QCOMPARE(appfolder::userGuidePage(layout.bin(), Language::TraditionalChinese), installedEnglish); // no Traditional Chinese page
-        QCOMPARE(appfolder::userGuidePage(layout.bin(), 7), installedEnglish);
+        QCOMPARE(appfolder::userGuidePage(layout.bin(), Language::TraditionalChinese),
+                 installedEnglish); // no Traditional Chinese page
+        QCOMPARE(appfolder::userGuidePage(layout.bin(), static_cast<Language>(7)), installedEnglish);
         const QString besideChinese = guidePage(layout.bin(), "zh_CN");
         QCOMPARE(appfolder::userGuidePage(layout.bin(), Language::SimplifiedChinese), besideChinese);
     }

@@ -22,7 +22,7 @@ ChannelTableDef nineOptionColumns() {
 
 struct Fixture {
     ErrorLog log;
-    ToneCodec tones{3, &log};
+    ToneCodec tones{Language::English, &log};
     ChannelCodec codec{tones, &log};
     ChannelTableDef def = nineOptionColumns();
     RadioImage image{8192};

@@ -44,13 +44,15 @@ private Q_SLOTS:
             const QHash<QString, QString> texts = fileTexts(language);
             for (auto it = reference.cbegin(); it != reference.cend(); ++it) {
                 QVERIFY2(texts.contains(it.key()),
-                         qPrintable(QStringLiteral("language %1 lacks %2").arg(qrt::languageNumber(language)).arg(it.key())));
+                         qPrintable(
+                             QStringLiteral("language %1 lacks %2").arg(qrt::languageNumber(language)).arg(it.key())));
                 QVERIFY2(!texts.value(it.key()).isEmpty(), qPrintable(it.key()));
                 QCOMPARE(placeholders(texts.value(it.key())), placeholders(it.value()));
             }
             for (const QString& key : texts.keys())
-                QVERIFY2(reference.contains(key),
-                         qPrintable(QStringLiteral("only language %1 has %2").arg(qrt::languageNumber(language)).arg(key)));
+                QVERIFY2(
+                    reference.contains(key),
+                    qPrintable(QStringLiteral("only language %1 has %2").arg(qrt::languageNumber(language)).arg(key)));
         }
     }
 

@@ -196,7 +196,8 @@ void TestFileAccess::everyReasonIsInEveryLanguage() {
                            fileaccess::Denied,     fileaccess::DiskFull,   fileaccess::IsFolder,
                            fileaccess::NotRegular, fileaccess::ReadFailed, fileaccess::WriteFailed};
     ExtraTexts english, simplified, traditional;
-    QVERIFY(english.load(Language::English) && simplified.load(Language::SimplifiedChinese) && traditional.load(Language::TraditionalChinese));
+    QVERIFY(english.load(Language::English) && simplified.load(Language::SimplifiedChinese) &&
+            traditional.load(Language::TraditionalChinese));
     for (const QString& key : keys) {
         QVERIFY2(english.text(key) != key, qPrintable(key));
         QVERIFY2(simplified.text(key) != english.text(key), qPrintable(key));

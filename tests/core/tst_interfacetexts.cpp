@@ -106,9 +106,10 @@ void TestInterfaceTexts::englishIsTheShippedFile() {
     QCOMPARE(entries, 376);
     const InterfaceTexts texts = loaded(Language::English);
     for (int i = 0; i < InterfaceTexts::Size; ++i) {
-        if (texts.text(i) != expected.at(i))
-            QFAIL(qPrintable(
-                QStringLiteral("index %1: \"%2\", expected \"%3\"").arg(i).arg(texts.text(i), expected.at(i))));
+        if (texts.text(qrt::textIdAt(i)) != expected.at(i))
+            QFAIL(qPrintable(QStringLiteral("index %1: \"%2\", expected \"%3\"")
+                                 .arg(i)
+                                 .arg(texts.text(qrt::textIdAt(i)), expected.at(i))));
     }
 }
 
@@ -129,9 +130,9 @@ void TestInterfaceTexts::everyLanguageFillsTheSameIndices() {
 
     const QStringList english = shippedEnglish();
     for (int i = 0; i < InterfaceTexts::Size; ++i) {
-        const bool filled = !english.at(i).isEmpty() || (i == 402 && language != 3);
-        if (filled != !texts.text(i).isEmpty())
-            QFAIL(qPrintable(QStringLiteral("index %1 is \"%2\"").arg(i).arg(texts.text(i))));
+        const bool filled = !english.at(i).isEmpty() || (i == qrt::indexOf(qrt::TextId::LevelUnit) && language != Language::English);
+        if (filled != !texts.text(qrt::textIdAt(i)).isEmpty())
+            QFAIL(qPrintable(QStringLiteral("index %1 is \"%2\"").arg(i).arg(texts.text(qrt::textIdAt(i)))));
     }
 }
 
@@ -153,12 +154,17 @@ void TestInterfaceTexts::wordingsThatMustSurvive_data() {
     QTest::newRow("title, zh-CN") << Language::SimplifiedChinese << 16 << QStringLiteral("QRT506对讲机写频软件");
     QTest::newRow("title, zh-TW") << Language::TraditionalChinese << 16 << QStringLiteral("QRT506對講機寫頻軟體");
     QTest::newRow("help, zh-TW") << Language::TraditionalChinese << 6 << QStringLiteral("説明");
-    QTest::newRow("alarm key, trailing blanks, zh-CN") << Language::SimplifiedChinese << 426 << QStringLiteral("16--紧急报警    ");
-    QTest::newRow("alarm key, trailing blanks, zh-TW") << Language::TraditionalChinese << 426 << QStringLiteral("16--緊急報警    ");
-    QTest::newRow("PTT ID key, trailing blanks, zh-CN") << Language::SimplifiedChinese << 430 << QStringLiteral("20--切换:PTT ID  ");
+    QTest::newRow("alarm key, trailing blanks, zh-CN")
+        << Language::SimplifiedChinese << 426 << QStringLiteral("16--紧急报警    ");
+    QTest::newRow("alarm key, trailing blanks, zh-TW")
+        << Language::TraditionalChinese << 426 << QStringLiteral("16--緊急報警    ");
+    QTest::newRow("PTT ID key, trailing blanks, zh-CN")
+        << Language::SimplifiedChinese << 430 << QStringLiteral("20--切换:PTT ID  ");
     QTest::newRow("inner blanks, en") << Language::English << 208 << QStringLiteral("Model   Type:");
-    QTest::newRow("full-width comma, en") << Language::English << 89 << QStringLiteral("Frequency range is not right，continue?");
-    QTest::newRow("no-data message, zh-CN") << Language::SimplifiedChinese << 175 << QStringLiteral("Rx：没有收到数据，请检查串口及连线！");
+    QTest::newRow("full-width comma, en")
+        << Language::English << 89 << QStringLiteral("Frequency range is not right，continue?");
+    QTest::newRow("no-data message, zh-CN")
+        << Language::SimplifiedChinese << 175 << QStringLiteral("Rx：没有收到数据，请检查串口及连线！");
     QTest::newRow("custom band, zh-CN") << Language::SimplifiedChinese << 374 << QStringLiteral("自定义频率范围");
     QTest::newRow("seconds, zh-CN") << Language::SimplifiedChinese << 261 << QStringLiteral("秒");
     QTest::newRow("off, zh-TW") << Language::TraditionalChinese << 260 << QStringLiteral("關");
@@ -170,7 +176,7 @@ void TestInterfaceTexts::wordingsThatMustSurvive() {
     QFETCH(Language, language);
     QFETCH(int, index);
     QFETCH(QString, text);
-    QCOMPARE(loaded(language).text(index), text);
+    QCOMPARE(loaded(language).text(qrt::textIdAt(index)), text);
 }
 
 void TestInterfaceTexts::languageFallback_data() {
@@ -195,18 +201,18 @@ void TestInterfaceTexts::languageFallback() {
     InterfaceTexts texts;
     QVERIFY(texts.load(static_cast<Language>(requested))); // a value cast from an unchecked number
     QCOMPARE(texts.language(), effective);
-    QCOMPARE(texts.text(16), title);
+    QCOMPARE(texts.text(qrt::TextId::ProgramTitle), title);
 }
 
 void TestInterfaceTexts::indexOutsideTheTable() {
     const InterfaceTexts empty;
     QVERIFY(!empty.language().has_value());
-    QCOMPARE(empty.text(16), QString());
+    QCOMPARE(empty.text(qrt::TextId::ProgramTitle), QString());
 
     const InterfaceTexts texts = loaded(Language::English);
     for (int index : {-1, InterfaceTexts::Size, 1000, INT_MIN, INT_MAX})
-        QCOMPARE(texts.text(index), QString());
-    QCOMPARE(texts.text(0), QStringLiteral("New"));
+        QCOMPARE(texts.text(qrt::textIdAt(index)), QString());
+    QCOMPARE(texts.text(qrt::textIdAt(0)), QStringLiteral("New"));
 }
 
 void TestInterfaceTexts::parse_data() {

@@ -221,14 +221,20 @@ void TestLanguageSetup::languageOfARunThatSkipsTheFirstStart_data() {
     QTest::addColumn<int>("localeId");
     QTest::addColumn<OptionalLanguage>("language");
     const QByteArray stored = "[Setting]\r\nFirRun=%1\r\nLanguage=2\r\n";
-    QTest::newRow("pending, English system") << QByteArray(stored).replace("%1", "1") << 1033 << OptionalLanguage(Language::English);
-    QTest::newRow("pending, PRC system") << QByteArray(stored).replace("%1", "1") << 2052 << OptionalLanguage(Language::SimplifiedChinese);
-    QTest::newRow("pending, Taiwan system") << QByteArray(stored).replace("%1", "1") << 1028 << OptionalLanguage(Language::TraditionalChinese);
-    QTest::newRow("pending, other system") << QByteArray(stored).replace("%1", "1") << 1041 << OptionalLanguage(Language::English);
-    QTest::newRow("pending, no FirRun") << QByteArray("[Setting]\r\nLanguage=2\r\n") << 1033 << OptionalLanguage(Language::English);
+    QTest::newRow("pending, English system")
+        << QByteArray(stored).replace("%1", "1") << 1033 << OptionalLanguage(Language::English);
+    QTest::newRow("pending, PRC system") << QByteArray(stored).replace("%1", "1") << 2052
+                                         << OptionalLanguage(Language::SimplifiedChinese);
+    QTest::newRow("pending, Taiwan system")
+        << QByteArray(stored).replace("%1", "1") << 1028 << OptionalLanguage(Language::TraditionalChinese);
+    QTest::newRow("pending, other system")
+        << QByteArray(stored).replace("%1", "1") << 1041 << OptionalLanguage(Language::English);
+    QTest::newRow("pending, no FirRun") << QByteArray("[Setting]\r\nLanguage=2\r\n") << 1033
+                                        << OptionalLanguage(Language::English);
     QTest::newRow("pending, no settings file") << QByteArray() << 2052 << OptionalLanguage(Language::SimplifiedChinese);
     QTest::newRow("done: the stored language") << QByteArray(stored).replace("%1", "0") << 1033 << OptionalLanguage();
-    QTest::newRow("FirRun not a number: the stored language") << QByteArray(stored).replace("%1", "x") << 1033 << OptionalLanguage();
+    QTest::newRow("FirRun not a number: the stored language")
+        << QByteArray(stored).replace("%1", "x") << 1033 << OptionalLanguage();
 }
 
 void TestLanguageSetup::languageOfARunThatSkipsTheFirstStart() {

@@ -300,24 +300,40 @@ void TestSettingsFile::programSettingsRepairs_data() {
     QTest::addColumn<int>("tableMaxAddr");
     QTest::addColumn<bool>("locked");
     QTest::newRow("defaults") << QByteArray() << Language::TraditionalChinese << 1 << 8191 << 0x1FFF << false;
-    QTest::newRow("language 7 is English") << QByteArray("Language=7") << Language::English << 1 << 8191 << 0x1FFF << false;
-    QTest::newRow("language text is English") << QByteArray("Language=zh") << Language::English << 1 << 8191 << 0x1FFF << false;
-    QTest::newRow("empty language is English") << QByteArray("Language=") << Language::English << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("language 7 is English")
+        << QByteArray("Language=7") << Language::English << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("language text is English")
+        << QByteArray("Language=zh") << Language::English << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("empty language is English")
+        << QByteArray("Language=") << Language::English << 1 << 8191 << 0x1FFF << false;
     QTest::newRow("port 16") << QByteArray("COM=16") << Language::TraditionalChinese << 16 << 8191 << 0x1FFF << false;
-    QTest::newRow("port 17 is 1") << QByteArray("COM=17") << Language::TraditionalChinese << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("port 17 is 1") << QByteArray("COM=17") << Language::TraditionalChinese << 1 << 8191 << 0x1FFF
+                                  << false;
     QTest::newRow("port 0 is 1") << QByteArray("COM=0") << Language::TraditionalChinese << 1 << 8191 << 0x1FFF << false;
-    QTest::newRow("port text is 1") << QByteArray("COM=COM3") << Language::TraditionalChinese << 1 << 8191 << 0x1FFF << false;
-    QTest::newRow("datnum larger") << QByteArray("DatNum=9000") << Language::TraditionalChinese << 1 << 9000 << 0x1FFF << false;
-    QTest::newRow("datnum small") << QByteArray("DatNum=1039") << Language::TraditionalChinese << 1 << 8191 << 0x1FFF << false;
-    QTest::newRow("datnum negative") << QByteArray("DatNum=-5") << Language::TraditionalChinese << 1 << 8191 << 0x1FFF << false;
-    QTest::newRow("datnum huge") << QByteArray("DatNum=99999999") << Language::TraditionalChinese << 1 << 65535 << 0x1FFF << false;
-    QTest::newRow("datnum text") << QByteArray("DatNum=lots") << Language::TraditionalChinese << 1 << 8191 << 0x1FFF << false;
-    QTest::newRow("max addr 3FF") << QByteArray("TableMaxAddr=3FF") << Language::TraditionalChinese << 1 << 8191 << 0x3FF << false;
-    QTest::newRow("max addr lower case") << QByteArray("TableMaxAddr=3ff") << Language::TraditionalChinese << 1 << 8191 << 0x3FF << false;
-    QTest::newRow("max addr not hex") << QByteArray("TableMaxAddr=XYZ") << Language::TraditionalChinese << 1 << 8191 << 0x1FFF << false;
-    QTest::newRow("max addr too big") << QByteArray("TableMaxAddr=10000") << Language::TraditionalChinese << 1 << 8191 << 0x1FFF << false;
-    QTest::newRow("lock") << QByteArray("ChannelLock=ShowLock") << Language::TraditionalChinese << 1 << 8191 << 0x1FFF << true;
-    QTest::newRow("lock is case-sensitive") << QByteArray("ChannelLock=showlock") << Language::TraditionalChinese << 1 << 8191 << 0x1FFF << false;
+    QTest::newRow("port text is 1") << QByteArray("COM=COM3") << Language::TraditionalChinese << 1 << 8191 << 0x1FFF
+                                    << false;
+    QTest::newRow("datnum larger") << QByteArray("DatNum=9000") << Language::TraditionalChinese << 1 << 9000 << 0x1FFF
+                                   << false;
+    QTest::newRow("datnum small") << QByteArray("DatNum=1039") << Language::TraditionalChinese << 1 << 8191 << 0x1FFF
+                                  << false;
+    QTest::newRow("datnum negative") << QByteArray("DatNum=-5") << Language::TraditionalChinese << 1 << 8191 << 0x1FFF
+                                     << false;
+    QTest::newRow("datnum huge") << QByteArray("DatNum=99999999") << Language::TraditionalChinese << 1 << 65535
+                                 << 0x1FFF << false;
+    QTest::newRow("datnum text") << QByteArray("DatNum=lots") << Language::TraditionalChinese << 1 << 8191 << 0x1FFF
+                                 << false;
+    QTest::newRow("max addr 3FF") << QByteArray("TableMaxAddr=3FF") << Language::TraditionalChinese << 1 << 8191
+                                  << 0x3FF << false;
+    QTest::newRow("max addr lower case") << QByteArray("TableMaxAddr=3ff") << Language::TraditionalChinese << 1 << 8191
+                                         << 0x3FF << false;
+    QTest::newRow("max addr not hex") << QByteArray("TableMaxAddr=XYZ") << Language::TraditionalChinese << 1 << 8191
+                                      << 0x1FFF << false;
+    QTest::newRow("max addr too big") << QByteArray("TableMaxAddr=10000") << Language::TraditionalChinese << 1 << 8191
+                                      << 0x1FFF << false;
+    QTest::newRow("lock") << QByteArray("ChannelLock=ShowLock") << Language::TraditionalChinese << 1 << 8191 << 0x1FFF
+                          << true;
+    QTest::newRow("lock is case-sensitive")
+        << QByteArray("ChannelLock=showlock") << Language::TraditionalChinese << 1 << 8191 << 0x1FFF << false;
 }
 
 void TestSettingsFile::programSettingsRepairs() {

@@ -64,7 +64,7 @@ void TestToneCodec::textToWord() {
 }
 
 void TestToneCodec::listOrderAndRoundTrip() {
-    const ToneCodec codec(3);
+    const ToneCodec codec(Language::English);
     const QStringList& list = codec.toneList();
     QCOMPARE(list.size(), 261);
     QCOMPARE(list.at(0), QStringLiteral("None"));
@@ -92,7 +92,7 @@ void TestToneCodec::noneTextFollowsLanguage() {
 
 void TestToneCodec::unreadableTextKeepsFallback() {
     ErrorLog log;
-    const ToneCodec codec(3, &log);
+    const ToneCodec codec(Language::English, &log);
     const ToneCodec::Bytes b = codec.textToWord(QStringLiteral("D0231N"), {0x12, 0x34});
     QCOMPARE(b.low, quint8(0x12));
     QCOMPARE(b.high, quint8(0x34));
@@ -113,7 +113,7 @@ void TestToneCodec::textsTheListNeverGivesKeepFallback() {
     // A text the list never produces must not be stored as some other tone.
     QFETCH(QString, text);
     ErrorLog log;
-    const ToneCodec codec(3, &log);
+    const ToneCodec codec(Language::English, &log);
     const ToneCodec::Bytes b = codec.textToWord(text, {0x56, 0x78});
     QCOMPARE(b.low, quint8(0x56));
     QCOMPARE(b.high, quint8(0x78));

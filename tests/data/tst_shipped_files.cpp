@@ -178,7 +178,8 @@ void TstShippedFiles::factoryChannelsSurviveDecodeAndEncode() {
     // Opening the factory settings and saving them unchanged must keep the records of the
     // channels in use byte for byte, with tones from the tone list.
     ErrorLog log;
-    const ChannelTableDef def = ChannelTableDef::read(SettingsFile(appFile(QStringLiteral("holvard.def"))), Language::English, &log);
+    const ChannelTableDef def =
+        ChannelTableDef::read(SettingsFile(appFile(QStringLiteral("holvard.def"))), Language::English, &log);
     const ToneCodec tones(Language::English, &log);
     ChannelCodec codec(tones, &log);
     const RadioImage original = loadImage(readAll(appFile(QStringLiteral("DefRadioSet.def"))));

@@ -332,7 +332,7 @@ void TestDocument::lockRefusesEveryEdit_data() {
     row("restore defaults", [](Started& s) {
         const Result result = s.document->restoreDefaults();
         QVERIFY(!result.ok());
-        QCOMPARE(result.messageIndex(), 0);
+        QVERIFY(!result.message().has_value());
     });
     row("memory bytes", [](Started& s) { QVERIFY(!s.document->writeBytes(0x1010, QByteArray(4, '\x42'), {})); });
     row("undo", [](Started& s) {

@@ -195,14 +195,14 @@ void TestDocumentData::failedSaveIsReportedAndKeepsEarlierFile() {
     QDir(s.dir.path()).mkdir(QStringLiteral("taken.dat"));
     Result result = s.document->saveAs(s.dir.filePath(QStringLiteral("taken.dat")));
     QVERIFY(!result.ok());
-    QCOMPARE(result.messageIndex(), int(textindex::SaveAsFailed));
+    QCOMPARE(result.message(), std::optional<TextId>(TextId::SaveAsFailed));
     QCOMPARE(s.document->currentFilePath(), earlier);
     QCOMPARE(s.logged.size(), 1);
     QVERIFY(s.logged.first().contains(QStringLiteral("mdifrmMain->SaveDatFile")));
 
     result = s.document->saveAs(s.dir.filePath(QStringLiteral("no/such/folder/x.dat")));
     QVERIFY(!result.ok());
-    QCOMPARE(result.messageIndex(), int(textindex::SaveAsFailed));
+    QCOMPARE(result.message(), std::optional<TextId>(TextId::SaveAsFailed));
     QCOMPARE(s.document->currentFilePath(), earlier);
 }
 
@@ -237,8 +237,8 @@ void TestDocumentData::openFailureChangesNothing() {
     const QString path = s.document->currentFilePath();
     const Result result = s.document->openFile(s.dir.filePath(QStringLiteral("missing.dat")));
     QVERIFY(!result.ok());
-    QCOMPARE(result.messageIndex(), int(textindex::WrongFileType));
-    QCOMPARE(s.context->text(result.messageIndex()), QStringLiteral("Wrong file type!"));
+    QCOMPARE(result.message(), std::optional<TextId>(TextId::WrongFileType));
+    QCOMPARE(s.context->text(*result.message()), QStringLiteral("Wrong file type!"));
     QVERIFY(s.document->image() == before);
     QCOMPARE(s.document->currentFilePath(), path);
     QVERIFY(s.logged.last().contains(QStringLiteral("mdifrmMain->OpenFile")));
@@ -254,11 +254,11 @@ void TestDocumentData::emptyFileNameFailsCleanly() {
     const QString path = s.document->currentFilePath();
     Result result = s.document->openFile(QString());
     QVERIFY(!result.ok());
-    QCOMPARE(result.messageIndex(), int(textindex::WrongFileType));
+    QCOMPARE(result.message(), std::optional<TextId>(TextId::WrongFileType));
     QVERIFY(!result.reason().isEmpty());
     result = s.document->saveAs(QString());
     QVERIFY(!result.ok());
-    QCOMPARE(result.messageIndex(), int(textindex::SaveAsFailed));
+    QCOMPARE(result.message(), std::optional<TextId>(TextId::SaveAsFailed));
     QVERIFY(!result.reason().isEmpty());
     QCOMPARE(s.document->currentFilePath(), path);
     RadioImage expected = before;
@@ -387,7 +387,7 @@ void TestDocumentData::restoreDefaultsOpensFactoryFile() {
     QVERIFY(s.document->restoreDefaults().ok());
     QCOMPARE(s.document->currentFilePath(), s.context->appFile(AppContext::FactoryFileName));
     QFile::remove(s.context->appFile(AppContext::FactoryFileName));
-    QCOMPARE(s.document->restoreDefaults().messageIndex(), int(textindex::WrongFileType));
+    QCOMPARE(s.document->restoreDefaults().message(), std::optional<TextId>(TextId::WrongFileType));
 }
 
 void TestDocumentData::unreadableFactoryFileIsRefused_data() {
@@ -409,7 +409,7 @@ void TestDocumentData::unreadableFactoryFileIsRefused() {
     QVERIFY(test::placeUnreadable(kind, s.context->appFile(AppContext::FactoryFileName)));
     const Result result = s.document->restoreDefaults();
     QVERIFY(!result.ok());
-    QCOMPARE(result.messageIndex(), int(textindex::WrongFileType));
+    QCOMPARE(result.message(), std::optional<TextId>(TextId::WrongFileType));
     QCOMPARE(result.reason(), reason);
     QVERIFY(s.document->image() == before);
 }

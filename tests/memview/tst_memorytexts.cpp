@@ -5,6 +5,7 @@
 #include <QTest>
 
 using namespace qrt::memview;
+using qrt::Language;
 
 class TestMemoryTexts : public QObject {
     Q_OBJECT
@@ -172,11 +173,12 @@ void TestMemoryTexts::fillProblemsInTheLanguage_data() {
     QTest::addColumn<Language>("language");
     QTest::addColumn<QStringList>("request"); // value, start, end; decimal
     QTest::addColumn<QString>("problem");
-    QTest::newRow("negative, Simplified Chinese") << Language::SimplifiedChinese << QStringList{"-3", "0", "1"} << "Fill Data 不能是负数。";
+    QTest::newRow("negative, Simplified Chinese")
+        << Language::SimplifiedChinese << QStringList{"-3", "0", "1"} << "Fill Data 不能是负数。";
     QTest::newRow("not decimal, Simplified Chinese")
         << Language::SimplifiedChinese << QStringList{"1A", "0", "1"} << "Fill Data“1A”不是十进制数。";
-    QTest::newRow("outside, Traditional Chinese")
-        << Language::TraditionalChinese << QStringList{"1", "0", "2000"} << "End Addr 2000H 超出了記憶體的範圍（0000H - 1FFFH）。";
+    QTest::newRow("outside, Traditional Chinese") << Language::TraditionalChinese << QStringList{"1", "0", "2000"}
+                                                  << "End Addr 2000H 超出了記憶體的範圍（0000H - 1FFFH）。";
 }
 
 // The dialog's captions stay as the dialog shows them; the sentence is the user's language.

@@ -17,7 +17,7 @@ struct SettingsFixture {
     qrt::ErrorLog log;
     qrt::options::SettingsModel model{image, texts, &log};
 
-    explicit SettingsFixture(quint8 fill = 0x00, Language language = Language::English) {
+    explicit SettingsFixture(quint8 fill = 0x00, qrt::Language language = qrt::Language::English) {
         texts.load(language);
         image.fill(fill);
     }

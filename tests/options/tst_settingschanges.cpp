@@ -377,7 +377,7 @@ void TestSettingsChanges::everyChangeIsCalledInWords() {
     QObject::connect(&f.model, &options::SettingsModel::userEditStarted,
                      [&announced](const QString&, const QString& words) { announced << words; });
     QVERIFY(f.model.setChecked(QStringLiteral("chkBeep"), !f.model.control(QStringLiteral("chkBeep"))->checked));
-    QCOMPARE(announced, QStringList{f.texts.text(225)});
+    QCOMPARE(announced, QStringList{f.texts.text(textIdAt(225))});
 }
 
 QTEST_GUILESS_MAIN(TestSettingsChanges)

@@ -549,7 +549,7 @@ void TestSettingsRefresh::messagesAndProgramCode() {
 }
 
 void TestSettingsRefresh::chineseItemTexts() {
-    SettingsFixture f(0xFF, 1);
+    SettingsFixture f(0xFF, Language::SimplifiedChinese);
     f.set({{0x118, 2}, {0x3E3, 0x00}, {0x368, 0x01}});
     f.refresh();
     QCOMPARE(f.c("cboTot").itemText(), QString::fromUtf8("60秒"));
@@ -600,7 +600,8 @@ void TestSettingsRefresh::optionLists_data() {
     row("VOX compare", "cboVoxCmpDat10", Language::English, 181, "0", "1", "180");
     row("priority mode", "cboScanPriChSort", Language::English, 3, "None", "Fixed", "Selected");
     row("priority channel", "cboPriCh", Language::English, 17, "Off", "1", "16");
-    row("revert channel", "cboScanTxMode", Language::English, 4, "Selected", "Selected+Talk Back", "Priority+Talk Back");
+    row("revert channel", "cboScanTxMode", Language::English, 4, "Selected", "Selected+Talk Back",
+        "Priority+Talk Back");
     row("dropout delay", "cboScanRxDly", Language::English, 251, "0s", "1s", "250s");
     row("dwell time, Chinese", "cboScanTxDly", Language::SimplifiedChinese, 251, "0秒", "1秒", "250秒");
     row("first digit delay", "cboPreCarTime", Language::English, 256, "0", "20", "5100");

@@ -58,10 +58,8 @@ int main(int argc, char* argv[]) {
     parser.process(app);
     QTextStream err(stderr);
 
-    bool languageOk = false;
-    const std::optional<Language> language =
-        languageFromNumber(parser.value(QStringLiteral("lang")).toInt(&languageOk));
-    if (!languageOk || !language) {
+    const std::optional<Language> language = parseLanguage(parser.value(QStringLiteral("lang")));
+    if (!language) {
         err << "qrt506-shots: --lang must be 1, 2 or 3\n";
         return 2;
     }

@@ -2,8 +2,8 @@
 
 #include "channels/ChannelTableModel.h"
 #include "core/AppContext.h"
+#include "core/TextIndex.h"
 #include "document/Document.h"
-#include "gui/channels/ChannelEditorTexts.h"
 #include "gui/channels/ChannelGridMenu.h"
 #include "gui/channels/ChannelGridView.h"
 #include "gui/channels/ModelBandPanel.h"
@@ -19,13 +19,12 @@
 
 namespace qrt::gui {
 
-namespace texts = channel_texts;
 using channels::ChannelTableModel;
 
 ChannelEditorWindow::ChannelEditorWindow(Document& document, UserPrompts& prompts, QWidget* parent)
     : QWidget(parent), m_document(document), m_prompts(prompts) {
     setObjectName(QStringLiteral("frmChMem"));
-    const QString channelInfo = document.context().text(texts::ChannelInfo);
+    const QString channelInfo = document.context().text(TextId::ChannelInfo);
     setAccessibleName(channelInfo);
     ChannelTableModel& model = document.channelModel();
 
@@ -49,8 +48,8 @@ ChannelEditorWindow::ChannelEditorWindow(Document& document, UserPrompts& prompt
     connect(m_modelBand, &ModelBandPanel::memoryViewerHideRequested, this,
             &ChannelEditorWindow::memoryViewerHideRequested);
 
-    m_deleteAll = commandButton(QStringLiteral("cmdDelAllCh"), texts::DeleteAllChannels);
-    m_restoreDefaults = commandButton(QStringLiteral("cmdDefSet"), texts::RestoreDefaultSetting);
+    m_deleteAll = commandButton(QStringLiteral("cmdDelAllCh"), TextId::DeleteAllChannels);
+    m_restoreDefaults = commandButton(QStringLiteral("cmdDefSet"), TextId::RestoreDefaultSetting);
     connect(m_deleteAll, &QPushButton::clicked, this, [&model] { model.deleteAll(); });
     connect(m_restoreDefaults, &QPushButton::clicked, this, &ChannelEditorWindow::restoreDefaults);
     // The radio-wide settings; page 0 holds the model and band and the two buttons.
@@ -79,8 +78,8 @@ ChannelEditorWindow::ChannelEditorWindow(Document& document, UserPrompts& prompt
     applyLock(model.isLocked());
 }
 
-QPushButton* ChannelEditorWindow::commandButton(const QString& objectName, int textIndex) {
-    auto* button = new QPushButton(m_document.context().text(textIndex), this);
+QPushButton* ChannelEditorWindow::commandButton(const QString& objectName, TextId caption) {
+    auto* button = new QPushButton(m_document.context().text(caption), this);
     button->setObjectName(objectName);
     button->setAccessibleName(button->text());
     return button;
@@ -101,9 +100,9 @@ void ChannelEditorWindow::showChannelMenu(int channel, const QPoint& globalPos) 
 
 void ChannelEditorWindow::restoreDefaults() {
     const Result result = m_document.restoreDefaults();
-    if (!result.ok() && result.messageIndex() != 0)
-        m_prompts.inform(window(), QMessageBox::Critical, m_document.context().text(texts::Notice),
-                         result.withReason(m_document.context().text(result.messageIndex())));
+    if (!result.ok() && result.message())
+        m_prompts.inform(window(), QMessageBox::Critical, m_document.context().text(TextId::Notice),
+                         result.withReason(m_document.context().text(*result.message())));
 }
 
 void ChannelEditorWindow::applyLock(bool locked) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TextIndex.h"
+
 #include <QWidget>
 
 class QAction;
@@ -48,7 +50,7 @@ private:
     void showChannelMenu(int channel, const QPoint& globalPos);
     void restoreDefaults();
     void applyLock(bool locked);
-    QPushButton* commandButton(const QString& objectName, int textIndex);
+    QPushButton* commandButton(const QString& objectName, TextId caption);
 
     Document& m_document;
     UserPrompts& m_prompts;

@@ -1,7 +1,7 @@
 #include "gui/channels/CustomBandDialog.h"
 
 #include "core/AppContext.h"
-#include "gui/channels/ChannelEditorTexts.h"
+#include "core/TextIndex.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -12,8 +12,6 @@
 #include <QVBoxLayout>
 
 namespace qrt::gui {
-
-namespace texts = channel_texts;
 
 namespace {
 
@@ -37,7 +35,7 @@ CustomBandDialog::CustomBandDialog(const AppContext& context, const QString& min
                                    QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("frmCustomFre"));
-    setWindowTitle(context.text(texts::CustomBandTitle));
+    setWindowTitle(context.text(TextId::CustomBandTitle));
     setAccessibleName(windowTitle());
 
     auto* frame = new QGroupBox(this);
@@ -46,12 +44,12 @@ CustomBandDialog::CustomBandDialog(const AppContext& context, const QString& min
     m_min = limitEdit(QStringLiteral("txtFreMin"), minText, QStringLiteral("120"), frame);
     m_max = limitEdit(QStringLiteral("txtFreMax"), maxText, QStringLiteral("520"), frame);
     auto* form = new QFormLayout(frame);
-    form->addRow(captionFor(m_min, QStringLiteral("lblFreMin"), context.text(texts::CustomBandMin), frame), m_min);
-    form->addRow(captionFor(m_max, QStringLiteral("lblFreMax"), context.text(texts::CustomBandMax), frame), m_max);
+    form->addRow(captionFor(m_min, QStringLiteral("lblFreMin"), context.text(TextId::CustomBandMin), frame), m_min);
+    form->addRow(captionFor(m_max, QStringLiteral("lblFreMax"), context.text(TextId::CustomBandMax), frame), m_max);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(context.text(texts::Ok), QDialogButtonBox::AcceptRole);
-    QPushButton* cancel = buttons->addButton(context.text(texts::Cancel), QDialogButtonBox::RejectRole);
+    QPushButton* ok = buttons->addButton(context.text(TextId::CustomBandOk), QDialogButtonBox::AcceptRole);
+    QPushButton* cancel = buttons->addButton(context.text(TextId::CustomBandCancel), QDialogButtonBox::RejectRole);
     ok->setObjectName(QStringLiteral("cmdOk"));
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     ok->setAccessibleName(ok->text());

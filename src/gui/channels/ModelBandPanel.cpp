@@ -1,8 +1,8 @@
 #include "gui/channels/ModelBandPanel.h"
 
 #include "core/AppContext.h"
+#include "core/TextIndex.h"
 #include "document/Document.h"
-#include "gui/channels/ChannelEditorTexts.h"
 #include "gui/channels/CustomBandDialog.h"
 
 #include <QComboBox>
@@ -11,8 +11,6 @@
 #include <QLabel>
 
 namespace qrt::gui {
-
-namespace texts = channel_texts;
 
 namespace {
 
@@ -35,15 +33,15 @@ QComboBox* listWithCaption(QFormLayout* form, const QString& listName, const QSt
 ModelBandPanel::ModelBandPanel(Document& document, QWidget* parent) : QGroupBox(parent), m_document(document) {
     const AppContext& context = document.context();
     setObjectName(QStringLiteral("fraModelBand"));
-    setTitle(context.text(texts::ModelInformation));
+    setTitle(context.text(TextId::ModelInformation));
     setAccessibleName(title());
 
     auto* form = new QFormLayout(this);
     QLabel* bandLabel = nullptr;
     m_model = listWithCaption(form, QStringLiteral("cboModel"), QStringLiteral("lblModel"),
-                              context.text(texts::ModelType), document.modelList(), &m_modelLabel);
+                              context.text(TextId::ModelType), document.modelList(), &m_modelLabel);
     m_band = listWithCaption(form, QStringLiteral("cboFrequency"), QStringLiteral("lblFrequency"),
-                             context.text(texts::Frequency), document.bandList(), &bandLabel);
+                             context.text(TextId::Frequency), document.bandList(), &bandLabel);
     m_modelLabel->installEventFilter(this);
 
     connect(m_model, &QComboBox::activated, this, [this](int position) { m_document.chooseModel(position); });

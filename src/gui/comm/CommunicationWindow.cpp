@@ -7,7 +7,6 @@
 #include "core/AppContext.h"
 #include "core/ProgramSettings.h"
 #include "document/Document.h"
-#include "gui/comm/CommTexts.h"
 #include "gui/comm/SignalLamp.h"
 #include "gui/common/ScreenPlacement.h"
 #include "gui/common/UserPrompts.h"
@@ -62,7 +61,7 @@ template <class W> W* named(W* widget, const char* name, const QString& accessib
 CommunicationWindow::CommunicationWindow(RadioLink& link, UserPrompts& prompts, TransferJob::Kind kind, QWidget* parent)
     : QDialog(parent), m_link(link), m_prompts(prompts), m_kind(kind) {
     setObjectName(QStringLiteral("frmCommun"));
-    setWindowTitle(text(commtext::WindowTitle));
+    setWindowTitle(text(TextId::CommunicationTitle));
     setAccessibleName(windowTitle());
     setModal(true);
 
@@ -87,17 +86,17 @@ CommunicationWindow::~CommunicationWindow() {
         m_link.setOperationRunning(false);
 }
 
-QString CommunicationWindow::text(int index) const {
-    return m_link.document().context().text(index);
+QString CommunicationWindow::text(TextId id) const {
+    return m_link.document().context().text(id);
 }
 
 QWidget* CommunicationWindow::buildTopFrame() {
-    m_top = named(new QGroupBox(text(commtext::ProgressFrame), this), "fraOne", text(commtext::ProgressFrame));
+    m_top = named(new QGroupBox(text(TextId::CommunicationFrame), this), "fraOne", text(TextId::CommunicationFrame));
     m_top->installEventFilter(this);
     auto* grid = new QGridLayout(m_top);
 
-    m_read = named(new QPushButton(text(commtext::ReadButton), m_top), "cmdRead", QString());
-    m_write = named(new QPushButton(text(commtext::WriteButton), m_top), "cmdWrite", QString());
+    m_read = named(new QPushButton(text(TextId::ReadButton), m_top), "cmdRead", QString());
+    m_write = named(new QPushButton(text(TextId::WriteButton), m_top), "cmdWrite", QString());
     for (QPushButton* button : {m_read, m_write}) {
         button->setAccessibleName(button->text().remove(QLatin1Char('&')));
         connect(button, &QPushButton::clicked, this, &CommunicationWindow::startOperation);
@@ -120,7 +119,7 @@ QWidget* CommunicationWindow::buildTopFrame() {
     m_lamp->setObjectName(QStringLiteral("lamp"));
     grid->addWidget(m_lamp, 0, 2, Qt::AlignRight);
 
-    m_progress = named(new QProgressBar(m_top), "prgCommunicate", text(commtext::ProgressFrame));
+    m_progress = named(new QProgressBar(m_top), "prgCommunicate", text(TextId::CommunicationFrame));
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
     m_progress->setTextVisible(false);
@@ -282,7 +281,7 @@ void CommunicationWindow::finishOperation(const TransferOutcome& outcome) {
         return;
     }
     for (const Result& problem : outcome.problems)
-        m_prompts.inform(frame, QMessageBox::Warning, text(commtext::Notice), problem.reason());
+        m_prompts.inform(frame, QMessageBox::Warning, text(TextId::Notice), problem.reason());
     if (!m_keepsProgramData)
         applyTransferOutcome(m_link.document(), m_job, outcome);
     if (m_kind == TransferJob::Read && outcome.result == TransferResult::Ok && m_showMemory->isChecked() &&
@@ -299,10 +298,10 @@ void CommunicationWindow::finishOperation(const TransferOutcome& outcome) {
 
 void CommunicationWindow::showRangeFailure(QWidget& frame) {
     const AppContext& context = m_link.document().context();
-    m_status->setText(m_kind == TransferJob::Read ? text(RadioTransfer::TextReadFailed)
+    m_status->setText(m_kind == TransferJob::Read ? text(TextId::ReadFailed)
                                                   : context.extraText(QStringLiteral("comm.writeFailed")));
     const QString lastAddress = QString::number(m_job.image.size() - 1, 16).toUpper();
-    m_prompts.inform(&frame, QMessageBox::Warning, text(commtext::Notice),
+    m_prompts.inform(&frame, QMessageBox::Warning, text(TextId::Notice),
                      context.extraText(QStringLiteral("comm.rangeNotSendable")).arg(lastAddress));
 }
 

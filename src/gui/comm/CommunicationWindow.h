@@ -2,6 +2,7 @@
 
 #include "comm/CommAddresses.h"
 #include "comm/TransferJob.h"
+#include "core/TextIndex.h"
 
 #include <QDialog>
 
@@ -67,7 +68,7 @@ private:
     void showRangeFailure(QWidget& frame);
     void countFrameDoubleClick();
     void showEngineering(bool shown);
-    QString text(int index) const;
+    QString text(TextId id) const;
 
     qrt::comm::RadioLink& m_link;
     UserPrompts& m_prompts;

@@ -3,7 +3,6 @@
 #include "comm/PortControl.h"
 #include "comm/PortMap.h"
 #include "core/AppContext.h"
-#include "gui/comm/CommTexts.h"
 #include "gui/comm/PortOptionText.h"
 
 #include <QButtonGroup>
@@ -25,7 +24,7 @@ constexpr int OptionsPerRow = 4;
 PortDialog::PortDialog(AppContext& context, PortControl& port, QWidget* parent)
     : QDialog(parent), m_model(port, context.settings(), context.errorLog()), m_texts(context.extraTexts()) {
     setObjectName(QStringLiteral("frmToolCom"));
-    setWindowTitle(context.text(commtext::PortDialogTitle));
+    setWindowTitle(context.text(TextId::PortDialogTitle));
     setAccessibleName(windowTitle());
     setModal(true);
     m_model.load();
@@ -37,11 +36,11 @@ PortDialog::PortDialog(AppContext& context, PortControl& port, QWidget* parent)
     auto* inner = new QVBoxLayout(fraMain);
     inner->setContentsMargins(0, 0, 0, 0);
 
-    auto* label = new QLabel(context.text(commtext::PortLabel), fraMain);
+    auto* label = new QLabel(context.text(TextId::PortLabel), fraMain);
     label->setObjectName(QStringLiteral("lblToolCom"));
     inner->addWidget(label);
 
-    auto* frame = new QGroupBox(context.text(commtext::PortFrame), fraMain);
+    auto* frame = new QGroupBox(context.text(TextId::PortFrame), fraMain);
     frame->setObjectName(QStringLiteral("fraToolCom"));
     frame->setAccessibleName(frame->title());
     auto* grid = new QGridLayout(frame);
@@ -71,10 +70,10 @@ PortDialog::PortDialog(AppContext& context, PortControl& port, QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto* ok = new QPushButton(context.text(commtext::Ok), fraMain);
+    auto* ok = new QPushButton(context.text(TextId::PortOk), fraMain);
     ok->setObjectName(QStringLiteral("cmdOk"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(context.text(commtext::Cancel), fraMain);
+    auto* cancel = new QPushButton(context.text(TextId::PortCancel), fraMain);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     for (QPushButton* button : {ok, cancel}) {
         button->setAccessibleName(button->text());

@@ -2,7 +2,6 @@
 
 #include "core/AppContext.h"
 #include "gui/info/AboutTexts.h"
-#include "gui/info/InfoTextIndex.h"
 #include "gui/info/RadioPicture.h"
 
 #include <QGroupBox>
@@ -14,7 +13,7 @@
 namespace qrt::gui::info {
 
 AboutDialog::AboutDialog(const AppContext& context, QWidget* parent) : QDialog(parent), m_ok(new QPushButton(this)) {
-    const AboutTexts texts = aboutTexts(context.extraTexts(), context.text(TextModelName));
+    const AboutTexts texts = aboutTexts(context.extraTexts(), context.text(TextId::ModelName));
     setObjectName(QStringLiteral("frmAboutSoft"));
     setWindowTitle(texts.caption);
     setAccessibleName(texts.caption);

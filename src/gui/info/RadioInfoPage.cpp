@@ -1,7 +1,6 @@
 #include "gui/info/RadioInfoPage.h"
 
 #include "core/AppContext.h"
-#include "gui/info/InfoTextIndex.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -31,21 +30,21 @@ RadioInfoPage::RadioInfoPage(const AppContext& context, QWidget* parent)
     : KeptPage(parent), m_frame(new QGroupBox(this)), m_debugLabel(new QLabel(m_frame)),
       m_rangeList(new QComboBox(m_frame)), m_fields(new QFormLayout) {
     setObjectName(QStringLiteral("frmRadioInfo"));
-    setWindowTitle(context.text(TextTreeRadioInfo));
+    setWindowTitle(context.text(TextId::TreeRadioInfo));
     setAccessibleName(windowTitle());
 
     m_frame->setObjectName(QStringLiteral("fraMain"));
-    m_frame->setTitle(context.text(TextRadioInfoFrame));
+    m_frame->setTitle(context.text(TextId::RadioInfoFrame));
     m_frame->setAccessibleName(m_frame->title());
-    addField(QStringLiteral("lblModel"), QStringLiteral("txtModel"), context.text(TextModelType));
+    addField(QStringLiteral("lblModel"), QStringLiteral("txtModel"), context.text(TextId::RadioInfoModelType));
     QLineEdit* range =
-        addField(QStringLiteral("lblRange"), QStringLiteral("txtRange"), context.text(TextFrequencyRange));
+        addField(QStringLiteral("lblRange"), QStringLiteral("txtRange"), context.text(TextId::FrequencyRange));
     range->setText(InitialRangeText);
-    addField(QStringLiteral("lblSoftVer"), QStringLiteral("txtSoftVer"), context.text(TextSoftVersion));
-    addField(QStringLiteral("lblLastPc"), QStringLiteral("txtLastPc"), context.text(TextLastWrite));
+    addField(QStringLiteral("lblSoftVer"), QStringLiteral("txtSoftVer"), context.text(TextId::SoftwareVersion));
+    addField(QStringLiteral("lblLastPc"), QStringLiteral("txtLastPc"), context.text(TextId::LastWrite));
 
     m_rangeList->setObjectName(QStringLiteral("cboRange"));
-    m_rangeList->setAccessibleName(context.text(TextFrequencyRange));
+    m_rangeList->setAccessibleName(context.text(TextId::FrequencyRange));
     m_rangeList->addItems(RangeChoices);
     m_fields->addRow(QString(), m_rangeList);
 

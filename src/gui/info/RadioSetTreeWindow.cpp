@@ -1,7 +1,6 @@
 #include "gui/info/RadioSetTreeWindow.h"
 
 #include "core/AppContext.h"
-#include "gui/info/InfoTextIndex.h"
 
 #include <QHeaderView>
 #include <QTreeWidget>
@@ -16,7 +15,7 @@ constexpr int IndentationPixels = 20;
 RadioSetTreeWindow::RadioSetTreeWindow(const AppContext& context, QWidget* parent)
     : QWidget(parent), m_context(context), m_tree(new QTreeWidget(this)) {
     setObjectName(QStringLiteral("frmTreeView"));
-    setWindowTitle(context.text(TextModelName));
+    setWindowTitle(context.text(TextId::ModelName));
     setAccessibleName(windowTitle());
     m_tree->setObjectName(QStringLiteral("treevMain"));
     m_tree->setAccessibleName(windowTitle());
@@ -39,15 +38,15 @@ RadioSetTreeWindow::RadioSetTreeWindow(const AppContext& context, QWidget* paren
 
 void RadioSetTreeWindow::buildEntries() {
     m_tree->clear();
-    auto* root = new QTreeWidgetItem(m_tree, QStringList{m_context.text(TextModelName)});
+    auto* root = new QTreeWidgetItem(m_tree, QStringList{m_context.text(TextId::ModelName)});
     root->setData(0, KeyRole, RootKey);
-    const std::pair<QString, int> children[] = {
-        {RadioInfoKey, TextTreeRadioInfo},
-        {ChannelInfoKey, TextTreeChannelInfo},
-        {SettingsKey, TextTreeOptionalFeatures},
+    const std::pair<QString, TextId> children[] = {
+        {RadioInfoKey, TextId::TreeRadioInfo},
+        {ChannelInfoKey, TextId::ChannelInfo},
+        {SettingsKey, TextId::TreeOptionalFeatures},
     };
-    for (const auto& [key, textIndex] : children) {
-        auto* item = new QTreeWidgetItem(root, QStringList{m_context.text(textIndex)});
+    for (const auto& [key, caption] : children) {
+        auto* item = new QTreeWidgetItem(root, QStringList{m_context.text(caption)});
         item->setData(0, KeyRole, key);
     }
     root->setExpanded(true);

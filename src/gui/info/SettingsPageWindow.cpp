@@ -1,7 +1,6 @@
 #include "gui/info/SettingsPageWindow.h"
 
 #include "core/AppContext.h"
-#include "gui/info/InfoTextIndex.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,7 +17,7 @@ SettingsPageWindow::SettingsPageWindow(const AppContext& context, QWidget* paren
     m_frame->setObjectName(QStringLiteral("fraMain"));
     m_frame->setAccessibleName(Caption);
 
-    auto* print = new QPushButton(context.text(TextPrint), this);
+    auto* print = new QPushButton(context.text(TextId::Print), this);
     print->setObjectName(QStringLiteral("cmdSysSetPrint"));
     print->setAccessibleName(print->text());
 

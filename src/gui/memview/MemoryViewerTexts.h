@@ -1,14 +1,10 @@
 #pragma once
 
-#include "core/TextIndex.h"
-
 #include <QString>
 
 // The memory viewer and the part fill are engineering windows: their texts are the same
 // in every language.
 namespace qrt::gui::memview_texts {
-
-using textindex::Notice; // message box title, from the interface text table
 
 inline const QString MemoryData = QStringLiteral("Memory Data");
 inline const QString AddressTitle = QStringLiteral("Addr");

@@ -87,7 +87,7 @@ void PartFillDialog::fill() {
                                 m_grid.imageSize(), m_context.extraTexts());
     if (plan.status.failed()) {
         if (!plan.status.reason().isEmpty())
-            m_prompts.inform(this, QMessageBox::Warning, m_context.text(memview_texts::Notice), plan.status.reason());
+            m_prompts.inform(this, QMessageBox::Warning, m_context.text(TextId::Notice), plan.status.reason());
         return;
     }
     m_grid.fill(plan.start, plan.end, quint8(plan.value));

@@ -17,7 +17,7 @@ QString captionOf(const QWidget& w, const AppContext& context) {
     const QVariant index = w.property(TextIndexProperty);
     if (!index.isValid())
         return {};
-    return w.property(TextPrefixProperty).toString() + context.text(index.toInt());
+    return w.property(TextPrefixProperty).toString() + context.text(textIdAt(index.toInt()));
 }
 
 void setCaption(QWidget& w, const QString& caption) {

@@ -15,13 +15,13 @@ namespace qrt::gui {
 FileCommands::FileCommands(Document& document, UserPrompts& prompts, QWidget& window)
     : m_document(document), m_prompts(prompts), m_window(window) {}
 
-QString FileCommands::text(int index) const {
-    return m_document.context().text(index);
+QString FileCommands::text(TextId id) const {
+    return m_document.context().text(id);
 }
 
 QMessageBox::StandardButton FileCommands::ask(QMessageBox::Icon icon, const QString& message,
                                               QMessageBox::StandardButtons buttons) {
-    return m_prompts.ask(&m_window, icon, text(frametext::Notice), message, buttons);
+    return m_prompts.ask(&m_window, icon, text(TextId::Notice), message, buttons);
 }
 
 QString FileCommands::startFolder() const {
@@ -31,7 +31,7 @@ QString FileCommands::startFolder() const {
 void FileCommands::newFile() {
     if (!offerToSaveChanges())
         return;
-    if (ask(QMessageBox::Question, text(frametext::ClearDataQuestion), QMessageBox::Yes | QMessageBox::No) !=
+    if (ask(QMessageBox::Question, text(TextId::ClearDataQuestion), QMessageBox::Yes | QMessageBox::No) !=
         QMessageBox::Yes)
         return;
     m_document.newFile();
@@ -42,7 +42,7 @@ bool FileCommands::openFile(const QString& givenPath) {
         return false;
     QString path = givenPath;
     if (path.isEmpty()) {
-        path = m_prompts.openFileName(&m_window, withoutAccessKey(text(frametext::OpenCaption)), startFolder(),
+        path = m_prompts.openFileName(&m_window, withoutAccessKey(text(TextId::OpenCaption)), startFolder(),
                                       DataFileFilter);
         if (path.isEmpty())
             return false;
@@ -60,7 +60,7 @@ bool FileCommands::openFile(const QString& givenPath) {
     }
     const Result result = m_document.openFile(path);
     if (!result.ok()) {
-        ask(QMessageBox::Critical, result.withReason(text(frametext::WrongFileType)), QMessageBox::Ok);
+        ask(QMessageBox::Critical, result.withReason(text(TextId::WrongFileType)), QMessageBox::Ok);
         return false;
     }
     return true;
@@ -68,20 +68,20 @@ bool FileCommands::openFile(const QString& givenPath) {
 
 void FileCommands::save() {
     m_window.activateWindow();
-    if (ask(QMessageBox::Question, text(frametext::SaveChangesQuestion), QMessageBox::Yes | QMessageBox::No) ==
+    if (ask(QMessageBox::Question, text(TextId::SaveChangesQuestion), QMessageBox::Yes | QMessageBox::No) ==
         QMessageBox::Yes)
-        saveWithDialog(frametext::SaveFailed);
+        saveWithDialog(TextId::SaveFailed);
 }
 
 void FileCommands::saveAs() {
-    saveWithDialog(frametext::SaveAsFailed);
+    saveWithDialog(TextId::SaveAsFailed);
 }
 
 QString FileCommands::askForSaveName() {
     QString folder = startFolder();
     for (;;) {
         QString path =
-            m_prompts.saveFileName(&m_window, withoutAccessKey(text(frametext::SaveAsCaption)), folder, DataFileFilter);
+            m_prompts.saveFileName(&m_window, withoutAccessKey(text(TextId::SaveAsCaption)), folder, DataFileFilter);
         if (path.isEmpty())
             return {};
         // The suffix is added before the question, so that it covers the file really written.
@@ -98,7 +98,7 @@ QString FileCommands::askForSaveName() {
     }
 }
 
-bool FileCommands::saveWithDialog(int failureMessage) {
+bool FileCommands::saveWithDialog(TextId failureMessage) {
     const QString path = askForSaveName();
     if (path.isEmpty())
         return false;
@@ -117,10 +117,10 @@ bool FileCommands::offerToSaveChanges() {
     m_document.encodeChannels();
     if (!m_document.isModified())
         return true;
-    switch (ask(QMessageBox::Question, text(frametext::SaveChangesQuestion),
+    switch (ask(QMessageBox::Question, text(TextId::SaveChangesQuestion),
                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes:
-        return saveWithDialog(frametext::SaveFailed);
+        return saveWithDialog(TextId::SaveFailed);
     case QMessageBox::No:
         return true;
     default:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TextIndex.h"
+
 #include <QMessageBox>
 #include <QString>
 
@@ -38,13 +40,13 @@ public:
 
 private:
     // Asks for a name and writes the data; false when cancelled or failed (the failure shown).
-    bool saveWithDialog(int failureMessage);
+    bool saveWithDialog(TextId failureMessage);
     // The name to save under, with the data file suffix; an existing file is replaced only
     // when the user agrees. Empty when cancelled.
     QString askForSaveName();
     QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons);
     QString startFolder() const;
-    QString text(int index) const;
+    QString text(TextId id) const;
 
     Document& m_document;
     UserPrompts& m_prompts;

@@ -84,7 +84,7 @@ const MenuEntry Entries[] = {
 QString captionOf(const MenuEntry& entry, const AppContext& context) {
     if (entry.textIndex == FixedCaption)
         return QString::fromUtf8(entry.fixedCaption);
-    return context.text(entry.textIndex);
+    return context.text(textIdAt(entry.textIndex));
 }
 
 void describe(QAction* action, const MenuEntry& entry) {

@@ -60,7 +60,7 @@ FrameToolBar::FrameToolBar(QMainWindow& window, const AppContext& context) : m_t
         }
         const QIcon icon =
             QIcon::fromTheme(QString::fromLatin1(position.themeIcon), style->standardIcon(position.fallbackIcon));
-        QAction* action = m_toolBar->addAction(icon, context.text(position.textIndex));
+        QAction* action = m_toolBar->addAction(icon, context.text(textIdAt(position.textIndex)));
         action->setObjectName(QString::fromLatin1(position.key));
         if (QWidget* widget = m_toolBar->widgetForAction(action)) {
             widget->setObjectName(QString::fromLatin1(position.key));

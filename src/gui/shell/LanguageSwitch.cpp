@@ -56,7 +56,7 @@ void LanguageSwitch::choose(Language language) {
     showChecks(language);
     m_language = language;
     m_prompts.inform(&m_window, QMessageBox::Question, m_context.extraText(QStringLiteral("language.changedTitle")),
-                     m_context.text(frametext::LanguageChanged));
+                     m_context.text(TextId::LanguageChanged));
     // Even when the new instance does not start, this one closes; the user starts it again.
     m_restarter.restart(m_context.appDir());
     m_closeWithoutAsking();

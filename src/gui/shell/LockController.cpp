@@ -38,17 +38,17 @@ void LockController::showLock(bool locked) {
     m_lockFaceEntry.setChecked(locked);
     m_channelLockEntry.setChecked(locked);
     if (locked) {
-        m_status.setNotice(m_context.text(frametext::InterfaceLocked));
+        m_status.setNotice(m_context.text(TextId::InterfaceLocked));
     } else {
-        m_status.setNotice(m_context.text(frametext::Ready));
+        m_status.setNotice(m_context.text(TextId::Ready));
         m_blink.stop();
     }
     Q_EMIT lockChanged(locked);
 }
 
 void LockController::remind() {
-    if (isLocked() && m_status.notice() == m_context.text(frametext::Ready)) {
-        m_status.setNotice(m_context.text(frametext::InterfaceLocked));
+    if (isLocked() && m_status.notice() == m_context.text(TextId::Ready)) {
+        m_status.setNotice(m_context.text(TextId::InterfaceLocked));
         m_blink.start();
     }
 }
@@ -58,8 +58,8 @@ void LockController::blink() {
         return;
     m_blinkCount = (m_blinkCount + 1) % 2;
     const QString shown = m_status.notice();
-    const QString ready = m_context.text(frametext::Ready);
-    const QString locked = m_context.text(frametext::InterfaceLocked);
+    const QString ready = m_context.text(TextId::Ready);
+    const QString locked = m_context.text(TextId::InterfaceLocked);
     // A message of another command in the panel is left alone.
     if (shown == locked || shown.isEmpty() || shown == ready)
         m_status.setNotice(m_blinkCount == 0 ? ready : locked);

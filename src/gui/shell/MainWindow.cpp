@@ -66,7 +66,7 @@ MainWindow::MainWindow(Document& document, UserPrompts& prompts, DocumentViewer&
       m_guideFolder(QCoreApplication::applicationDirPath()), m_childArea(new QMdiArea(this)) {
     AppContext& context = document.context();
     setObjectName(QStringLiteral("mdifrmMain"));
-    setAccessibleName(context.text(frametext::Title));
+    setAccessibleName(context.text(TextId::ProgramTitle));
     m_childArea->setObjectName(QStringLiteral("mdiClientArea"));
     setCentralWidget(m_childArea);
     showTitle();
@@ -81,7 +81,7 @@ MainWindow::MainWindow(Document& document, UserPrompts& prompts, DocumentViewer&
     m_compare = std::make_unique<CompareCommands>(document, prompts, *this, *m_menus);
     buildEditMenu();
 
-    m_status->setNotice(context.text(frametext::Ready));
+    m_status->setNotice(context.text(TextId::Ready));
     m_status->setPort(context.program().portNumber);
     showFileName();
     connect(&document, &Document::currentFileChanged, this, &MainWindow::showFileName);
@@ -197,7 +197,7 @@ void MainWindow::followChildCaption() {
 void MainWindow::showTitle() {
     // The child window in front fills the area without a title bar of its own, so its
     // caption (the editor's band) joins the frame's title.
-    QString title = m_document.context().text(frametext::Title);
+    QString title = m_document.context().text(TextId::ProgramTitle);
     const QMdiSubWindow* child = m_childArea->currentSubWindow();
     const QString caption = child && child->widget() ? child->widget()->windowTitle() : QString();
     if (!caption.isEmpty())
@@ -206,7 +206,7 @@ void MainWindow::showTitle() {
 }
 
 void MainWindow::showFileName() {
-    m_status->setFileText(m_document.context().text(frametext::FileName) +
+    m_status->setFileText(m_document.context().text(TextId::FileName) +
                           QDir::toNativeSeparators(m_document.currentFilePath()));
 }
 
@@ -220,7 +220,7 @@ void MainWindow::showHelp() {
     const QString guide = appfolder::userGuidePage(m_guideFolder, context.language());
     if (!guide.isEmpty())
         m_viewer.showGuide(guide, helpTopicOf(QApplication::focusWidget()),
-                           withoutAccessKey(context.text(frametext::HelpTopicCaption)));
+                           withoutAccessKey(context.text(TextId::HelpTopicCaption)));
 }
 
 void MainWindow::closeWithoutAsking() {
@@ -230,9 +230,9 @@ void MainWindow::closeWithoutAsking() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!m_exitWithoutAsking) {
-        const QString notice = m_document.context().text(frametext::Notice);
+        const QString notice = m_document.context().text(TextId::Notice);
         if (!m_files->offerToSaveChanges() ||
-            m_prompts.ask(this, QMessageBox::Question, notice, m_document.context().text(frametext::ExitQuestion),
+            m_prompts.ask(this, QMessageBox::Question, notice, m_document.context().text(TextId::ExitQuestion),
                           QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
             event->ignore();
             return;

@@ -773,7 +773,7 @@ void TestChannelEditorWindow::renders() {
     QVERIFY(!picture.isNull());
     const QString folder = qEnvironmentVariable("QRT_SCREENSHOT_DIR");
     if (!folder.isEmpty())
-        picture.save(folder + QStringLiteral("/channel-editor-%1.png").arg(language));
+        picture.save(folder + QStringLiteral("/channel-editor-%1.png").arg(languageNumber(language)));
 }
 
 QTEST_MAIN(TestChannelEditorWindow)

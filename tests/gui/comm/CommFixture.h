@@ -49,7 +49,7 @@ struct CommFixture {
         link->setWindows(std::make_unique<gui::comm::ModalLinkWindows>(prompts, frame));
     }
 
-    QString text(int index) const { return context->text(index); }
+    QString text(TextId id) const { return context->text(id); }
     QString setting(const QString& key) const {
         return SettingsFile(dir.filePath(AppContext::SettingsFileName))
             .read(QStringLiteral("Setting"), key, QStringLiteral("?"), 30);

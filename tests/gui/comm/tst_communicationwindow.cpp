@@ -134,7 +134,7 @@ void TestCommunicationWindow::onlyTheOperationsButtonIsShown() {
     window.show();
     QCOMPARE(child<QPushButton>(window, "cmdRead")->isVisible(), readShown);
     QCOMPARE(child<QPushButton>(window, "cmdWrite")->isVisible(), !readShown);
-    QCOMPARE(window.windowTitle(), f.text(102));
+    QCOMPARE(window.windowTitle(), f.text(TextId::CommunicationTitle));
     QVERIFY(child<QCheckBox>(window, "chkNotShowProg")->isChecked());
     QVERIFY(child<QCheckBox>(window, "chkStopCom")->isHidden());
     QVERIFY(!window.engineeringShown());
@@ -322,8 +322,8 @@ void TestCommunicationWindow::silentRadioGivesMessage79AndKeepsTheImage() {
     const auto outcome = runThrough(window);
     QVERIFY(outcome);
     QCOMPARE(outcome->result, TransferResult::CommFailed);
-    QCOMPARE(f.prompts.boxTexts(), QStringList{f.text(79)});
-    QCOMPARE(f.prompts.boxes.first().title, f.text(70));
+    QCOMPARE(f.prompts.boxTexts(), QStringList{f.text(TextId::CommunicationFailed)});
+    QCOMPARE(f.prompts.boxes.first().title, f.text(TextId::Notice));
     QCOMPARE(f.prompts.boxes.first().icon, QMessageBox::Warning);
     QCOMPARE(f.prompts.boxes.first().parent, &f.frame);
     QCOMPARE(f.document->image().bytes(), before);
@@ -551,12 +551,13 @@ void TestCommunicationWindow::rangeThatCannotBeSentIsTold_data() {
         << "写入失败"
         << "读写地址范围（Read Start Addr … Write End Addr）无法发送到对讲机：范围必须在 0000H–1FFFH 之内，且最多 516 "
            "个 16 字节的数据块。没有发送任何数据。";
-    QTest::newRow("read, Traditional Chinese") << Language::TraditionalChinese << int(TransferJob::Read) << "txtReadEndAddr"
-                                               << "2100"
-                                               << "讀取失敗"
-                                               << "讀寫位址範圍（Read Start Addr … Write End Addr）無法傳送到對講機："
-                                                  "範圍必須在 0000H–1FFFH 之內，且最多 516 個 16 位元組的資料塊。"
-                                                  "沒有傳送任何資料。";
+    QTest::newRow("read, Traditional Chinese")
+        << Language::TraditionalChinese << int(TransferJob::Read) << "txtReadEndAddr"
+        << "2100"
+        << "讀取失敗"
+        << "讀寫位址範圍（Read Start Addr … Write End Addr）無法傳送到對講機："
+           "範圍必須在 0000H–1FFFH 之內，且最多 516 個 16 位元組的資料塊。"
+           "沒有傳送任何資料。";
 }
 
 // Nothing is sent; the window says so as a failed read does, tells why, and stays open so
@@ -581,7 +582,7 @@ void TestCommunicationWindow::rangeThatCannotBeSentIsTold() {
     QCOMPARE(outcome->result, TransferResult::BadRange);
     QCOMPARE(child<QLabel>(window, "lblComStatus")->text(), status);
     QCOMPARE(f.prompts.boxTexts(), QStringList{message});
-    QCOMPARE(f.prompts.boxes.first().title, f.text(70));
+    QCOMPARE(f.prompts.boxes.first().title, f.text(TextId::Notice));
     QCOMPARE(f.prompts.boxes.first().icon, QMessageBox::Warning);
     QVERIFY(window.isVisible());
     QCOMPARE(f.document->image().bytes(), before);

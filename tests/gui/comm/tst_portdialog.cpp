@@ -105,7 +105,7 @@ void TestPortDialog::dialogRules() {
     QCOMPARE(f.link->port().portNumber(), current);
     PortDialog dialog(*f.context, f.link->port(), &f.frame);
     dialog.show();
-    QCOMPARE(dialog.windowTitle(), f.text(60));
+    QCOMPARE(dialog.windowTitle(), f.text(TextId::PortDialogTitle));
     for (int n = 1; n <= 16; ++n) {
         QCOMPARE(option(dialog, n)->text(), QStringLiteral("COM%1").arg(n));
         QCOMPARE(option(dialog, n)->isEnabled(), usable.contains(n));

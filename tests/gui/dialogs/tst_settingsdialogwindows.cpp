@@ -71,8 +71,10 @@ void TestSettingsDialogWindows::volumeDialogLayout_data() {
     QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("firstLabel");
     QTest::addColumn<QString>("lastLabel");
-    QTest::newRow("English") << Language::English << QStringLiteral("Volume  1 Level") << QStringLiteral("Volume 10 Level");
-    QTest::newRow("Simplified Chinese") << Language::SimplifiedChinese << QStringLiteral("音量  1 级") << QStringLiteral("音量 10 级");
+    QTest::newRow("English") << Language::English << QStringLiteral("Volume  1 Level")
+                             << QStringLiteral("Volume 10 Level");
+    QTest::newRow("Simplified Chinese") << Language::SimplifiedChinese << QStringLiteral("音量  1 级")
+                                        << QStringLiteral("音量 10 级");
 }
 
 void TestSettingsDialogWindows::volumeDialogLayout() {
@@ -83,7 +85,7 @@ void TestSettingsDialogWindows::volumeDialogLayout() {
     gui::VolumeDialog dialog(f.document->volumeDialog(), *f.context, f.window.get());
     QCOMPARE(dialog.objectName(), QStringLiteral("frmSetVolume"));
     QCOMPARE(dialog.parentWidget(), f.window.get());
-    QCOMPARE(dialog.windowTitle(), f.context->text(334));
+    QCOMPARE(dialog.windowTitle(), f.context->text(TextId::SetVolume));
     QCOMPARE(child<QLabel>(dialog, "lblVolumeLevel1")->text(), firstLabel);
     QCOMPARE(child<QLabel>(dialog, "lblVolumeLevel10")->text(), lastLabel);
     for (int step = 1; step <= 10; ++step) {
@@ -92,9 +94,9 @@ void TestSettingsDialogWindows::volumeDialogLayout() {
         QCOMPARE(dialog.stepList(step)->count(), 256);
         QCOMPARE(dialog.stepList(step)->accessibleName(), label->text());
     }
-    QCOMPARE(child<QCheckBox>(dialog, "chkVolumeIic")->text(), f.context->text(338));
-    QCOMPARE(child<QPushButton>(dialog, "cmdDefault")->text(), f.context->text(337));
-    QCOMPARE(child<QPushButton>(dialog, "cmdOk")->text(), f.context->text(339));
+    QCOMPARE(child<QCheckBox>(dialog, "chkVolumeIic")->text(), f.context->text(TextId::UseThisVolumeSet));
+    QCOMPARE(child<QPushButton>(dialog, "cmdDefault")->text(), f.context->text(TextId::VolumeDefault));
+    QCOMPARE(child<QPushButton>(dialog, "cmdOk")->text(), f.context->text(TextId::VolumeOk));
 }
 
 void TestSettingsDialogWindows::volumeStepChosenByKeyboard_data() {
@@ -310,7 +312,7 @@ void TestSettingsDialogWindows::serialImport() {
     QCOMPARE(import.exec(), int(items.size()));
     QVERIFY(prompts.boxes.isEmpty());
     QCOMPARE(prompts.dialogs.size(), 1);
-    QCOMPARE(prompts.dialogs.first().title, f.context->text(404));
+    QCOMPARE(prompts.dialogs.first().title, f.context->text(TextId::ImportSerialNumbers));
     QCOMPARE(QDir(prompts.dialogs.first().folder), QDir(f.appDir.path()));
     const options::SettingsModel& settings = f.document->settings();
     QCOMPARE(settings.control(QStringLiteral("cboImportSeq"))->items, items);
@@ -364,8 +366,8 @@ void TestSettingsDialogWindows::serialImportOfUnreadableFile() {
     QCOMPARE(prompts.boxes.size(), 1);
     const ScriptedPrompts::Box& box = prompts.boxes.first();
     QCOMPARE(box.parent, f.window.get());
-    QCOMPARE(box.title, f.context->text(70));
-    QVERIFY2(box.text.startsWith(f.context->text(87)), qPrintable(box.text));
+    QCOMPARE(box.title, f.context->text(TextId::Notice));
+    QVERIFY2(box.text.startsWith(f.context->text(TextId::ReadFileFailed)), qPrintable(box.text));
     QVERIFY2(box.text.endsWith(QLatin1Char('\n') + reason), qPrintable(box.text));
     QVERIFY(box.text.contains(QDir::toNativeSeparators(f.path(QStringLiteral("serials.ini")))));
     QVERIFY(f.document->settings().control(QStringLiteral("cboImportSeq"))->items.isEmpty());

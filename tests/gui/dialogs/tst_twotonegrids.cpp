@@ -74,8 +74,10 @@ void TestTwoToneGrids::layout_data() {
     QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("headers");
     QTest::newRow("English") << Language::English << "No.|A Fre|A Time|B Fre|B Time|Interval";
-    QTest::newRow("Simplified Chinese") << Language::SimplifiedChinese << "序号|A音频率|A音时间|B音频率|B音时间|间隔时间";
-    QTest::newRow("Traditional Chinese") << Language::TraditionalChinese << "序號|A音頻率|A音時間|B音頻率|B音時間|間隔時間";
+    QTest::newRow("Simplified Chinese") << Language::SimplifiedChinese
+                                        << "序号|A音频率|A音时间|B音频率|B音时间|间隔时间";
+    QTest::newRow("Traditional Chinese") << Language::TraditionalChinese
+                                         << "序號|A音頻率|A音時間|B音頻率|B音時間|間隔時間";
 }
 
 void TestTwoToneGrids::layout() {

@@ -14,12 +14,16 @@ namespace qrt::test {
 class LanguageContext {
 public:
     explicit LanguageContext(Language language) : m_context(std::make_unique<AppContext>(m_dir.path())) {
-        if (language >= 1 && language <= 3) {
-            m_context->load(language);
+        m_context->load(language);
+    }
+    // The language number as the settings file holds it, in range or not.
+    explicit LanguageContext(int storedNumber) : m_context(std::make_unique<AppContext>(m_dir.path())) {
+        if (const std::optional<Language> language = languageFromNumber(storedNumber)) {
+            m_context->load(*language);
             return;
         }
         QByteArray settings = m_dir.readFile(AppContext::SettingsFileName);
-        settings.replace(QByteArray("Language=2"), QByteArray("Language=").append(QByteArray::number(language)));
+        settings.replace(QByteArray("Language=2"), QByteArray("Language=").append(QByteArray::number(storedNumber)));
         m_dir.writeFile(AppContext::SettingsFileName, settings);
         m_context->load();
     }

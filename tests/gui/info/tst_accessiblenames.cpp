@@ -203,11 +203,12 @@ void TestAccessibleNames::statusPanelsAndToolBarAreHeardAsShown() {
         QVERIFY(!label->text().isEmpty());
         QCOMPARE(accessibleName(label), label->text());
     }
-    QCOMPARE(accessibleName(bar->findChild<QLabel*>(QStringLiteral("statusNotice"))), program.context.text(94));
+    QCOMPARE(accessibleName(bar->findChild<QLabel*>(QStringLiteral("statusNotice"))),
+             program.context.text(TextId::Ready));
     // The name follows the text.
     auto* notice = bar->findChild<QLabel*>(QStringLiteral("statusNotice"));
-    notice->setText(program.context.text(116));
-    QCOMPARE(accessibleName(notice), program.context.text(116));
+    notice->setText(program.context.text(TextId::InterfaceLocked));
+    QCOMPARE(accessibleName(notice), program.context.text(TextId::InterfaceLocked));
 
     auto* toolBar = program.frame.findChild<QToolBar*>(QStringLiteral("tlbMdiFrmMain"));
     QCOMPARE(accessibleName(toolBar), program.context.extraText(QStringLiteral("frame.toolBar")));

@@ -155,7 +155,7 @@ private Q_SLOTS:
                                  << "For QRT506"
                                  << "Version 1.0"
                                  << "OK" << true;
-        QTest::newRow("unknown language") << 9 << "About"
+        QTest::newRow("unknown language") << static_cast<Language>(9) << "About"
                                           << "QRT506 Radio Programming Software"
                                           << "For QRT506"
                                           << "Version 1.0"
@@ -169,7 +169,7 @@ private Q_SLOTS:
         QFETCH(QString, version);
         QFETCH(QString, ok);
         QFETCH(bool, hasDescription);
-        test::LanguageContext context(language);
+        test::LanguageContext context(languageNumber(language)); // 9: stored as it stands
         QWidget owner;
         AboutDialog dialog(*context, &owner);
         dialog.show();

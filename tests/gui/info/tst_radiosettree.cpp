@@ -45,9 +45,12 @@ private Q_SLOTS:
     void entriesInEveryLanguage_data() {
         QTest::addColumn<Language>("language");
         QTest::addColumn<QStringList>("texts");
-        QTest::newRow("Simplified Chinese") << Language::SimplifiedChinese << QStringList{"QRT506", "本机信息", "信道信息", "整机设置"};
-        QTest::newRow("Traditional Chinese") << Language::TraditionalChinese << QStringList{"QRT506", "本機信息", "信道資訊", "整機設置"};
-        QTest::newRow("English") << Language::English << QStringList{"QRT506", "Radio Info", "Channel Info", "Optional Features"};
+        QTest::newRow("Simplified Chinese")
+            << Language::SimplifiedChinese << QStringList{"QRT506", "本机信息", "信道信息", "整机设置"};
+        QTest::newRow("Traditional Chinese")
+            << Language::TraditionalChinese << QStringList{"QRT506", "本機信息", "信道資訊", "整機設置"};
+        QTest::newRow("English") << Language::English
+                                 << QStringList{"QRT506", "Radio Info", "Channel Info", "Optional Features"};
     }
     void entriesInEveryLanguage() {
         QFETCH(Language, language);

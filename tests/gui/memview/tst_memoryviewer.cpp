@@ -306,7 +306,7 @@ void TestMemoryViewer::partFill() {
         QCOMPARE(v.prompts.boxes.size(), 0);
     } else {
         QCOMPARE(v.prompts.boxTexts(), QStringList{message});
-        QCOMPARE(v.prompts.boxes.first().title, v.text(70));
+        QCOMPARE(v.prompts.boxes.first().title, v.text(TextId::Notice));
         QCOMPARE(v.prompts.boxes.first().parent, &dialog);
     }
 }

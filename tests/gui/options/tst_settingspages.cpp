@@ -354,8 +354,8 @@ void TestSettingsPages::captionsInEveryLanguage_data() {
     for (const auto& row : rows) {
         for (const Language language : AllLanguages) {
             QTest::addRow("%s language %d", row.label, languageNumber(language))
-                << language << row.page << QString::fromUtf8(row.tabs[languageNumber(language) - 1]) << QString::fromLatin1(row.label)
-                << QString::fromUtf8(row.texts[languageNumber(language) - 1]);
+                << language << row.page << QString::fromUtf8(row.tabs[languageNumber(language) - 1])
+                << QString::fromLatin1(row.label) << QString::fromUtf8(row.texts[languageNumber(language) - 1]);
         }
     }
 }
@@ -381,7 +381,7 @@ void TestSettingsPages::captionsInEveryLanguage() {
     else if (auto* g = qobject_cast<QGroupBox*>(w))
         QCOMPARE(g->title(), caption);
     for (QWidget* child : pageWidget->findChildren<QWidget*>()) {
-        if (child->property("textIndex").isValid() && language != 3) {
+        if (child->property("textIndex").isValid() && language != Language::English) {
             const QString shown = qobject_cast<QLabel*>(child) ? qobject_cast<QLabel*>(child)->text()
                                   : qobject_cast<QAbstractButton*>(child)
                                       ? qobject_cast<QAbstractButton*>(child)->text()

@@ -50,7 +50,7 @@ struct ShellFixture {
     }
 
     QAction* action(const char* name) const { return window->findChild<QAction*>(QString::fromLatin1(name)); }
-    QString text(int index) const { return context->text(index); }
+    QString text(TextId id) const { return context->text(id); }
     // A key as the settings file on disk holds it.
     QString setting(const char* key) const {
         return SettingsFile(appDir.filePath(AppContext::SettingsFileName))

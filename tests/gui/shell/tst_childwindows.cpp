@@ -54,7 +54,9 @@ struct Frame : test::ShellFixture {
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, rect.center());
         settle();
     }
-    QString title(const QString& caption) const { return text(16) + QStringLiteral(" - [%1][*]").arg(caption); }
+    QString title(const QString& caption) const {
+        return text(TextId::ProgramTitle) + QStringLiteral(" - [%1][*]").arg(caption);
+    }
 
     gui::SideWindows* side = nullptr;
 };

@@ -140,16 +140,19 @@ void TestFileCommands::openOddFile_data() {
     longer.replace(0, 6, datafile::HeaderText);
     longer.append(10, char(0x22));
     QTest::newRow("empty, yes") << Language::English << QByteArray() << "the file is empty" << true;
-    QTest::newRow("short, no") << Language::English << QByteArray(100, char(0x33)) << "the file holds 100 bytes" << false;
-    QTest::newRow("short, yes") << Language::English << QByteArray(100, char(0x33)) << "the file holds 100 bytes" << true;
+    QTest::newRow("short, no") << Language::English << QByteArray(100, char(0x33)) << "the file holds 100 bytes"
+                               << false;
+    QTest::newRow("short, yes") << Language::English << QByteArray(100, char(0x33)) << "the file holds 100 bytes"
+                                << true;
     QTest::newRow("long, no") << Language::English << longer << "more than 1040 bytes" << false;
     QTest::newRow("no header, yes") << Language::English << headerless << "does not begin with" << true;
     // The whole question in the user's language, the reason too.
     QTest::newRow("short, Simplified Chinese")
-        << Language::SimplifiedChinese << QByteArray(100, char(0x33)) << "看起来不是对讲机数据（文件只有 100 字节，数据文件应为 1040 字节）"
-        << false;
+        << Language::SimplifiedChinese << QByteArray(100, char(0x33))
+        << "看起来不是对讲机数据（文件只有 100 字节，数据文件应为 1040 字节）" << false;
     QTest::newRow("no header, Traditional Chinese")
-        << Language::TraditionalChinese << headerless << "看起來不是對講機資料（檔案不是以「KW5182」開頭，而每個儲存的資料檔都以它開頭）" << false;
+        << Language::TraditionalChinese << headerless
+        << "看起來不是對講機資料（檔案不是以「KW5182」開頭，而每個儲存的資料檔都以它開頭）" << false;
 }
 
 void TestFileCommands::openOddFile() {
@@ -169,7 +172,7 @@ void TestFileCommands::openOddFile() {
     QCOMPARE(f.prompts.boxes.size(), 1);
     const auto& warning = f.prompts.boxes.first();
     QCOMPARE(warning.icon, QMessageBox::Warning);
-    QCOMPARE(warning.title, f.text(70));
+    QCOMPARE(warning.title, f.text(TextId::Notice));
     QVERIFY2(warning.text.contains(reason), qPrintable(warning.text));
     QVERIFY(warning.text.contains(QDir::toNativeSeparators(path)));
     QCOMPARE(warning.buttons, QMessageBox::Yes | QMessageBox::No);
@@ -328,7 +331,7 @@ void TestFileCommands::saveAsAsksBeforeReplacing() {
     } else {
         QCOMPARE(f.prompts.boxes.size(), 1);
         QCOMPARE(f.prompts.boxes.first().buttons, QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(f.prompts.boxes.first().title, f.text(textindex::Notice));
+        QCOMPARE(f.prompts.boxes.first().title, f.text(TextId::Notice));
         QVERIFY2(f.prompts.boxes.first().text.contains(QDir::toNativeSeparators(written)),
                  qPrintable(f.prompts.boxes.first().text));
         QVERIFY2(f.prompts.boxes.first().text.contains(question), qPrintable(f.prompts.boxes.first().text));

@@ -205,7 +205,7 @@ void TestFrame::toolBarPositions() {
 }
 
 void TestFrame::statusPanelsAndTitle() {
-    ShellFixture f(3, {"COM", "12"});
+    ShellFixture f(Language::English, {"COM", "12"});
     auto panel = [&](const char* key) { return f.window->findChild<QLabel*>(key)->text(); };
     QCOMPARE(panel("statusNotice"), QStringLiteral("Ready"));
     QCOMPARE(panel("statusCom"), QStringLiteral("COM12"));
@@ -301,7 +301,7 @@ void TestFrame::withoutHelpFileTheGuideOpensAtTheFocusedTopic() {
         QTRY_COMPARE(QApplication::focusWidget(), field);
 
     f.action("mnuHelpTopic")->trigger();
-    const QString title = gui::withoutAccessKey(f.text(37));
+    const QString title = gui::withoutAccessKey(f.text(TextId::HelpTopicCaption));
     QCOMPARE(f.viewer.guides, expected.isEmpty() ? QStringList{}
                                                  : QStringList{programFolder.filePath(QStringLiteral("guide/")) +
                                                                expected + QLatin1Char(' ') + title});
@@ -433,7 +433,7 @@ void TestFrame::lockReadAtStartUp_data() {
 void TestFrame::lockReadAtStartUp() {
     QFETCH(QString, stored);
     QFETCH(bool, locked);
-    ShellFixture f(3, {"ChannelLock", stored});
+    ShellFixture f(Language::English, {"ChannelLock", stored});
     QCOMPARE(f.action("mnuChLock")->isChecked(), locked);
     QCOMPARE(f.action("mnuLockFace")->isChecked(), locked);
     QCOMPARE(f.document->channelModel().isLocked(), locked);
@@ -549,7 +549,7 @@ void TestFrame::languageSwitch() {
     QFETCH(int, to);
     QFETCH(QString, title);
     const char* entries[] = {"mnuLangSel0", "mnuLangSel1", "mnuLangSel2"};
-    ShellFixture f(from);
+    ShellFixture f(*languageFromNumber(from));
     f.window->show();
     QVERIFY(f.action(entries[from - 1])->isChecked());
     QVERIFY(!f.action(entries[to - 1])->isChecked());
@@ -582,7 +582,7 @@ void TestFrame::languageSwitchOfferToSave() {
     QFETCH(int, answer);
     QFETCH(QString, saveName);
     QFETCH(bool, switched);
-    ShellFixture f(3);
+    ShellFixture f(Language::English);
     f.window->show();
     f.editChannel();
     f.prompts.answers << QMessageBox::StandardButton(answer) << QMessageBox::Ok;
@@ -601,7 +601,7 @@ void TestFrame::languageSwitchOfferToSave() {
 }
 
 void TestFrame::sameLanguageDoesNothing() {
-    ShellFixture f(3);
+    ShellFixture f(Language::English);
     f.window->show();
     const QString before = f.setting("Language");
     f.action("mnuLangSel2")->trigger();
@@ -705,7 +705,7 @@ void TestFrame::undoEntriesNameWhatChangedInWords() {
 }
 
 void TestFrame::textsInSimplifiedChinese() {
-    ShellFixture f(1);
+    ShellFixture f(Language::SimplifiedChinese);
     QCOMPARE(f.window->windowTitle(), QStringLiteral("QRT506对讲机写频软件[*]"));
     QCOMPARE(f.window->findChild<QMenu*>("mnuFile")->title(), QStringLiteral("文件(&F)"));
     QCOMPARE(f.action("mnuLangSel1")->text(), QStringLiteral("中文繁体(&T)"));

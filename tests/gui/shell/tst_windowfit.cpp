@@ -65,7 +65,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("window");
         for (const Language language : AllLanguages)
             for (const shots::Shot& shot : shots::shotCatalogue())
-                QTest::addRow("%s, %s", LanguageNames[languageNumber(language)], qPrintable(shot.name)) << language << shot.name;
+                QTest::addRow("%s, %s", LanguageNames[languageNumber(language)], qPrintable(shot.name))
+                    << language << shot.name;
     }
     void everyWindowFits() {
         QFETCH(Language, language);
@@ -85,7 +86,7 @@ private Q_SLOTS:
 
     // The settings file's column width is kept where it is wider than the caption.
     void columnsKeepTheSettingsWidth() {
-        Scene scene(3);
+        Scene scene(Language::English);
         auto* editor = static_cast<gui::ChannelEditorWindow*>(scene.frame->channelEditor());
         const QHeaderView* header = editor->grid()->horizontalHeader();
         const QAbstractItemModel* model = editor->grid()->model();
@@ -130,7 +131,7 @@ private Q_SLOTS:
     // Revealing the engineering frames grows the window downwards; it moves up to stay on
     // the screen.
     void communicationWindowStaysOnScreenWhenItGrows() {
-        Scene scene(3);
+        Scene scene(Language::English);
         shots::ShotScene shotScene = scene.shotScene();
         const auto& catalogue = shots::shotCatalogue();
         const auto shot = std::find_if(catalogue.begin(), catalogue.end(),

@@ -1,7 +1,6 @@
 #include "gui/options/dialogs/PttIdPauseDialog.h"
 
 #include "core/AppContext.h"
-#include "gui/options/dialogs/DialogTexts.h"
 #include "gui/options/dialogs/DialogWidgets.h"
 #include "options/PttIdPauseDialogModel.h"
 #include "ui_PttIdPauseDialog.h"
@@ -11,19 +10,17 @@
 namespace qrt::gui {
 
 using options::PttIdPauseDialogModel;
-namespace texts = dialog_texts;
-
 PttIdPauseDialog::PttIdPauseDialog(PttIdPauseDialogModel& model, const AppContext& context, QWidget* parent)
     : QDialog(parent), m_model(model), m_ui(std::make_unique<Ui::PttIdPauseDialog>()) {
     m_ui->setupUi(this);
-    dialogs::setTitle(this, context.text(texts::PttIdPauseTitle));
-    dialogs::setCaption(m_ui->chkSelectAll, context.text(texts::SelectAll));
-    dialogs::setCaption(m_ui->chkSelectNone, context.text(texts::SelectNone));
-    dialogs::setCaption(m_ui->cmdOk, context.text(texts::PttIdPauseOk));
+    dialogs::setTitle(this, context.text(TextId::PttIdPauseTitle));
+    dialogs::setCaption(m_ui->chkSelectAll, context.text(TextId::SelectAll));
+    dialogs::setCaption(m_ui->chkSelectNone, context.text(TextId::SelectNone));
+    dialogs::setCaption(m_ui->cmdOk, context.text(TextId::PttIdPauseOk));
 
     for (int i = 0; i < PttIdPauseDialogModel::Channels; ++i) {
         QCheckBox* box = channelBox(i);
-        dialogs::setCaption(box, context.text(texts::Channel) + QLatin1Char(' ') + QString::number(i + 1));
+        dialogs::setCaption(box, context.text(TextId::PttIdPauseChannel) + QLatin1Char(' ') + QString::number(i + 1));
         connect(box, &QCheckBox::toggled, this, [this, i](bool on) { m_model.setChecked(i, on); });
     }
     // Choosing an option applies it; turning one off does nothing, and the model's state

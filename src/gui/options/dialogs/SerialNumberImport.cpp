@@ -4,15 +4,12 @@
 #include "core/SettingsFile.h"
 #include "document/Document.h"
 #include "gui/common/UserPrompts.h"
-#include "gui/options/dialogs/DialogTexts.h"
 #include "options/SettingsModel.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace qrt::gui {
-
-namespace texts = dialog_texts;
 
 SerialNumberImport::SerialNumberImport(Document& document, UserPrompts& prompts, QWidget* parent)
     : m_document(document), m_prompts(prompts), m_parent(parent) {}
@@ -21,7 +18,7 @@ int SerialNumberImport::exec() {
     const AppContext& context = m_document.context();
     const QString folder = QFileInfo(m_document.currentFilePath()).absolutePath();
     // No filter: serial-number lists come under any name.
-    const QString path = m_prompts.openFileName(m_parent, context.text(texts::ImportSerialNumbers), folder, QString());
+    const QString path = m_prompts.openFileName(m_parent, context.text(TextId::ImportSerialNumbers), folder, QString());
     if (path.isEmpty())
         return -1;
     options::SettingsModel& settings = m_document.settings();
@@ -30,8 +27,8 @@ int SerialNumberImport::exec() {
         QString problem = status.inLanguage(context.extraTexts()).reason();
         if (status.reasonKey() == SettingsFile::TooLargeKey)
             problem = problem.arg(SettingsFile::MaxFileSize);
-        m_prompts.inform(m_parent, QMessageBox::Warning, context.text(texts::Notice),
-                         context.text(texts::ReadFileFailed) + QLatin1Char('\n') + QDir::toNativeSeparators(path) +
+        m_prompts.inform(m_parent, QMessageBox::Warning, context.text(TextId::Notice),
+                         context.text(TextId::ReadFileFailed) + QLatin1Char('\n') + QDir::toNativeSeparators(path) +
                              QLatin1Char('\n') + problem);
     }
     return count;

@@ -1,7 +1,6 @@
 #include "gui/options/dialogs/VolumeDialog.h"
 
 #include "core/AppContext.h"
-#include "gui/options/dialogs/DialogTexts.h"
 #include "gui/options/dialogs/DialogWidgets.h"
 #include "options/VolumeDialogModel.h"
 #include "ui_VolumeDialog.h"
@@ -11,15 +10,13 @@
 namespace qrt::gui {
 
 using options::VolumeDialogModel;
-namespace texts = dialog_texts;
-
 VolumeDialog::VolumeDialog(VolumeDialogModel& model, const AppContext& context, QWidget* parent)
     : QDialog(parent), m_model(model), m_ui(std::make_unique<Ui::VolumeDialog>()) {
     m_ui->setupUi(this);
-    dialogs::setTitle(this, context.text(texts::SetVolumeTitle));
-    dialogs::setCaption(m_ui->chkVolumeIic, context.text(texts::UseThisSet));
-    dialogs::setCaption(m_ui->cmdDefault, context.text(texts::Default));
-    dialogs::setCaption(m_ui->cmdOk, context.text(texts::VolumeOk));
+    dialogs::setTitle(this, context.text(TextId::SetVolume));
+    dialogs::setCaption(m_ui->chkVolumeIic, context.text(TextId::UseThisVolumeSet));
+    dialogs::setCaption(m_ui->cmdDefault, context.text(TextId::VolumeDefault));
+    dialogs::setCaption(m_ui->cmdOk, context.text(TextId::VolumeOk));
 
     for (int step = 1; step <= VolumeDialogModel::Steps; ++step) {
         auto* label = findChild<QLabel*>(QStringLiteral("lblVolumeLevel%1").arg(step));
