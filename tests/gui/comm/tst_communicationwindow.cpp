@@ -1,7 +1,7 @@
 // The communication window against the emulator: reads and writes through it, failures,
 // the stop box, the refused close, the data log, the gestures and the address boxes.
 #include "CommFixture.h"
-#include "SilentRadioWindow.h"
+#include "EmulatedRadioWindow.h"
 #include "SimProcess.h"
 #include "TransferFixtures.h"
 
@@ -28,6 +28,7 @@ using namespace qrt::comm;
 using namespace qrt::test::fixtures;
 using qrt::gui::comm::CommunicationWindow;
 using qrt::test::CommFixture;
+using qrt::test::EmulatedRadioProgram;
 using qrt::test::SilentRadioWindow;
 using qrt::test::SimProcess;
 
@@ -136,12 +137,10 @@ void TestCommunicationWindow::onlyTheOperationsButtonIsShown() {
 }
 
 void TestCommunicationWindow::readShowsTheRadiosDataEverywhere() {
-    CommFixture f;
-    SimProcess sim;
     const QByteArray radio = factoryRadio();
     QVERIFY(!radio.isEmpty());
-    QVERIFY(sim.start(FullSpeed, radio));
-    f.link->port().setDeviceOverride(sim.device());
+    EmulatedRadioProgram program(radio);
+    CommFixture& f = program.fixture;
     QVERIFY(f.document->settings().selectItem("cboTot", 1)); // an edit the read replaces
     QVERIFY(f.document->image().bytes() != radio);
 
@@ -165,6 +164,7 @@ void TestCommunicationWindow::readShowsTheRadiosDataEverywhere() {
     QVERIFY(!f.link->operationRunning());
 }
 
+// The emulator in a process of its own, on a pseudo-terminal.
 void TestCommunicationWindow::writeThenReadBackIsIdentical() {
     CommFixture f;
     QVERIFY(f.document->openFile(f.dir.filePath(AppContext::FactoryFileName)).ok());
@@ -200,7 +200,6 @@ void TestCommunicationWindow::writeThenReadBackIsIdentical() {
 
 void TestCommunicationWindow::silentRadioGivesMessage79AndKeepsTheImage() {
     SilentRadioWindow silent;
-    QVERIFY(silent.started);
     CommFixture& f = silent.fixture;
     CommunicationWindow& window = silent.window;
     QVERIFY(f.document->settings().selectItem("cboTot", 1));
@@ -223,7 +222,7 @@ void TestCommunicationWindow::silentRadioGivesMessage79AndKeepsTheImage() {
 
 void TestCommunicationWindow::stopBoxEndsTheOperationWithoutMessage() {
     SilentRadioWindow silent;
-    QVERIFY(silent.started);
+    silent.program.holdTheLineUntilStopped();
     CommFixture& f = silent.fixture;
     CommunicationWindow& window = silent.window;
     std::optional<TransferOutcome> outcome;
@@ -244,7 +243,7 @@ void TestCommunicationWindow::stopBoxEndsTheOperationWithoutMessage() {
 
 void TestCommunicationWindow::closeIsRefusedWhileTheOperationRuns() {
     SilentRadioWindow silent;
-    QVERIFY(silent.started);
+    silent.program.holdTheLineUntilStopped();
     CommFixture& f = silent.fixture;
     CommunicationWindow& window = silent.window;
     std::optional<TransferOutcome> outcome;
@@ -263,17 +262,16 @@ void TestCommunicationWindow::closeIsRefusedWhileTheOperationRuns() {
     QVERIFY(QTest::qWaitFor([&] { return stop->isVisible(); }, OperationTimeoutMs));
     stop->click();
     QVERIFY(QTest::qWaitFor([&] { return outcome.has_value(); }, OperationTimeoutMs));
-    QVERIFY(silent.sim.stop());
-    // One read ran: its twenty attempts at most, each starting with the handshake.
-    QVERIFY(silent.sim.commandsStartingWith(QStringLiteral("50 52 4F 47 52 41 4D")).size() <= 20);
+    QCOMPARE(outcome->result, TransferResult::Stopped);
+    // One read ran: the six attempts before the box and the one it stopped, each starting
+    // with the handshake.
+    QCOMPARE(silent.program.radio.commandsStartingWith(QStringLiteral("50 52 4F 47 52 41 4D")).size(), 7);
     QVERIFY(!window.isVisible());
 }
 
 void TestCommunicationWindow::dataLogShowsTheBytesUnlessNotShowCourse() {
-    CommFixture f;
-    SimProcess sim;
-    QVERIFY(sim.start(FullSpeed, factoryRadio()));
-    f.link->port().setDeviceOverride(sim.device());
+    EmulatedRadioProgram program(factoryRadio());
+    CommFixture& f = program.fixture;
     {
         CommunicationWindow window(*f.link, f.prompts, TransferJob::Read, &f.frame);
         window.show();
@@ -458,10 +456,8 @@ void TestCommunicationWindow::rangeThatCannotBeSentIsTold() {
     QFETCH(QString, address);
     QFETCH(QString, status);
     QFETCH(QString, message);
-    CommFixture f({}, false, 1, language);
-    SimProcess sim;
-    QVERIFY(sim.start(FullSpeed, factoryRadio()));
-    f.link->port().setDeviceOverride(sim.device());
+    EmulatedRadioProgram program(factoryRadio(), language);
+    CommFixture& f = program.fixture;
     const QByteArray before = f.document->image().bytes();
     CommunicationWindow window(*f.link, f.prompts, TransferJob::Kind(kind), &f.frame);
     window.show();
@@ -475,8 +471,7 @@ void TestCommunicationWindow::rangeThatCannotBeSentIsTold() {
     QCOMPARE(f.prompts.boxes.first().icon, QMessageBox::Warning);
     QVERIFY(window.isVisible());
     QCOMPARE(f.document->image().bytes(), before);
-    QVERIFY(sim.stop());
-    QVERIFY(sim.trace().isEmpty());
+    QVERIFY(program.radio.commands.isEmpty());
 }
 
 // A new highest address of the memory viewer is announced as it is typed.
