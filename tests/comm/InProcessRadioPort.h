@@ -1,8 +1,8 @@
 #pragma once
 
+#include "OpeningPort.h"
 #include "SimRadio.h"
 #include "comm/CommClock.h"
-#include "comm/SerialPort.h"
 
 #include <QStringList>
 
@@ -18,7 +18,7 @@ using namespace qrt::comm;
 // pseudo-terminal: a command is answered a turnaround time after its last byte has arrived,
 // with the radio's faults, and each byte takes its time at the line speed. Since the clock
 // moves only while the code waits, every reply comes exactly as late as asked.
-class InProcessRadioPort : public SerialPort {
+class InProcessRadioPort : public OpeningPort {
 public:
     // Extra milliseconds before the reply to a command (beyond the turnaround).
     using ReplyDelay = std::function<int(const QByteArray& command)>;
@@ -33,13 +33,6 @@ public:
     InProcessRadioPort(sim::SimRadio& radio, sim::Faults& faults, const CommTimeSource& time, Line line,
                        QStringList* commands);
 
-    bool open() override { return m_open = true; }
-    bool close() override {
-        m_open = false;
-        return true;
-    }
-    bool isOpen() const override { return m_open; }
-    void clearOutput() override {}
     void clearInput() override;
     bool send(const QByteArray& bytes) override;
     int bytesWaiting() override;
@@ -58,7 +51,6 @@ private:
     Line m_line;
     qint64 m_byteUs;
     QStringList* m_commands;
-    bool m_open = false;
     std::deque<TimedByte> m_in;
     qint64 m_inLineFreeUs = 0;
     std::deque<TimedByte> m_out;
