@@ -27,7 +27,7 @@ for target in $targets; do
     findings="$build_dir/findings/$target"
     mkdir -p "$corpus" "$findings"
     echo "== $target: $seconds s"
-    if ! "$build_dir/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    if ! "$build_dir/fuzz/$target" -max_total_time="$seconds" -timeout=25 -rss_limit_mb=2048 -print_final_stats=1 \
         -artifact_prefix="$findings/" "$corpus" "fuzz/corpus/$target"; then
         failed+=("$target")
     fi

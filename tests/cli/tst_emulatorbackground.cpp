@@ -23,7 +23,7 @@ const char* const Script = R"sh(
 "$SIM" --load "$APP/DefRadioSet.def" --baud 0 > "$WORK/device.txt" &
 sim=$!
 for i in $(seq 600); do [ -s "$WORK/device.txt" ] && break; sleep 0.1; done
-"$CLI" --app-dir "$APP" --lang 3 read --port "$(head -n 1 "$WORK/device.txt")" -o "$WORK/read.dat"
+"$CLI" --app-dir "$APP" --lang 3 read --port "$(head -n 1 "$WORK/device.txt")" --range 0000-00FF -o "$WORK/read.dat"
 status=$?
 kill $sim
 wait $sim

@@ -2,7 +2,6 @@
 // the stop box, the refused close, the data log, the gestures and the address boxes.
 #include "CommFixture.h"
 #include "EmulatedRadioWindow.h"
-#include "SimProcess.h"
 #include "TransferFixtures.h"
 
 #include "channels/ChannelGridModel.h"
@@ -30,7 +29,6 @@ using qrt::gui::comm::CommunicationWindow;
 using qrt::test::CommFixture;
 using qrt::test::EmulatedRadioProgram;
 using qrt::test::SilentRadioWindow;
-using qrt::test::SimProcess;
 
 Q_DECLARE_METATYPE(qrt::comm::TransferResult)
 
@@ -164,13 +162,10 @@ void TestCommunicationWindow::readShowsTheRadiosDataEverywhere() {
     QVERIFY(!f.link->operationRunning());
 }
 
-// The emulator in a process of its own, on a pseudo-terminal.
 void TestCommunicationWindow::writeThenReadBackIsIdentical() {
-    CommFixture f;
+    EmulatedRadioProgram program(factoryRadio());
+    CommFixture& f = program.fixture;
     QVERIFY(f.document->openFile(f.dir.filePath(AppContext::FactoryFileName)).ok());
-    SimProcess sim;
-    QVERIFY(sim.start(FullSpeed, factoryRadio()));
-    f.link->port().setDeviceOverride(sim.device());
     channels::ChannelTableModel& grid = f.document->channelModel();
     QVERIFY(grid.setReceiveFrequency(2, "462.55"));
     QVERIFY(f.document->settings().selectItem("cboTot", 2));
@@ -181,12 +176,9 @@ void TestCommunicationWindow::writeThenReadBackIsIdentical() {
         QVERIFY(outcome);
         QCOMPARE(outcome->result, TransferResult::Ok);
     }
-    QVERIFY(sim.stop());
 
-    CommFixture readBack;
-    SimProcess again;
-    QVERIFY(again.start(FullSpeed, sim.memory()));
-    readBack.link->port().setDeviceOverride(again.device());
+    EmulatedRadioProgram again(program.radio.memory());
+    CommFixture& readBack = again.fixture;
     CommunicationWindow window(*readBack.link, readBack.prompts, TransferJob::Read, &readBack.frame);
     window.show();
     const auto outcome = runThrough(window);
