@@ -2,6 +2,15 @@
 add_library(qrt_build_flags INTERFACE)
 target_compile_options(qrt_build_flags INTERFACE -Wall -Wextra -Wpedantic)
 target_compile_definitions(qrt_build_flags INTERFACE QT_NO_KEYWORDS QT_USE_QSTRINGBUILDER)
+if(QRT_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        message(FATAL_ERROR "QRT_FUZZ needs clang (libFuzzer)")
+    endif()
+    # -O1: the runs a fuzzer needs take hours at -O0.
+    target_compile_options(qrt_build_flags INTERFACE -O1 -fsanitize=fuzzer-no-link,address,undefined
+                                                     -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    target_link_options(qrt_build_flags INTERFACE -fsanitize=address,undefined)
+endif()
 if(QRT_SANITIZE)
     target_compile_options(qrt_build_flags INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
                                                      -fno-sanitize-recover=undefined)
@@ -18,7 +27,7 @@ function(add_qrt_test name)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QRT_APP_DIR=${QRT_APP_DIR};QRT_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
-        TIMEOUT 120)
+        TIMEOUT 300) # a test waits for events, never for a time: a busy machine only makes it slower
 endfunction()
 
 # qrt_layer(target folder...)

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs, when any is missing.
+# Installs the Debian packages the build needs, when any is missing. Pass --fuzz for the
+# compiler and runtime of the fuzz targets as well (scripts/fuzz.sh).
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev fonts-noto-cjk qt6-translations-l10n
           desktop-file-utils appstream)
+[ "${1:-}" = "--fuzz" ] && packages+=(clang libfuzzer-14-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

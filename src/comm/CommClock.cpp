@@ -12,13 +12,20 @@ void CommClock::waitAtLeastMs(int n) {
         if (onWait)
             onWait();
         // A short nap between passes keeps the wait from taking a whole core.
-        QThread::usleep(200);
+        sleepUs(200);
     }
 }
 
 void CommClock::sleepMs(int ms) {
     if (ms > 0)
-        QThread::msleep(ulong(ms));
+        sleepUs(qint64(ms) * 1000);
+}
+
+void CommClock::sleepUs(qint64 us) {
+    if (m_source)
+        m_source->sleepUs(us);
+    else
+        QThread::usleep(ulong(us));
 }
 
 } // namespace qrt::comm

@@ -206,7 +206,7 @@ TransferResult RadioTransfer::read() {
         Q_EMIT statusChanged(text(TextId::ReadFailed));
     }
     m_clock.waitAtLeastMs(1);
-    CommClock::sleepMs(1);
+    m_clock.sleepMs(1);
     Q_EMIT progressChanged(0);
     Q_EMIT statusChanged(QString());
     showStopBox(false);

@@ -66,7 +66,7 @@ bool RadioTransfer::fixedExchange(const QByteArray& packet, int need, quint8 fir
     for (int attempt = 0; attempt < FixedAttempts; ++attempt) {
         if (!attemptLine.isEmpty()) {
             m_log.addLine(attemptLine);
-            CommClock::sleepMs(5);
+            m_clock.sleepMs(5);
             m_clock.waitAtLeastMs(5);
         }
         m_log.logBytes(ByteDirection::Transmit, packet);
@@ -78,7 +78,7 @@ bool RadioTransfer::fixedExchange(const QByteArray& packet, int need, quint8 fir
         while (port->bytesWaiting() < need) {
             m_clock.waitAtLeastMs(1);
             if (extraPause)
-                CommClock::sleepMs(1);
+                m_clock.sleepMs(1);
             ++waits;
             if (m_stopRequested)
                 waits = m_engine.maxWaitCount() + 40;
@@ -107,7 +107,7 @@ void RadioTransfer::writeCloseDown() {
     Q_EMIT statusChanged(QString());
     showStopBox(false);
     Q_EMIT operationActiveChanged(false);
-    CommClock::sleepMs(20);
+    m_clock.sleepMs(20);
     // The image keeps what the write forced, whether or not the radio took it all.
     m_outcome->image = m_image;
 }
@@ -172,7 +172,7 @@ bool RadioTransfer::writeClosingPackets(BroadcastRadioBits radioBits) {
     const RadioImage& image = m_image;
     const quint8 rd = m_engine.readCodeByte(), wr = m_engine.writeCodeByte();
 
-    CommClock::sleepMs(3);
+    m_clock.sleepMs(3);
     m_clock.waitAtLeastMs(3);
     m_log.addLine(LogModelBand);
     QByteArray packet = packetHead(wr, layout::ModelIndex, 1 + layout::BandLimits.size());
@@ -182,7 +182,7 @@ bool RadioTransfer::writeClosingPackets(BroadcastRadioBits radioBits) {
         return false;
     noteSent(layout::ModelIndex, packet.mid(4));
 
-    CommClock::sleepMs(5);
+    m_clock.sleepMs(5);
     m_clock.waitAtLeastMs(5);
     m_log.addLine(LogParams);
     packet = packetHead(rd, layout::RadioParameters.first, ParamSize);
@@ -235,7 +235,7 @@ bool RadioTransfer::writeClosingPackets(BroadcastRadioBits radioBits) {
              {layout::CommonOptionBytes, layout::DtmfTimings, layout::TwoToneTimings})
             extras.append({block.first, image.mid(block.first, block.size())});
         for (const Extra& e : extras) {
-            CommClock::sleepMs(2);
+            m_clock.sleepMs(2);
             m_clock.waitAtLeastMs(2);
             const int last = e.address + int(e.data.size()) - 1;
             m_log.addLine(QStringLiteral("写入:0x%1 -- 0x%2的数据")
@@ -256,12 +256,12 @@ void RadioTransfer::sendEndSequence() {
     SerialPort* port = m_port.get();
     for (int i = 0; i < 6; ++i) {
         m_clock.waitAtLeastMs(2);
-        CommClock::sleepMs(5);
+        m_clock.sleepMs(5);
         m_log.logBytes(ByteDirection::Transmit, EndSequence);
         port->clearOutput();
         port->send(EndSequence);
     }
-    CommClock::sleepMs(1);
+    m_clock.sleepMs(1);
 }
 
 } // namespace qrt::comm

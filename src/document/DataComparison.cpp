@@ -56,7 +56,7 @@ QStringList optionCaptionsAt(int address, const InterfaceTexts& texts) {
     for (const options::FieldDesc& f : options::settingsFields()) {
         if (f.caption < 0 || !fieldHolds(f, address))
             continue;
-        const QString caption = texts.text(f.caption).trimmed();
+        const QString caption = texts.text(textIdAt(f.caption)).trimmed();
         if (!caption.isEmpty() && !captions.contains(caption))
             captions.append(caption);
     }

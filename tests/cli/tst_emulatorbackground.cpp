@@ -22,8 +22,8 @@ const char* const Script = R"sh(
 [ "$1" = terminal ] && set -m
 "$SIM" --load "$APP/DefRadioSet.def" --baud 0 > "$WORK/device.txt" &
 sim=$!
-for i in $(seq 100); do [ -s "$WORK/device.txt" ] && break; sleep 0.1; done
-"$CLI" --app-dir "$APP" --lang 3 read --port "$(head -n 1 "$WORK/device.txt")" -o "$WORK/read.dat"
+for i in $(seq 600); do [ -s "$WORK/device.txt" ] && break; sleep 0.1; done
+"$CLI" --app-dir "$APP" --lang 3 read --port "$(head -n 1 "$WORK/device.txt")" --range 0000-00FF -o "$WORK/read.dat"
 status=$?
 kill $sim
 wait $sim
@@ -105,7 +105,7 @@ void TestEmulatorBackground::readFromEmulatorStartedInTheBackground() {
     }
     shell.start(bash, {QStringLiteral("-c"), QString::fromLatin1(Script), QStringLiteral("script"),
                        onTerminal ? QStringLiteral("terminal") : QStringLiteral("plain")});
-    QVERIFY(shell.waitForStarted(5000));
+    QVERIFY(shell.waitForStarted(60000));
     if (onTerminal) {
         const QByteArray typed = "typed ahead\n";
         QCOMPARE(::write(terminal.master, typed.constData(), size_t(typed.size())), ssize_t(typed.size()));

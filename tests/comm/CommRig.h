@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EmulatedRadio.h"
 #include "comm/RadioTransfer.h"
 #include "core/ErrorLog.h"
 #include "core/InterfaceTexts.h"
@@ -54,6 +55,10 @@ struct CommRig {
             if (stopWhenBoxShown && stopBoxShown)
                 transfer.setStopRequested(true);
         };
+    }
+    // Wired to the radio inside the test, on its virtual clock.
+    explicit CommRig(EmulatedRadio& radio) : CommRig(QStringLiteral("in-process radio"), radio.ports()) {
+        transfer.clock().setTimeSource(&radio.time);
     }
 
     ErrorLog errors;

@@ -13,9 +13,9 @@ QString SimProcess::program() {
 SimProcess::~SimProcess() {
     if (m_process.state() != QProcess::NotRunning) {
         m_process.closeWriteChannel();
-        if (!m_process.waitForFinished(3000))
+        if (!m_process.waitForFinished(PatienceMs))
             m_process.kill();
-        m_process.waitForFinished(1000);
+        m_process.waitForFinished(PatienceMs);
     }
 }
 
@@ -31,10 +31,10 @@ bool SimProcess::start(const QStringList& options, const QByteArray& memory) {
          << QStringLiteral("--trace") << m_dir.filePath(QStringLiteral("trace.txt"));
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.start(program(), args);
-    if (!m_process.waitForStarted(5000))
+    if (!m_process.waitForStarted(PatienceMs))
         return false;
     while (!m_process.canReadLine()) {
-        if (!m_process.waitForReadyRead(5000))
+        if (!m_process.waitForReadyRead(PatienceMs))
             return false;
     }
     m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
@@ -43,7 +43,7 @@ bool SimProcess::start(const QStringList& options, const QByteArray& memory) {
 
 bool SimProcess::stop() {
     m_process.closeWriteChannel();
-    if (!m_process.waitForFinished(5000))
+    if (!m_process.waitForFinished(PatienceMs))
         return false;
     QFile saved(m_dir.filePath(QStringLiteral("save.bin")));
     if (saved.open(QIODevice::ReadOnly))

@@ -14,6 +14,8 @@ class SimProcess {
 public:
     // Path of the built emulator beside the program.
     static QString program();
+    // How long starting or ending the emulator may take on a busy machine.
+    static constexpr int PatienceMs = 60000;
 
     ~SimProcess();
     // Starts the emulator; memory is a dump loaded into it (empty: an erased radio).

@@ -1,5 +1,5 @@
-// Reads and writes of the document's data on the transfer thread, against the emulator.
-#include "SimProcess.h"
+// Reads and writes of the document's data on the transfer thread, against the emulated radio.
+#include "EmulatedRadio.h"
 #include "TestSupport.h"
 #include "TransferFixtures.h"
 
@@ -17,7 +17,7 @@
 using namespace qrt;
 using namespace qrt::comm;
 using namespace qrt::test::fixtures;
-using qrt::test::SimProcess;
+using qrt::test::EmulatedRadio;
 
 namespace {
 
@@ -26,20 +26,21 @@ struct Program {
         context = std::make_unique<AppContext>(dir.path());
         document = startProgram(*context, Language::English);
     }
-    // Runs the job of the document on the transfer thread and applies its outcome.
-    TransferResult run(TransferJob::Kind kind, const QString& device) {
+    // Runs the job of the document on the transfer thread against the radio and applies its outcome.
+    TransferResult run(TransferJob::Kind kind, EmulatedRadio& radio) {
         TransferJob job;
         job.kind = kind;
-        job.device = device;
+        job.device = QStringLiteral("in-process radio");
         job.readStart = job.writeStart = 0;
         job.readEnd = job.writeEnd = MemorySize - 1;
         fillTransferJob(*document, job);
-        TransferThread thread(context->errorLog());
+        TransferThread thread(context->errorLog(), radio.ports());
+        thread.transfer().clock().setTimeSource(&radio.time);
         std::optional<TransferOutcome> outcome;
         QObject::connect(&thread.transfer(), &RadioTransfer::finished, document.get(),
                          [&](const TransferOutcome& o) { outcome = o; });
         thread.start(job);
-        if (!QTest::qWaitFor([&] { return outcome.has_value(); }, 30000))
+        if (!QTest::qWaitFor([&] { return outcome.has_value(); }, 100000))
             return TransferResult::CommFailed;
         applyTransferOutcome(*document, job, *outcome);
         return outcome->result;
@@ -69,13 +70,12 @@ private Q_SLOTS:
 void TestDocumentTransfer::readReplacesTheDataAsOneUndoStep() {
     Program factory;
     QVERIFY(factory.document->openFile(factory.dir.filePath(AppContext::FactoryFileName)).ok());
-    SimProcess sim;
-    QVERIFY(sim.start(FullSpeed, factoryRadio(factory)));
+    EmulatedRadio sim(factoryRadio(factory));
 
     Program p;
     QVERIFY(p.document->settings().selectItem("cboTot", 1)); // an edit the read replaces
     QSignalSpy changes(p.document.get(), &Document::imageChanged);
-    QCOMPARE(p.run(TransferJob::Read, sim.device()), TransferResult::Ok);
+    QCOMPARE(p.run(TransferJob::Read, sim), TransferResult::Ok);
 
     QVERIFY(p.document->channels() == factory.document->channels());
     QCOMPARE(p.document->channelModel().cellText(5, 3), QStringLiteral("D023N"));
@@ -92,19 +92,16 @@ void TestDocumentTransfer::readReplacesTheDataAsOneUndoStep() {
 void TestDocumentTransfer::writeSendsTheEditedChannels() {
     Program p;
     QVERIFY(p.document->openFile(p.dir.filePath(AppContext::FactoryFileName)).ok());
-    SimProcess sim;
-    QVERIFY(sim.start(FullSpeed, factoryRadio(p)));
+    EmulatedRadio sim(factoryRadio(p));
     channels::ChannelTableModel& grid = p.document->channelModel();
     // A row left without transmit frequency is encoded only before the write.
     QVERIFY(grid.setReceiveFrequency(2, "462.55"));
     QVERIFY(grid.setTransmitFrequency(3, ""));
-    QCOMPARE(p.run(TransferJob::Write, sim.device()), TransferResult::Ok);
-    QVERIFY(sim.stop());
+    QCOMPARE(p.run(TransferJob::Write, sim), TransferResult::Ok);
 
     Program readBack;
-    SimProcess again;
-    QVERIFY(again.start(FullSpeed, sim.memory()));
-    QCOMPARE(readBack.run(TransferJob::Read, again.device()), TransferResult::Ok);
+    EmulatedRadio again(sim.memory());
+    QCOMPARE(readBack.run(TransferJob::Read, again), TransferResult::Ok);
     // What the grid shows; the table itself differs in the encode tone a channel without
     // transmit frequency keeps hidden.
     QCOMPARE(test::cellTexts(channels::ChannelGridModel(readBack.document->channelModel())),

@@ -1,3 +1,4 @@
+#include "OpeningPort.h"
 #include "comm/CommClock.h"
 #include "comm/CommLog.h"
 #include "comm/ProtocolEngine.h"
@@ -15,18 +16,13 @@ using namespace qrt::comm;
 namespace {
 
 // A port whose replies come from a function of the bytes sent.
-class FakePort : public SerialPort {
+class FakePort : public test::OpeningPort {
 public:
+    FakePort() { m_open = true; }
+
     std::function<QByteArray(const QByteArray&)> answer;
     QList<QByteArray> sent;
 
-    bool open() override { return m_open = true; }
-    bool close() override {
-        m_open = false;
-        return true;
-    }
-    bool isOpen() const override { return m_open; }
-    void clearOutput() override {}
     void clearInput() override { m_inbox.clear(); }
     bool send(const QByteArray& bytes) override {
         sent << bytes;
@@ -39,7 +35,6 @@ public:
     QString device() const override { return QStringLiteral("fake"); }
 
 private:
-    bool m_open = true;
     QByteArray m_inbox;
 };
 

@@ -1,5 +1,6 @@
 // A read on a thread of its own beside a live window, against the radio emulator.
 #include "CommRig.h"
+#include "EmulatedRadio.h"
 #include "SimProcess.h"
 #include "TransferFixtures.h"
 
@@ -13,7 +14,9 @@ using namespace qrt;
 using namespace qrt::comm;
 using namespace qrt::test::fixtures;
 using qrt::test::CommRig;
+using qrt::test::EmulatedRadio;
 using qrt::test::SimProcess;
+using qrt::test::waitForTheUser;
 
 namespace {
 
@@ -102,17 +105,24 @@ void TestTransferThread::readOnTheThreadGivesTheSameImage() {
 // The window ticks the stop box while the radio answers: the read ends as stopped, without a
 // message, and the image keeps what it held.
 void TestTransferThread::stopRequestEndsTheReadStopped() {
-    SimProcess sim;
-    QVERIFY(sim.start(FullSpeed, patternMemory(1)));
+    EmulatedRadio sim(patternMemory(1));
     ErrorLog errors;
-    TransferThread thread(errors);
+    TransferThread thread(errors, sim.ports());
     Window window(thread.transfer());
     RadioTransfer* transfer = &thread.transfer();
+    transfer->clock().setTimeSource(&sim.time);
+    // The user reacts to 20 % before the radio has sent the next block.
+    std::atomic<bool> seenTwenty{false};
+    QObject::connect(
+        transfer, &RadioTransfer::progressChanged, transfer, [&seenTwenty](int percent) { seenTwenty = percent >= 20; },
+        Qt::DirectConnection);
+    waitForTheUser(
+        transfer->clock(), [&] { return seenTwenty.load(); }, [transfer] { return transfer->stopRequested(); });
     QObject::connect(transfer, &RadioTransfer::progressChanged, &window, [transfer](int percent) {
         if (percent >= 20)
             transfer->setStopRequested(true);
     });
-    const TransferJob job = readJob(sim.device(), 0, 0x7FF);
+    const TransferJob job = readJob(QStringLiteral("in-process radio"), 0, 0x7FF);
     thread.start(job);
     QTRY_VERIFY_WITH_TIMEOUT(window.done, 30000);
 
@@ -123,7 +133,6 @@ void TestTransferThread::stopRequestEndsTheReadStopped() {
     QVERIFY(window.stopBoxShown.contains(true));
     QCOMPARE(window.stopBoxShown.last(), false);
     QVERIFY(!thread.transfer().stopRequested());
-    QVERIFY(sim.stop());
     QVERIFY(sim.commandsStartingWith(QStringLiteral("52 13 F0 10")).isEmpty()); // the last block, 0x7F0
 }
 

@@ -1,6 +1,6 @@
 // A write read back and compared: a radio that keeps bytes and a line that corrupts one.
 #include "CommRig.h"
-#include "InProcessRadioPort.h"
+#include "EmulatedRadio.h"
 #include "TransferFixtures.h"
 
 #include <QRegularExpression>
@@ -10,7 +10,7 @@ using namespace qrt;
 using namespace qrt::comm;
 using namespace qrt::test::fixtures;
 using qrt::test::CommRig;
-using qrt::test::InProcessRadioPort;
+using qrt::test::EmulatedRadio;
 
 namespace {
 
@@ -20,17 +20,13 @@ const QString EndSequence = QStringLiteral("45 5A A5 32 23 45 F2");
 
 // The emulated radio in the test process behind the write operation.
 struct VerifyRig {
-    explicit VerifyRig(const sim::MemoryFaults& faults, bool verify = true)
-        : rig(QStringLiteral("radio"), [this](const QString&) {
-              return std::make_unique<InProcessRadioPort>(
-                  radio,
-                  [this](const QByteArray&) {
-                      return silentAfterWrite && radio.endSequences() > 0 ? NeverMs : ReplyMs;
-                  },
-                  &commands);
-          }) {
-        radio.memory() = patternMemory(1);
-        radio.setMemoryFaults(faults);
+    explicit VerifyRig(const sim::MemoryFaults& faults, bool verify = true) : rig(emulated) {
+        emulated.line.turnaroundMs = ReplyMs;
+        emulated.line.replyDelay = [this](const QByteArray&) {
+            return silentAfterWrite && emulated.radio.endSequences() > 0 ? NeverMs : 0;
+        };
+        emulated.radio.memory() = patternMemory(1);
+        emulated.radio.setMemoryFaults(faults);
         rig.setRange(0, 0x3FF);
         rig.job.extraTexts.load(Language::English);
         rig.job.verifyAfterWrite = verify;
@@ -41,9 +37,9 @@ struct VerifyRig {
         return rig.write(image);
     }
 
-    sim::SimRadio radio;
+    EmulatedRadio emulated;
     bool silentAfterWrite = false;
-    QStringList commands;
+    QStringList& commands = emulated.commands;
     CommRig rig;
     RadioImage image;
 };

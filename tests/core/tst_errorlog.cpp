@@ -98,7 +98,7 @@ void TestErrorLog::threadsLogSideBySide() {
     for (auto& thread : threads)
         thread->start();
     for (auto& thread : threads)
-        QVERIFY(thread->wait(10000));
+        QVERIFY(thread->wait(60000));
     QCOMPARE(log.count(), Threads * PerThread);
     QCOMPARE(delivered, Threads * PerThread);
     QCOMPARE(lines.size(), 2 * Threads * PerThread);

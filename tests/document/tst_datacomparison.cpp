@@ -80,8 +80,8 @@ void TestDataComparison::placesInTheUsersLanguage() {
     QFETCH(QString, expected);
     InterfaceTexts texts;
     ExtraTexts extra;
-    QVERIFY(texts.load(language).ok());
-    QVERIFY(extra.load(language).ok());
+    QVERIFY(texts.load(Language(language)).ok());
+    QVERIFY(extra.load(Language(language)).ok());
     QCOMPARE(placeInWords(address, texts, extra), expected);
 }
 

@@ -114,31 +114,14 @@ void SimLine::handleCommands(qint64 now) {
         m_in.remove(0, length);
         m_inDone.erase(m_inDone.begin(), m_inDone.begin() + length);
 
-        QByteArray reply = m_radio.execute(command);
-        const int number = m_radio.commandCount();
-        const char* note = "";
-        if (!m_faults.silentFrom.isEmpty() && command.startsWith(m_faults.silentFrom))
-            m_faults.silent = true;
-        if (m_faults.silent || (m_faults.silentAfter > 0 && number > m_faults.silentAfter) ||
-            m_faults.noReply.contains(number)) {
-            reply.clear();
-            note = " (no reply)";
-        } else if (!reply.isEmpty() && m_faults.wrongByte.contains(number)) {
-            reply[0] = char(~quint8(reply.at(0)));
-            note = " (wrong byte)";
-        }
-        qint64 delay = 0;
-        for (const auto& [at, ms] : m_faults.delays) {
-            if (at == 0 || at == number)
-                delay += qint64(ms) * 1000000;
-        }
-        trace(command, reply, note);
-        qint64 t = qMax(arrived + m_turnaroundNs + delay, m_outLineFree);
-        for (char b : reply) {
+        const FaultedReply reply = replyWithFaults(m_radio, m_faults, command);
+        trace(command, reply.bytes, reply.note);
+        qint64 t = qMax(arrived + m_turnaroundNs + reply.extraDelayNs, m_outLineFree);
+        for (char b : reply.bytes) {
             t += m_byteNs;
             m_out.push_back({b, t});
         }
-        if (!reply.isEmpty())
+        if (!reply.bytes.isEmpty())
             m_outLineFree = t;
     }
 }

@@ -91,4 +91,23 @@ QByteArray SimRadio::execute(const QByteArray& command) {
     return QByteArray(1, char(Ack));
 }
 
+FaultedReply replyWithFaults(SimRadio& radio, Faults& faults, const QByteArray& command) {
+    FaultedReply reply{radio.execute(command)};
+    const int number = radio.commandCount();
+    if (!faults.silentFrom.isEmpty() && command.startsWith(faults.silentFrom))
+        faults.silent = true;
+    if (faults.silent || (faults.silentAfter > 0 && number > faults.silentAfter) || faults.noReply.contains(number)) {
+        reply.bytes.clear();
+        reply.note = " (no reply)";
+    } else if (!reply.bytes.isEmpty() && faults.wrongByte.contains(number)) {
+        reply.bytes[0] = char(~quint8(reply.bytes.at(0)));
+        reply.note = " (wrong byte)";
+    }
+    for (const auto& [at, ms] : faults.delays) {
+        if (at == 0 || at == number)
+            reply.extraDelayNs += qint64(ms) * 1000000;
+    }
+    return reply;
+}
+
 } // namespace qrt::sim

@@ -65,4 +65,15 @@ private:
     int m_endSequences = 0;
 };
 
+// A command's reply as the radio's faults leave it, and how much later than usual it goes out.
+struct FaultedReply {
+    QByteArray bytes;
+    qint64 extraDelayNs = 0;
+    const char* note = ""; // for the trace: why the reply is missing or altered
+};
+
+// Carries out the command on the radio and applies the faults to its reply; a command that
+// silences the radio for good is remembered in `faults`.
+FaultedReply replyWithFaults(SimRadio& radio, Faults& faults, const QByteArray& command);
+
 } // namespace qrt::sim

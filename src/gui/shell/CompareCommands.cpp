@@ -72,14 +72,14 @@ bool CompareCommands::compareWithFile(const QString& chosen) {
     }
     QByteArray bytes;
     if (const Result read = datafile::readFile(path, datafile::FileSize + 1, &bytes); read.failed()) {
-        m_prompts.inform(&m_window, QMessageBox::Warning, context.text(70),
+        m_prompts.inform(&m_window, QMessageBox::Warning, context.text(TextId::Notice),
                          context.extraText(QStringLiteral("compare.fileUnreadable"))
                              .arg(QDir::toNativeSeparators(path), read.inLanguage(context.extraTexts()).reason()));
         return false;
     }
     if (const QString oddity = datafile::whyNotRadioData(bytes, context.extraTexts()); !oddity.isEmpty()) {
         m_prompts.inform(
-            &m_window, QMessageBox::Warning, context.text(70),
+            &m_window, QMessageBox::Warning, context.text(TextId::Notice),
             context.extraText(QStringLiteral("compare.fileUnreadable")).arg(QDir::toNativeSeparators(path), oddity));
         return false;
     }

@@ -91,7 +91,7 @@ struct Editor {
     // A click opens its editor once no double-click can follow.
     QWidget* clickAndWaitForEditor(int channel, int column) {
         click(channel, column);
-        if (!QTest::qWaitFor([&] { return editor(channel, column) != nullptr; }, 3000))
+        if (!QTest::qWaitFor([&] { return editor(channel, column) != nullptr; }, 30000))
             return nullptr;
         return editor(channel, column);
     }

@@ -43,11 +43,10 @@ struct CommFixture {
                 return std::make_unique<StandInPort>(device, usable);
             };
         }
-        context = std::make_unique<AppContext>(dir.path());
-        document = startProgram(*context, language);
-        link = std::make_unique<RadioLink>(*document, factory);
-        link->setWindows(std::make_unique<gui::comm::ModalLinkWindows>(prompts, frame));
+        start(factory, language);
     }
+    // Every port is made by `ports` (e.g. the radio inside the test), whatever its number.
+    explicit CommFixture(SerialPortFactory ports, Language language = Language::English) { start(std::move(ports), language); }
 
     QString text(TextId id) const { return context->text(id); }
     QString setting(const QString& key) const {
@@ -61,6 +60,14 @@ struct CommFixture {
     std::unique_ptr<AppContext> context;
     std::unique_ptr<Document> document;
     std::unique_ptr<RadioLink> link;
+
+private:
+    void start(SerialPortFactory factory, Language language) {
+        context = std::make_unique<AppContext>(dir.path());
+        document = startProgram(*context, language);
+        link = std::make_unique<RadioLink>(*document, std::move(factory));
+        link->setWindows(std::make_unique<gui::comm::ModalLinkWindows>(prompts, frame));
+    }
 };
 
 } // namespace qrt::test

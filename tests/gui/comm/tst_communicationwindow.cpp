@@ -1,8 +1,7 @@
 // The communication window against the emulator: reads and writes through it, failures,
 // the stop box, the refused close, the data log, the gestures and the address boxes.
 #include "CommFixture.h"
-#include "SilentRadioWindow.h"
-#include "SimProcess.h"
+#include "EmulatedRadioWindow.h"
 #include "TransferFixtures.h"
 
 #include "channels/ChannelGridModel.h"
@@ -30,8 +29,8 @@ using namespace qrt::comm;
 using namespace qrt::test::fixtures;
 using qrt::gui::comm::CommunicationWindow;
 using qrt::test::CommFixture;
+using qrt::test::EmulatedRadioProgram;
 using qrt::test::SilentRadioWindow;
-using qrt::test::SimProcess;
 
 Q_DECLARE_METATYPE(qrt::comm::TransferResult)
 
@@ -141,12 +140,10 @@ void TestCommunicationWindow::onlyTheOperationsButtonIsShown() {
 }
 
 void TestCommunicationWindow::readShowsTheRadiosDataEverywhere() {
-    CommFixture f;
-    SimProcess sim;
     const QByteArray radio = factoryRadio();
     QVERIFY(!radio.isEmpty());
-    QVERIFY(sim.start(FullSpeed, radio));
-    f.link->port().setDeviceOverride(sim.device());
+    EmulatedRadioProgram program(radio);
+    CommFixture& f = program.fixture;
     QVERIFY(f.document->settings().selectItem("cboTot", 1)); // an edit the read replaces
     QVERIFY(f.document->image().bytes() != radio);
 
@@ -171,11 +168,9 @@ void TestCommunicationWindow::readShowsTheRadiosDataEverywhere() {
 }
 
 void TestCommunicationWindow::writeThenReadBackIsIdentical() {
-    CommFixture f;
+    EmulatedRadioProgram program(factoryRadio());
+    CommFixture& f = program.fixture;
     QVERIFY(f.document->openFile(f.dir.filePath(AppContext::FactoryFileName)).ok());
-    SimProcess sim;
-    QVERIFY(sim.start(FullSpeed, factoryRadio()));
-    f.link->port().setDeviceOverride(sim.device());
     channels::ChannelTableModel& grid = f.document->channelModel();
     QVERIFY(grid.setReceiveFrequency(2, "462.55"));
     QVERIFY(f.document->settings().selectItem("cboTot", 2));
@@ -186,12 +181,9 @@ void TestCommunicationWindow::writeThenReadBackIsIdentical() {
         QVERIFY(outcome);
         QCOMPARE(outcome->result, TransferResult::Ok);
     }
-    QVERIFY(sim.stop());
 
-    CommFixture readBack;
-    SimProcess again;
-    QVERIFY(again.start(FullSpeed, sim.memory()));
-    readBack.link->port().setDeviceOverride(again.device());
+    EmulatedRadioProgram again(program.radio.memory());
+    CommFixture& readBack = again.fixture;
     CommunicationWindow window(*readBack.link, readBack.prompts, TransferJob::Read, &readBack.frame);
     window.show();
     const auto outcome = runThrough(window);
@@ -204,12 +196,13 @@ void TestCommunicationWindow::writeThenReadBackIsIdentical() {
 }
 
 void TestCommunicationWindow::radioThatKeepsBytesFailsTheVerify() {
-    CommFixture f;
+    EmulatedRadioProgram program(factoryRadio());
+    CommFixture& f = program.fixture;
     QVERIFY(f.document->openFile(f.dir.filePath(AppContext::FactoryFileName)).ok());
-    SimProcess sim;
-    QVERIFY(sim.start(FullSpeed + QStringList{QStringLiteral("--keep-bytes"), QStringLiteral("0020-0023")},
-                      factoryRadio()));
-    f.link->port().setDeviceOverride(sim.device());
+    sim::MemoryFaults keeps;
+    for (int address = 0x20; address <= 0x23; ++address)
+        keeps.keep.insert(address);
+    program.radio.radio.setMemoryFaults(keeps);
     QVERIFY(f.document->channelModel().setReceiveFrequency(2, "462.55"));
     f.document->encodeChannels();
     const QByteArray edited = f.document->image().mid(0x20, 4);
@@ -234,12 +227,13 @@ void TestCommunicationWindow::radioThatKeepsBytesFailsTheVerify() {
 }
 
 void TestCommunicationWindow::verifyAfterWriteIsRememberedAndCanBeOff() {
-    CommFixture f;
+    EmulatedRadioProgram program(factoryRadio());
+    CommFixture& f = program.fixture;
     QVERIFY(f.document->openFile(f.dir.filePath(AppContext::FactoryFileName)).ok());
-    SimProcess sim;
-    QVERIFY(sim.start(FullSpeed + QStringList{QStringLiteral("--keep-bytes"), QStringLiteral("0020-0023")},
-                      factoryRadio()));
-    f.link->port().setDeviceOverride(sim.device());
+    sim::MemoryFaults keeps;
+    for (int address = 0x20; address <= 0x23; ++address)
+        keeps.keep.insert(address);
+    program.radio.radio.setMemoryFaults(keeps);
     QVERIFY(f.document->channelModel().setReceiveFrequency(2, "462.55"));
 
     CommunicationWindow window(*f.link, f.prompts, TransferJob::Write, &f.frame);
@@ -265,11 +259,9 @@ void TestCommunicationWindow::verifyAfterWriteIsRememberedAndCanBeOff() {
 }
 
 void TestCommunicationWindow::compareWithRadioLeavesTheProgramsData() {
-    CommFixture f;
+    EmulatedRadioProgram program(factoryRadio());
+    CommFixture& f = program.fixture;
     QVERIFY(f.document->openFile(f.dir.filePath(AppContext::FactoryFileName)).ok());
-    SimProcess sim;
-    QVERIFY(sim.start(FullSpeed, factoryRadio()));
-    f.link->port().setDeviceOverride(sim.device());
     QVERIFY(f.document->channelModel().setReceiveFrequency(2, "462.55"));
     f.document->encodeChannels();
     const QByteArray before = f.document->image().bytes();
@@ -310,7 +302,6 @@ void TestCommunicationWindow::compareWithRadioLeavesTheProgramsData() {
 
 void TestCommunicationWindow::silentRadioGivesMessage79AndKeepsTheImage() {
     SilentRadioWindow silent;
-    QVERIFY(silent.started);
     CommFixture& f = silent.fixture;
     CommunicationWindow& window = silent.window;
     QVERIFY(f.document->settings().selectItem("cboTot", 1));
@@ -333,7 +324,7 @@ void TestCommunicationWindow::silentRadioGivesMessage79AndKeepsTheImage() {
 
 void TestCommunicationWindow::stopBoxEndsTheOperationWithoutMessage() {
     SilentRadioWindow silent;
-    QVERIFY(silent.started);
+    silent.program.holdTheLineUntilStopped();
     CommFixture& f = silent.fixture;
     CommunicationWindow& window = silent.window;
     std::optional<TransferOutcome> outcome;
@@ -354,7 +345,7 @@ void TestCommunicationWindow::stopBoxEndsTheOperationWithoutMessage() {
 
 void TestCommunicationWindow::closeIsRefusedWhileTheOperationRuns() {
     SilentRadioWindow silent;
-    QVERIFY(silent.started);
+    silent.program.holdTheLineUntilStopped();
     CommFixture& f = silent.fixture;
     CommunicationWindow& window = silent.window;
     std::optional<TransferOutcome> outcome;
@@ -373,17 +364,16 @@ void TestCommunicationWindow::closeIsRefusedWhileTheOperationRuns() {
     QVERIFY(QTest::qWaitFor([&] { return stop->isVisible(); }, OperationTimeoutMs));
     stop->click();
     QVERIFY(QTest::qWaitFor([&] { return outcome.has_value(); }, OperationTimeoutMs));
-    QVERIFY(silent.sim.stop());
-    // One read ran: its twenty attempts at most, each starting with the handshake.
-    QVERIFY(silent.sim.commandsStartingWith(QStringLiteral("50 52 4F 47 52 41 4D")).size() <= 20);
+    QCOMPARE(outcome->result, TransferResult::Stopped);
+    // One read ran: the six attempts before the box and the one it stopped, each starting
+    // with the handshake.
+    QCOMPARE(silent.program.radio.commandsStartingWith(QStringLiteral("50 52 4F 47 52 41 4D")).size(), 7);
     QVERIFY(!window.isVisible());
 }
 
 void TestCommunicationWindow::dataLogShowsTheBytesUnlessNotShowCourse() {
-    CommFixture f;
-    SimProcess sim;
-    QVERIFY(sim.start(FullSpeed, factoryRadio()));
-    f.link->port().setDeviceOverride(sim.device());
+    EmulatedRadioProgram program(factoryRadio());
+    CommFixture& f = program.fixture;
     {
         CommunicationWindow window(*f.link, f.prompts, TransferJob::Read, &f.frame);
         window.show();
@@ -569,10 +559,8 @@ void TestCommunicationWindow::rangeThatCannotBeSentIsTold() {
     QFETCH(QString, address);
     QFETCH(QString, status);
     QFETCH(QString, message);
-    CommFixture f({}, false, 1, language);
-    SimProcess sim;
-    QVERIFY(sim.start(FullSpeed, factoryRadio()));
-    f.link->port().setDeviceOverride(sim.device());
+    EmulatedRadioProgram program(factoryRadio(), language);
+    CommFixture& f = program.fixture;
     const QByteArray before = f.document->image().bytes();
     CommunicationWindow window(*f.link, f.prompts, TransferJob::Kind(kind), &f.frame);
     window.show();
@@ -586,8 +574,7 @@ void TestCommunicationWindow::rangeThatCannotBeSentIsTold() {
     QCOMPARE(f.prompts.boxes.first().icon, QMessageBox::Warning);
     QVERIFY(window.isVisible());
     QCOMPARE(f.document->image().bytes(), before);
-    QVERIFY(sim.stop());
-    QVERIFY(sim.trace().isEmpty());
+    QVERIFY(program.radio.commands.isEmpty());
 }
 
 // A new highest address of the memory viewer is announced as it is typed.

@@ -180,7 +180,7 @@ void TestPortDialog::startupTest() {
     CommFixture f(toSet(usable), true, stored);
     QSignalSpy changed(f.link.get(), &RadioLink::portChanged);
     f.link->startPortTest(firstStart);
-    QVERIFY(changed.wait(10000));
+    QVERIFY(changed.wait(60000));
     QCOMPARE(changed.at(0).at(0).toInt(), expectedPort);
     QCOMPARE(f.link->port().portNumber(), expectedPort);
     QCOMPARE(f.setting(QStringLiteral("COM")), expectedKey);
@@ -211,7 +211,7 @@ void TestPortDialog::hangingOpenDoesNotHoldUpTheStart() {
     // The constructor has returned although the open has not.
     QCOMPARE(finished.count(), 0);
     hang->release();
-    QVERIFY(finished.wait(10000));
+    QVERIFY(finished.wait(60000));
     const auto results = finished.at(0).at(0).value<StartupPortTest::Results>();
     QCOMPARE(results.verdicts.size(), 1);
     QCOMPARE(results.verdicts.first(), qMakePair(2, true));
@@ -237,7 +237,7 @@ void TestPortDialog::programStartFindsTheRadiosPort() {
     gui::RunningProgram program(dir.path(), prompts, viewer, restarter);
     QLabel* panel = program.window().findChild<QLabel*>(QStringLiteral("statusCom"));
     QVERIFY(panel);
-    QVERIFY(QTest::qWaitFor([&] { return panel->text() == QLatin1String("COM5"); }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return panel->text() == QLatin1String("COM5"); }, 60000));
     QCOMPARE(SettingsFile(dir.filePath(AppContext::SettingsFileName))
                  .read(QStringLiteral("Setting"), QStringLiteral("COM"), QStringLiteral("?"), 8),
              QStringLiteral("5"));

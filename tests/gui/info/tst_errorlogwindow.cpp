@@ -94,8 +94,8 @@ private Q_SLOTS:
         first->start();
         second->start();
         m_log->logErr(QStringLiteral("gui"), 6);
-        QVERIFY(first->wait(10000));
-        QVERIFY(second->wait(10000));
+        QVERIFY(first->wait(60000));
+        QVERIFY(second->wait(60000));
         QTRY_COMPARE(window.lines().size(), 2 * (2 * PerThread + 1));
 
         const QStringList lines = window.lines();
@@ -117,7 +117,7 @@ private Q_SLOTS:
         auto window = std::make_unique<ErrorLogWindow>(*m_log);
         std::unique_ptr<QThread> worker(QThread::create([this] { m_log->logErr(QStringLiteral("late"), 9); }));
         worker->start();
-        QVERIFY(worker->wait(10000));
+        QVERIFY(worker->wait(60000));
         window.reset();
         QCoreApplication::processEvents();
         m_log->logErr(QStringLiteral("after"), 9);

@@ -100,7 +100,7 @@ void TestCompareCommands::fileDifferencesAreListedInWords() {
 }
 
 void TestCompareCommands::sameFileHasNoDifferences() {
-    ShellFixture f(1);
+    ShellFixture f(Language::SimplifiedChinese);
     const QString saved = f.appDir.filePath(QStringLiteral("mine.dat"));
     QVERIFY(f.document->saveAs(saved).ok());
     Shown shown;
@@ -118,7 +118,7 @@ void TestCompareCommands::unreadableFileIsTold() {
     QCOMPARE(f.prompts.boxes.size(), 1);
     QVERIFY2(f.prompts.boxes.first().text.contains(QStringLiteral("cannot be compared")),
              qPrintable(f.prompts.boxes.first().text));
-    QCOMPARE(f.prompts.boxes.first().title, f.text(70));
+    QCOMPARE(f.prompts.boxes.first().title, f.text(TextId::Notice));
 
     f.appDir.writeFile(QStringLiteral("short.dat"), QByteArray(100, 'x'));
     QVERIFY(!f.window->compareCommands().compareWithFile(f.appDir.filePath(QStringLiteral("short.dat"))));

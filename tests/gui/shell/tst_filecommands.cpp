@@ -432,7 +432,7 @@ void TestFileCommands::toneBeingChosenIsAnUnsavedChange() {
     QVERIFY(grid);
     const QModelIndex cell = grid->gridModel().cell(channel, 3);
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
-    QVERIFY(QTest::qWaitFor([&] { return grid->indexWidget(cell) != nullptr; }, 3000));
+    QVERIFY(QTest::qWaitFor([&] { return grid->indexWidget(cell) != nullptr; }, 30000));
     auto* list = qobject_cast<QComboBox*>(grid->indexWidget(cell));
     QVERIFY(list);
     list->lineEdit()->selectAll();
