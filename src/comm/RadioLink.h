@@ -35,6 +35,7 @@ public:
     PortControl& port() { return m_port; }
     CommAddresses& addresses() { return m_addresses; }
     TransferThread& transferThread() { return m_thread; }
+    const SerialPortFactory& portFactory() const { return m_portFactory; }
     // Double-clicks on the window's top frame during this run.
     int& frameDoubleClicks() { return m_frameDoubleClicks; }
     // A change typed into one of the address boxes; a new highest address of the memory
@@ -44,6 +45,11 @@ public:
     // Opens the communication window modally with only the Read or the Write button.
     void readRadio();
     void writeRadio();
+    // The window that reads or writes several radios in a row, modal.
+    void programSeveralRadios();
+    // A read or write of the document over the current port and the window's ranges, as the
+    // communication window starts it; showBytes: "Not Show Course" unticked.
+    TransferJob prepareJob(TransferJob::Kind kind, bool showBytes);
     // The port dialog, modal; portChanged follows.
     void choosePort();
 

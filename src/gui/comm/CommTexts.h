@@ -16,4 +16,13 @@ inline constexpr int WriteButton = 101;
 inline constexpr int WindowTitle = 102;   // "Communicate"
 inline constexpr int ProgressFrame = 156; // "Communication"
 
+// The window for several radios in a row.
+inline constexpr int SeriesSetting = 150;  // "Auto Read/Write Setting"
+inline constexpr int SeriesInterval = 151; // "Interval Time"
+inline constexpr int SeriesWrite = 152;    // "Write to Radio"
+inline constexpr int SeriesRead = 153;     // "Read from Radio"
+inline constexpr int SeriesProgress = 154; // "Show Progress"
+inline constexpr int SeriesTitle = 155;    // "Auto Read/Write"
+inline constexpr int SeriesTimes = 157;    // "Times"
+
 } // namespace qrt::gui::commtext

@@ -4,6 +4,7 @@
 #include "document/Document.h"
 #include "gui/comm/CommunicationWindow.h"
 #include "gui/comm/PortDialog.h"
+#include "gui/comm/RadioSeriesWindow.h"
 
 namespace qrt::gui::comm {
 
@@ -11,6 +12,11 @@ using namespace qrt::comm;
 
 void ModalLinkWindows::showTransferWindow(RadioLink& link, TransferJob::Kind kind) {
     CommunicationWindow window(link, m_prompts, kind, &m_frame);
+    window.exec();
+}
+
+void ModalLinkWindows::showSeriesWindow(RadioLink& link) {
+    RadioSeriesWindow window(link, m_prompts, &m_frame);
     window.exec();
 }
 
