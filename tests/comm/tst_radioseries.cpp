@@ -1,6 +1,7 @@
 // Several radios read or written in a row over one port, the radios changed by the test
 // as a dealer changes them.
 #include "InProcessRadioPort.h"
+#include "SimProcess.h"
 #include "StandInPort.h"
 #include "TestSupport.h"
 #include "TransferFixtures.h"
@@ -19,12 +20,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
 #include <deque>
 
 using namespace qrt;
 using namespace qrt::comm;
 using namespace qrt::test::fixtures;
 using qrt::test::InProcessRadioPort;
+using qrt::test::SimProcess;
 using qrt::test::StandInPort;
 using Ending = RadioSeries::Ending;
 using State = RadioSeries::State;
@@ -88,10 +91,10 @@ private:
 // The program with its link on the bench's port and a run of several radios, with what the
 // window would show.
 struct SeriesRig {
-    explicit SeriesRig(RadioBench& bench) {
+    explicit SeriesRig(const SerialPortFactory& portFactory) {
         context = std::make_unique<AppContext>(dir.path());
         document = startProgram(*context, 3);
-        link = std::make_unique<RadioLink>(*document, bench.factory());
+        link = std::make_unique<RadioLink>(*document, portFactory);
         link->port().setDeviceOverride(QStringLiteral("bench"));
         // The data file's part of the memory keeps each transfer short.
         link->changeAddress(CommAddresses::ReadEnd, QStringLiteral("3FF"));
@@ -162,11 +165,12 @@ private Q_SLOTS:
     void stopEndsTheRun();
     void failedRadioEndsTheRun();
     void refusesToStartWithoutWhatItNeeds();
+    void emulatorEndedAndStartedBetweenRadios();
 };
 
 void TestRadioSeries::readsEachRadioIntoTheNextFreeNumberedFile() {
     RadioBench bench(3);
-    SeriesRig rig(bench);
+    SeriesRig rig(bench.factory());
     rig.changeRadiosOn(bench);
     const QByteArray earlier("a file kept from before");
     {
@@ -214,7 +218,7 @@ void TestRadioSeries::writeGivesEachRadioTheNextSerialNumber() {
     QFETCH(int, written);
     QFETCH(Ending, ending);
     RadioBench bench(radios);
-    SeriesRig rig(bench);
+    SeriesRig rig(bench.factory());
     rig.changeRadiosOn(bench);
     QByteArray list("[SerialNo]\n");
     for (int n = 1; n <= serials; ++n)
@@ -251,7 +255,7 @@ void TestRadioSeries::stopEndsTheRun() {
     QFETCH(State, stopWhen);
     QFETCH(QString, radioLine);
     RadioBench bench(1);
-    SeriesRig rig(bench);
+    SeriesRig rig(bench.factory());
     if (stopWhen == State::Transferring) {
         bench.connectRadio(0);
         // Some blocks into the write.
@@ -286,7 +290,7 @@ void TestRadioSeries::failedRadioEndsTheRun() {
     RadioBench bench(3);
     // The second radio speaks a command set of another program.
     bench[1].radio.memory().replace(0x388, 3, QByteArray::fromHex("5A4142"));
-    SeriesRig rig(bench);
+    SeriesRig rig(bench.factory());
     rig.changeRadiosOn(bench);
     bench.connectRadio(0);
 
@@ -303,7 +307,7 @@ void TestRadioSeries::failedRadioEndsTheRun() {
 
 void TestRadioSeries::refusesToStartWithoutWhatItNeeds() {
     RadioBench bench(1);
-    SeriesRig rig(bench);
+    SeriesRig rig(bench.factory());
     RadioSeries::Plan noFolder = rig.plan(TransferJob::Read, 2);
     noFolder.folder = QDir(rig.files.path()).filePath("missing");
     RadioSeries::Plan noRadios = rig.plan(TransferJob::Write, 0);
@@ -315,6 +319,47 @@ void TestRadioSeries::refusesToStartWithoutWhatItNeeds() {
     rig.link->setOperationRunning(true);
     QVERIFY(rig.series->start(rig.plan(TransferJob::Write, 1)).failed());
     QVERIFY(rig.link->operationRunning());
+}
+
+// The emulator on its pseudo-terminal, ended when the run says to change radios and started
+// again (with the next radio's memory, on a new device) when it waits for the next one.
+void TestRadioSeries::emulatorEndedAndStartedBetweenRadios() {
+    const QList<QByteArray> memories = {patternMemory(7), patternMemory(8)};
+    std::array<SimProcess, 2> emulators;
+    QMutex deviceLock;
+    QString device = QStringLiteral("/nonexistent/radio");
+    const auto setDevice = [&](const QString& path) {
+        const QMutexLocker lock(&deviceLock);
+        device = path;
+    };
+    SeriesRig rig([&](const QString&) {
+        const QMutexLocker lock(&deviceLock);
+        return createSerialPort(device);
+    });
+    QObject::connect(rig.series.get(), &RadioSeries::stateChanged, [&](State s) {
+        const int done = rig.series->radiosDone();
+        if (s == State::WaitingForRemoval) {
+            setDevice(QStringLiteral("/nonexistent/radio"));
+            QVERIFY(emulators[size_t(done - 1)].stop());
+        }
+        if (s == State::WaitingForRadio && done > 0) {
+            QVERIFY(emulators[size_t(done)].start(FullSpeed, memories.at(done)));
+            setDevice(emulators[size_t(done)].device());
+        }
+    });
+    QVERIFY(emulators[0].start(FullSpeed, memories.at(0)));
+    setDevice(emulators[0].device());
+    RadioSeries::Plan plan = rig.plan(TransferJob::Read, 2);
+    // A process answers later than a radio when the machine is busy.
+    plan.replyWindowMs = 1000;
+
+    QVERIFY(rig.runToEnd(plan));
+
+    QCOMPARE(*rig.ending, Ending::Completed);
+    const QDir folder(rig.files.path());
+    QCOMPARE(fileBytes(folder.filePath("radio-001.dat")), datafile::fileLayout(imageOf(memories.at(0))));
+    QCOMPARE(fileBytes(folder.filePath("radio-002.dat")), datafile::fileLayout(imageOf(memories.at(1))));
+    QVERIFY(!folder.exists("radio-003.dat"));
 }
 
 QTEST_GUILESS_MAIN(TestRadioSeries)

@@ -2,6 +2,7 @@
 
 #include "comm/RadioLink.h"
 #include "core/AppContext.h"
+#include "core/SettingsFile.h"
 #include "document/Document.h"
 #include "gui/comm/CommTexts.h"
 #include "gui/common/UserPrompts.h"
@@ -33,6 +34,14 @@ constexpr int DefaultRadios = 10;
 constexpr int DefaultIntervalSeconds = 1;
 constexpr int MaxIntervalSeconds = 60;
 constexpr int MillisecondsPerSecond = 1000;
+
+// The choices of the last run, remembered in the settings file.
+const QString ChoicesSection = QStringLiteral("SeveralRadios");
+const QString ReadKey = QStringLiteral("Read");
+const QString TimesKey = QStringLiteral("Times");
+const QString IntervalKey = QStringLiteral("IntervalTime");
+const QString FolderKey = QStringLiteral("Folder");
+constexpr int FolderWidth = 1024;
 
 template <class W> W* named(W* widget, const char* name, const QString& accessibleName) {
     widget->setObjectName(QString::fromLatin1(name));
@@ -75,6 +84,7 @@ RadioSeriesWindow::RadioSeriesWindow(RadioLink& link, UserPrompts& prompts, QWid
         m_log->setCurrentRow(m_log->count() - 1);
     });
     connect(&m_series, &RadioSeries::finished, this, &RadioSeriesWindow::finishRun);
+    loadChoices();
     showReadOrWrite();
     showRunning(false);
 }
@@ -163,6 +173,29 @@ QWidget* RadioSeriesWindow::buildCommunicationFrame() {
     return frame;
 }
 
+void RadioSeriesWindow::loadChoices() {
+    const SettingsFile& settings = m_link.document().context().settings();
+    const auto number = [&](const QString& key, int fallback) {
+        bool ok = false;
+        const int value = settings.read(ChoicesSection, key, QString(), FolderWidth).toInt(&ok);
+        return ok ? value : fallback;
+    };
+    m_read->setChecked(number(ReadKey, 0) == 1);
+    m_times->setValue(number(TimesKey, DefaultRadios));
+    m_interval->setValue(number(IntervalKey, DefaultIntervalSeconds));
+    const QString folder = settings.read(ChoicesSection, FolderKey, QString(), FolderWidth);
+    if (!folder.isEmpty())
+        m_folder->setText(folder);
+}
+
+void RadioSeriesWindow::saveChoices() {
+    SettingsFile& settings = m_link.document().context().settings();
+    settings.write(ChoicesSection, ReadKey, m_read->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    settings.write(ChoicesSection, TimesKey, QString::number(m_times->value()));
+    settings.write(ChoicesSection, IntervalKey, QString::number(m_interval->value()));
+    settings.write(ChoicesSection, FolderKey, m_folder->text().trimmed());
+}
+
 void RadioSeriesWindow::showReadOrWrite() {
     const bool reading = m_read->isChecked();
     m_folderLabel->setEnabled(reading);
@@ -201,6 +234,7 @@ void RadioSeriesWindow::start() {
         m_prompts.inform(this, QMessageBox::Warning, text(commtext::Notice), started.reason());
         return;
     }
+    saveChoices();
     showRunning(true);
 }
 

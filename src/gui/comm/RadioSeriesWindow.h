@@ -44,6 +44,8 @@ private:
     QWidget* buildSettingFrame();
     QWidget* buildCommunicationFrame();
     void chooseFolder();
+    void loadChoices();
+    void saveChoices();
     void showRunning(bool running);
     void showReadOrWrite();
     void finishRun(qrt::comm::RadioSeries::Ending ending);

@@ -37,6 +37,7 @@ private Q_SLOTS:
     void captionsComeFromTheTextTable();
     void escapeStopsARunningRunAndCloses();
     void readNeedsAFolderThatCanBeWritten();
+    void choicesOfTheLastRunComeBack();
 };
 
 void TestRadioSeriesWindow::captionsComeFromTheTextTable_data() {
@@ -105,6 +106,26 @@ void TestRadioSeriesWindow::readNeedsAFolderThatCanBeWritten() {
     QVERIFY(!window.series().isRunning());
     QVERIFY(child<QGroupBox>(window, "fraSetting")->isEnabled());
     QVERIFY(!f.link->operationRunning());
+}
+
+void TestRadioSeriesWindow::choicesOfTheLastRunComeBack() {
+    CommFixture f({1}, true);
+    {
+        RadioSeriesWindow window(*f.link, f.prompts, &f.frame);
+        child<QRadioButton>(window, "optRead")->setChecked(true);
+        child<QSpinBox>(window, "txtTimes")->setValue(7);
+        child<QSpinBox>(window, "txtInterval")->setValue(3);
+        child<QLineEdit>(window, "txtFolder")->setText(QDir::toNativeSeparators(f.dir.path()));
+        window.start();
+        QVERIFY(window.series().isRunning());
+        window.series().stop();
+        QVERIFY(QTest::qWaitFor([&] { return !window.series().isRunning(); }, RunTimeoutMs));
+    }
+    RadioSeriesWindow again(*f.link, f.prompts, &f.frame);
+    QVERIFY(child<QRadioButton>(again, "optRead")->isChecked());
+    QCOMPARE(child<QSpinBox>(again, "txtTimes")->value(), 7);
+    QCOMPARE(child<QSpinBox>(again, "txtInterval")->value(), 3);
+    QCOMPARE(child<QLineEdit>(again, "txtFolder")->text(), QDir::toNativeSeparators(f.dir.path()));
 }
 
 QTEST_MAIN(TestRadioSeriesWindow)
