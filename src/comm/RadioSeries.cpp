@@ -146,11 +146,12 @@ void RadioSeries::takeAnswer(const RadioPresence& presence) {
             return;
         }
         // The port may be missing while the cable is changed: the run waits, and says why.
+        QString status = radioLine("series.connectRadio");
         if (presence.answer == RadioPresence::NoPort)
-            Q_EMIT statusChanged(portmap::openFailureText(m_link.document().context().extraTexts(), m_portNumber,
-                                                          m_device, presence.portError, presence.portErrorDetail));
-        else
-            Q_EMIT statusChanged(radioLine("series.connectRadio"));
+            status +=
+                QLatin1Char('\n') + portmap::openFailureText(m_link.document().context().extraTexts(), m_portNumber,
+                                                             m_device, presence.portError, presence.portErrorDetail);
+        Q_EMIT statusChanged(status);
         askAfter(m_plan.intervalMs);
         return;
     }
