@@ -42,8 +42,12 @@ RadioSeries::RadioSeries(RadioLink& link, QObject* parent) : QObject(parent), m_
 }
 
 RadioSeries::~RadioSeries() {
-    if (m_stopFlag)
-        *m_stopFlag = true;
+    if (m_question) {
+        // A question still on its way finds nobody to answer.
+        const QMutexLocker lock(&m_question->mutex);
+        m_question->receiver = nullptr;
+        m_question->stop = true;
+    }
     if (m_transferring)
         m_link.transferThread().transfer().setStopRequested(true);
     if (isRunning())
@@ -83,7 +87,12 @@ Result RadioSeries::start(const Plan& plan) {
     m_done = 0;
     m_silentAnswers = 0;
     m_stopping = false;
-    m_stopFlag = std::make_shared<std::atomic<bool>>(false);
+    if (m_question) {
+        const QMutexLocker lock(&m_question->mutex);
+        m_question->receiver = nullptr;
+    }
+    m_question = std::make_shared<PendingQuestion>();
+    m_question->receiver = this;
     m_link.setOperationRunning(true);
     Q_EMIT radiosDoneChanged(0, m_plan.radios);
     setState(State::WaitingForRadio);
@@ -96,7 +105,7 @@ void RadioSeries::stop() {
     if (!isRunning() || m_stopping)
         return;
     m_stopping = true;
-    *m_stopFlag = true;
+    m_question->stop = true;
     if (m_transferring) {
         m_link.transferThread().transfer().setStopRequested(true);
         return;
@@ -124,12 +133,13 @@ void RadioSeries::ask() {
     const SerialPortFactory factory = m_link.portFactory();
     const QString device = m_device;
     const int window = m_plan.replyWindowMs;
-    const std::shared_ptr<std::atomic<bool>> stop = m_stopFlag;
-    m_link.transferThread().post([this, factory, device, window, stop] {
-        const RadioPresence presence = askRadioPresence(factory, device, window, *stop);
-        // Dropped when the run's object is gone by then.
-        QMetaObject::invokeMethod(
-            this, [this, presence] { takeAnswer(presence); }, Qt::QueuedConnection);
+    const std::shared_ptr<PendingQuestion> question = m_question;
+    m_link.transferThread().post([factory, device, window, question] {
+        const RadioPresence presence = askRadioPresence(factory, device, window, question->stop);
+        const QMutexLocker lock(&question->mutex);
+        if (RadioSeries* receiver = question->receiver)
+            QMetaObject::invokeMethod(
+                receiver, [receiver, presence] { receiver->takeAnswer(presence); }, Qt::QueuedConnection);
     });
 }
 

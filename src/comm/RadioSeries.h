@@ -4,6 +4,7 @@
 #include "comm/TransferJob.h"
 #include "core/Result.h"
 
+#include <QMutex>
 #include <QObject>
 #include <QTimer>
 
@@ -106,7 +107,14 @@ private:
     bool m_asking = false;
     bool m_transferring = false;
     bool m_stopping = false;
-    std::shared_ptr<std::atomic<bool>> m_stopFlag;
+    // Shared with the question on its way: where its answer goes (nobody once this object
+    // is gone) and the stop flag it watches.
+    struct PendingQuestion {
+        QMutex mutex;
+        RadioSeries* receiver = nullptr;
+        std::atomic<bool> stop{false};
+    };
+    std::shared_ptr<PendingQuestion> m_question;
     QTimer m_nextQuestion;
     TransferJob m_job;
     int m_serialItemBefore = -1;

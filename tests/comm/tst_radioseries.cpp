@@ -166,6 +166,7 @@ private Q_SLOTS:
     void failedRadioEndsTheRun();
     void refusesToStartWithoutWhatItNeeds();
     void emulatorEndedAndStartedBetweenRadios();
+    void closedWhileAskingLeavesNothingBehind();
 };
 
 void TestRadioSeries::readsEachRadioIntoTheNextFreeNumberedFile() {
@@ -360,6 +361,21 @@ void TestRadioSeries::emulatorEndedAndStartedBetweenRadios() {
     QCOMPARE(fileBytes(folder.filePath("radio-001.dat")), datafile::fileLayout(imageOf(memories.at(0))));
     QCOMPARE(fileBytes(folder.filePath("radio-002.dat")), datafile::fileLayout(imageOf(memories.at(1))));
     QVERIFY(!folder.exists("radio-003.dat"));
+}
+
+// The window goes (with its run) while a question is on its way: its answer finds nobody,
+// and the port is free again.
+void TestRadioSeries::closedWhileAskingLeavesNothingBehind() {
+    RadioBench bench(1);
+    SeriesRig rig(bench.factory());
+    RadioSeries::Plan plan = rig.plan(TransferJob::Write, 1);
+    plan.replyWindowMs = 300;
+    QVERIFY(rig.series->start(plan).ok());
+    QVERIFY(rig.link->operationRunning());
+    rig.series.reset();
+    QVERIFY(!rig.link->operationRunning());
+    // The answer arrives after the run has gone.
+    QTest::qWait(2 * plan.replyWindowMs);
 }
 
 QTEST_GUILESS_MAIN(TestRadioSeries)
