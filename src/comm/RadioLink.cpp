@@ -1,5 +1,6 @@
 #include "comm/RadioLink.h"
 
+#include "comm/DocumentTransfer.h"
 #include "core/AppContext.h"
 #include "document/Document.h"
 
@@ -27,6 +28,26 @@ void RadioLink::writeRadio() {
     // A tone being chosen in the grid is stored before the window opens.
     m_document.encodeChannels();
     openWindow(TransferJob::Write);
+}
+
+void RadioLink::programSeveralRadios() {
+    if (m_operationRunning || !m_windows)
+        return;
+    m_windows->showSeriesWindow(*this);
+}
+
+TransferJob RadioLink::prepareJob(TransferJob::Kind kind, bool showBytes) {
+    TransferJob job;
+    job.kind = kind;
+    job.device = m_port.currentDevice();
+    job.portNumber = m_port.portNumber();
+    job.readStart = m_addresses.value(CommAddresses::ReadStart);
+    job.readEnd = m_addresses.value(CommAddresses::ReadEnd);
+    job.writeStart = m_addresses.value(CommAddresses::WriteStart);
+    job.writeEnd = m_addresses.value(CommAddresses::WriteEnd);
+    job.showBytes = showBytes;
+    fillTransferJob(m_document, job);
+    return job;
 }
 
 void RadioLink::openWindow(TransferJob::Kind kind) {

@@ -35,6 +35,7 @@ public:
     PortControl& port() { return m_port; }
     CommAddresses& addresses() { return m_addresses; }
     TransferThread& transferThread() { return m_thread; }
+    const SerialPortFactory& portFactory() const { return m_portFactory; }
     // Double-clicks on the window's top frame during this run.
     int& frameDoubleClicks() { return m_frameDoubleClicks; }
     // A change typed into one of the address boxes; a new highest address of the memory
@@ -46,6 +47,12 @@ public:
     void writeRadio();
     // Reads the radio into a copy and shows how it differs from the program's data.
     void compareWithRadio();
+
+    // The window that reads or writes several radios in a row, modal.
+    void programSeveralRadios();
+    // A read or write of the document over the current port and the window's ranges, as the
+    // communication window starts it; showBytes: "Not Show Course" unticked.
+    TransferJob prepareJob(TransferJob::Kind kind, bool showBytes);
     // The port dialog, modal; portChanged follows.
     void choosePort();
 

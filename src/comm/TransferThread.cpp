@@ -19,11 +19,15 @@ TransferThread::~TransferThread() {
 
 void TransferThread::start(const TransferJob& job) {
     RadioTransfer* transfer = m_transfer.get();
+    post([transfer, job] { transfer->run(job); });
+}
+
+void TransferThread::post(std::function<void()> work) {
     QMetaObject::invokeMethod(
-        transfer,
-        [transfer, job] {
+        m_transfer.get(),
+        [work = std::move(work)] {
             if (!QThread::currentThread()->isInterruptionRequested())
-                transfer->run(job);
+                work();
         },
         Qt::QueuedConnection);
 }

@@ -4,6 +4,7 @@
 
 #include <QThread>
 
+#include <functional>
 #include <memory>
 
 namespace qrt::comm {
@@ -22,6 +23,9 @@ public:
     RadioTransfer& transfer() { return *m_transfer; }
     // Starts a job on the thread; its outcome arrives by RadioTransfer::finished().
     void start(const TransferJob& job);
+    // Runs other work with the port on the thread, in turn with the operations (the
+    // question whether a radio is there, between the operations of several radios).
+    void post(std::function<void()> work);
 
 private:
     QThread m_thread;

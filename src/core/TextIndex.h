@@ -36,7 +36,14 @@ enum class TextId : int {
     ReadButton = 100,
     WriteButton = 101,
     CommunicationTitle = 102, // "Communicate"
-    CommunicationFrame = 156, // "Communication"
+    SeveralRadiosSetting = 150,  // "Auto Read/Write Setting"
+    SeveralRadiosInterval = 151, // "Interval Time"
+    SeveralRadiosWrite = 152,    // "Write to Radio"
+    SeveralRadiosRead = 153,     // "Read from Radio"
+    SeveralRadiosProgress = 154, // "Show Progress"
+    SeveralRadiosTitle = 155,    // "Auto Read/Write"
+    CommunicationFrame = 156,    // "Communication"
+    SeveralRadiosTimes = 157,    // "Times"
     Reading = 164,
     ReadSucceeded = 165,
     ReadFailed = 166,

@@ -28,7 +28,7 @@ public:
     struct FileDialog {
         bool save;
         QString title;
-        QString folder; // the folder, or for a save the proposed path
+        QString folder; // the folder, or for a save the proposed path (a folder dialog: the folder shown first)
         QString filter;
     };
 
@@ -53,6 +53,11 @@ public:
     }
     QString saveFileName(QWidget*, const QString& title, const QString& path, const QString& filter) override {
         dialogs.append({true, title, path, filter});
+        return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+    }
+
+    QString folderName(QWidget*, const QString& title, const QString& folder) override {
+        dialogs.append({false, title, folder, QString()});
         return fileNames.isEmpty() ? QString() : fileNames.dequeue();
     }
 

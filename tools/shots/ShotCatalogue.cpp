@@ -8,6 +8,7 @@
 #include "gui/channels/CustomBandDialog.h"
 #include "gui/comm/CommunicationWindow.h"
 #include "gui/comm/PortDialog.h"
+#include "gui/comm/RadioSeriesWindow.h"
 #include "gui/common/ScreenPlacement.h"
 #include "gui/common/UserPrompts.h"
 #include "gui/info/AboutDialog.h"
@@ -152,6 +153,10 @@ const std::vector<Shot>& shotCatalogue() {
          Own,
          {},
          [](ShotScene& s) { return communicationWindow(s, TransferJob::Write, true); }},
+        {"frmSeveralRadios",
+         Own,
+         {},
+         [](ShotScene& s) { return make<gui::comm::RadioSeriesWindow>(radioLink(s), s.prompts, &s.mainWindow); }},
         {"frmToolCom",
          Own,
          {},

@@ -228,17 +228,7 @@ void CommunicationWindow::connectTransfer() {
 void CommunicationWindow::startOperation() {
     if (m_running || m_link.operationRunning())
         return;
-    m_job = TransferJob();
-    m_job.kind = m_kind;
-    m_job.device = m_link.port().currentDevice();
-    m_job.portNumber = m_link.port().portNumber();
-    const CommAddresses& addresses = m_link.addresses();
-    m_job.readStart = addresses.value(CommAddresses::ReadStart);
-    m_job.readEnd = addresses.value(CommAddresses::ReadEnd);
-    m_job.writeStart = addresses.value(CommAddresses::WriteStart);
-    m_job.writeEnd = addresses.value(CommAddresses::WriteEnd);
-    m_job.showBytes = !m_notShowCourse->isChecked();
-    fillTransferJob(m_link.document(), m_job);
+    m_job = m_link.prepareJob(m_kind, !m_notShowCourse->isChecked());
 
     QPushButton* button = m_kind == TransferJob::Read ? m_read : m_write;
     QPushButton* other = m_kind == TransferJob::Read ? m_write : m_read;

@@ -6,6 +6,7 @@
 #include "document/Document.h"
 #include "gui/comm/CommunicationWindow.h"
 #include "gui/comm/PortDialog.h"
+#include "gui/comm/RadioSeriesWindow.h"
 #include "gui/common/ComparisonWindow.h"
 
 #include <optional>
@@ -40,6 +41,11 @@ void ModalLinkWindows::showRadioComparison(RadioLink& link) {
                                                      context.texts(), context.extraTexts());
     ComparisonWindow comparison(context, rows, context.extraText(QStringLiteral("compare.radioColumn")), &m_frame);
     comparison.exec();
+}
+
+void ModalLinkWindows::showSeriesWindow(RadioLink& link) {
+    RadioSeriesWindow window(link, m_prompts, &m_frame);
+    window.exec();
 }
 
 void ModalLinkWindows::showPortDialog(RadioLink& link) {

@@ -17,6 +17,7 @@ public:
     ModalLinkWindows(UserPrompts& prompts, QWidget& frame) : m_prompts(prompts), m_frame(frame) {}
 
     void showTransferWindow(qrt::comm::RadioLink& link, qrt::comm::TransferJob::Kind kind) override;
+    void showSeriesWindow(qrt::comm::RadioLink& link) override;
     void showPortDialog(qrt::comm::RadioLink& link) override;
     void showRadioComparison(qrt::comm::RadioLink& link) override;
 

@@ -20,4 +20,8 @@ QString DialogPrompts::saveFileName(QWidget* parent, const QString& title, const
     return QFileDialog::getSaveFileName(parent, title, path, filter, nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
+QString DialogPrompts::folderName(QWidget* parent, const QString& title, const QString& folder) {
+    return QFileDialog::getExistingDirectory(parent, title, folder);
+}
+
 } // namespace qrt::gui

@@ -22,6 +22,8 @@ public:
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& folder,
                                  const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& path, const QString& filter) = 0;
+    // The dialog that chooses an existing folder; empty when cancelled.
+    virtual QString folderName(QWidget* parent, const QString& title, const QString& folder) = 0;
 
     // An OK box.
     void inform(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
@@ -39,6 +41,7 @@ public:
     }
     QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString folderName(QWidget*, const QString&, const QString&) override { return {}; }
 };
 
 // The real dialogs of the platform.
@@ -48,6 +51,7 @@ public:
                                     QMessageBox::StandardButtons buttons) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& path, const QString& filter) override;
+    QString folderName(QWidget* parent, const QString& title, const QString& folder) override;
 };
 
 } // namespace qrt::gui

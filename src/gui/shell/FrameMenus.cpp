@@ -41,6 +41,7 @@ const MenuEntry Entries[] = {
     {"mnuProgram", 1, 26, nullptr, true, ""},
     {"mnuReadFre", 2, 27, nullptr, true, "Ctrl+R"},
     {"mnuWriteFre", 2, 28, nullptr, true, "Ctrl+W"},
+    {"mnuSeveralRadios", 2, 155, nullptr, true, ""},
     {"sepBatchRw", 2, Separator, nullptr, false, ""},
     {"mnuReadWriteFre", 2, 48, nullptr, false, "F2"},
     {"sepAddFre", 2, Separator, nullptr, false, ""},

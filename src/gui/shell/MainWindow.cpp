@@ -166,10 +166,14 @@ void MainWindow::setCommunicationCommands(const CommunicationCommands& commands)
         {"mnuReadFre", "Read", commands.readRadio},
         {"mnuWriteFre", "Write", commands.writeRadio},
         {"mnuCommunicate", "Com", commands.choosePort},
+        {"mnuSeveralRadios", nullptr, commands.programSeveralRadios},
     };
     for (const Binding& binding : bindings) {
-        for (QAction* action : {m_menus->action(QString::fromLatin1(binding.menuEntry)),
-                                m_toolBar->button(QString::fromLatin1(binding.toolButton))}) {
+        for (QAction* action :
+             {m_menus->action(QString::fromLatin1(binding.menuEntry)),
+              binding.toolButton ? m_toolBar->button(QString::fromLatin1(binding.toolButton)) : nullptr}) {
+            if (!action)
+                continue;
             action->setEnabled(bool(binding.command));
             action->disconnect(this);
             if (binding.command)

@@ -49,6 +49,7 @@ public:
         std::function<void()> readRadio;
         std::function<void()> writeRadio;
         std::function<void()> choosePort;
+        std::function<void()> programSeveralRadios;
     };
     void setCommunicationCommands(const CommunicationCommands& commands);
     // The about dialog; its entry stays disabled until given.

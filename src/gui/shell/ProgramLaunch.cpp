@@ -113,8 +113,8 @@ void RunningProgram::connectRadioLink(UserPrompts& prompts, bool searchPorts) {
     // "Show Memory Data": the viewer shows what a read or write left in the image.
     QObject::connect(link, &RadioLink::memoryViewRefreshRequested, m_memoryViewer, &MemoryViewer::refresh);
     QObject::connect(link, &RadioLink::tableMaxAddrChanged, m_memoryViewer, &MemoryViewer::setTableMaxAddr);
-    frame->setCommunicationCommands(
-        {[link] { link->readRadio(); }, [link] { link->writeRadio(); }, [link] { link->choosePort(); }});
+    frame->setCommunicationCommands({[link] { link->readRadio(); }, [link] { link->writeRadio(); },
+                                     [link] { link->choosePort(); }, [link] { link->programSeveralRadios(); }});
     frame->compareCommands().setRadioCommand([link] { link->compareWithRadio(); });
     link->startPortTest(searchPorts);
 }

@@ -222,7 +222,7 @@ void TestFrame::notYetAvailableCommandsAreDisabled() {
     for (const char* name : {"mnuReadFre", "mnuWriteFre", "mnuCommunicate", "mnuAboutSoft"})
         QVERIFY2(!f.action(name)->isEnabled(), name);
     int reads = 0;
-    f.window->setCommunicationCommands({[&] { ++reads; }, {}, {}});
+    f.window->setCommunicationCommands({[&] { ++reads; }, {}, {}, {}});
     QVERIFY(f.action("mnuReadFre")->isEnabled());
     QVERIFY(!f.action("mnuWriteFre")->isEnabled());
     f.action("mnuReadFre")->trigger();
