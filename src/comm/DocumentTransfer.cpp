@@ -1,7 +1,7 @@
 #include "comm/DocumentTransfer.h"
 
-#include "comm/ReservedCodes.h"
 #include "core/AppContext.h"
+#include "core/ReservedCodes.h"
 #include "document/Document.h"
 #include "options/SettingsModel.h"
 
@@ -38,15 +38,20 @@ void fillTransferJob(Document& document, TransferJob& job) {
     job.texts = document.context().texts();
 }
 
-void applyTransferOutcome(Document& document, const TransferJob& job, const TransferOutcome& outcome) {
+std::optional<readbackup::Backup> applyTransferOutcome(Document& document, const TransferJob& job,
+                                                       const TransferOutcome& outcome) {
+    std::optional<readbackup::Backup> backup;
     if (outcome.image) {
-        if (job.kind == TransferJob::Read && outcome.result == TransferResult::Ok)
+        if (job.kind == TransferJob::Read && outcome.result == TransferResult::Ok) {
+            backup = document.backUpRadioRead(outcome.image->bytes());
             document.applyRadioRead(outcome.image->bytes());
-        else
+        } else {
             document.applyRadioWrite(outcome.image->bytes());
+        }
     }
     if (outcome.advanceSerial)
         document.settings().selectNextSerialNumber();
+    return backup;
 }
 
 } // namespace qrt::comm

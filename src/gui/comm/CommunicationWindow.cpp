@@ -8,11 +8,13 @@
 #include "document/Document.h"
 #include "gui/comm/CommTexts.h"
 #include "gui/comm/SignalLamp.h"
+#include "gui/common/ConfigurationReview.h"
 #include "gui/common/ScreenPlacement.h"
 #include "gui/common/UserPrompts.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -219,6 +221,8 @@ void CommunicationWindow::connectTransfer() {
 void CommunicationWindow::startOperation() {
     if (m_running || m_link.operationRunning())
         return;
+    if (m_kind == TransferJob::Write && !confirmWriteAfterCheck(this, m_link.document(), m_prompts))
+        return;
     m_job = TransferJob();
     m_job.kind = m_kind;
     m_job.device = m_link.port().currentDevice();
@@ -271,7 +275,13 @@ void CommunicationWindow::finishOperation(const TransferOutcome& outcome) {
     }
     for (const Result& problem : outcome.problems)
         m_prompts.inform(frame, QMessageBox::Warning, text(commtext::Notice), problem.reason());
-    applyTransferOutcome(m_link.document(), m_job, outcome);
+    const auto backup = applyTransferOutcome(m_link.document(), m_job, outcome);
+    if (backup && backup->status.failed())
+        m_prompts.inform(frame, QMessageBox::Warning, text(commtext::Notice),
+                         m_link.document()
+                             .context()
+                             .extraText(QStringLiteral("backup.failed"))
+                             .arg(QDir::toNativeSeparators(backup->path), backup->status.reason()));
     if (m_kind == TransferJob::Read && outcome.result == TransferResult::Ok && m_showMemory->isChecked())
         Q_EMIT m_link.memoryViewRefreshRequested();
     Q_EMIT operationFinished(outcome);
