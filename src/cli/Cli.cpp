@@ -31,6 +31,9 @@ const std::map<QString, Command>& commands() {
          {normalizeCommand, "normalize FILE -o OUT   open FILE and save it as the program would"}},
         {QStringLiteral("hexdump"), {hexdumpCommand, "hexdump FILE   show the bytes of a data file"}},
         {QStringLiteral("diff"), {diffCommand, "diff A B   list the addresses where two data files differ"}},
+        {QStringLiteral("check"),
+         {checkCommand, "check FILE   list what in the data may not be meant, one finding a line (exit 0 with "
+                        "findings too)"}},
         {QStringLiteral("ports"),
          {portsCommand, "ports   list the device each port number 1..16 stands for (* the current one)"}},
         {QStringLiteral("read"),

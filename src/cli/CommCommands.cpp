@@ -10,6 +10,7 @@
 #include "core/DataFile.h"
 #include "core/FileAccess.h"
 #include "document/DataComparison.h"
+#include "document/ConfigurationCheck.h"
 #include "options/SettingsModel.h"
 
 #include <QCommandLineParser>
@@ -130,7 +131,14 @@ public:
         if (m_mode == Verify)
             return compareWithRadio(outcome);
         listDifferences(outcome.differences);
-        applyTransferOutcome(m_program.document(), m_job, outcome);
+        if (const auto backup = applyTransferOutcome(m_program.document(), m_job, outcome)) {
+            if (backup->status.failed())
+                m_c.err << "Warning: the data read could not be kept as a backup in "
+                        << QDir::toNativeSeparators(backup->path) << ": " << backup->status.reason()
+                        << "; the data read is saved all the same.\n";
+            else
+                m_c.err << "Backup: " << QDir::toNativeSeparators(backup->path) << '\n';
+        }
         return outcome.result;
     }
 
@@ -270,6 +278,9 @@ int writeCommand(CommandContext& c) {
     }
     if (!run.applyOptions())
         return ExitUsage;
+    // The check before writing: told, not asked (nobody is there to answer).
+    for (const QString& finding : configcheck::findingTexts(run.program().document()))
+        c.err << "Check: " << finding << '\n';
     const TransferResult result = run.run();
     if (result == TransferResult::Ok)
         c.err << (c.parser.isSet(QStringLiteral("verify")) ? "Written and verified.\n" : "Written.\n");

@@ -33,5 +33,6 @@ int readCommand(CommandContext& c);
 int writeCommand(CommandContext& c);
 int verifyCommand(CommandContext& c);
 int setCommand(CommandContext& c);
+int checkCommand(CommandContext& c);
 
 } // namespace qrt::cli

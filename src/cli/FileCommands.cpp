@@ -1,5 +1,4 @@
 #include "cli/CommandContext.h"
-#include "cli/DataFileCheck.h"
 #include "cli/StartedProgram.h"
 #include "core/DataFile.h"
 #include "core/InterfaceTexts.h"
@@ -64,10 +63,8 @@ int normalizeCommand(CommandContext& c) {
         return ExitUsage;
     }
     StartedProgram program(c.appDir, c.language, c.err);
-    if (!program.open(c.args.first()))
+    if (!program.openWarningIfOdd(c.args.first()))
         return ExitIo;
-    if (const QString notData = notRadioDataText(c.args.first()); !notData.isEmpty())
-        c.err << "Warning: " << notData << '\n';
     return program.saveAs(output) ? ExitOk : ExitIo;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/StartedProgram.h"
 
+#include "cli/DataFileCheck.h"
 #include "document/ProgramStartup.h"
 
 namespace qrt::cli {
@@ -15,6 +16,14 @@ StartedProgram::StartedProgram(const QString& appDir, std::optional<Language> la
 
 bool StartedProgram::open(const QString& path) {
     return report(m_document->openFile(path), path);
+}
+
+bool StartedProgram::openWarningIfOdd(const QString& path) {
+    if (!open(path))
+        return false;
+    if (const QString notData = notRadioDataText(path); !notData.isEmpty())
+        m_err << "Warning: " << notData << '\n';
+    return true;
 }
 
 bool StartedProgram::saveAs(const QString& path) {

@@ -23,6 +23,8 @@ public:
 
     // Opens a data file as the Open command does; prints the message on failure.
     bool open(const QString& path);
+    // Opens as open() does, then warns when the file is not what a save writes.
+    bool openWarningIfOdd(const QString& path);
     // Saves as the Save As command does; prints the message on failure.
     bool saveAs(const QString& path);
 

@@ -1,8 +1,9 @@
 #include "comm/DocumentTransfer.h"
 
-#include "comm/ReservedCodes.h"
 #include "core/AppContext.h"
 #include "core/ProgramSettings.h"
+
+#include "core/ReservedCodes.h"
 #include "document/Document.h"
 #include "options/SettingsModel.h"
 
@@ -41,15 +42,20 @@ void fillTransferJob(Document& document, TransferJob& job) {
     job.extraTexts = document.context().extraTexts();
 }
 
-void applyTransferOutcome(Document& document, const TransferJob& job, const TransferOutcome& outcome) {
+std::optional<readbackup::Backup> applyTransferOutcome(Document& document, const TransferJob& job,
+                                                       const TransferOutcome& outcome) {
+    std::optional<readbackup::Backup> backup;
     if (outcome.image) {
-        if (job.kind == TransferJob::Read && outcome.result == TransferResult::Ok)
+        if (job.kind == TransferJob::Read && outcome.result == TransferResult::Ok) {
+            backup = document.backUpRadioRead(outcome.image->bytes());
             document.applyRadioRead(outcome.image->bytes());
-        else
+        } else {
             document.applyRadioWrite(outcome.image->bytes());
+        }
     }
     if (outcome.advanceSerial)
         document.settings().selectNextSerialNumber();
+    return backup;
 }
 
 } // namespace qrt::comm

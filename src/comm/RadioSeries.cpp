@@ -250,6 +250,14 @@ void RadioSeries::takeOutcome(const TransferOutcome& outcome) {
 }
 
 bool RadioSeries::saveRead(const TransferOutcome& outcome) {
+    // The backup of every read comes first, as for a single read; a backup that cannot be
+    // written is told in the log and the radio's own file is still saved.
+    const readbackup::Backup backup = m_link.document().backUpRadioRead(outcome.image->bytes());
+    if (backup.status.failed())
+        Q_EMIT logLineAdded(radioEntry(m_link.document()
+                                           .context()
+                                           .extraText(QStringLiteral("series.backupFailed"))
+                                           .arg(QDir::toNativeSeparators(backup.path), backup.status.reason())));
     const QString path = nextFreeFileName(m_plan.folder);
     const AppContext& context = m_link.document().context();
     Result saved = path.isEmpty() ? Result::failure(context.extraText(QStringLiteral("series.noFreeName")))

@@ -4,6 +4,7 @@
 #include "document/DocumentState.h"
 #include "document/ModelAndBand.h"
 #include "document/RadioData.h"
+#include "document/ReadBackup.h"
 
 #include <QHash>
 #include <QObject>
@@ -100,6 +101,10 @@ public:
     // The image read from the radio replaces the data as one undo step ("Read from radio"),
     // so that what was there, saved or not, comes back with Undo.
     void applyRadioRead(const QByteArray& image);
+    // Keeps an image read from the radio as a new data file in Data/Backups (the data here
+    // stays as it is); call it before applyRadioRead. A failure carries its reason in the
+    // user's language and is logged.
+    readbackup::Backup backUpRadioRead(const QByteArray& image);
     // The bytes a write to the radio forced into the image (no undo step; the data stays
     // as modified as it was).
     void applyRadioWrite(const QByteArray& image);
@@ -121,6 +126,8 @@ Q_SIGNALS:
     void modelChanged(int position);
     void bandChanged(int position, const QString& caption);
     void currentFileChanged(const QString& path);
+    // A data file was opened, saved or written as the backup of a read.
+    void fileUsed(const QString& path);
     // The channel table is about to be encoded into the image (a save, a write to the radio,
     // bytes typed into the image): a view holding an edit not yet stored stores it now.
     void aboutToEncode();

@@ -18,6 +18,7 @@ Result Document::openFile(const QString& path) {
     if (result.ok()) {
         startNewHistory();
         announceReplacement();
+        Q_EMIT fileUsed(path);
     }
     return result;
 }
@@ -42,9 +43,25 @@ Result Document::saveAs(const QString& path) {
     else
         m_currentFilePath = previous;
     announceChanges(before);
-    if (result.ok())
+    if (result.ok()) {
         markSaved();
+        Q_EMIT fileUsed(path);
+    }
     return result;
+}
+
+readbackup::Backup Document::backUpRadioRead(const QByteArray& readImage) {
+    RadioImage image = m_data.image;
+    image.write(0, readImage);
+    readbackup::Backup backup =
+        readbackup::write(readbackup::folderOf(m_context.appDir()), image, QDateTime::currentDateTime());
+    if (backup.status.failed()) {
+        m_context.errorLog().logErr(QStringLiteral("frmCommun->BackUpRead"), backup.status.errorNumber());
+        backup.status = backup.status.inLanguage(m_context.extraTexts());
+        return backup;
+    }
+    Q_EMIT fileUsed(backup.path);
+    return backup;
 }
 
 Result Document::replaceWithFile(const QString& path) {

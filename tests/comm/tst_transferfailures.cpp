@@ -2,7 +2,7 @@
 #include "CommRig.h"
 #include "SimProcess.h"
 #include "TransferFixtures.h"
-#include "comm/ReservedCodes.h"
+#include "core/ReservedCodes.h"
 
 #include <QTest>
 

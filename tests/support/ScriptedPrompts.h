@@ -36,6 +36,12 @@ public:
 
     QQueue<QMessageBox::StandardButton> answers;
     QQueue<QString> fileNames;
+    // The folders the last open dialog offered beside it.
+    QStringList offeredPlaces;
+    // Findings lists: the answers to give (true: go on), and what each list showed. A list
+    // with no answer queued is answered by going on when it offers to.
+    QQueue<bool> findingsAnswers;
+    QList<QStringList> findingsShown;
     QList<Box> boxes;
     QList<FileDialog> dialogs;
 
@@ -50,6 +56,17 @@ public:
     QString openFileName(QWidget*, const QString& title, const QString& folder, const QString& filter) override {
         dialogs.append({false, title, folder, filter});
         return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+    }
+    QString openFileNameOffering(QWidget* parent, const QString& title, const QString& folder, const QString& filter,
+                                 const QStringList& places) override {
+        offeredPlaces = places;
+        return openFileName(parent, title, folder, filter);
+    }
+    bool reviewFindings(QWidget*, const QString&, const QString&, const QStringList& findings,
+                        const QString& proceedText, const QString&) override {
+        findingsShown.append(findings);
+        const bool proceed = findingsAnswers.isEmpty() ? true : findingsAnswers.dequeue();
+        return proceed && !proceedText.isEmpty();
     }
     QString saveFileName(QWidget*, const QString& title, const QString& path, const QString& filter) override {
         dialogs.append({true, title, path, filter});

@@ -3,12 +3,15 @@
 #include "comm/RadioLink.h"
 #include "core/AppContext.h"
 #include "core/ErrorLog.h"
+#include "document/ConfigurationCheck.h"
 #include "document/Document.h"
 #include "gui/channels/ChannelEditorWindow.h"
 #include "gui/channels/CustomBandDialog.h"
 #include "gui/comm/CommunicationWindow.h"
 #include "gui/comm/PortDialog.h"
 #include "gui/comm/RadioSeriesWindow.h"
+
+#include "gui/common/FindingsDialog.h"
 #include "gui/common/ScreenPlacement.h"
 #include "gui/common/UserPrompts.h"
 #include "gui/info/AboutDialog.h"
@@ -101,6 +104,14 @@ std::unique_ptr<QWidget> communicationWindow(ShotScene& s, TransferJob::Kind kin
     return window;
 }
 
+// The check before writing with what it finds in the data (the untitled data: no channel).
+std::unique_ptr<QWidget> findingsBeforeWriting(ShotScene& s) {
+    return make<gui::FindingsDialog>(
+        &s.mainWindow, s.context.extraText(QStringLiteral("check.title")),
+        s.context.extraText(QStringLiteral("check.intro")), configcheck::findingTexts(s.document),
+        s.context.extraText(QStringLiteral("check.writeAnyway")), s.context.extraText(QStringLiteral("check.cancel")));
+}
+
 } // namespace
 
 // One line per window: its file name, how it is placed, and how the program builds it.
@@ -161,6 +172,7 @@ const std::vector<Shot>& shotCatalogue() {
          Own,
          {},
          [](ShotScene& s) { return make<gui::comm::PortDialog>(s.context, radioLink(s).port(), &s.mainWindow); }},
+        {"frmFindings", Own, {}, findingsBeforeWriting},
     };
     return shots;
 }

@@ -8,11 +8,13 @@
 #include "core/ProgramSettings.h"
 #include "document/Document.h"
 #include "gui/comm/SignalLamp.h"
+#include "gui/common/ConfigurationReview.h"
 #include "gui/common/ScreenPlacement.h"
 #include "gui/common/UserPrompts.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -228,6 +230,8 @@ void CommunicationWindow::connectTransfer() {
 void CommunicationWindow::startOperation() {
     if (m_running || m_link.operationRunning())
         return;
+    if (m_kind == TransferJob::Write && !confirmWriteAfterCheck(this, m_link.document(), m_prompts))
+        return;
     m_job = m_link.prepareJob(m_kind, !m_notShowCourse->isChecked());
 
     QPushButton* button = m_kind == TransferJob::Read ? m_read : m_write;
@@ -272,8 +276,15 @@ void CommunicationWindow::finishOperation(const TransferOutcome& outcome) {
     }
     for (const Result& problem : outcome.problems)
         m_prompts.inform(frame, QMessageBox::Warning, text(TextId::Notice), problem.reason());
-    if (!m_keepsProgramData)
-        applyTransferOutcome(m_link.document(), m_job, outcome);
+    if (!m_keepsProgramData) {
+        const auto backup = applyTransferOutcome(m_link.document(), m_job, outcome);
+        if (backup && backup->status.failed())
+            m_prompts.inform(frame, QMessageBox::Warning, text(TextId::Notice),
+                             m_link.document()
+                                 .context()
+                                 .extraText(QStringLiteral("backup.failed"))
+                                 .arg(QDir::toNativeSeparators(backup->path), backup->status.reason()));
+    }
     if (m_kind == TransferJob::Read && outcome.result == TransferResult::Ok && m_showMemory->isChecked() &&
         !m_keepsProgramData)
         Q_EMIT m_link.memoryViewRefreshRequested();

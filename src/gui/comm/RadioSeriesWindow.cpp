@@ -1,5 +1,7 @@
 #include "gui/comm/RadioSeriesWindow.h"
 
+#include "gui/common/ConfigurationReview.h"
+
 #include "comm/RadioLink.h"
 #include "core/AppContext.h"
 #include "core/SettingsFile.h"
@@ -226,6 +228,9 @@ void RadioSeriesWindow::start() {
     plan.radios = m_times->value();
     plan.intervalMs = m_interval->value() * MillisecondsPerSecond;
     plan.folder = QDir::fromNativeSeparators(m_folder->text().trimmed());
+    // The data every radio of a writing run gets is checked once, before the first radio.
+    if (plan.kind == TransferJob::Write && !confirmWriteAfterCheck(this, m_link.document(), m_prompts))
+        return;
     m_log->clear();
     m_progress->setValue(0);
     const Result started = m_series.start(plan);

@@ -1,6 +1,9 @@
 #include "gui/common/UserPrompts.h"
 
+#include "gui/common/FindingsDialog.h"
+
 #include <QFileDialog>
+#include <QUrl>
 
 namespace qrt::gui {
 
@@ -22,6 +25,26 @@ QString DialogPrompts::saveFileName(QWidget* parent, const QString& title, const
 
 QString DialogPrompts::folderName(QWidget* parent, const QString& title, const QString& folder) {
     return QFileDialog::getExistingDirectory(parent, title, folder);
+}
+
+QString DialogPrompts::openFileNameOffering(QWidget* parent, const QString& title, const QString& folder,
+                                            const QString& filter, const QStringList& places) {
+    QFileDialog dialog(parent, title, folder, filter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    QList<QUrl> sidebar = dialog.sidebarUrls();
+    for (const QString& place : places)
+        sidebar.append(QUrl::fromLocalFile(place));
+    dialog.setSidebarUrls(sidebar);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+bool DialogPrompts::reviewFindings(QWidget* parent, const QString& title, const QString& intro,
+                                   const QStringList& findings, const QString& proceedText, const QString& stayText) {
+    FindingsDialog dialog(parent, title, intro, findings, proceedText, stayText);
+    return dialog.exec() == QDialog::Accepted && !proceedText.isEmpty();
 }
 
 } // namespace qrt::gui

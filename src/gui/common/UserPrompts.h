@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -24,6 +25,27 @@ public:
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& path, const QString& filter) = 0;
     // The dialog that chooses an existing folder; empty when cancelled.
     virtual QString folderName(QWidget* parent, const QString& title, const QString& folder) = 0;
+
+    // The open dialog with more folders offered beside it (in its side bar); by default the
+    // plain open dialog.
+    virtual QString openFileNameOffering(QWidget* parent, const QString& title, const QString& folder,
+                                         const QString& filter, const QStringList& places) {
+        Q_UNUSED(places);
+        return openFileName(parent, title, folder, filter);
+    }
+    // A list of findings under an introducing line, with a button to go on (none when
+    // proceedText is empty: the list only informs) and one to stay. True when the user
+    // chose to go on; nobody answering stays.
+    virtual bool reviewFindings(QWidget* parent, const QString& title, const QString& intro,
+                                const QStringList& findings, const QString& proceedText, const QString& stayText) {
+        Q_UNUSED(parent);
+        Q_UNUSED(title);
+        Q_UNUSED(intro);
+        Q_UNUSED(findings);
+        Q_UNUSED(proceedText);
+        Q_UNUSED(stayText);
+        return false;
+    }
 
     // An OK box.
     void inform(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
@@ -52,6 +74,11 @@ public:
     QString openFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& path, const QString& filter) override;
     QString folderName(QWidget* parent, const QString& title, const QString& folder) override;
+
+    QString openFileNameOffering(QWidget* parent, const QString& title, const QString& folder, const QString& filter,
+                                 const QStringList& places) override;
+    bool reviewFindings(QWidget* parent, const QString& title, const QString& intro, const QStringList& findings,
+                        const QString& proceedText, const QString& stayText) override;
 };
 
 } // namespace qrt::gui

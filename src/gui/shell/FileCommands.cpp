@@ -3,6 +3,7 @@
 #include "core/AppContext.h"
 #include "core/DataFile.h"
 #include "document/Document.h"
+#include "document/ReadBackup.h"
 #include "gui/common/UserPrompts.h"
 #include "gui/shell/FrameTexts.h"
 
@@ -42,8 +43,12 @@ bool FileCommands::openFile(const QString& givenPath) {
         return false;
     QString path = givenPath;
     if (path.isEmpty()) {
-        path = m_prompts.openFileName(&m_window, withoutAccessKey(text(TextId::OpenCaption)), startFolder(),
-                                      DataFileFilter);
+        // The backups of reads are offered beside the current folder once there are any.
+        QStringList places;
+        if (const QString backups = readbackup::folderOf(m_document.context().appDir()); QFileInfo(backups).isDir())
+            places << backups;
+        path = m_prompts.openFileNameOffering(&m_window, withoutAccessKey(text(TextId::OpenCaption)), startFolder(),
+                                              DataFileFilter, places);
         if (path.isEmpty())
             return false;
     }

@@ -4,6 +4,7 @@
 #include "core/ApplicationFolder.h"
 #include "document/Document.h"
 #include "document/InterfaceLock.h"
+#include "gui/common/ConfigurationReview.h"
 #include "gui/common/UserPrompts.h"
 #include "gui/shell/ChildWindows.h"
 #include "gui/shell/CompareCommands.h"
@@ -14,6 +15,7 @@
 #include "gui/shell/LanguageSwitch.h"
 #include "gui/shell/LockController.h"
 #include "gui/shell/PlatformServices.h"
+#include "gui/shell/RecentFilesMenu.h"
 #include "gui/shell/StatusPanels.h"
 
 #include <QAction>
@@ -106,6 +108,7 @@ MainWindow::MainWindow(Document& document, UserPrompts& prompts, DocumentViewer&
 
     connectFileCommands();
     connectOtherCommands();
+    addSafeProgrammingCommands();
     setCommunicationCommands({});
     setAboutCommand({});
     m_interfaceLock->applyStoredState();
@@ -154,6 +157,15 @@ void MainWindow::connectOtherCommands() {
     connectRunner(QStringLiteral("mnuExit"), QStringLiteral("Exit"), [this] { close(); });
     connectRunner(QStringLiteral("mnuHelpTopic"), QStringLiteral("Help"), [this] { showHelp(); });
     // Print (mnuPrintFile and its button) and the entries that are not offered have no command.
+}
+
+void MainWindow::addSafeProgrammingCommands() {
+    new RecentFilesMenu(m_document, *m_files, m_prompts, *m_menus->menu(QStringLiteral("mnuFile")),
+                        m_menus->action(QStringLiteral("ListSeparator5")), *this);
+    QAction* check = new QAction(m_document.context().extraText(QStringLiteral("check.menu")), this);
+    check->setObjectName(QStringLiteral("mnuCheck"));
+    m_menus->menu(QStringLiteral("mnuProgram"))->insertAction(m_menus->action(QStringLiteral("sepBatchRw")), check);
+    connect(check, &QAction::triggered, this, [this] { showConfigurationCheck(this, m_document, m_prompts); });
 }
 
 void MainWindow::setCommunicationCommands(const CommunicationCommands& commands) {

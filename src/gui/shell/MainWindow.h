@@ -77,6 +77,8 @@ private:
     void buildEditMenu();
     void connectFileCommands();
     void connectOtherCommands();
+    // Recent files (File menu) and the check of the data (Program menu).
+    void addSafeProgrammingCommands();
     void connectRunner(const QString& menuEntry, const QString& toolButton, const std::function<void()>& command);
     void showFileName();
     void followChildCaption();

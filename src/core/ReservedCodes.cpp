@@ -1,6 +1,6 @@
-#include "comm/ReservedCodes.h"
+#include "core/ReservedCodes.h"
 
-namespace qrt::comm {
+namespace qrt {
 
 QStringList reservedProgramCodes() {
     return {
@@ -10,4 +10,4 @@ QStringList reservedProgramCodes() {
     };
 }
 
-} // namespace qrt::comm
+} // namespace qrt
