@@ -29,5 +29,8 @@ int portsCommand(CommandContext& c);
 int readCommand(CommandContext& c);
 int writeCommand(CommandContext& c);
 int setCommand(CommandContext& c);
+// Channel lists in CSV.
+int exportCommand(CommandContext& c);
+int importCommand(CommandContext& c);
 
 } // namespace qrt::cli
