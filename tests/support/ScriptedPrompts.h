@@ -38,6 +38,8 @@ public:
     QQueue<QString> fileNames;
     QList<Box> boxes;
     QList<FileDialog> dialogs;
+    // The filter a dialog with several filters gives as chosen; none queued: the first.
+    QQueue<QString> chosenFilters;
 
     QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
                                     QMessageBox::StandardButtons buttons) override {
@@ -54,6 +56,17 @@ public:
     QString saveFileName(QWidget*, const QString& title, const QString& path, const QString& filter) override {
         dialogs.append({true, title, path, filter});
         return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+    }
+
+    QString openFileNameWithFilter(QWidget* parent, const QString& title, const QString& folder, const QString& filters,
+                                   QString* chosenFilter) override {
+        *chosenFilter = chosenFilters.isEmpty() ? filters.section(QStringLiteral(";;"), 0, 0) : chosenFilters.dequeue();
+        return openFileName(parent, title, folder, filters);
+    }
+    QString saveFileNameWithFilter(QWidget* parent, const QString& title, const QString& path, const QString& filters,
+                                   QString* chosenFilter) override {
+        *chosenFilter = chosenFilters.isEmpty() ? filters.section(QStringLiteral(";;"), 0, 0) : chosenFilters.dequeue();
+        return saveFileName(parent, title, path, filters);
     }
 
     QStringList boxTexts() const {

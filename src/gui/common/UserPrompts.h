@@ -22,6 +22,18 @@ public:
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& folder,
                                  const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& path, const QString& filter) = 0;
+    // The same with several filters separated by ";;": *chosenFilter tells which one the user
+    // chose. Unless a double says otherwise, the first is taken as chosen.
+    virtual QString openFileNameWithFilter(QWidget* parent, const QString& title, const QString& folder,
+                                           const QString& filters, QString* chosenFilter) {
+        *chosenFilter = filters.section(QStringLiteral(";;"), 0, 0);
+        return openFileName(parent, title, folder, filters);
+    }
+    virtual QString saveFileNameWithFilter(QWidget* parent, const QString& title, const QString& path,
+                                           const QString& filters, QString* chosenFilter) {
+        *chosenFilter = filters.section(QStringLiteral(";;"), 0, 0);
+        return saveFileName(parent, title, path, filters);
+    }
 
     // An OK box.
     void inform(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
@@ -48,6 +60,10 @@ public:
                                     QMessageBox::StandardButtons buttons) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& path, const QString& filter) override;
+    QString openFileNameWithFilter(QWidget* parent, const QString& title, const QString& folder, const QString& filters,
+                                   QString* chosenFilter) override;
+    QString saveFileNameWithFilter(QWidget* parent, const QString& title, const QString& path, const QString& filters,
+                                   QString* chosenFilter) override;
 };
 
 } // namespace qrt::gui

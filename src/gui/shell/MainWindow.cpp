@@ -5,6 +5,7 @@
 #include "document/Document.h"
 #include "document/InterfaceLock.h"
 #include "gui/common/UserPrompts.h"
+#include "gui/shell/ChannelListCommands.h"
 #include "gui/shell/ChildWindows.h"
 #include "gui/shell/FileCommands.h"
 #include "gui/shell/FrameMenus.h"
@@ -76,6 +77,8 @@ MainWindow::MainWindow(Document& document, UserPrompts& prompts, DocumentViewer&
     m_toolBar = std::make_unique<FrameToolBar>(*this, context);
     m_status = std::make_unique<StatusPanels>(*statusBar());
     m_files = std::make_unique<FileCommands>(document, prompts, *this);
+    m_channelLists = std::make_unique<ChannelListCommands>(document, prompts, *m_files, *this);
+    m_channelLists->addTo(*m_menus->menu(QStringLiteral("mnuFile")), m_menus->action(QStringLiteral("ListSeparator5")));
     buildEditMenu();
 
     m_status->setNotice(context.text(frametext::Ready));

@@ -14,6 +14,7 @@ class InterfaceLock;
 
 namespace qrt::gui {
 
+class ChannelListCommands;
 class DocumentViewer;
 class FileCommands;
 class FrameMenus;
@@ -37,6 +38,7 @@ public:
     Document& document() { return m_document; }
     QMdiArea* childArea() const { return m_childArea; }
     FileCommands& fileCommands() { return *m_files; }
+    ChannelListCommands& channelListCommands() { return *m_channelLists; }
     LockController& lockController() { return *m_lock; }
     LanguageSwitch& languageSwitch() { return *m_language; }
     StatusPanels& statusPanels() { return *m_status; }
@@ -88,6 +90,7 @@ private:
     std::unique_ptr<FrameToolBar> m_toolBar;
     std::unique_ptr<StatusPanels> m_status;
     std::unique_ptr<FileCommands> m_files;
+    std::unique_ptr<ChannelListCommands> m_channelLists;
     InterfaceLock* m_interfaceLock = nullptr;
     LockController* m_lock = nullptr;
     LanguageSwitch* m_language = nullptr;
