@@ -6,6 +6,8 @@
 
 #include <QHash>
 
+#include <limits>
+
 namespace qrt::channels {
 
 namespace {
@@ -71,6 +73,13 @@ Squelch squelchOf(const QString& tone, const QString& noneText) {
 
 QString megahertzText(qint64 units) {
     return QStringLiteral("%1.%2").arg(units / UnitsPerMhz).arg((units % UnitsPerMhz) * 10, 6, 10, QLatin1Char('0'));
+}
+
+// A worked-out frequency as the grid shows one; far outside every band, whole megahertz.
+QString shownMegahertz(qint64 units) {
+    if (units >= std::numeric_limits<qint32>::min() && units <= std::numeric_limits<qint32>::max())
+        return frequencyCellText(qint32(units));
+    return QString::number(units / UnitsPerMhz);
 }
 
 // The list's tone columns for one channel, from the tone-mode table of the format.
@@ -310,7 +319,7 @@ private:
         const qint64 tx = duplex == QLatin1String("split") ? offset
                           : duplex == QLatin1String("+")   ? *rx + offset
                                                            : *rx - offset;
-        imported->transmit = m_checks.frequency(row.line, Header.at(Offset), frequencyCellText(qint32(tx)), tx);
+        imported->transmit = m_checks.frequency(row.line, Header.at(Offset), shownMegahertz(tx), tx);
     }
 
     std::optional<QString> ctcss(const csv::Record& row, Field f) {

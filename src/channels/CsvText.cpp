@@ -2,6 +2,8 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace qrt::channels::csv {
 
 namespace {
@@ -102,9 +104,12 @@ private:
         m_state = State::FieldStart;
     }
 
+    // A record of nothing but empty fields (a blank line, or the commas a spreadsheet
+    // writes for an empty row) is left out.
     void endRecord() {
-        const bool blank = m_fields.isEmpty() && m_field.isEmpty() && m_state == State::FieldStart;
         endField();
+        const bool blank =
+            std::all_of(m_fields.cbegin(), m_fields.cend(), [](const QString& f) { return f.isEmpty(); });
         if (!blank)
             m_result.records.append({m_recordLine, m_fields});
         m_fields.clear();

@@ -30,7 +30,7 @@ enum class ReadError {
 };
 
 struct ReadResult {
-    QList<Record> records; // blank lines are left out
+    QList<Record> records; // blank lines and rows of empty fields are left out
     ReadError error = ReadError::None;
     int errorLine = 0;
 };

@@ -107,6 +107,7 @@ void TestChannelCsv::importReadsOtherLanguagesAndLooseForms() {
         "Tx CTCSS/DCS,CH,Rx CTCSS/DCS,Tx Freq[MHz],Rx Freq[MHz],\xE5\xB8\xA6\xE5\xAE\xBD,Tx Power\n"
         "023i,2,67,446.00625,446.00625,#1,\xE4\xBD\x8E\n"
         "\n"
+        ",,,,,,\r\n"
         ",3,,,440.1,,\n";
     ListDocument d;
     const QStringList channel1 = [&] {

@@ -172,6 +172,8 @@ void TestChirpCsv::malformedRowsChangeNothing_data() {
     QTest::newRow("offset") << QByteArray("1,,440.1,+,abc") << "line 2, Offset: 'abc' is not a frequency in MHz";
     QTest::newRow("offset out of the band")
         << QByteArray("1,,440.1,+,100") << "line 2, Offset: 540.1 MHz is outside the band 400 - 470 MHz";
+    QTest::newRow("split far away") << QByteArray("1,,440.1,split,99999")
+                                    << "line 2, Offset: 99999 MHz is outside the band 400 - 470 MHz";
     QTest::newRow("tone mode") << row("DCS" + none) << "line 2, Tone: 'DCS' is not a tone mode";
     QTest::newRow("cross mode") << row("Cross,88.5,88.5,023,NN,023,Tone->X")
                                 << "line 2, CrossMode: 'Tone->X' is not a cross mode";
