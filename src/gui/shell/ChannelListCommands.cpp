@@ -31,7 +31,7 @@ void ChannelListCommands::addTo(QMenu& menu, QAction* before) {
     auto* exportEntry = new QAction(text("transfer.export"), &menu);
     exportEntry->setObjectName(QStringLiteral("mnuFileExport"));
     menu.insertActions(before, {m_import, exportEntry});
-    menu.insertSeparator(before);
+    menu.insertSeparator(m_import);
     QObject::connect(m_import, &QAction::triggered, &menu, [this] { importList(); });
     QObject::connect(exportEntry, &QAction::triggered, &menu, [this] { exportList(); });
     m_import->setEnabled(!m_document.isLocked());

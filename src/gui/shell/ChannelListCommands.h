@@ -23,7 +23,7 @@ class ChannelListCommands {
 public:
     ChannelListCommands(Document& document, UserPrompts& prompts, FileCommands& files, QWidget& window);
 
-    // Puts the two entries into the menu before `before`, with a separator after them.
+    // Puts the two entries into the menu before `before` (a separator), with a separator before them.
     void addTo(QMenu& menu, QAction* before);
 
     void importList();
