@@ -206,6 +206,14 @@ bool ChannelTableModel::deleteAll() {
     return true;
 }
 
+bool ChannelTableModel::applyAsOneEdit(const QString& undoText, const std::function<void()>& edits) {
+    if (m_locked)
+        return false;
+    Mutation change(*this, Mutation::UserAction, QString(), undoText);
+    edits();
+    return true;
+}
+
 void ChannelTableModel::encodeIntoImage() {
     Mutation change(*this, Mutation::Refresh);
     m_codec.encodeAll(m_table, m_def, m_image);

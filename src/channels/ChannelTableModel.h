@@ -59,6 +59,7 @@ public:
     int rowHeightTwips() const;
 
     const ChannelTable& table() const { return m_table; }
+    band::Limits bandLimits() const { return m_bandLimits(); }
 
     // The channel lock: while locked nothing changes and nothing is editable. Before it
     // locks, aboutToLock() lets a view store what the user was choosing.
@@ -93,6 +94,9 @@ public:
     // emptied (its options are kept for the next encoding).
     bool deleteChannel(int channel);
     bool deleteAll();
+    // Several of the edits above run as one user edit called undoText (one undo step);
+    // false, with nothing run, while locked.
+    bool applyAsOneEdit(const QString& undoText, const std::function<void()>& edits);
 
     // The pop-up menu of the grid.
     QString deleteChannelCaption(int channel) const;

@@ -51,6 +51,13 @@ const std::map<QString, Command>& commands() {
                       "box by its text). Channels: chN.rx=TEXT, chN.tx=TEXT (type into the cell; empty clears it), "
                       "chN.decode=TEXT, chN.encode=TEXT (choose in the tone list), chN.C=VALUE (option column C by "
                       "text, #n or n), chN.C! (double-click), chN.delete, channels.delete-all, defaults"}},
+        // Channel lists in CSV.
+        {QStringLiteral("export"),
+         {exportCommand, "export FILE.dat -o OUT.csv [--format qrt|chirp]   write the channels as a CSV list: every "
+                         "column of the grid (qrt, the default) or the CHIRP columns"}},
+        {QStringLiteral("import"),
+         {importCommand, "import BASE.dat IN.csv -o OUT.dat [--format qrt|chirp]   type the channels of a CSV list "
+                         "into BASE as the grid takes them and save to OUT; a list with errors changes nothing"}},
     };
     return table;
 }
@@ -94,6 +101,9 @@ int run(const QStringList& arguments, const QString& executableDir, QTextStream&
     parser.addOption({QStringLiteral("verify"),
                       QStringLiteral("write: read the written range back and compare it with what was sent; a "
                                      "difference fails the write (exit 2).")});
+
+    parser.addOption({QStringLiteral("format"), QStringLiteral("export/import: the channel list, qrt or chirp."),
+                      QStringLiteral("FORMAT")});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("The command to run (see below)."));
 
     if (!parser.parse(arguments)) {

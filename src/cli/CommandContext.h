@@ -35,4 +35,8 @@ int verifyCommand(CommandContext& c);
 int setCommand(CommandContext& c);
 int checkCommand(CommandContext& c);
 
+// Channel lists in CSV.
+int exportCommand(CommandContext& c);
+int importCommand(CommandContext& c);
+
 } // namespace qrt::cli

@@ -44,6 +44,8 @@ public:
     QList<QStringList> findingsShown;
     QList<Box> boxes;
     QList<FileDialog> dialogs;
+    // The filter a dialog with several filters gives as chosen; none queued: the first.
+    QQueue<QString> chosenFilters;
 
     QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
                                     QMessageBox::StandardButtons buttons) override {
@@ -76,6 +78,16 @@ public:
     QString folderName(QWidget*, const QString& title, const QString& folder) override {
         dialogs.append({false, title, folder, QString()});
         return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+    }
+    QString openFileNameWithFilter(QWidget* parent, const QString& title, const QString& folder, const QString& filters,
+                                   QString* chosenFilter) override {
+        *chosenFilter = chosenFilters.isEmpty() ? filters.section(QStringLiteral(";;"), 0, 0) : chosenFilters.dequeue();
+        return openFileName(parent, title, folder, filters);
+    }
+    QString saveFileNameWithFilter(QWidget* parent, const QString& title, const QString& path, const QString& filters,
+                                   QString* chosenFilter) override {
+        *chosenFilter = chosenFilters.isEmpty() ? filters.section(QStringLiteral(";;"), 0, 0) : chosenFilters.dequeue();
+        return saveFileName(parent, title, path, filters);
     }
 
     QStringList boxTexts() const {

@@ -47,4 +47,14 @@ bool DialogPrompts::reviewFindings(QWidget* parent, const QString& title, const 
     return dialog.exec() == QDialog::Accepted && !proceedText.isEmpty();
 }
 
+QString DialogPrompts::openFileNameWithFilter(QWidget* parent, const QString& title, const QString& folder,
+                                              const QString& filters, QString* chosenFilter) {
+    return QFileDialog::getOpenFileName(parent, title, folder, filters, chosenFilter);
+}
+
+QString DialogPrompts::saveFileNameWithFilter(QWidget* parent, const QString& title, const QString& path,
+                                              const QString& filters, QString* chosenFilter) {
+    return QFileDialog::getSaveFileName(parent, title, path, filters, chosenFilter, QFileDialog::DontConfirmOverwrite);
+}
+
 } // namespace qrt::gui

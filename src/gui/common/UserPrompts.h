@@ -46,6 +46,18 @@ public:
         Q_UNUSED(stayText);
         return false;
     }
+    // The same with several filters separated by ";;": *chosenFilter tells which one the user
+    // chose. Unless a double says otherwise, the first is taken as chosen.
+    virtual QString openFileNameWithFilter(QWidget* parent, const QString& title, const QString& folder,
+                                           const QString& filters, QString* chosenFilter) {
+        *chosenFilter = filters.section(QStringLiteral(";;"), 0, 0);
+        return openFileName(parent, title, folder, filters);
+    }
+    virtual QString saveFileNameWithFilter(QWidget* parent, const QString& title, const QString& path,
+                                           const QString& filters, QString* chosenFilter) {
+        *chosenFilter = filters.section(QStringLiteral(";;"), 0, 0);
+        return saveFileName(parent, title, path, filters);
+    }
 
     // An OK box.
     void inform(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
@@ -79,6 +91,10 @@ public:
                                  const QStringList& places) override;
     bool reviewFindings(QWidget* parent, const QString& title, const QString& intro, const QStringList& findings,
                         const QString& proceedText, const QString& stayText) override;
+    QString openFileNameWithFilter(QWidget* parent, const QString& title, const QString& folder, const QString& filters,
+                                   QString* chosenFilter) override;
+    QString saveFileNameWithFilter(QWidget* parent, const QString& title, const QString& path, const QString& filters,
+                                   QString* chosenFilter) override;
 };
 
 } // namespace qrt::gui

@@ -83,15 +83,21 @@ void FileCommands::saveAs() {
 }
 
 QString FileCommands::askForSaveName() {
+    QString chosenFilter;
+    return askForSaveName(withoutAccessKey(text(TextId::SaveAsCaption)), DataFileFilter, DataFileSuffix,
+                          &chosenFilter);
+}
+
+QString FileCommands::askForSaveName(const QString& title, const QString& filters, const QString& suffix,
+                                     QString* chosenFilter) {
     QString folder = startFolder();
     for (;;) {
-        QString path =
-            m_prompts.saveFileName(&m_window, withoutAccessKey(text(TextId::SaveAsCaption)), folder, DataFileFilter);
+        QString path = m_prompts.saveFileNameWithFilter(&m_window, title, folder, filters, chosenFilter);
         if (path.isEmpty())
             return {};
         // The suffix is added before the question, so that it covers the file really written.
         if (QFileInfo(path).suffix().isEmpty())
-            path += QLatin1Char('.') + DataFileSuffix;
+            path += QLatin1Char('.') + suffix;
         if (!QFileInfo(path).isFile())
             return path;
         const QString question =

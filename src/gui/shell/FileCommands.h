@@ -38,6 +38,13 @@ public:
     // cancelled save stays. Without unsaved changes it asks nothing and gives true.
     bool offerToSaveChanges();
 
+    // The name to save under from the save dialog with these filters (";;" between them),
+    // with the suffix added to a name typed without one; an existing file is replaced only
+    // when the user agrees. Empty when cancelled. *chosenFilter: the filter chosen.
+    QString askForSaveName(const QString& title, const QString& filters, const QString& suffix, QString* chosenFilter);
+    // The folder the file dialogs start in.
+    QString startFolder() const;
+
 private:
     // Asks for a name and writes the data; false when cancelled or failed (the failure shown).
     bool saveWithDialog(TextId failureMessage);
@@ -45,7 +52,6 @@ private:
     // when the user agrees. Empty when cancelled.
     QString askForSaveName();
     QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons);
-    QString startFolder() const;
     QString text(TextId id) const;
 
     Document& m_document;

@@ -6,6 +6,7 @@
 #include "document/InterfaceLock.h"
 #include "gui/common/ConfigurationReview.h"
 #include "gui/common/UserPrompts.h"
+#include "gui/shell/ChannelListCommands.h"
 #include "gui/shell/ChildWindows.h"
 #include "gui/shell/CompareCommands.h"
 #include "gui/shell/FileCommands.h"
@@ -81,6 +82,9 @@ MainWindow::MainWindow(Document& document, UserPrompts& prompts, DocumentViewer&
     m_status = std::make_unique<StatusPanels>(*statusBar());
     m_files = std::make_unique<FileCommands>(document, prompts, *this);
     m_compare = std::make_unique<CompareCommands>(document, prompts, *this, *m_menus);
+
+    m_channelLists = std::make_unique<ChannelListCommands>(document, prompts, *m_files, *this);
+    m_channelLists->addTo(*m_menus->menu(QStringLiteral("mnuFile")), m_menus->action(QStringLiteral("ListSeparator5")));
     buildEditMenu();
 
     m_status->setNotice(context.text(TextId::Ready));
@@ -160,8 +164,9 @@ void MainWindow::connectOtherCommands() {
 }
 
 void MainWindow::addSafeProgrammingCommands() {
+    // Right below Open, as desktop programs place their recent files.
     new RecentFilesMenu(m_document, *m_files, m_prompts, *m_menus->menu(QStringLiteral("mnuFile")),
-                        m_menus->action(QStringLiteral("ListSeparator5")), *this);
+                        m_menus->action(QStringLiteral("mnuFileSave")), *this);
     QAction* check = new QAction(m_document.context().extraText(QStringLiteral("check.menu")), this);
     check->setObjectName(QStringLiteral("mnuCheck"));
     m_menus->menu(QStringLiteral("mnuProgram"))->insertAction(m_menus->action(QStringLiteral("sepBatchRw")), check);

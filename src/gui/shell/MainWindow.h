@@ -14,6 +14,7 @@ class InterfaceLock;
 
 namespace qrt::gui {
 
+class ChannelListCommands;
 class DocumentViewer;
 class CompareCommands;
 class FileCommands;
@@ -39,6 +40,8 @@ public:
     QMdiArea* childArea() const { return m_childArea; }
     FileCommands& fileCommands() { return *m_files; }
     CompareCommands& compareCommands() { return *m_compare; }
+
+    ChannelListCommands& channelListCommands() { return *m_channelLists; }
     LockController& lockController() { return *m_lock; }
     LanguageSwitch& languageSwitch() { return *m_language; }
     StatusPanels& statusPanels() { return *m_status; }
@@ -94,6 +97,8 @@ private:
     std::unique_ptr<StatusPanels> m_status;
     std::unique_ptr<FileCommands> m_files;
     std::unique_ptr<CompareCommands> m_compare;
+
+    std::unique_ptr<ChannelListCommands> m_channelLists;
     InterfaceLock* m_interfaceLock = nullptr;
     LockController* m_lock = nullptr;
     LanguageSwitch* m_language = nullptr;

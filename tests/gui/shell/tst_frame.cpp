@@ -141,8 +141,8 @@ void TestFrame::menuBarShowsFiveMenusInOrder() {
     for (QAction* entry : f.window->findChild<QMenu*>("mnuFile")->actions())
         if (entry->isVisible())
             fileEntries << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
-    QCOMPARE(fileEntries, QStringList({"&New", "&Open", "&Save", "S&ave As", "Co&mpare with File...", "Recen&t Files", "-",
-                                       "&Exit"}));
+    QCOMPARE(fileEntries, QStringList({"&New", "&Open", "Recen&t Files", "&Save", "S&ave As", "Co&mpare with File...", "-",
+                                       "&Import...", "&Export...", "-", "&Exit"}));
     QStringList languages;
     for (QAction* entry : f.window->findChild<QMenu*>("mnuLangSetting")->actions())
         languages << entry->objectName();
