@@ -45,6 +45,9 @@ const std::map<QString, Command>& commands() {
                       "box by its text). Channels: chN.rx=TEXT, chN.tx=TEXT (type into the cell; empty clears it), "
                       "chN.decode=TEXT, chN.encode=TEXT (choose in the tone list), chN.C=VALUE (option column C by "
                       "text, #n or n), chN.C! (double-click), chN.delete, channels.delete-all, defaults"}},
+        {QStringLiteral("print"),
+         {printCommand, "print FILE -o OUT.pdf [--items cover,settings,channels] [--page A4|Letter]   print the "
+                        "channel sheet (cover, radio settings, channel table) in the language of --lang to a PDF"}},
     };
     return table;
 }
@@ -85,6 +88,11 @@ int run(const QStringList& arguments, const QString& executableDir, QTextStream&
     parser.addOption(
         {QStringLiteral("force"),
          QStringLiteral("write: send a file that is not radio data (wrong length, no header) all the same.")});
+    parser.addOption({QStringLiteral("items"),
+                      QStringLiteral("print: what the sheet holds, of cover, settings and channels (all of them)."),
+                      QStringLiteral("LIST")});
+    parser.addOption({QStringLiteral("page"), QStringLiteral("print: the paper, A4 (the default) or Letter."),
+                      QStringLiteral("SIZE")});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("The command to run (see below)."));
 
     if (!parser.parse(arguments)) {

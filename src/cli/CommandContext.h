@@ -29,5 +29,6 @@ int portsCommand(CommandContext& c);
 int readCommand(CommandContext& c);
 int writeCommand(CommandContext& c);
 int setCommand(CommandContext& c);
+int printCommand(CommandContext& c);
 
 } // namespace qrt::cli

@@ -21,6 +21,7 @@ SettingsPageWindow::SettingsPageWindow(const AppContext& context, QWidget* paren
     auto* print = new QPushButton(context.text(TextPrint), this);
     print->setObjectName(QStringLiteral("cmdSysSetPrint"));
     print->setAccessibleName(print->text());
+    connect(print, &QPushButton::clicked, this, &SettingsPageWindow::printRequested);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

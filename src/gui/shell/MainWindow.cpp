@@ -5,6 +5,7 @@
 #include "document/Document.h"
 #include "document/InterfaceLock.h"
 #include "gui/common/UserPrompts.h"
+#include "gui/print/SheetPrinting.h"
 #include "gui/shell/ChildWindows.h"
 #include "gui/shell/FileCommands.h"
 #include "gui/shell/FrameMenus.h"
@@ -88,6 +89,9 @@ MainWindow::MainWindow(Document& document, UserPrompts& prompts, DocumentViewer&
     QAction* channelLockEntry = m_menus->action(QStringLiteral("mnuChLock"));
     const HostedChannelEditor editor = hostChannelEditor(*m_childArea, document, prompts, *channelLockEntry);
     m_channelEditor = editor.window;
+    QMenu* editMenu = m_menus->menu(QStringLiteral("mnuEdit"));
+    editMenu->addSeparator();
+    editMenu->addActions(editor.clipboardActions);
 
     m_interfaceLock = new InterfaceLock(context, document, this);
     m_lock = new LockController(context, *m_interfaceLock, *m_status, *m_menus->action(QStringLiteral("mnuLockFace")),
@@ -150,7 +154,10 @@ void MainWindow::connectFileCommands() {
 void MainWindow::connectOtherCommands() {
     connectRunner(QStringLiteral("mnuExit"), QStringLiteral("Exit"), [this] { close(); });
     connectRunner(QStringLiteral("mnuHelpTopic"), QStringLiteral("Help"), [this] { showHelp(); });
-    // Print (mnuPrintFile and its button) and the entries that are not offered have no command.
+    m_printing =
+        new SheetPrinting(m_document, m_prompts, *this, [this](const QString& text) { m_status->setNotice(text); });
+    connectRunner(QStringLiteral("mnuPrintFile"), QStringLiteral("Print"), [this] { printSheet(); });
+    // The entries that are not offered have no command.
 }
 
 void MainWindow::setCommunicationCommands(const CommunicationCommands& commands) {
@@ -218,6 +225,10 @@ void MainWindow::showHelp() {
     if (!guide.isEmpty())
         m_viewer.showGuide(guide, helpTopicOf(QApplication::focusWidget()),
                            withoutAccessKey(context.text(frametext::HelpTopicCaption)));
+}
+
+void MainWindow::printSheet() {
+    m_printing->start();
 }
 
 void MainWindow::closeWithoutAsking() {
