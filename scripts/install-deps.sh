@@ -3,7 +3,7 @@
 # compiler and runtime of the fuzz targets as well (scripts/fuzz.sh).
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev fonts-noto-cjk qt6-translations-l10n
-          desktop-file-utils appstream)
+          desktop-file-utils appstream poppler-utils)
 [ "${1:-}" = "--fuzz" ] && packages+=(clang libfuzzer-14-dev)
 missing=()
 for p in "${packages[@]}"; do

@@ -80,9 +80,10 @@ int ImportTarget::optionPosition(int column, const QString& text) const {
 bool applyImport(const ChannelImport& list, ChannelTableModel& model, const QString& undoText) {
     if (!list.ok())
         return false;
-    return model.applyAsOneEdit(undoText, [&] {
+    return model.applyAsOneEdit(undoText, [&](ChannelTableModel& target) {
         for (const ImportedChannel& channel : list.channels)
-            applyChannel(channel, model);
+            applyChannel(channel, target);
+        return true;
     });
 }
 

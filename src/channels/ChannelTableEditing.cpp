@@ -4,6 +4,7 @@
 #include "channels/FrequencyEntry.h"
 #include "channels/ToneEntry.h"
 #include "core/ChannelTableDef.h"
+#include "core/RadioImage.h"
 #include "core/ToneCodec.h"
 
 namespace qrt::channels {
@@ -72,7 +73,7 @@ bool ChannelTableModel::setFrequency(int channel, int column, const QString& typ
     if (!frequency) {
         if (column == ChannelTable::RxColumn) {
             removeChannel(channel);
-            Q_EMIT cellAfterEditRequested(channel, ChannelTable::RxColumn);
+            requestCellAfterEdit(channel, ChannelTable::RxColumn);
         } else {
             m_table.setValue(channel, ChannelTable::TxColumn, ChannelTable::Empty);
             m_table.setEncodeTone(channel, QString());
@@ -96,14 +97,14 @@ bool ChannelTableModel::setFrequency(int channel, int column, const QString& typ
                     m_table.setValue(channel, c, m_def.defaultValue(c));
             }
         }
-        Q_EMIT cellAfterEditRequested(channel, ChannelTable::TxColumn);
+        requestCellAfterEdit(channel, ChannelTable::TxColumn);
     } else {
         // The encode tone is what its cell showed, or the decode tone when none was kept. A
         // channel without transmit frequency shows none, so a tone its record still holds
         // stays out of the new transmit frequency.
         m_table.setEncodeTone(channel,
                               m_table.encodeTone(channel).isEmpty() ? cellText(channel, DecodeColumn) : encodeShown);
-        Q_EMIT cellAfterEditRequested(channel, DecodeColumn);
+        requestCellAfterEdit(channel, DecodeColumn);
     }
     encodeIfComplete(channel);
     return true;
@@ -206,12 +207,28 @@ bool ChannelTableModel::deleteAll() {
     return true;
 }
 
-bool ChannelTableModel::applyAsOneEdit(const QString& undoText, const std::function<void()>& edits) {
+bool ChannelTableModel::applyAsOneEdit(const QString& undoText, const std::function<bool(ChannelTableModel&)>& edits) {
     if (m_locked)
         return false;
+    {
+        ChannelTable table = m_table;
+        RadioImage image = m_image;
+        ChannelCodec codec = m_codec;
+        ChannelTableModel rehearsal(
+            {table, image, m_templateFile, m_def, codec, m_tones, m_texts, m_extraTexts, nullptr, m_bandLimits});
+        if (!edits(rehearsal))
+            return false;
+    }
     Mutation change(*this, Mutation::UserAction, QString(), undoText);
-    edits();
-    return true;
+    ++m_compoundEdits;
+    const bool done = edits(*this);
+    --m_compoundEdits;
+    return done;
+}
+
+void ChannelTableModel::requestCellAfterEdit(int channel, int column) {
+    if (m_compoundEdits == 0)
+        Q_EMIT cellAfterEditRequested(channel, column);
 }
 
 void ChannelTableModel::encodeIntoImage() {

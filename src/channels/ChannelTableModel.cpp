@@ -90,6 +90,17 @@ QStringList ChannelTableModel::optionList(int column) const {
     }
 }
 
+int ChannelTableModel::optionPosition(int column, const QString& text) const {
+    const QStringList options = optionList(column);
+    if (columnKind(column) != OptionColumn)
+        return -1;
+    if (const qsizetype byText = options.indexOf(text); byText >= 0)
+        return int(byText);
+    bool ok = false;
+    const int number = (text.startsWith(QLatin1Char('#')) ? text.mid(1) : text).toInt(&ok);
+    return ok && number >= 0 && number < options.size() ? number : -1;
+}
+
 QString ChannelTableModel::cellText(int channel, int column) const {
     if (!isCell(channel, column) || !m_table.isInUse(channel))
         return QString();

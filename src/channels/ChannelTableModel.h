@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QObject>
 
+#include <functional>
+
 namespace qrt::channels {
 
 // The channel table with its editing rules: one named edit per thing a user can do to
@@ -54,12 +56,16 @@ public:
     ColumnKind columnKind(int column) const;
     // The tone list of a tone column, the options of an option column; else empty.
     QStringList optionList(int column) const;
+    // The position of an option given by its text, or by its position as `#n` or `n`; -1
+    // when the column has no such option.
+    int optionPosition(int column, const QString& text) const;
     // The settings file's width of a column (0 the number column) and the row height, in twips.
     int columnWidthTwips(int column) const;
     int rowHeightTwips() const;
 
     const ChannelTable& table() const { return m_table; }
     band::Limits bandLimits() const { return m_bandLimits(); }
+    const ExtraTexts& extraTexts() const { return m_extraTexts; }
 
     // The channel lock: while locked nothing changes and nothing is editable. Before it
     // locks, aboutToLock() lets a view store what the user was choosing.
@@ -94,9 +100,11 @@ public:
     // emptied (its options are kept for the next encoding).
     bool deleteChannel(int channel);
     bool deleteAll();
-    // Several of the edits above run as one user edit called undoText (one undo step);
-    // false, with nothing run, while locked.
-    bool applyAsOneEdit(const QString& undoText, const std::function<void()>& edits);
+    // Several named edits as one: `edits` is first tried on a copy of the table and image,
+    // and only when it succeeds there is it run on this table, as one undo step called
+    // undoText. False, with nothing changed, when it fails on the copy or the lock is on.
+    // The current cell stays where it is.
+    bool applyAsOneEdit(const QString& undoText, const std::function<bool(ChannelTableModel&)>& edits);
 
     // The pop-up menu of the grid.
     QString deleteChannelCaption(int channel) const;
@@ -139,6 +147,7 @@ private:
     bool setFrequency(int channel, int column, const QString& typed);
     void removeChannel(int channel);
     void encodeIfComplete(int channel);
+    void requestCellAfterEdit(int channel, int column);
     void logOptionsWithoutText();
 
     ChannelTable& m_table;
@@ -155,6 +164,7 @@ private:
     QColor m_inBandColor;
 
     bool m_locked = false;
+    int m_compoundEdits = 0; // applyAsOneEdit in progress
 };
 
 } // namespace qrt::channels

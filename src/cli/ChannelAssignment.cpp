@@ -145,22 +145,12 @@ ChannelAssigner::Outcome ChannelAssigner::chooseTone(const ChannelAssignment& a)
     return Applied;
 }
 
-int ChannelAssigner::optionPosition(int column, const QString& value) const {
-    const QStringList options = m_model.optionList(column);
-    const qsizetype byText = options.indexOf(value);
-    if (byText >= 0)
-        return int(byText);
-    bool ok = false;
-    const int number = (value.startsWith(QLatin1Char('#')) ? value.mid(1) : value).toInt(&ok);
-    return ok && number >= 0 && number < options.size() ? number : -1;
-}
-
 ChannelAssigner::Outcome ChannelAssigner::chooseOption(const ChannelAssignment& a) {
     if (m_model.columnKind(a.column) != ChannelTableModel::OptionColumn)
         return refuse(a, QStringLiteral("column %1 has no option list.").arg(a.column));
     if (!m_model.canEdit(a.channel, a.column))
         return refuse(a, editRefusal(a.channel, a.column));
-    const int position = optionPosition(a.column, a.value);
+    const int position = m_model.optionPosition(a.column, a.value);
     if (position < 0) {
         const QStringList options = m_model.optionList(a.column);
         return refuse(a, QStringLiteral("column %1 has no option \"%2\" (options 0 to %3: %4).")

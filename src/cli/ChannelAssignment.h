@@ -55,7 +55,6 @@ public:
 private:
     Outcome refuse(const ChannelAssignment& assignment, const QString& reason);
     QString editRefusal(int channel, int column) const;
-    int optionPosition(int column, const QString& value) const;
     Outcome restoreDefaults();
     Outcome chooseTone(const ChannelAssignment& a);
     Outcome chooseOption(const ChannelAssignment& a);

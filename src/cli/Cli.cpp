@@ -58,6 +58,9 @@ const std::map<QString, Command>& commands() {
         {QStringLiteral("import"),
          {importCommand, "import BASE.dat IN.csv -o OUT.dat [--format qrt|chirp]   type the channels of a CSV list "
                          "into BASE as the grid takes them and save to OUT; a list with errors changes nothing"}},
+        {QStringLiteral("print"),
+         {printCommand, "print FILE -o OUT.pdf [--items cover,settings,channels] [--page A4|Letter]   print the "
+                        "channel sheet (cover, radio settings, channel table) in the language of --lang to a PDF"}},
     };
     return table;
 }
@@ -104,6 +107,11 @@ int run(const QStringList& arguments, const QString& executableDir, QTextStream&
 
     parser.addOption({QStringLiteral("format"), QStringLiteral("export/import: the channel list, qrt or chirp."),
                       QStringLiteral("FORMAT")});
+    parser.addOption({QStringLiteral("items"),
+                      QStringLiteral("print: what the sheet holds, of cover, settings and channels (all of them)."),
+                      QStringLiteral("LIST")});
+    parser.addOption({QStringLiteral("page"), QStringLiteral("print: the paper, A4 (the default) or Letter."),
+                      QStringLiteral("SIZE")});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("The command to run (see below)."));
 
     if (!parser.parse(arguments)) {

@@ -38,5 +38,6 @@ int checkCommand(CommandContext& c);
 // Channel lists in CSV.
 int exportCommand(CommandContext& c);
 int importCommand(CommandContext& c);
+int printCommand(CommandContext& c);
 
 } // namespace qrt::cli

@@ -64,8 +64,21 @@ enum class TextId : int {
     CustomBandCancel = 378,
     RestoreDefaultSetting = 400,
 
-    // The information windows
+    // Printing
+    Printing = 105,             // "Printing，Please wait..."
+    PrintFailed = 106,          // "Print occur error!"
+    PrintSelectionTitle = 142,  // "Select Print Content"
+    PrintItem = 143,            // "Item"
+    PrintCover = 144,           // "Cover"
+    PrintRadioSettings = 145,   // "Radio Settings"
+    PrintChannels = 146,        // "Channel Information"
     Print = 147,
+    PrintCancel = 148,          // "Cancel"
+    PrintJobName = 149,         // "Print Chananel Data"
+    PrintOff = 302,             // "Off", also the first item of a list
+    PrintOn = 303,              // "On"
+
+    // The information windows
     RadioInfoFrame = 183,
     RadioInfoModelType = 184,
     FrequencyRange = 185,

@@ -12,6 +12,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTextStream>
 
@@ -88,6 +89,9 @@ private Q_SLOTS:
     void usageAndInputErrors_data();
     void usageAndInputErrors();
     void builtToolEndToEnd();
+    void printUsage_data();
+    void printUsage();
+    void printWritesThePdfSheet();
     void unusableSettingsFileIsNamedAndDefaultsApply_data();
     void unusableSettingsFileIsNamedAndDefaultsApply();
     void saveLeavesAPipeAlone();
@@ -633,6 +637,63 @@ void TestCli::languageBeforeTheFirstStartFollowsTheSystem() {
     QVERIFY2(out.contains(caption), qPrintable(out));
     // Only the program's own first start stores a language.
     QCOMPARE(dir.readFile(QStringLiteral("holvard.def")), settings);
+}
+
+void TestCli::printUsage_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no output") << QStringList{"print", "DefRadioSet.def"} << 1 << "print takes one data file and -o";
+    QTest::newRow("two files") << QStringList{"print", "DefRadioSet.def", "DefRadioSet.def", "-o", "x.pdf"} << 1
+                               << "print takes one data file and -o";
+    QTest::newRow("unknown item") << QStringList{"print", "DefRadioSet.def", "-o", "x.pdf", "--items", "cover,tones"}
+                                  << 1 << "--items takes";
+    QTest::newRow("unknown paper") << QStringList{"print", "DefRadioSet.def", "-o", "x.pdf", "--page", "A5"} << 1
+                                   << "--page takes A4 or Letter";
+    // In-process without a GUI application there are no fonts to lay the sheet out with.
+    QTest::newRow("no fonts here") << QStringList{"print", "DefRadioSet.def", "-o", "x.pdf"} << 2
+                                   << "print needs the program's fonts";
+}
+
+void TestCli::printUsage() {
+    QFETCH(QStringList, args);
+    QFETCH(int, code);
+    QFETCH(QString, message);
+    test::TempAppDir dir;
+    for (QString& a : args) {
+        if (a.endsWith(QLatin1String(".def")) || a.endsWith(QLatin1String(".pdf")))
+            a = dir.filePath(a);
+    }
+    const Run r = runCli(dir, args);
+    QCOMPARE(r.code, code);
+    QVERIFY2(r.err.contains(message), qPrintable(r.err));
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("x.pdf"))));
+}
+
+// The built tool lays the sheet out in the language asked for; without a display.
+void TestCli::printWritesThePdfSheet() {
+    test::TempAppDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.remove(QStringLiteral("DISPLAY"));
+    p.setProcessEnvironment(env);
+    p.start(test::builtAppDir() + QStringLiteral("/qrt506-cli"),
+            {QStringLiteral("--app-dir"), dir.path(), QStringLiteral("print"), dir.filePath("DefRadioSet.def"),
+             QStringLiteral("-o"), pdf, QStringLiteral("--items"), QStringLiteral("channels"), QStringLiteral("--lang"),
+             QStringLiteral("1"), QStringLiteral("--page"), QStringLiteral("letter")});
+    QVERIFY(p.waitForFinished(-1));
+    QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+    QVERIFY(dir.readFile(QStringLiteral("sheet.pdf")).startsWith("%PDF-"));
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed: the PDF's text is not checked");
+    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QVERIFY(p.waitForFinished(-1));
+    // Some characters come out as look-alike Kangxi radicals; normalisation brings them back.
+    const QString text = QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+    QVERIFY2(text.contains(QStringLiteral("信道信息")), qPrintable(text));
+    QVERIFY(!text.contains(QStringLiteral("整机设置")));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -24,6 +24,7 @@
 #include "gui/options/dialogs/PttIdPauseDialog.h"
 #include "gui/options/dialogs/TwoToneGrids.h"
 #include "gui/options/dialogs/VolumeDialog.h"
+#include "gui/print/PrintSelectionDialog.h"
 #include "gui/shell/MainWindow.h"
 #include "gui/shell/PlatformServices.h"
 #include "gui/shell/SideWindows.h"
@@ -139,6 +140,10 @@ const std::vector<Shot>& shotCatalogue() {
         {"sstabSetMode6", Fills, {}, page(6)},
         {"sstabSetMode7", Fills, {}, page(7)},
         {"frmAboutSoft", Own, {}, [](ShotScene& s) { return make<AboutDialog>(s.context, &s.mainWindow); }},
+        {"frmPrintSelect",
+         Own,
+         {},
+         [](ShotScene& s) { return make<gui::PrintSelectionDialog>(s.context, &s.mainWindow); }},
         {"frmCustomFre",
          Own,
          {},

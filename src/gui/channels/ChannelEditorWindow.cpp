@@ -4,6 +4,7 @@
 #include "core/AppContext.h"
 #include "core/TextIndex.h"
 #include "document/Document.h"
+#include "gui/channels/ChannelClipboard.h"
 #include "gui/channels/ChannelGridMenu.h"
 #include "gui/channels/ChannelGridView.h"
 #include "gui/channels/ModelBandPanel.h"
@@ -42,6 +43,8 @@ ChannelEditorWindow::ChannelEditorWindow(Document& document, UserPrompts& prompt
     m_menu = new ChannelGridMenu(model, this);
     m_menu->setAccessibleName(channelInfo);
     connect(m_grid, &ChannelGridView::channelMenuRequested, this, &ChannelEditorWindow::showChannelMenu);
+    m_clipboard = new ChannelClipboard(*m_grid, prompts, document.context());
+    m_menu->addClipboardActions(m_clipboard->actions());
 
     m_modelBand = new ModelBandPanel(document, this);
     connect(m_modelBand, &ModelBandPanel::memoryViewerRequested, this, &ChannelEditorWindow::memoryViewerRequested);

@@ -15,6 +15,7 @@ class Document;
 
 namespace qrt::gui {
 
+class ChannelClipboard;
 class ChannelGridMenu;
 class ChannelGridView;
 class ModelBandPanel;
@@ -35,6 +36,7 @@ public:
 
     ChannelGridView* grid() const { return m_grid; }
     ChannelGridMenu* gridMenu() const { return m_menu; }
+    ChannelClipboard* clipboard() const { return m_clipboard; }
     ModelBandPanel* modelBandPanel() const { return m_modelBand; }
     QTabWidget* settingsTabs() const { return m_settingsTabs; }
     SettingsPages* settingsPages() const { return m_settingsPages; }
@@ -56,6 +58,7 @@ private:
     UserPrompts& m_prompts;
     ChannelGridView* m_grid;
     ChannelGridMenu* m_menu;
+    ChannelClipboard* m_clipboard;
     ModelBandPanel* m_modelBand;
     QPushButton* m_deleteAll;
     QPushButton* m_restoreDefaults;

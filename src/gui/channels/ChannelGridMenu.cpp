@@ -28,6 +28,11 @@ void ChannelGridMenu::setChannelLockAction(QAction* lockAction) {
         addAction(lockAction);
 }
 
+void ChannelGridMenu::addClipboardActions(const QList<QAction*>& actions) {
+    insertSeparator(m_separator)->setObjectName(QStringLiteral("sepPopClipboard"));
+    insertActions(m_separator, actions);
+}
+
 bool ChannelGridMenu::channelLockChecked() const {
     return m_model.isLocked() || (m_lock && m_lock->isChecked());
 }

@@ -19,6 +19,8 @@ public:
 
     // The frame's `mnuPopChLock`, shown after the separator.
     void setChannelLockAction(QAction* lockAction);
+    // Cut, Copy and Paste, shown after the channel entries.
+    void addClipboardActions(const QList<QAction*>& actions);
     // Captions and enabled states for this channel.
     void prepareFor(int channel);
     int channel() const { return m_channel; }

@@ -23,7 +23,7 @@ ChannelGridView::ChannelGridView(ChannelTableModel& table, QWidget* parent)
     ChannelGridModel& model = *m_model;
     setModel(&model);
     setItemDelegate(new ChannelCellDelegate(*m_gestures, this));
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     // Only typing opens an editor by itself; clicks and command keys go through the gestures.
     setEditTriggers(QAbstractItemView::AnyKeyPressed);
@@ -108,6 +108,16 @@ void ChannelGridView::storeToneBeingChosen() {
         closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
     m_gestures->storePendingTone();
+}
+
+void ChannelGridView::storeOpenEditor() {
+    const QModelIndex cell = currentIndex();
+    QWidget* editor = cell.isValid() && state() == QAbstractItemView::EditingState ? indexWidget(cell) : nullptr;
+    if (editor && cell != m_gestures->pendingToneCell()) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+    storeToneBeingChosen();
 }
 
 void ChannelGridView::activate(const QModelIndex& cell) {

@@ -23,7 +23,8 @@ namespace qrt::gui {
 //   Delete on a frequency cell       clears it (an empty edit);
 //   in an editor: Enter stores, Tab and Shift+Tab store and move right or left, Escape
 //   closes it without storing; an option list's arrows only move its choice;
-//   Menu key, Shift+F10              the context menu of the current cell.
+//   Menu key, Shift+F10              the context menu of the current cell;
+//   Shift with a move, or a drag      selects a block of cells (for Copy and Cut).
 // A click opens its editor only when no double-click follows, so that a double-click
 // reaches the grid (it steps an option or copies a frequency or tone).
 class ChannelGridView : public QTableView {
@@ -36,6 +37,8 @@ public:
 
     // Stores a tone being chosen in the tone list and closes the list.
     void storeToneBeingChosen();
+    // Stores what an open cell editor holds and closes it, and the tone being chosen.
+    void storeOpenEditor();
     // Carries out a click on the cell at once (the keyboard's click).
     void activate(const QModelIndex& cell);
     // Carries out a double-click on the cell (also the keyboard's Ctrl+Enter).

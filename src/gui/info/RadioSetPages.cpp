@@ -27,6 +27,7 @@ RadioInfoPage* RadioSetPages::radioInfoPage() {
 SettingsPageWindow* RadioSetPages::settingsPage() {
     if (!m_settings) {
         m_settings = new SettingsPageWindow(m_context, m_pageParent);
+        connect(m_settings, &SettingsPageWindow::printRequested, this, &RadioSetPages::printRequested);
         adopt(m_settings);
     }
     return m_settings;

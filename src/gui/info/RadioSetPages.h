@@ -41,6 +41,8 @@ Q_SIGNALS:
     void pageCreated(QWidget* page);
     void channelEditorRequested();
     void memoryViewerRequested();
+    // The settings page window's print button.
+    void printRequested();
 
 private:
     void adopt(KeptPage* page);

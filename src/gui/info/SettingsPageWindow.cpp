@@ -20,6 +20,7 @@ SettingsPageWindow::SettingsPageWindow(const AppContext& context, QWidget* paren
     auto* print = new QPushButton(context.text(TextId::Print), this);
     print->setObjectName(QStringLiteral("cmdSysSetPrint"));
     print->setAccessibleName(print->text());
+    connect(print, &QPushButton::clicked, this, &SettingsPageWindow::printRequested);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

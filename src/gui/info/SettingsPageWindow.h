@@ -13,7 +13,7 @@ class AppContext;
 namespace qrt::gui::info {
 
 // The window of the radio-wide settings pages, opened from the radio set tree. It holds
-// a frame for the pages and a print button that does nothing yet.
+// a frame for the pages and a print button, which asks for the Print command.
 class SettingsPageWindow : public KeptPage {
     Q_OBJECT
 public:
@@ -24,6 +24,9 @@ public:
 
     QGroupBox* frame() const { return m_frame; }
     QWidget* pages() const { return m_pages; }
+
+Q_SIGNALS:
+    void printRequested();
 
 public Q_SLOTS:
     // Places the settings pages in the frame (the window takes them over, replacing any

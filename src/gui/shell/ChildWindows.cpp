@@ -1,5 +1,6 @@
 #include "gui/shell/ChildWindows.h"
 
+#include "gui/channels/ChannelClipboard.h"
 #include "gui/channels/ChannelEditorWindow.h"
 
 #include <QCloseEvent>
@@ -45,7 +46,7 @@ HostedChannelEditor hostChannelEditor(QMdiArea& area, Document& document, UserPr
     child->setWindowFlags(Qt::SubWindow | Qt::FramelessWindowHint);
     area.addSubWindow(child);
     child->showMaximized();
-    return {editor, [editor](bool locked) { editor->setSettingsLocked(locked); }};
+    return {editor, [editor](bool locked) { editor->setSettingsLocked(locked); }, editor->clipboard()->actions()};
 }
 
 } // namespace qrt::gui

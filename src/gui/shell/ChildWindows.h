@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+
 #include <functional>
 
 class QAction;
@@ -19,6 +21,8 @@ struct HostedChannelEditor {
     QWidget* window = nullptr;
     // The interface lock of the settings pages.
     std::function<void(bool)> lockSettings;
+    // Cut, Copy and Paste of the channel grid, for the Edit menu.
+    QList<QAction*> clipboardActions;
 };
 
 // Creates the channel editor as a child window of the area, maximised and not closable

@@ -6,6 +6,7 @@
 #include "document/InterfaceLock.h"
 #include "gui/common/ConfigurationReview.h"
 #include "gui/common/UserPrompts.h"
+#include "gui/print/SheetPrinting.h"
 #include "gui/shell/ChannelListCommands.h"
 #include "gui/shell/ChildWindows.h"
 #include "gui/shell/CompareCommands.h"
@@ -84,7 +85,7 @@ MainWindow::MainWindow(Document& document, UserPrompts& prompts, DocumentViewer&
     m_compare = std::make_unique<CompareCommands>(document, prompts, *this, *m_menus);
 
     m_channelLists = std::make_unique<ChannelListCommands>(document, prompts, *m_files, *this);
-    m_channelLists->addTo(*m_menus->menu(QStringLiteral("mnuFile")), m_menus->action(QStringLiteral("ListSeparator5")));
+    m_channelLists->addTo(*m_menus->menu(QStringLiteral("mnuFile")), m_menus->action(QStringLiteral("sepPrintFile")));
     buildEditMenu();
 
     m_status->setNotice(context.text(TextId::Ready));
@@ -97,6 +98,9 @@ MainWindow::MainWindow(Document& document, UserPrompts& prompts, DocumentViewer&
     QAction* channelLockEntry = m_menus->action(QStringLiteral("mnuChLock"));
     const HostedChannelEditor editor = hostChannelEditor(*m_childArea, document, prompts, *channelLockEntry);
     m_channelEditor = editor.window;
+    QMenu* editMenu = m_menus->menu(QStringLiteral("mnuEdit"));
+    editMenu->addSeparator();
+    editMenu->addActions(editor.clipboardActions);
 
     m_interfaceLock = new InterfaceLock(context, document, this);
     m_lock = new LockController(context, *m_interfaceLock, *m_status, *m_menus->action(QStringLiteral("mnuLockFace")),
@@ -160,7 +164,10 @@ void MainWindow::connectFileCommands() {
 void MainWindow::connectOtherCommands() {
     connectRunner(QStringLiteral("mnuExit"), QStringLiteral("Exit"), [this] { close(); });
     connectRunner(QStringLiteral("mnuHelpTopic"), QStringLiteral("Help"), [this] { showHelp(); });
-    // Print (mnuPrintFile and its button) and the entries that are not offered have no command.
+    m_printing =
+        new SheetPrinting(m_document, m_prompts, *this, [this](const QString& text) { m_status->setNotice(text); });
+    connectRunner(QStringLiteral("mnuPrintFile"), QStringLiteral("Print"), [this] { printSheet(); });
+    // The entries that are not offered have no command.
 }
 
 void MainWindow::addSafeProgrammingCommands() {
@@ -242,6 +249,10 @@ void MainWindow::showHelp() {
     if (!guide.isEmpty())
         m_viewer.showGuide(guide, helpTopicOf(QApplication::focusWidget()),
                            withoutAccessKey(context.text(TextId::HelpTopicCaption)));
+}
+
+void MainWindow::printSheet() {
+    m_printing->start();
 }
 
 void MainWindow::closeWithoutAsking() {

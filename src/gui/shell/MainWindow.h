@@ -23,6 +23,7 @@ class FrameToolBar;
 class LanguageSwitch;
 class LockController;
 class ProgramRestarter;
+class SheetPrinting;
 class StatusPanels;
 class UserPrompts;
 
@@ -63,6 +64,9 @@ public:
     void showHelp();
     // Where the user guide is looked for (see appfolder::userGuidePage); the executable's folder.
     void setGuideFolder(const QString& executableDir) { m_guideFolder = executableDir; }
+    // The Print command: the print selection view, then printing or a PDF.
+    void printSheet();
+    SheetPrinting& sheetPrinting() { return *m_printing; }
     // Closes without the exit question (the language switch).
     void closeWithoutAsking();
     bool isExiting() const { return m_exiting; }
@@ -102,6 +106,7 @@ private:
     InterfaceLock* m_interfaceLock = nullptr;
     LockController* m_lock = nullptr;
     LanguageSwitch* m_language = nullptr;
+    SheetPrinting* m_printing = nullptr;
     QWidget* m_channelEditor = nullptr;
     QMetaObject::Connection m_childCaption;
     bool m_exitWithoutAsking = false;

@@ -89,6 +89,8 @@ RunningProgram::RunningProgram(const QString& appDir, UserPrompts& prompts, Docu
 
     connectMemoryViewer(prompts);
     connectRadioLink(prompts, searchPorts);
+    QObject::connect(&m_sideWindows->pages(), &info::RadioSetPages::printRequested, m_window.get(),
+                     &MainWindow::printSheet);
 }
 
 void RunningProgram::connectMemoryViewer(UserPrompts& prompts) {

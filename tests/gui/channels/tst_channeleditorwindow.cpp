@@ -5,6 +5,7 @@
 #include "core/AppContext.h"
 #include "document/Document.h"
 #include "document/ProgramStartup.h"
+#include "gui/channels/ChannelClipboard.h"
 #include "gui/channels/ChannelEditorWindow.h"
 #include "gui/channels/ChannelGridMenu.h"
 #include "gui/channels/ChannelGridView.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFile>
@@ -136,6 +138,9 @@ private Q_SLOTS:
     void contextMenu_data();
     void contextMenu();
     void contextMenuCommandsAndLock();
+    void copyAndPasteWithTheKeys();
+    void cutAndTheLock();
+    void refusedPasteIsExplained();
     void buttons();
     void restoreDefaultsFailure();
     void bandLists_data();
@@ -565,8 +570,9 @@ void TestChannelEditorWindow::contextMenuCommandsAndLock() {
     lockEntry.setCheckable(true);
     e.window->setChannelLockAction(&lockEntry);
     QVERIFY(menu->actions().contains(&lockEntry));
-    QCOMPARE(menu->actions().at(2)->objectName(), QStringLiteral("sepPopChLock"));
-    QVERIFY(menu->actions().at(2)->isSeparator() && menu->actions().at(2)->isVisible());
+    auto* lockSeparator = menu->findChild<QAction*>(QStringLiteral("sepPopChLock"));
+    QVERIFY(lockSeparator && lockSeparator->isSeparator() && lockSeparator->isVisible());
+    QCOMPARE(menu->actions().indexOf(lockSeparator), menu->actions().indexOf(&lockEntry) - 1);
 
     lockEntry.setChecked(true);
     e.rightClick(e.grid->viewport(), e.centre(3, 2));
@@ -584,6 +590,85 @@ void TestChannelEditorWindow::contextMenuCommandsAndLock() {
     e.rightClick(e.grid->viewport(), e.centre(9, 2));
     menu->deleteAllAction()->trigger();
     QCOMPARE(e.rowTexts(4), QStringList(13, QString()));
+}
+
+// Shift with the arrows selects a block; Ctrl+C copies it as tab-separated text, Ctrl+V
+// pastes it at the current cell as one undo step.
+void TestChannelEditorWindow::copyAndPasteWithTheKeys() {
+    Editor e;
+    e.addChannel(3);
+    e.addChannel(4, QStringLiteral("441.5"));
+    e.grid->setFocus();
+    e.grid->setCurrentIndex(e.cell(3, 1));
+    QTest::keyClick(e.grid, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(e.grid, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keySequence(e.grid, QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("440.15\t440.15\n441.5\t441.5\n"));
+
+    const int steps = e.document->undoStack().count();
+    e.grid->setCurrentIndex(e.cell(7, 1));
+    QTest::keySequence(e.grid, QKeySequence::Paste);
+    QCOMPARE(e.rowTexts(7), rowOf({"440.15", "440.15", "None", "None"}));
+    QCOMPARE(e.rowTexts(8), rowOf({"441.5", "441.5", "None", "None"}));
+    QCOMPARE(e.document->undoStack().count(), steps + 1);
+    QCOMPARE(e.grid->currentIndex(), e.cell(7, 1));
+    e.document->undoStack().undo();
+    QCOMPARE(e.rowTexts(7), QStringList(13, QString()));
+    QCOMPARE(e.rowTexts(8), QStringList(13, QString()));
+
+    // An open cell editor keeps the keys for its own text.
+    QGuiApplication::clipboard()->setText(QStringLiteral("46.1"));
+    e.grid->setCurrentIndex(e.cell(5, 1));
+    QTest::keyClicks(e.grid, QStringLiteral("4"));
+    auto* typing = qobject_cast<QLineEdit*>(e.editor(5, 1));
+    QVERIFY(typing);
+    QTest::keySequence(typing, QKeySequence::Paste);
+    QCOMPARE(typing->text(), QStringLiteral("446.1"));
+    QCOMPARE(e.text(5, 1), QString());
+}
+
+void TestChannelEditorWindow::cutAndTheLock() {
+    Editor e;
+    e.addChannel(3);
+    gui::ChannelClipboard* clipboard = e.window->clipboard();
+    // Beside the channel entries of the context menu.
+    for (QAction* action : clipboard->actions())
+        QVERIFY(e.window->gridMenu()->actions().contains(action));
+    QCOMPARE(clipboard->cutAction()->text(), QStringLiteral("Cu&t"));
+
+    e.grid->setFocus();
+    e.grid->setCurrentIndex(e.cell(3, 2));
+    QTest::keyClick(e.grid, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keySequence(e.grid, QKeySequence::Cut);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("440.15\tNone\n"));
+    QCOMPARE(e.rowTexts(3), rowOf({"440.15", "", "None", ""}));
+
+    e.model().setLocked(true);
+    QVERIFY(!clipboard->cutAction()->isEnabled());
+    QVERIFY(!clipboard->pasteAction()->isEnabled());
+    QVERIFY(clipboard->copyAction()->isEnabled());
+    QGuiApplication::clipboard()->setText(QStringLiteral("450"));
+    clipboard->paste();
+    clipboard->cut();
+    QCOMPARE(e.rowTexts(3), rowOf({"440.15", "", "None", ""}));
+    e.model().setLocked(false);
+    QVERIFY(clipboard->cutAction()->isEnabled() && clipboard->pasteAction()->isEnabled());
+}
+
+void TestChannelEditorWindow::refusedPasteIsExplained() {
+    Editor e;
+    e.addChannel(5);
+    const QByteArray image = e.document->image().bytes();
+    QGuiApplication::clipboard()->setText(QStringLiteral("446\t\r\nabc\t\r\n"));
+    e.grid->setCurrentIndex(e.cell(4, 1));
+    e.window->clipboard()->paste();
+    QCOMPARE(e.prompts.boxes.size(), 1);
+    QCOMPARE(e.prompts.boxes.first().title, QStringLiteral("Notice"));
+    QCOMPARE(e.prompts.boxes.first().text,
+             QStringLiteral("Nothing was pasted: channel 5 Rx Freq[MHz]: \"abc\" is not a frequency."));
+    QCOMPARE(e.text(4, 1), QString());
+    QCOMPARE(e.text(5, 1), QStringLiteral("440.15"));
+    QCOMPARE(e.document->image().bytes(), image);
 }
 
 void TestChannelEditorWindow::buttons() {

@@ -117,6 +117,10 @@ private Q_SLOTS:
         SettingsPageWindow window(*context);
         QCOMPARE(window.windowTitle(), QStringLiteral("整机设置"));
         QCOMPARE(window.findChild<QPushButton*>("cmdSysSetPrint")->text(), print);
+        // The button asks for the frame's Print command.
+        QSignalSpy requests(&window, &SettingsPageWindow::printRequested);
+        QTest::mouseClick(window.findChild<QPushButton*>("cmdSysSetPrint"), Qt::LeftButton);
+        QCOMPARE(requests.count(), 1);
     }
 
     void settingsPagesTakeTheFrame() {
