@@ -14,7 +14,7 @@ using namespace qrt;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static QString messages;
     static QTextStream err(&messages);
-    static cli::StartedProgram program(fuzz::appFolder().path(), 3, err);
+    static cli::StartedProgram program(fuzz::appFolder().path(), Language::English, err);
     // Each run starts from the factory data, with a fresh undo history; opened again only
     // after a run that applied something.
     static bool changed = true;

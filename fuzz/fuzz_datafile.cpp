@@ -23,7 +23,7 @@ QByteArray readBack(const QString& path) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static QString messages;
     static QTextStream err(&messages);
-    static cli::StartedProgram program(fuzz::appFolder().path(), 3, err);
+    static cli::StartedProgram program(fuzz::appFolder().path(), Language::English, err);
     const QString input = fuzz::inputFile(QStringLiteral("input.dat"), data, size);
     const QString first = fuzz::appFolder().filePath(QStringLiteral("first.dat"));
     const QString second = fuzz::appFolder().filePath(QStringLiteral("second.dat"));

@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     static const InterfaceTexts texts = [] {
         InterfaceTexts t;
-        t.load(3);
+        t.load(Language::English);
         return t;
     }();
     const quint8 choices = data[0];

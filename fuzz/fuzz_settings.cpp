@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::abort();
     SettingsFile file(path);
     const ProgramSettings settings = ProgramSettings::load(file);
-    if (settings.language < 1 || settings.language > 3 || settings.portNumber < 1 || settings.portNumber > 16)
+    const int language = languageNumber(settings.language);
+    if (language < 1 || language > 3 || settings.portNumber < 1 || settings.portNumber > 16)
         std::abort();
     if (settings.imageLastAddress < ProgramSettings::MinImageLastAddress ||
         settings.imageLastAddress > ProgramSettings::MaxImageLastAddress)
