@@ -9,7 +9,7 @@
 #include "VirtualCommTime.h"
 
 #include "comm/RadioTransfer.h"
-#include "comm/ReservedCodes.h"
+#include "core/ReservedCodes.h"
 #include "core/ErrorLog.h"
 
 #include <cstdlib>
