@@ -90,6 +90,15 @@ QStringList logLines(CommunicationWindow& window) {
     return lines;
 }
 
+// A radio that acknowledges a write of channel 2's receive frequency (0020-0023) but keeps
+// its old bytes there.
+void keepsChannel2ReceiveFrequency(EmulatedRadioProgram& program) {
+    sim::MemoryFaults keeps;
+    for (int address = 0x20; address <= 0x23; ++address)
+        keeps.keep.insert(address);
+    program.radio.radio.setMemoryFaults(keeps);
+}
+
 } // namespace
 
 class TestCommunicationWindow : public QObject {
@@ -199,10 +208,7 @@ void TestCommunicationWindow::radioThatKeepsBytesFailsTheVerify() {
     EmulatedRadioProgram program(factoryRadio());
     CommFixture& f = program.fixture;
     QVERIFY(f.document->openFile(f.dir.filePath(AppContext::FactoryFileName)).ok());
-    sim::MemoryFaults keeps;
-    for (int address = 0x20; address <= 0x23; ++address)
-        keeps.keep.insert(address);
-    program.radio.radio.setMemoryFaults(keeps);
+    keepsChannel2ReceiveFrequency(program);
     QVERIFY(f.document->channelModel().setReceiveFrequency(2, "462.55"));
     f.document->encodeChannels();
     const QByteArray edited = f.document->image().mid(0x20, 4);
@@ -230,10 +236,7 @@ void TestCommunicationWindow::verifyAfterWriteIsRememberedAndCanBeOff() {
     EmulatedRadioProgram program(factoryRadio());
     CommFixture& f = program.fixture;
     QVERIFY(f.document->openFile(f.dir.filePath(AppContext::FactoryFileName)).ok());
-    sim::MemoryFaults keeps;
-    for (int address = 0x20; address <= 0x23; ++address)
-        keeps.keep.insert(address);
-    program.radio.radio.setMemoryFaults(keeps);
+    keepsChannel2ReceiveFrequency(program);
     QVERIFY(f.document->channelModel().setReceiveFrequency(2, "462.55"));
 
     CommunicationWindow window(*f.link, f.prompts, TransferJob::Write, &f.frame);
