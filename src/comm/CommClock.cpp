@@ -11,8 +11,9 @@ void CommClock::waitAtLeastMs(int n) {
     while (nowMs() < until) {
         if (onWait)
             onWait();
-        // A short nap between passes keeps the wait from taking a whole core.
-        sleepUs(200);
+        // A short nap between passes keeps the wait from taking a whole core; the last nap
+        // ends as the clock reaches the end of the wait, not up to a nap later.
+        sleepUs(qBound(qint64(1), until * 1000 - nowUs(), qint64(200)));
     }
 }
 

@@ -28,7 +28,8 @@ public:
     void setTimeSource(CommTimeSource* source) { m_source = source; }
 
     // Milliseconds since the clock was made.
-    qint64 nowMs() const { return m_source ? m_source->nowUs() / 1000 : m_timer.elapsed(); }
+    qint64 nowMs() const { return nowUs() / 1000; }
+    qint64 nowUs() const { return m_source ? m_source->nowUs() : m_timer.nsecsElapsed() / 1000; }
 
     // Waits until the clock reads at least now + n + 2, calling onWait on every pass.
     void waitAtLeastMs(int n);

@@ -1,4 +1,5 @@
 #include "OpeningPort.h"
+#include "VirtualCommTime.h"
 #include "comm/CommClock.h"
 #include "comm/CommLog.h"
 #include "comm/ProtocolEngine.h"
@@ -83,6 +84,8 @@ private Q_SLOTS:
     void maxWaitCount_data();
     void maxWaitCount();
     void stopEndsTheWaitAtOnce();
+    void waitsEndAsTheClockReachesTheirEnd_data();
+    void waitsEndAsTheClockReachesTheirEnd();
     void variableBytesAreSentAndCaptured();
     void step1ChoosesTheCommandSet_data();
     void step1ChoosesTheCommandSet();
@@ -137,6 +140,35 @@ void TestProtocolEngine::maxWaitCount() {
     QFETCH(int, retries);
     QFETCH(int, waits);
     QCOMPARE(ProtocolEngine::maxWaitCountFor(retries), waits);
+}
+
+void TestProtocolEngine::waitsEndAsTheClockReachesTheirEnd_data() {
+    QTest::addColumn<qint64>("startUs");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<qint64>("endUs");
+    // A wait of n lasts until the millisecond clock reads its start + n + 2: less than
+    // n + 2 ms when it starts inside a millisecond, never past that reading.
+    QTest::newRow("on a millisecond") << qint64(27000) << 1 << qint64(30000);
+    QTest::newRow("inside a millisecond") << qint64(27300) << 1 << qint64(30000);
+    QTest::newRow("at its end") << qint64(27999) << 1 << qint64(30000);
+    QTest::newRow("n = 0") << qint64(5100) << 0 << qint64(7000);
+    QTest::newRow("n = 5") << qint64(5100) << 5 << qint64(12000);
+    QTest::newRow("negative n as 0") << qint64(5100) << -3 << qint64(7000);
+}
+
+void TestProtocolEngine::waitsEndAsTheClockReachesTheirEnd() {
+    QFETCH(qint64, startUs);
+    QFETCH(int, n);
+    QFETCH(qint64, endUs);
+    test::VirtualCommTime time;
+    time.sleepUs(startUs);
+    CommClock clock;
+    clock.setTimeSource(&time);
+    int passes = 0;
+    clock.onWait = [&passes] { ++passes; };
+    clock.waitAtLeastMs(n);
+    QCOMPARE(time.nowUs(), endUs);
+    QVERIFY(passes >= 1);
 }
 
 void TestProtocolEngine::stopEndsTheWaitAtOnce() {
