@@ -103,7 +103,18 @@ Result readRegularFile(const QString& path, qint64 maxBytes, QByteArray* bytes) 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failureOf(file, path, false);
-    *bytes = file.read(qMax<qint64>(0, maxBytes));
+    // Read as much as the file holds rather than maxBytes at once: asking for maxBytes sets
+    // aside that much memory for a file of a few hundred bytes. A file may also report a size
+    // other than what it holds, so reading goes on until its end or maxBytes.
+    bytes->clear();
+    const qint64 limit = qMax<qint64>(0, maxBytes);
+    for (qint64 want = qMin(limit, qMax<qint64>(1, file.size() + 1)); bytes->size() < limit;
+         want = qMin<qint64>(limit - bytes->size(), 64 * 1024)) {
+        const QByteArray part = file.read(want);
+        if (part.isEmpty())
+            break;
+        bytes->append(part);
+    }
     if (file.error() != QFileDevice::NoError)
         return failureOf(file, path, false);
     return {};

@@ -37,7 +37,9 @@ private Q_SLOTS:
     void notARegularFileIsLeftAlone_data();
     void notARegularFileIsLeftAlone();
     void replaceFollowsALinkToARegularFile();
+    void readIsBounded_data();
     void readIsBounded();
+    void readGoesOnPastTheReportedSize();
     void failuresNameTheirCause_data();
     void failuresNameTheirCause();
     void everyReasonIsInEveryLanguage();
@@ -142,14 +144,42 @@ void TestFileAccess::replaceFollowsALinkToARegularFile() {
     QCOMPARE(read, bytes);
 }
 
+void TestFileAccess::readIsBounded_data() {
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("empty") << 0 << 1041;
+    QTest::newRow("smaller than the limit") << 10 << 1041;
+    QTest::newRow("exactly the limit") << 1041 << 1041;
+    QTest::newRow("one byte more") << 1042 << 1041;
+    QTest::newRow("far more") << 5000 << 1041;
+    QTest::newRow("over many reads") << 300000 << 200001;
+    QTest::newRow("nothing allowed") << 10 << 0;
+}
+
 void TestFileAccess::readIsBounded() {
+    QFETCH(int, size);
+    QFETCH(int, limit);
     QTemporaryDir dir;
     QFile file(dir.filePath(QStringLiteral("big.dat")));
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(5000, 'b')) == 5000);
+    QByteArray content(size, '\0');
+    for (int i = 0; i < size; ++i)
+        content[i] = char(i * 7 + i / 256);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == size);
     file.close();
+    QByteArray bytes("left over");
+    QVERIFY(fileaccess::readRegularFile(file.fileName(), limit, &bytes).ok());
+    QCOMPARE(bytes, content.left(limit));
+}
+
+// A file that reports no size, as the kernel's files do, is read to its end all the same.
+void TestFileAccess::readGoesOnPastTheReportedSize() {
+    const QString path = QStringLiteral("/proc/self/status");
+    if (!QFileInfo(path).isFile() || QFileInfo(path).size() != 0)
+        QSKIP("needs a regular file that reports size 0");
     QByteArray bytes;
-    QVERIFY(fileaccess::readRegularFile(file.fileName(), 1041, &bytes).ok());
-    QCOMPARE(bytes, QByteArray(1041, 'b'));
+    QVERIFY(fileaccess::readRegularFile(path, 1 << 20, &bytes).ok());
+    QVERIFY(bytes.startsWith("Name:"));
+    QVERIFY(bytes.contains("\nPid:"));
 }
 
 void TestFileAccess::failuresNameTheirCause_data() {
