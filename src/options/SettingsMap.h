@@ -70,8 +70,9 @@ struct FieldDesc {
     int param = 0;
     Repair repair = {};
     lists::Builder list = nullptr;
-    bool fixedList = false; // built once, its handler runs only when the item changes
-    bool hidden = false;    // in the hidden container
+    bool fixedList = false;        // built once, its handler runs only when the item changes
+    bool listFollowsValue = false; // its items depend on the stored value, not only on the language
+    bool hidden = false;           // in the hidden container
     EnabledWhen enabledWhen = {};
 };
 

@@ -165,10 +165,22 @@ void SettingsModel::refreshList(const FieldDesc& f, Control& c) {
     if (f.encoding == Encoding::VoxCompare && f.param == 1 && m_image.at(addr::VoxCompareMark) != ValidMark)
         restoreVoxCompareDefaults();
     if (!f.fixedList || c.items.isEmpty()) {
-        c.items = f.list(m_texts, codec::storedValue(f, m_image));
+        c.items = listItems(f, codec::storedValue(f, m_image));
         c.item = -1;
     }
     selectListItem(f, c, codec::readItem(f, m_image));
+}
+
+QStringList SettingsModel::listItems(const FieldDesc& f, int storedValue) {
+    if (m_builtListsLanguage != m_texts.language()) {
+        m_builtLists.clear();
+        m_builtListsLanguage = m_texts.language();
+    }
+    const QPair<quintptr, int> key(reinterpret_cast<quintptr>(f.list), f.listFollowsValue ? storedValue : 0);
+    auto built = m_builtLists.find(key);
+    if (built == m_builtLists.end())
+        built = m_builtLists.insert(key, f.list(m_texts, storedValue));
+    return *built;
 }
 
 // Selecting an item runs the list's handler, which stores the item's canonical value; a
@@ -247,7 +259,7 @@ void SettingsModel::restoreVoxCompareDefaults() {
         const FieldDesc* f = findField(voxName(k));
         Control& c = ctl(voxName(k));
         if (c.items.isEmpty())
-            c.items = f->list(m_texts, 0);
+            c.items = listItems(*f, 0);
         selectListItem(*f, c, VoxDefaults[k - 1]);
         // A list already showing its default runs no handler, but the image may hold
         // another value (a new file opened since): the defaults are always stored.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Language.h"
 #include "core/Result.h"
 #include "options/SettingsControl.h"
 #include "options/SettingsMap.h"
@@ -7,7 +8,9 @@
 #include "options/UserEditNotifier.h"
 
 #include <QHash>
+#include <QPair>
 
+#include <optional>
 #include <vector>
 
 namespace qrt {
@@ -101,6 +104,9 @@ private:
     void showInfoTexts();
     void selectListItem(const FieldDesc& f, Control& c, int item);
     void restoreVoxCompareDefaults();
+    // The items of a list for the current language and, for a list that follows it, the
+    // stored value: each is built once, not again by every refresh.
+    QStringList listItems(const FieldDesc& f, int storedValue);
 
     RadioImage& m_image;
     const InterfaceTexts& m_texts;
@@ -113,6 +119,8 @@ private:
     Result m_serialImportStatus;
     QByteArray m_newCodeBlock;
     bool m_keyListBusy = false;
+    QHash<QPair<quintptr, int>, QStringList> m_builtLists; // by builder and value
+    std::optional<Language> m_builtListsLanguage;
 };
 
 } // namespace qrt::options

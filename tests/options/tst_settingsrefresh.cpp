@@ -19,6 +19,8 @@ private Q_SLOTS:
     void listRepairAndCanonicalRewrite();
     void allFfImage();
     void powerOnToneListGrowsForStoredTones();
+    void onlyMarkedListsFollowTheStoredValue();
+    void listsFollowALanguageChange();
     void keyCodes_data();
     void keyCodes();
     void radioIdDigits_data();
@@ -184,6 +186,36 @@ void TestSettingsRefresh::powerOnToneListGrowsForStoredTones() {
     f.refresh();
     QCOMPARE(f.c("cboPwrOnTone").items.size(), 6);
     QCOMPARE(f.c("cboSaveChNo").itemText(), QStringLiteral("1"));
+}
+
+// A refresh builds a list again only for another language or, when the list is marked as
+// following it, another stored value: a list that follows it unmarked would keep old items.
+void TestSettingsRefresh::onlyMarkedListsFollowTheStoredValue() {
+    InterfaceTexts texts;
+    texts.load(Language::English);
+    int marked = 0;
+    for (const FieldDesc& f : settingsFields()) {
+        if (!f.list)
+            continue;
+        const QStringList first = f.list(texts, 0);
+        bool follows = false;
+        for (int value = 1; value <= 255 && !follows; ++value)
+            follows = f.list(texts, value) != first;
+        QVERIFY2(follows == f.listFollowsValue, f.name);
+        marked += f.listFollowsValue;
+    }
+    QCOMPARE(marked, 1);
+}
+
+void TestSettingsRefresh::listsFollowALanguageChange() {
+    SettingsFixture f(0xFF);
+    f.set({{0x118, 2}});
+    f.refresh();
+    QCOMPARE(f.c("cboTot").itemText(), QStringLiteral("60s"));
+    f.texts.load(Language::SimplifiedChinese);
+    f.refresh();
+    QCOMPARE(f.c("cboTot").itemText(), QString::fromUtf8("60秒"));
+    QCOMPARE(f.c("cboSk1LongTime").items.first(), QString::fromUtf8("0.00秒"));
 }
 
 void TestSettingsRefresh::keyCodes_data() {
