@@ -9,8 +9,8 @@
 #include "VirtualCommTime.h"
 
 #include "comm/RadioTransfer.h"
-#include "core/ReservedCodes.h"
 #include "core/ErrorLog.h"
+#include "core/ReservedCodes.h"
 
 #include <cstdlib>
 #include <deque>
