@@ -39,16 +39,28 @@ bool rangeFits(int start, int end) {
 
 } // namespace
 
+namespace {
+
+// An uppercase hexadecimal digit; a whole table of scripts is built of thousands of them.
+QChar hexDigit(int value) {
+    return QLatin1Char("0123456789ABCDEF"[value & 0xF]);
+}
+
+} // namespace
+
 QString ProtocolTable::hex2(int value) {
-    return QStringLiteral("%1").arg(value & 0xFF, 2, 16, QLatin1Char('0')).toUpper();
+    const QChar digits[2] = {hexDigit(value >> 4), hexDigit(value)};
+    return QString(digits, 2);
 }
 
 QString ProtocolTable::addressText(int a) {
     const int digits[4] = {a / 1024, (a % 1024) / 256, (a % 256) / 16, a % 16};
-    QString text;
-    for (int d : digits)
-        text += QString::number(d, 16).toUpper();
-    return text;
+    // Only the page digit can reach 16 and more, for an address past the memory.
+    if (digits[0] < 0 || digits[0] > 15 || a < 0)
+        return QString::number(digits[0], 16).toUpper() + QString::number(digits[1], 16).toUpper() +
+               QString::number(digits[2], 16).toUpper() + QString::number(digits[3], 16).toUpper();
+    const QChar text[4] = {hexDigit(digits[0]), hexDigit(digits[1]), hexDigit(digits[2]), hexDigit(digits[3])};
+    return QString(text, 4);
 }
 
 int ProtocolTable::blockCount(int start, int end) {

@@ -17,6 +17,7 @@ private Q_SLOTS:
     void writeBlockCommand();
     void addressText_data();
     void addressText();
+    void hexBytes();
     void codeCheckStep_data();
     void codeCheckStep();
     void writeStep1CarriesTheImageBytes();
@@ -103,12 +104,23 @@ void TestProtocolTable::addressText_data() {
     QTest::newRow("0x0400") << 0x0400 << "1000";
     QTest::newRow("0x07FF") << 0x07FF << "13FF";
     QTest::newRow("0x1FF0") << 0x1FF0 << "73F0";
+    QTest::newRow("0x0ABC") << 0x0ABC << "22BC";
+    // Past the memory the page takes two digits, as the number it is.
+    QTest::newRow("0x4000") << 0x4000 << "10000";
+    QTest::newRow("0x4ABC") << 0x4ABC << "122BC";
 }
 
 void TestProtocolTable::addressText() {
     QFETCH(int, address);
     QFETCH(QString, text);
     QCOMPARE(ProtocolTable::addressText(address), text);
+}
+
+void TestProtocolTable::hexBytes() {
+    const QList<std::pair<int, QString>> cases = {{0x00, "00"}, {0x0A, "0A"},  {0x5A, "5A"},
+                                                  {0xFF, "FF"}, {0x1AB, "AB"}, {-1, "FF"}};
+    for (const auto& [value, text] : cases)
+        QCOMPARE(ProtocolTable::hex2(value), text);
 }
 
 void TestProtocolTable::codeCheckStep_data() {
