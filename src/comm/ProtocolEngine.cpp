@@ -57,6 +57,12 @@ bool ProtocolEngine::selectAlternativeCodes() {
     return setCommandCodes(QStringLiteral("24"), QStringLiteral("29"), AltRead, AltWrite);
 }
 
+bool ProtocolEngine::selectStartUpCodes() {
+    m_stdRdByte = StdRead;
+    m_stdWrByte = StdWrite;
+    return selectAlternativeCodes();
+}
+
 void ProtocolEngine::waitAtLeastMs(int n) {
     m_clock.waitAtLeastMs(n);
 }

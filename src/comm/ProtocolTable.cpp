@@ -115,6 +115,11 @@ bool ProtocolTable::build(const QString& rd, const QString& wr, const TableInput
     m_codeFieldShown = in.codeFieldShown;
     const QString codeCheck = codeCheckScript(in);
 
+    // The "VA" tokens of a block's bytes; the text of a whole block is shared by all of them.
+    const QString wholeBlockValues = QStringLiteral("VA").repeated(16);
+    auto values = [&wholeBlockValues](int length) {
+        return length == 16 ? wholeBlockValues : QStringLiteral("VA").repeated(length);
+    };
     auto& r = m_steps[Read];
     r[1] = {ReadStep1, 0, 0, 0};
     r[2] = {ReadStep2, 0, 0, 0};
@@ -124,8 +129,8 @@ bool ProtocolTable::build(const QString& rd, const QString& wr, const TableInput
     for (int a = in.readStart; a <= in.readEnd; ++i) {
         const int length = in.readEnd - a >= 16 ? 16 : in.readEnd - a + 1;
         const QString head = addressText(a) + hex2(length);
-        r[size_t(i)] = {QStringLiteral("TX") + rd + head + QStringLiteral("RX") + wr + head +
-                            QStringLiteral("VA").repeated(length) + QStringLiteral("EN"),
+        r[size_t(i)] = {QStringLiteral("TX") + rd + head + QStringLiteral("RX") + wr + head + values(length) +
+                            QStringLiteral("EN"),
                         a, length, blockPercent(i, steps)};
         a += length;
     }
@@ -149,8 +154,8 @@ bool ProtocolTable::build(const QString& rd, const QString& wr, const TableInput
     for (int a = in.writeStart; a <= in.writeEnd; ++i) {
         const int length = in.writeEnd - a >= 16 ? 16 : in.writeEnd - a + 1;
         const QString command = layout::AlternateWriteCommandRange.contains(a) ? hex2(AlternateWriteCommand) : wr;
-        w[size_t(i)] = {QStringLiteral("TX") + command + addressText(a) + hex2(length) +
-                            QStringLiteral("VA").repeated(length) + QStringLiteral("RX06EN"),
+        w[size_t(i)] = {QStringLiteral("TX") + command + addressText(a) + hex2(length) + values(length) +
+                            QStringLiteral("RX06EN"),
                         a, length, blockPercent(i, steps)};
         a += length;
     }

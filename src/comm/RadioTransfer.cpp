@@ -11,9 +11,7 @@ RadioTransfer::RadioTransfer(ErrorLog& errors, SerialPortFactory portFactory, QO
     m_engine.stopRequested = [this] { return m_stopRequested.load(); };
     m_engine.showMessage = [this](TextId message) { tellProblem(message); };
     m_engine.text = [this](TextId id) { return text(id); };
-    // Start-up selects the standard set, then the alternative one.
-    m_engine.selectStandardCodes();
-    m_engine.selectAlternativeCodes();
+    m_engine.selectStartUpCodes();
 }
 
 RadioTransfer::~RadioTransfer() = default;
