@@ -52,8 +52,7 @@ QString ToneCodec::noneTextFor(Language language) {
     return QStringLiteral("None");
 }
 
-ToneCodec::ToneCodec(Language language, ErrorLog* log)
-    : m_language(language), m_log(log), m_noneText(noneTextFor(language)) {
+ToneCodec::ToneCodec(Language language, ErrorLog* log) : m_log(log), m_noneText(noneTextFor(language)) {
     m_list.reserve(ListSize);
     m_list << m_noneText;
     for (int t : kCtcss)

@@ -44,7 +44,6 @@ public:
     static const std::array<int, DcsCount>& dcsCodes(); // the octal digits written as a decimal number
 
 private:
-    Language m_language;
     ErrorLog* m_log;
     QString m_noneText;
     QStringList m_list;
