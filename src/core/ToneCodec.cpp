@@ -3,6 +3,8 @@
 #include "core/ErrorLog.h"
 #include "core/Numeric.h"
 
+#include <algorithm>
+
 namespace qrt {
 
 namespace {
@@ -50,6 +52,11 @@ QString ToneCodec::noneTextFor(Language language) {
         break;
     }
     return QStringLiteral("None");
+}
+
+bool ToneCodec::isNoneTextOfAnyLanguage(const QString& text) {
+    return std::any_of(AllLanguages.begin(), AllLanguages.end(),
+                       [&text](Language language) { return text == noneTextFor(language); });
 }
 
 ToneCodec::ToneCodec(Language language, ErrorLog* log) : m_log(log), m_noneText(noneTextFor(language)) {

@@ -26,6 +26,8 @@ public:
 
     const QString& noneText() const { return m_noneText; }
     static QString noneTextFor(Language language);
+    // True for the none text of any of the languages: a text may come from a user of another language.
+    static bool isNoneTextOfAnyLanguage(const QString& text);
     // The 261 list texts in list order.
     const QStringList& toneList() const { return m_list; }
 
