@@ -33,6 +33,7 @@
 #include <QTabWidget>
 
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QMouseEvent>
 
 namespace qrt::shots {
@@ -113,6 +114,14 @@ std::unique_ptr<QWidget> findingsBeforeWriting(ShotScene& s) {
         s.context.extraText(QStringLiteral("check.writeAnyway")), s.context.extraText(QStringLiteral("check.cancel")));
 }
 
+// Program → "Auto Read/Write"; its folder for read files is one a user has typed, so that
+// the folder of this machine's application data stays out of the picture.
+std::unique_ptr<QWidget> seriesWindow(ShotScene& s) {
+    auto window = std::make_unique<gui::comm::RadioSeriesWindow>(radioLink(s), s.prompts, &s.mainWindow);
+    window->findChild<QLineEdit*>(QStringLiteral("txtFolder"))->setText(QStringLiteral("radios"));
+    return window;
+}
+
 } // namespace
 
 // One line per window: its file name, how it is placed, and how the program builds it.
@@ -169,10 +178,7 @@ const std::vector<Shot>& shotCatalogue() {
          Own,
          {},
          [](ShotScene& s) { return communicationWindow(s, TransferJob::Write, true); }},
-        {"frmSeveralRadios",
-         Own,
-         {},
-         [](ShotScene& s) { return make<gui::comm::RadioSeriesWindow>(radioLink(s), s.prompts, &s.mainWindow); }},
+        {"frmSeveralRadios", Own, {}, seriesWindow},
         {"frmToolCom",
          Own,
          {},
