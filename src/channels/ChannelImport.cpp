@@ -7,7 +7,6 @@ namespace qrt::channels {
 
 namespace {
 
-
 void applyChannel(const ImportedChannel& c, ChannelTableModel& model) {
     const ChannelTable& table = model.table();
     const int n = c.channel;
@@ -41,12 +40,11 @@ ImportTarget ImportTarget::of(const ChannelTableModel& model, AppContext& contex
     for (int column = 0; column <= target.columnCount; ++column)
         target.columnKinds << model.columnKind(column);
     target.definitions << context.channelDef();
-    target.noneTexts << context.tones().noneText();
+    target.noneText = context.tones().noneText();
     for (const Language language : AllLanguages) {
         if (language == context.language())
             continue;
         target.definitions << ChannelTableDef::read(context.settings(), language, nullptr);
-        target.noneTexts << ToneCodec::noneTextFor(language);
     }
     target.texts = &context.extraTexts();
     return target;

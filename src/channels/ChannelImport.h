@@ -17,22 +17,20 @@ class AppContext;
 namespace qrt::channels {
 
 // What a channel list is read against: the table's size, columns and band, the column
-// captions, option texts and none texts of all three languages (a list may come from a
-// user of another language), and the texts of the messages.
+// captions and option texts of all three languages (a list may come from a user of
+// another language; so may its none texts, see ToneCodec), and the texts of the messages.
 struct ImportTarget {
     int channelCount = 0;
     int columnCount = 0;
     band::Limits band;
     QList<ChannelTableModel::ColumnKind> columnKinds; // index = column, 0 unused
     QList<ChannelTableDef> definitions;               // the interface language's first
-    QStringList noneTexts;                            // the interface language's first
+    QString noneText;                                 // the interface language's
     const ExtraTexts* texts = nullptr;
 
     static ImportTarget of(const ChannelTableModel& model, AppContext& context);
 
     QString caption(int column) const { return definitions.first().captions().value(column); }
-    QString noneText() const { return noneTexts.first(); }
-    bool isNoneText(const QString& text) const { return noneTexts.contains(text); }
     // The column with this caption in any language; 0 for the channel number column, -1 for none.
     int columnOfCaption(const QString& caption) const;
     // The position of an option by its text in any language or as "#n"; -1 for none.

@@ -19,14 +19,6 @@ QString unquoted(const QString& cell) {
     return trimmed;
 }
 
-bool isNoneText(const QString& text) {
-    for (const Language language : AllLanguages) {
-        if (text == ToneCodec::noneTextFor(language))
-            return true;
-    }
-    return false;
-}
-
 // Pastes one block, cell by cell; the first refusal stops it with its reason.
 class Paster {
 public:
@@ -76,14 +68,14 @@ private:
         case ChannelTableModel::ToneColumn:
             if (text.isEmpty())
                 return true;
-            if (!normalizeTypedTone(text) && !isNoneText(text))
+            if (!normalizeTypedTone(text) && !ToneCodec::isNoneTextOfAnyLanguage(text))
                 return refuse(table, QStringLiteral("paste.notTone"), channel, column, text);
             if (!table.canEdit(channel, column))
                 return refuse(table,
                               channels.isInUse(channel) ? QStringLiteral("paste.noTransmit")
                                                         : QStringLiteral("paste.noReceive"),
                               channel, column, text);
-            return table.setTone(channel, column, isNoneText(text) ? QString() : text);
+            return table.setTone(channel, column, ToneCodec::isNoneTextOfAnyLanguage(text) ? QString() : text);
         case ChannelTableModel::OptionColumn: {
             if (text.isEmpty())
                 return true;

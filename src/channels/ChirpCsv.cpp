@@ -355,7 +355,7 @@ private:
     void readTones(const csv::Record& row, ImportedChannel* imported) {
         if (!has(ToneMode))
             return;
-        std::optional<QString> encode = m_target.noneText(), decode = m_target.noneText();
+        std::optional<QString> encode = m_target.noneText, decode = m_target.noneText;
         const QString mode = field(row, ToneMode);
         const auto is = [&](const char* name) { return mode.compare(QLatin1String(name), Qt::CaseInsensitive) == 0; };
         if (mode.isEmpty()) {

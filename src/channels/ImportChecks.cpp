@@ -4,6 +4,7 @@
 #include "channels/ToneEntry.h"
 #include "core/ExtraTexts.h"
 #include "core/Numeric.h"
+#include "core/ToneCodec.h"
 
 namespace qrt::channels {
 
@@ -84,8 +85,8 @@ std::optional<qint32> ImportChecks::frequency(int line, const QString& column, c
 }
 
 std::optional<QString> ImportChecks::tone(int line, const QString& column, const QString& typed) {
-    if (m_target.isNoneText(typed))
-        return m_target.noneText();
+    if (ToneCodec::isNoneTextOfAnyLanguage(typed))
+        return m_target.noneText;
     if (std::optional<QString> form = normalizeTypedTone(typed))
         return form;
     error(line, column, text("csv.error.notTone").arg(typed));

@@ -11,6 +11,9 @@ namespace {
 
 using channels::ChannelTableModel;
 
+// The lock refuses every edit of the data.
+const QString LockedRefusal = QStringLiteral("the data is locked.");
+
 // Column 1..4 by name, or a column number.
 int columnOf(const QString& name) {
     static const QStringList names = {QStringLiteral("rx"), QStringLiteral("tx"), QStringLiteral("decode"),
@@ -87,9 +90,9 @@ QString ChannelAssigner::editRefusal(int channel, int column) const {
 ChannelAssigner::Outcome ChannelAssigner::apply(const ChannelAssignment& a) {
     switch (a.kind) {
     case ChannelAssignment::RestoreDefaults:
-        return restoreDefaults();
+        return restoreDefaults(a);
     case ChannelAssignment::DeleteAllChannels:
-        return m_model.deleteAll() ? Applied : refuse(a, QStringLiteral("the channels are locked."));
+        return m_model.deleteAll() ? Applied : refuse(a, LockedRefusal);
     default:
         break;
     }
@@ -122,7 +125,9 @@ ChannelAssigner::Outcome ChannelAssigner::apply(const ChannelAssignment& a) {
     }
 }
 
-ChannelAssigner::Outcome ChannelAssigner::restoreDefaults() {
+ChannelAssigner::Outcome ChannelAssigner::restoreDefaults(const ChannelAssignment& a) {
+    if (m_program.document().isLocked())
+        return refuse(a, LockedRefusal);
     // Restore Default Setting opens the factory data file as Open does.
     const Result result = m_program.document().restoreDefaults();
     if (!result.ok()) {

@@ -55,7 +55,7 @@ public:
 private:
     Outcome refuse(const ChannelAssignment& assignment, const QString& reason);
     QString editRefusal(int channel, int column) const;
-    Outcome restoreDefaults();
+    Outcome restoreDefaults(const ChannelAssignment& a);
     Outcome chooseTone(const ChannelAssignment& a);
     Outcome chooseOption(const ChannelAssignment& a);
     Outcome quickChange(const ChannelAssignment& a);

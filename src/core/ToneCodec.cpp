@@ -3,6 +3,8 @@
 #include "core/ErrorLog.h"
 #include "core/Numeric.h"
 
+#include <algorithm>
+
 namespace qrt {
 
 namespace {
@@ -52,8 +54,12 @@ QString ToneCodec::noneTextFor(Language language) {
     return QStringLiteral("None");
 }
 
-ToneCodec::ToneCodec(Language language, ErrorLog* log)
-    : m_language(language), m_log(log), m_noneText(noneTextFor(language)) {
+bool ToneCodec::isNoneTextOfAnyLanguage(const QString& text) {
+    return std::any_of(AllLanguages.begin(), AllLanguages.end(),
+                       [&text](Language language) { return text == noneTextFor(language); });
+}
+
+ToneCodec::ToneCodec(Language language, ErrorLog* log) : m_log(log), m_noneText(noneTextFor(language)) {
     m_list.reserve(ListSize);
     m_list << m_noneText;
     for (int t : kCtcss)

@@ -26,6 +26,8 @@ public:
 
     const QString& noneText() const { return m_noneText; }
     static QString noneTextFor(Language language);
+    // True for the none text of any of the languages: a text may come from a user of another language.
+    static bool isNoneTextOfAnyLanguage(const QString& text);
     // The 261 list texts in list order.
     const QStringList& toneList() const { return m_list; }
 
@@ -44,7 +46,6 @@ public:
     static const std::array<int, DcsCount>& dcsCodes(); // the octal digits written as a decimal number
 
 private:
-    Language m_language;
     ErrorLog* m_log;
     QString m_noneText;
     QStringList m_list;

@@ -1,6 +1,7 @@
 #include "FullFileSystem.h"
 #include "TestSupport.h"
 #include "channels/ChannelGridModel.h"
+#include "cli/ChannelAssignment.h"
 #include "cli/Cli.h"
 #include "cli/StartedProgram.h"
 #include "core/DataFile.h"
@@ -83,6 +84,8 @@ private Q_SLOTS:
     void setChannelsAsTheGridDoes();
     void setDefaultsReplacesTheDataInOrder();
     void setDeleteAllChannels();
+    void lockedDataRefusesWholeDataCommands_data();
+    void lockedDataRefusesWholeDataCommands();
     void setRefusesChannelAssignments_data();
     void setRefusesChannelAssignments();
     void helpNamesChannelAssignments();
@@ -331,6 +334,32 @@ void TestCli::setDeleteAllChannels() {
         if (n != 3)
             QCOMPARE(out.mid(0x10 * n + 16, 12), QByteArray(12, '\xFF'));
     }
+}
+
+void TestCli::lockedDataRefusesWholeDataCommands_data() {
+    QTest::addColumn<QString>("argument");
+    QTest::newRow("restore defaults") << "defaults";
+    QTest::newRow("delete all channels") << "channels.delete-all";
+}
+
+// The lock refuses as any other refusal does: named, exit 1, the data as it was.
+void TestCli::lockedDataRefusesWholeDataCommands() {
+    QFETCH(QString, argument);
+    test::TempAppDir dir;
+    QString errors;
+    QTextStream err(&errors);
+    cli::StartedProgram program(dir.path(), Language::English, err);
+    QVERIFY(program.open(dir.filePath(QStringLiteral("dhcpqec.def"))));
+    const QByteArray before = program.document().image().bytes();
+    program.document().setLocked(true);
+
+    QString parseError;
+    const std::optional<cli::ChannelAssignment> assignment = cli::parseChannelAssignment(argument, &parseError);
+    QVERIFY(assignment);
+    QCOMPARE(cli::ChannelAssigner(program, err).apply(*assignment), cli::ChannelAssigner::Refused);
+    err.flush();
+    QCOMPARE(errors, argument + QStringLiteral(": the data is locked.\n"));
+    QCOMPARE(program.document().image().bytes(), before);
 }
 
 void TestCli::setRefusesChannelAssignments_data() {

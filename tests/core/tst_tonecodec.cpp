@@ -88,6 +88,12 @@ void TestToneCodec::noneTextFollowsLanguage() {
     const ToneCodec::Bytes b = ToneCodec(Language::TraditionalChinese).textToWord(QStringLiteral("無"), {0, 0});
     QCOMPARE(b.low, quint8(0xFF));
     QCOMPARE(b.high, quint8(0xFF));
+
+    // A list or a pasted block may come from a user of another language.
+    for (const char* noneText : {"None", "无", "無"})
+        QVERIFY2(ToneCodec::isNoneTextOfAnyLanguage(QString::fromUtf8(noneText)), noneText);
+    for (const char* other : {"", "none", "None ", "67.0", "D023N"})
+        QVERIFY2(!ToneCodec::isNoneTextOfAnyLanguage(QString::fromUtf8(other)), other);
 }
 
 void TestToneCodec::unreadableTextKeepsFallback() {

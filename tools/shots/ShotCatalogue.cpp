@@ -2,7 +2,9 @@
 
 #include "comm/RadioLink.h"
 #include "core/AppContext.h"
+#include "core/ChannelCodec.h"
 #include "core/ErrorLog.h"
+#include "core/RadioImage.h"
 #include "document/ConfigurationCheck.h"
 #include "document/Document.h"
 #include "gui/channels/ChannelEditorWindow.h"
@@ -11,6 +13,7 @@
 #include "gui/comm/PortDialog.h"
 #include "gui/comm/RadioSeriesWindow.h"
 
+#include "gui/common/ComparisonWindow.h"
 #include "gui/common/FindingsDialog.h"
 #include "gui/common/ScreenPlacement.h"
 #include "gui/common/UserPrompts.h"
@@ -25,6 +28,7 @@
 #include "gui/options/dialogs/TwoToneGrids.h"
 #include "gui/options/dialogs/VolumeDialog.h"
 #include "gui/print/PrintSelectionDialog.h"
+#include "gui/shell/CompareCommands.h"
 #include "gui/shell/MainWindow.h"
 #include "gui/shell/PlatformServices.h"
 #include "gui/shell/SideWindows.h"
@@ -33,6 +37,7 @@
 #include <QTabWidget>
 
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QMouseEvent>
 
 namespace qrt::shots {
@@ -113,6 +118,30 @@ std::unique_ptr<QWidget> findingsBeforeWriting(ShotScene& s) {
         s.context.extraText(QStringLiteral("check.writeAnyway")), s.context.extraText(QStringLiteral("check.cancel")));
 }
 
+// File → "Compare with File..." with a file that holds this data but for channel 2: another
+// frequency and another decode tone.
+std::unique_ptr<QWidget> comparisonWithFile(ShotScene& s) {
+    RadioImage file = s.document.image();
+    ChannelCodec codec(s.context.tones(), nullptr);
+    ChannelTable channels;
+    codec.decodeAll(file, s.context.channelDef(), channels);
+    constexpr int Channel = 2;
+    constexpr qint32 Frequency = 44600625; // 446.00625 MHz in 10 Hz units
+    channels.setValue(Channel, ChannelTable::RxColumn, Frequency);
+    channels.setValue(Channel, ChannelTable::TxColumn, Frequency);
+    channels.setDecodeTone(Channel, QStringLiteral("D023N"));
+    codec.encodeChannel(channels, Channel, file);
+    return gui::fileComparisonWindow(s.document, file, &s.mainWindow);
+}
+
+// Program → "Auto Read/Write"; its folder for read files is one a user has typed, so that
+// the folder of this machine's application data stays out of the picture.
+std::unique_ptr<QWidget> seriesWindow(ShotScene& s) {
+    auto window = std::make_unique<gui::comm::RadioSeriesWindow>(radioLink(s), s.prompts, &s.mainWindow);
+    window->findChild<QLineEdit*>(QStringLiteral("txtFolder"))->setText(QStringLiteral("radios"));
+    return window;
+}
+
 } // namespace
 
 // One line per window: its file name, how it is placed, and how the program builds it.
@@ -169,15 +198,13 @@ const std::vector<Shot>& shotCatalogue() {
          Own,
          {},
          [](ShotScene& s) { return communicationWindow(s, TransferJob::Write, true); }},
-        {"frmSeveralRadios",
-         Own,
-         {},
-         [](ShotScene& s) { return make<gui::comm::RadioSeriesWindow>(radioLink(s), s.prompts, &s.mainWindow); }},
+        {"frmSeveralRadios", Own, {}, seriesWindow},
         {"frmToolCom",
          Own,
          {},
          [](ShotScene& s) { return make<gui::comm::PortDialog>(s.context, radioLink(s).port(), &s.mainWindow); }},
         {"frmFindings", Own, {}, findingsBeforeWriting},
+        {"frmComparison", Own, {}, comparisonWithFile},
     };
     return shots;
 }

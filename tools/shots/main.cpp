@@ -16,6 +16,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QWidget>
 
@@ -63,7 +65,7 @@ int main(int argc, char* argv[]) {
         err << "qrt506-shots: --lang must be 1, 2 or 3\n";
         return 2;
     }
-    const QDir out(parser.value(QStringLiteral("out")));
+    const QDir out(QDir(parser.value(QStringLiteral("out"))).absolutePath());
     if (!QDir().mkpath(out.path())) {
         err << "qrt506-shots: cannot make " << out.path() << '\n';
         return 2;
@@ -74,16 +76,25 @@ int main(int argc, char* argv[]) {
         err << "qrt506-shots: " << folder.error << '\n';
         return 2;
     }
-    const QString& appDir = folder.path;
+    const QString appDir = QDir(folder.path).absolutePath();
 
     AppContext context(appDir);
     std::unique_ptr<Document> document = startProgram(context, language);
     const gui::QtTranslations qtTexts(context.language());
+    // The pictures show the file's name, not where it lies on this machine: once the file
+    // opens, a copy of it under a plain name is opened by that name from its folder.
+    QTemporaryDir desk;
     if (parser.isSet(QStringLiteral("open"))) {
         const QString file = parser.value(QStringLiteral("open"));
-        const Result opened = document->openFile(file);
-        if (!opened.ok()) {
+        if (const Result opened = document->openFile(file); opened.failed()) {
             err << "qrt506-shots: cannot open " << file << ": " << opened.reason() << '\n';
+            return 1;
+        }
+        const QString shownName = QStringLiteral("radio.dat");
+        QFile original(file);
+        if (!desk.isValid() || !original.copy(desk.filePath(shownName)) || !QDir::setCurrent(desk.path()) ||
+            document->openFile(shownName).failed()) {
+            err << "qrt506-shots: cannot open a copy of " << file << " in a temporary folder\n";
             return 1;
         }
     }

@@ -86,12 +86,18 @@ bool CompareCommands::compareWithFile(const QString& chosen) {
     // The file read as opening it would, into a copy: bytes it does not hold stay the program's.
     RadioImage other = m_document.image();
     datafile::loadIntoImage(bytes, other);
-    const QList<ComparisonRow> rows =
-        comparisonRows(compareImages(m_document.image(), other, layout::EditorArea.first, layout::EditorArea.last),
-                       context.texts(), context.extraTexts());
-    ComparisonWindow window(context, rows, context.extraText(QStringLiteral("compare.fileColumn")), &m_window);
-    window.exec();
+    fileComparisonWindow(m_document, other, &m_window)->exec();
     return true;
+}
+
+std::unique_ptr<ComparisonWindow> fileComparisonWindow(const Document& document, const RadioImage& file,
+                                                       QWidget* parent) {
+    const AppContext& context = document.context();
+    const QList<ComparisonRow> rows =
+        comparisonRows(compareImages(document.image(), file, layout::EditorArea.first, layout::EditorArea.last),
+                       context.texts(), context.extraTexts());
+    return std::make_unique<ComparisonWindow>(context, rows, context.extraText(QStringLiteral("compare.fileColumn")),
+                                              parent);
 }
 
 } // namespace qrt::gui

@@ -4,16 +4,19 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class QAction;
 class QWidget;
 
 namespace qrt {
 class Document;
-}
+class RadioImage;
+} // namespace qrt
 
 namespace qrt::gui {
 
+class ComparisonWindow;
 class FrameMenus;
 class UserPrompts;
 
@@ -38,5 +41,10 @@ private:
     QAction* m_radioEntry = nullptr;
     QMetaObject::Connection m_radioCommand;
 };
+
+// The window of File → "Compare with file…": the program's data beside `file`, the data
+// file read into a copy of it.
+std::unique_ptr<ComparisonWindow> fileComparisonWindow(const Document& document, const RadioImage& file,
+                                                       QWidget* parent);
 
 } // namespace qrt::gui

@@ -39,15 +39,15 @@ private Q_SLOTS:
             QVERIFY(pictures.isEmpty());
             return;
         }
-        QCOMPARE(pictures, (QStringList{"frmAboutSoft.png",  "frmCommun.png",      "frmCommunEngineering.png",
-                                        "frmCustomFre.png",  "frmFindings.png",    "frmMemDat.png",
-                                        "frmPartFill.png",   "frmPrintSelect.png", "frmPttIdPauseChSet.png",
-                                        "frmRadioInfo.png",  "frmSetVolume.png",   "frmSeveralRadios.png",
-                                        "frmShowErr.png",    "frmSysSet.png",      "frmToolCom.png",
-                                        "frmTreeView.png",   "mdifrmMain.png",     "sstabSetMode0.png",
-                                        "sstabSetMode1.png", "sstabSetMode2.png",  "sstabSetMode3.png",
-                                        "sstabSetMode4.png", "sstabSetMode5.png",  "sstabSetMode6.png",
-                                        "sstabSetMode7.png", "vsfgGridTwoTone.png"}));
+        QCOMPARE(pictures, (QStringList{"frmAboutSoft.png",       "frmCommun.png",     "frmCommunEngineering.png",
+                                        "frmComparison.png",      "frmCustomFre.png",  "frmFindings.png",
+                                        "frmMemDat.png",          "frmPartFill.png",   "frmPrintSelect.png",
+                                        "frmPttIdPauseChSet.png", "frmRadioInfo.png",  "frmSetVolume.png",
+                                        "frmSeveralRadios.png",   "frmShowErr.png",    "frmSysSet.png",
+                                        "frmToolCom.png",         "frmTreeView.png",   "mdifrmMain.png",
+                                        "sstabSetMode0.png",      "sstabSetMode1.png", "sstabSetMode2.png",
+                                        "sstabSetMode3.png",      "sstabSetMode4.png", "sstabSetMode5.png",
+                                        "sstabSetMode6.png",      "sstabSetMode7.png", "vsfgGridTwoTone.png"}));
         for (const QString& name : pictures) {
             const QImage picture(QDir(out.path()).filePath(name));
             QVERIFY2(!picture.isNull() && picture.width() > 50 && picture.height() > 50, qPrintable(name));
