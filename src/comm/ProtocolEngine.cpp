@@ -48,19 +48,11 @@ bool ProtocolEngine::setCommandCodes(const QString& rdText, const QString& wrTex
 }
 
 bool ProtocolEngine::selectStandardCodes() {
-    m_stdRdByte = StdRead;
-    m_stdWrByte = StdWrite;
     return setCommandCodes(QStringLiteral("52"), QStringLiteral("57"), StdRead, StdWrite);
 }
 
 bool ProtocolEngine::selectAlternativeCodes() {
     return setCommandCodes(QStringLiteral("24"), QStringLiteral("29"), AltRead, AltWrite);
-}
-
-bool ProtocolEngine::selectStartUpCodes() {
-    m_stdRdByte = StdRead;
-    m_stdWrByte = StdWrite;
-    return selectAlternativeCodes();
 }
 
 void ProtocolEngine::waitAtLeastMs(int n) {
@@ -223,7 +215,7 @@ void ProtocolEngine::checkCommandSet() {
     if (currentStep == 1 && m_nextScriptByte == 5) {
         // First reply byte, then the radio's bytes at 0x388, 0x389, 0x38A.
         const quint8 mark = scriptByte(2), rd = scriptByte(3), wr = scriptByte(4);
-        if (mark != 0x5A || (rd == m_stdRdByte && wr == m_stdWrByte)) {
+        if (mark != 0x5A || (rd == StdRead && wr == StdWrite)) {
             selectStandardCodes();
         } else if (rd == m_rdByte && wr == m_wrByte) {
             // The radio speaks the set in effect.
@@ -243,7 +235,7 @@ void ProtocolEngine::checkCommandSet() {
             return;
         m_inputs.radioCodeBlank = true;
         // A radio without the set mark speaks the standard set (step 1 has just chosen it).
-        if (scriptByte(5) != 0x5A || (scriptByte(6) == m_stdRdByte && scriptByte(7) == m_stdWrByte))
+        if (scriptByte(5) != 0x5A || (scriptByte(6) == StdRead && scriptByte(7) == StdWrite))
             selectStandardCodes();
         else
             selectAlternativeCodes();

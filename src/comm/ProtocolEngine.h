@@ -50,9 +50,6 @@ public:
     bool setCommandCodes(const QString& rdText, const QString& wrText, quint8 rdByte, quint8 wrByte);
     bool selectStandardCodes();
     bool selectAlternativeCodes();
-    // What start-up selects: the standard set, then the alternative one. Only the latter's
-    // table is built: the former's would be replaced at once.
-    bool selectStartUpCodes();
     const ProtocolTable& table() const { return m_table; }
 
     // Splits a script into two-character tokens from index 1. A script of more than
@@ -108,7 +105,6 @@ private:
 
     QString m_rdText = QStringLiteral("24"), m_wrText = QStringLiteral("29");
     quint8 m_rdByte = AltRead, m_wrByte = AltWrite;
-    quint8 m_stdRdByte = StdRead, m_stdWrByte = StdWrite;
 
     TableInputs m_inputs;
     ProtocolTable m_table;
