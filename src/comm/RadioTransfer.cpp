@@ -11,9 +11,8 @@ RadioTransfer::RadioTransfer(ErrorLog& errors, SerialPortFactory portFactory, QO
     m_engine.stopRequested = [this] { return m_stopRequested.load(); };
     m_engine.showMessage = [this](TextId message) { tellProblem(message); };
     m_engine.text = [this](TextId id) { return text(id); };
-    // Start-up selects the standard set, then the alternative one: the standard set's table
-    // would be replaced at once, so only the alternative one is built.
-    m_engine.selectAlternativeCodes();
+    // The engine starts on the alternative command set; its script table is built by each
+    // operation from the job's ranges (beginOperation), not here.
 }
 
 RadioTransfer::~RadioTransfer() = default;
